@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine when needed, builds everything with warnings as errors
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNENCHO_WERROR=ON -DNENCHO_SANITIZE=ON
+cmake --build build/test
+# Qt and fontconfig keep caches for the life of the process; leaks are not what these runs look for.
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1
+source scripts/test-printer.sh
+start_test_printer
+trap stop_test_printer EXIT
+ctest --test-dir build/test --output-on-failure -j "$(nproc)"

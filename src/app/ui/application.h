@@ -1,0 +1,14 @@
+#pragma once
+#include <filesystem>
+
+class QApplication;
+
+namespace nencho {
+
+// The host folder behind drive c: ($XDG_DATA_HOME/nencho/c, ~/.local/share/nencho/c when unset).
+std::filesystem::path defaultDriveC();
+
+// Sets up fonts, translations, the drive mapping and the screens, and opens the main window.
+void startProgram(QApplication& app);
+
+}  // namespace nencho

@@ -1,0 +1,164 @@
+#include "app/ui/form1.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/file_system.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/program.h"
+#include "platform/ui/screens.h"
+
+namespace nencho {
+
+namespace {
+
+// The work screens' year boxes, in the order the year is written into them.
+const std::pair<const char*, const char*> kYearBoxes[] = {
+    {"Form2", "Text10"}, {"Form3", "Text16"},  {"Form4", "Text85"},  {"Form5", "Text73"},
+    {"Form6", "Text3"},  {"Form7", "Text10"},  {"Form11", "Text24"}, {"Form12", "Text10"},
+    {"Form13", "Text10"}, {"Form16", "Text85"},
+};
+
+const char* const kScreensHiddenAtStartUp[] = {"Form2", "Form3", "Form4",  "Form5",  "Form6", "Form7",
+                                               "Form8", "Form9", "Form16", "Form17", "Form18"};
+const char* const kScreensHiddenOnYearSwitch[] = {"Form2", "Form3", "Form4", "Form5",
+                                                  "Form6", "Form7", "Form8", "Form9"};
+
+}  // namespace
+
+Form1::Form1() : Screen("Form1") {
+    setWindowTitle("給与システム");
+    setDesignSize(10320, 8040);
+    buildYearControls();
+    buildSelectionControls();
+    buildMenuButtons();
+    buildLinkButtons();
+}
+
+void Form1::buildYearControls() {
+    addLabel("Label1", "", 7440, 180, 2640, 360)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QGroupBox* frame = addFrame("Frame1", "平成", 7080, 4440, 3000, 1200);
+    const char* captions[] = {"１３年", "１４年", "１５年", "１６年", "１７年"};
+    for (int i = 0; i < 5; ++i)
+        addOption(QString("Option%1").arg(i + 1), captions[i], 120 + (i % 3) * 960,
+                  300 + (i / 3) * 420, 900, 360, frame);
+    control<QRadioButton>("Option5")->setChecked(true);
+    connect(control<QRadioButton>("Option1"), &QRadioButton::toggled, this,
+            [this](bool on) { if (on) yearSwitchSequence(kYear13, false); });
+    connect(control<QRadioButton>("Option2"), &QRadioButton::toggled, this,
+            [this](bool on) { if (on) yearSwitchSequence(kYear14, false); });
+    addLabel("Label4", "税率・計算式は平成13年分を使用しています。", 240, 7560, 5400, 300);
+    addLabel("Label6", "ヘルプ機能はありません。", 5760, 7560, 3000, 300);
+    // File handles are held only inside each read or write, so there is nothing left to close.
+    addHiddenButton("Command7", "ファイル閉鎖", [] {});
+    addHiddenButton("Command19", "表示");
+    addButton("Command8", "終　　了", 7080, 3360, 3000, 480, [] {
+        dialogs().beep();
+        endProgram();
+    });
+}
+
+void Form1::buildSelectionControls() {
+    addText("Text161", 240, 240, 720, 360);
+    addButton("Command10", "C", 1000, 240, 360, 360);
+    addButton("Command12", "法人名", 1400, 240, 4400, 360);
+    addText("Text162", 240, 720, 720, 360);
+    addButton("Command9", "C", 1000, 720, 360, 360);
+    addButton("Command11", "個人名", 1400, 720, 3000, 360);
+    addButton("Command15", "前の人", 4460, 720, 1000, 360);
+    addButton("Command14", "次の人", 5500, 720, 1000, 360);
+    addList("List1", 240, 1200, 3600, 2520);
+    addList("List2", 240, 3840, 3600, 2400);
+    addButton("Command25", "個人名全員表示", 240, 6360, 2160, 360);
+    addLabel("Label5", "(とび番個人コードを有する時使用)", 240, 6760, 3600, 300);
+    addButton("Command23", "前の人", 240, 7140, 1080, 360);
+    addButton("Command24", "次の人", 1380, 7140, 1080, 360);
+    addButton("Command17", "初期画面", 2520, 7140, 1320, 360);
+}
+
+void Form1::buildMenuButtons() {
+    struct Entry {
+        const char* name;
+        const char* caption;
+    };
+    const Entry workButtons[] = {{"Command1", "源泉徴収簿"}, {"Command3", "保険等"},
+                                 {"Command4", "扶養控除等"},
+                                 {"Command21", "配偶者特別控除住宅取得控除"},
+                                 {"Command2", "年末調整"},   {"Command6", "印     刷"},
+                                 {"Command20", "集計表"}};
+    int top = 1200;
+    for (const Entry& entry : workButtons) {
+        addButton(entry.name, entry.caption, 4080, top, 2760, 480);
+        top += 600;
+    }
+    const Entry recordButtons[] = {{"Command5", "会社登録"}, {"Command13", "個人登録"},
+                                   {"Command16", "データ"}, {"Command30", "プリンターの変更"},
+                                   {"Command18", "初期画面"}};
+    top = 600;
+    for (const Entry& entry : recordButtons) {
+        addButton(entry.name, entry.caption, 7080, top, 3000, 480);
+        top += 540;
+    }
+}
+
+void Form1::buildLinkButtons() {
+    QGroupBox* frame = addFrame("Frame2", "インターネット接続", 4080, 5640, 2760, 1680);
+    addButton("Command26", "Velkorのホームページ", 120, 300, 2520, 400, {}, frame);
+    addButton("Command27", "メールを出す", 120, 740, 2520, 400, {}, frame);
+    addButton("Command28", "サポートセンターへ接続", 120, 1180, 2520, 400, {}, frame);
+}
+
+void Form1::formLoad() { yearSwitchSequence(kStartYear, true); }
+
+void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
+    press("Command7");
+    taxYearCode_ = year.taxYearCode;
+    const QString eraYear = QString::number(year.eraYear);
+    screens::write("Form7", "Text8", QString::fromStdString(year.followingYearMark));
+    screens::write("Form6", "Text12", eraYear);
+    screens::write("Form7", "Text9", eraYear);
+    setWindowTitle(QString::fromStdString(mainWindowCaption(taxYearCode_)));
+    setTextOf("Label1", QString::fromStdString(yearLabel(taxYearCode_)));
+
+    // Every missing level of the data tree is made, so that a first start completes the
+    // sequence. When a folder cannot be made the sequence stops here and the program goes on.
+    try {
+        ensureDataTree(taxYearCode_);
+    } catch (const RecordError& error) {
+        showMessage(QString::fromStdString(error.what()), "年度フォルダ作成", MessageIcon::Critical);
+        return;
+    }
+
+    const QString code = QString::fromStdString(taxYearCode_);
+    for (const auto& [form, box] : kYearBoxes) screens::write(form, box, code);
+
+    // The screens that are hidden take the new year at once, so that no screen another one uses
+    // before the clerk opens it works with an empty or former year.
+    auto hideAll = [](const auto& forms) {
+        for (const char* form : forms) {
+            if (screens::touch(form).hasControl("Command36")) screens::press(form, "Command36");
+        }
+        for (const char* form : forms) screens::hide(form);
+    };
+    if (atStartUp)
+        hideAll(kScreensHiddenAtStartUp);
+    else
+        hideAll(kScreensHiddenOnYearSwitch);
+
+    press("Command19");
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // A close from the close box or the system menu; the session's own shutdown passes quietly.
+    if (event->spontaneous()) dialogs().beep();
+    event->ignore();
+    endProgram();
+}
+
+}  // namespace nencho

@@ -1,0 +1,87 @@
+#include "common/amount.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace nencho {
+
+std::string formatAmount(std::int64_t yen) {
+    if (yen == 0) return {};
+    const bool negative = yen < 0;
+    // Work in unsigned to cover the most negative value as well.
+    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(yen)
+                                       : static_cast<std::uint64_t>(yen);
+    std::string digits = std::to_string(magnitude);
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    int count = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it, ++count) {
+        if (count != 0 && count % 3 == 0) grouped.push_back(',');
+        grouped.push_back(*it);
+    }
+    std::reverse(grouped.begin(), grouped.end());
+    return negative ? "-" + grouped : grouped;
+}
+
+namespace {
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// Separators are only accepted between digits of the whole part.
+bool separatorsWellPlaced(std::string_view whole) {
+    if (whole.empty()) return true;
+    if (whole.front() == ',' || whole.back() == ',') return false;
+    for (std::size_t i = 1; i < whole.size(); ++i)
+        if (whole[i] == ',' && whole[i - 1] == ',') return false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> parseAmount(std::string_view text) {
+    text = trimSpaces(text);
+    if (text.empty()) return std::nullopt;
+    bool negative = false;
+    if (text.front() == '+' || text.front() == '-') {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const std::size_t point = text.find('.');
+    std::string_view whole = text.substr(0, point);
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+    if (!separatorsWellPlaced(whole)) return std::nullopt;
+
+    std::int64_t value = 0;
+    for (char c : whole) {
+        if (c == ',') continue;
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t{1} << 32) return std::nullopt;
+    }
+    // Round half to even on the fraction's digits.
+    if (!fraction.empty()) {
+        for (char c : fraction)
+            if (c < '0' || c > '9') return std::nullopt;
+        const char first = fraction.front();
+        const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string_view::npos;
+        if (first > '5' || (first == '5' && restNonZero) || (first == '5' && (value % 2) == 1))
+            ++value;
+    }
+    if (negative) value = -value;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t readAmountOrZero(std::string_view text) { return parseAmount(text).value_or(0); }
+
+std::string decimal(std::int64_t value) { return std::to_string(value); }
+
+}  // namespace nencho

@@ -1,0 +1,25 @@
+#pragma once
+// Whole-yen amounts: the "#,###" display and the lenient reading of a typed box.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nencho {
+
+// "#,###": thousands separators, no decimals, zero shows as an empty text.
+std::string formatAmount(std::int64_t yen);
+
+// Reads a typed amount: optional sign, digits with or without thousands separators and an
+// optional decimal fraction rounded to the nearest yen (a half to the even yen). Surrounding
+// spaces are allowed. Empty text, any other text or a value outside the signed 32-bit range
+// gives no value.
+std::optional<std::int32_t> parseAmount(std::string_view text);
+
+// The guarded read of one box: whatever does not read as an amount is 0.
+std::int32_t readAmountOrZero(std::string_view text);
+
+// Plain decimal digits, "-" before a negative number: how numbers go into paths and records.
+std::string decimal(std::int64_t value);
+
+}  // namespace nencho

@@ -1,0 +1,34 @@
+#pragma once
+// The numbers that name a person's records. Every key is computed in 32 bits, so that
+// company 327 with person 68 (key 32,768) works like any other.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace nencho {
+
+// The last digit of a per-year file number.
+enum class YearFileKind : int {
+    Ledger = 0,
+    Insurance = 1,
+    Dependants = 2,
+    AdjustmentResult = 3,
+    Notes = 4,
+    SpouseHousing = 5,
+};
+
+inline constexpr int kYearFileKindCount = 6;
+
+// Person codes that give a person a key of their own within the company.
+inline constexpr int kFirstPersonCode = 1;
+inline constexpr int kLastPersonCode = 99;
+inline constexpr int kLastCompanyCode = 999;
+
+bool isOwnPersonCode(std::int64_t personCode);
+
+// CompanyCode × 100 + PersonCode; no value when it leaves the signed 32-bit range.
+std::optional<std::int32_t> personKey(std::int64_t companyCode, std::int64_t personCode);
+std::optional<std::int32_t> yearFileNumber(std::int32_t personKey, YearFileKind kind);
+std::optional<std::int32_t> monthlyPayRecordNumber(std::int32_t personKey, int month);
+
+}  // namespace nencho

@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "app/ui/application.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    nencho::startProgram(app);
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Failures of file and folder operations and of reading a field back. Handlers catch them
+// and decide what the user sees; nothing here shows anything.
+#include <stdexcept>
+#include <string>
+
+namespace nencho {
+
+enum class FileErrorKind {
+    FileNotFound,       // opening a missing record, copying or deleting a missing file
+    PathNotFound,       // a folder on the way is missing, or the path has no mapped drive
+    FileAlreadyExists,  // exclusive creation of a file or folder that exists
+    TypeMismatch,       // a field that is not a number read into a number
+    Overflow,           // a number beyond the range of its target
+    InputPastEnd,       // more fields read than the file holds
+    TextNotStorable,    // a text the record file could not give back as it was
+    WriteFailed,        // the system refused a write, rename, copy or delete
+};
+
+class RecordError : public std::runtime_error {
+public:
+    RecordError(FileErrorKind kind, const std::string& description)
+        : std::runtime_error(description), kind_(kind) {}
+    FileErrorKind kind() const { return kind_; }
+
+private:
+    FileErrorKind kind_;
+};
+
+// The error's description as a message box shows it, naming the file when there is one.
+std::string describe(FileErrorKind kind, const std::string& systemPath = {});
+
+[[noreturn]] void fail(FileErrorKind kind, const std::string& systemPath = {},
+                       const std::string& detail = {});
+
+}  // namespace nencho

@@ -1,0 +1,213 @@
+#include "platform/record_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "common/amount.h"
+#include "platform/cp932.h"
+#include "platform/drive_map.h"
+#include "platform/record_error.h"
+
+namespace nencho {
+
+namespace fs = std::filesystem;
+
+std::string storableText(std::string_view utf8) {
+    std::string mapped = mapToCp932Twins(utf8);
+    if (mapped.find('"') != std::string::npos)
+        fail(FileErrorKind::TextNotStorable, {}, "「\"」は保存できません。");
+    if (mapped.find_first_of("\r\n") != std::string::npos)
+        fail(FileErrorKind::TextNotStorable, {}, "改行は保存できません。");
+    std::string offending;
+    if (!encodeCp932(mapped, &offending))
+        fail(FileErrorKind::TextNotStorable, {}, "「" + offending + "」は保存できません。");
+    return mapped;
+}
+
+RecordWriter& RecordWriter::text(std::string_view utf8) {
+    fields_.push_back({true, std::string(utf8)});
+    return *this;
+}
+
+RecordWriter& RecordWriter::number(std::int64_t value) {
+    fields_.push_back({false, decimal(value)});
+    return *this;
+}
+
+RecordWriter& RecordWriter::spare(int from, int to) {
+    for (int i = from; i <= to; ++i) text("予備" + std::to_string(i));
+    return *this;
+}
+
+std::string RecordWriter::bytes() const {
+    std::string utf8;
+    for (const Field& field : fields_) {
+        if (field.isText)
+            utf8 += "\"" + storableText(field.value) + "\"";
+        else
+            utf8 += field.value;
+        utf8 += "\r\n";
+    }
+    auto encoded = encodeCp932(utf8);
+    if (!encoded) fail(FileErrorKind::TextNotStorable);
+    return *encoded;
+}
+
+namespace {
+
+void writeAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) throw std::system_error(errno, std::generic_category());
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+}  // namespace
+
+void RecordWriter::save(const std::string& systemPath) const {
+    const std::string data = bytes();  // refuses unstorable text before any file is touched
+    const fs::path target = requireHostPath(systemPath);
+    std::error_code ec;
+    if (!fs::is_directory(target.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
+    if (fs::is_directory(target, ec)) fail(FileErrorKind::WriteFailed, systemPath);
+
+    std::string temp = target.string() + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
+    try {
+        writeAll(fd, data);
+        if (::fsync(fd) != 0) throw std::system_error(errno, std::generic_category());
+        ::fchmod(fd, 0644);
+        if (::close(fd) != 0) {
+            ::unlink(temp.c_str());
+            fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
+        }
+    } catch (const std::system_error& e) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        fail(FileErrorKind::WriteFailed, systemPath, e.what());
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        fail(FileErrorKind::WriteFailed, systemPath, std::strerror(error));
+    }
+}
+
+RecordReader::RecordReader(std::string utf8Content) : content_(std::move(utf8Content)) {}
+
+RecordReader RecordReader::open(const std::string& systemPath) {
+    const fs::path path = requireHostPath(systemPath);
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        const bool folderThere = fs::is_directory(path.parent_path(), ec);
+        fail(folderThere ? FileErrorKind::FileNotFound : FileErrorKind::PathNotFound, systemPath);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) fail(FileErrorKind::FileNotFound, systemPath);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return RecordReader(decodeCp932(bytes.str()));
+}
+
+std::string RecordReader::nextField() {
+    while (pos_ < content_.size() && content_[pos_] == ' ') ++pos_;
+    if (pos_ >= content_.size()) fail(FileErrorKind::InputPastEnd);
+
+    auto skipLineEnd = [this] {
+        if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
+        if (pos_ < content_.size() && content_[pos_] == '\n') ++pos_;
+    };
+
+    if (content_[pos_] == '"') {
+        const std::size_t start = pos_ + 1;
+        std::size_t close = content_.find('"', start);
+        if (close == std::string::npos) close = content_.size();
+        std::string field = content_.substr(start, close - start);
+        // The rest of the line after the closing quote is skipped.
+        pos_ = std::min(close + 1, content_.size());
+        while (pos_ < content_.size() && content_[pos_] != '\r' && content_[pos_] != '\n') ++pos_;
+        skipLineEnd();
+        return field;
+    }
+
+    const std::size_t start = pos_;
+    while (pos_ < content_.size() && content_[pos_] != ',' && content_[pos_] != '\r' &&
+           content_[pos_] != '\n')
+        ++pos_;
+    std::string field = content_.substr(start, pos_ - start);
+    while (!field.empty() && field.back() == ' ') field.pop_back();
+    if (pos_ < content_.size() && content_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
+    return field;
+}
+
+std::string RecordReader::text() { return nextField(); }
+
+namespace {
+
+// A field read into a number: empty is 0, a fraction is rounded half to even.
+std::int64_t toNumber(const std::string& field) {
+    if (field.empty()) return 0;
+    std::string_view digits = field;
+    bool negative = false;
+    if (digits.front() == '-' || digits.front() == '+') {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    const std::size_t point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
+    if (whole.empty() && fraction.empty()) fail(FileErrorKind::TypeMismatch);
+    std::int64_t value = 0;
+    for (char c : whole) {
+        if (c < '0' || c > '9') fail(FileErrorKind::TypeMismatch);
+        value = value * 10 + (c - '0');
+        if (value > (std::int64_t{1} << 40)) fail(FileErrorKind::Overflow);
+    }
+    for (char c : fraction)
+        if (c < '0' || c > '9') fail(FileErrorKind::TypeMismatch);
+    if (!fraction.empty()) {
+        const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string_view::npos;
+        const char first = fraction.front();
+        if (first > '5' || (first == '5' && (restNonZero || value % 2 == 1))) ++value;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::int32_t RecordReader::longNumber() {
+    const std::int64_t value = toNumber(nextField());
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        fail(FileErrorKind::Overflow);
+    return static_cast<std::int32_t>(value);
+}
+
+std::int16_t RecordReader::integerNumber() {
+    const std::int64_t value = toNumber(nextField());
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
+        fail(FileErrorKind::Overflow);
+    return static_cast<std::int16_t>(value);
+}
+
+void RecordReader::skip(int count) {
+    for (int i = 0; i < count; ++i) nextField();
+}
+
+}  // namespace nencho

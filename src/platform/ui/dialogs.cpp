@@ -1,0 +1,76 @@
+#include "platform/ui/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace nencho {
+
+namespace {
+
+std::unique_ptr<DialogHost>& hostSlot() {
+    static std::unique_ptr<DialogHost> host;
+    return host;
+}
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+DialogHost& dialogs() {
+    auto& host = hostSlot();
+    if (!host) host = std::make_unique<DesktopDialogHost>();
+    return *host;
+}
+
+void setDialogHost(std::unique_ptr<DialogHost> host) { hostSlot() = std::move(host); }
+
+void showMessage(const QString& prompt, const QString& title, MessageIcon icon) {
+    dialogs().messageBox(prompt, title, icon, MessageButtons::Ok);
+}
+
+bool confirm(const QString& prompt, const QString& title, MessageIcon icon) {
+    return dialogs().messageBox(prompt, title, icon, MessageButtons::OkCancel) == MessageAnswer::Ok;
+}
+
+MessageAnswer DesktopDialogHost::messageBox(const QString& prompt, const QString& title,
+                                            MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(toQt(icon), title, prompt,
+                    buttons == MessageButtons::Ok ? QMessageBox::Ok
+                                                  : QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<QString> DesktopDialogHost::inputBox(const QString& prompt, const QString& title,
+                                                   const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+void DesktopDialogHost::beep() { QApplication::beep(); }
+
+void DesktopDialogHost::sendTab() { sendTabToFocusedWidget(); }
+
+void sendTabToFocusedWidget() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) return;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(focused, &press);
+}
+
+}  // namespace nencho

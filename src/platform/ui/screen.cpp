@@ -1,0 +1,140 @@
+#include "platform/ui/screen.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <stdexcept>
+
+namespace nencho {
+
+Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QWidget* Screen::controlWidget(const QString& name) const { return control<QWidget>(name); }
+
+bool Screen::hasControl(const QString& name) const { return findChild<QWidget*>(name) != nullptr; }
+
+void Screen::missingControl(const QString& name) const {
+    throw std::logic_error(("no control " + objectName() + "." + name).toStdString());
+}
+
+QString Screen::textOf(const QString& name) const {
+    QWidget* widget = controlWidget(name);
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+    if (auto* list = qobject_cast<QListWidget*>(widget))
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    return {};
+}
+
+void Screen::setTextOf(const QString& name, const QString& text) {
+    QWidget* widget = controlWidget(name);
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        box->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        frame->setTitle(text);
+    else
+        throw std::logic_error(("no text in " + objectName() + "." + name).toStdString());
+}
+
+void Screen::press(const QString& name) {
+    auto* button = control<QAbstractButton>(name);
+    emit button->clicked(false);
+}
+
+void Screen::place(QWidget* widget, const QString& name, int left, int top, int width, int height,
+                   QWidget* parent) {
+    widget->setParent(parent ? parent : this);
+    widget->setObjectName(name);
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QLineEdit* Screen::addText(const QString& name, int left, int top, int width, int height,
+                           QWidget* parent) {
+    auto* box = new QLineEdit;
+    place(box, name, left, top, width, height, parent);
+    return box;
+}
+
+QLabel* Screen::addLabel(const QString& name, const QString& caption, int left, int top,
+                         int width, int height, QWidget* parent) {
+    auto* label = new QLabel(caption);
+    place(label, name, left, top, width, height, parent);
+    return label;
+}
+
+QPushButton* Screen::addButton(const QString& name, const QString& caption, int left, int top,
+                               int width, int height, std::function<void()> action,
+                               QWidget* parent) {
+    auto* button = new QPushButton(caption);
+    place(button, name, left, top, width, height, parent);
+    button->setAutoDefault(false);
+    if (action) connect(button, &QPushButton::clicked, this, [action] { action(); });
+    return button;
+}
+
+QRadioButton* Screen::addOption(const QString& name, const QString& caption, int left, int top,
+                                int width, int height, QWidget* parent) {
+    auto* option = new QRadioButton(caption);
+    place(option, name, left, top, width, height, parent);
+    return option;
+}
+
+QCheckBox* Screen::addCheck(const QString& name, const QString& caption, int left, int top,
+                            int width, int height, QWidget* parent) {
+    auto* check = new QCheckBox(caption);
+    place(check, name, left, top, width, height, parent);
+    return check;
+}
+
+QGroupBox* Screen::addFrame(const QString& name, const QString& caption, int left, int top,
+                            int width, int height, QWidget* parent) {
+    auto* frame = new QGroupBox(caption);
+    place(frame, name, left, top, width, height, parent);
+    return frame;
+}
+
+QListWidget* Screen::addList(const QString& name, int left, int top, int width, int height,
+                             QWidget* parent) {
+    auto* list = new QListWidget;
+    place(list, name, left, top, width, height, parent);
+    return list;
+}
+
+QLineEdit* Screen::addHiddenText(const QString& name, QWidget* parent) {
+    QLineEdit* box = addText(name, 0, 0, 1000, 300, parent);
+    box->hide();
+    return box;
+}
+
+QPushButton* Screen::addHiddenButton(const QString& name, const QString& caption,
+                                     std::function<void()> action, QWidget* parent) {
+    QPushButton* button = addButton(name, caption, 0, 0, 1000, 300, std::move(action), parent);
+    button->hide();
+    return button;
+}
+
+void Screen::onPress(const QString& name, std::function<void()> action) {
+    auto* button = control<QAbstractButton>(name);
+    connect(button, &QAbstractButton::clicked, this, [action] { action(); });
+}
+
+void Screen::setDesignSize(int width, int height) {
+    resize(twipsToPixels(width), twipsToPixels(height));
+}
+
+}  // namespace nencho

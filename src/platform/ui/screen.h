@@ -1,0 +1,79 @@
+#pragma once
+// A screen: one window with numbered controls. Its Qt objectName is its name and every
+// control's objectName is the control's name, which is how other screens reach it.
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QAbstractButton;
+
+namespace nencho {
+
+// Design positions are in twips: 1,440 to the inch, 15 to a pixel at 96 dots per inch.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+
+class Screen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Screen(const QString& name, QWidget* parent = nullptr);
+
+    // The screen's load action: runs once, when the registry creates the screen.
+    virtual void formLoad() {}
+
+    // Finds a control by name anywhere in the screen; a missing control is a programming error.
+    QWidget* controlWidget(const QString& name) const;
+    template <class T>
+    T* control(const QString& name) const {
+        T* found = findChild<T*>(name);
+        if (!found) missingControl(name);
+        return found;
+    }
+    bool hasControl(const QString& name) const;
+
+    // A control's text: a box's text, a label's or a button's caption, a list's current row.
+    QString textOf(const QString& name) const;
+    void setTextOf(const QString& name, const QString& text);
+    // Runs a button's click action to completion, hidden or disabled alike.
+    void press(const QString& name);
+
+protected:
+    // Builders: position and size in twips; the parent is the screen or a frame.
+    QLineEdit* addText(const QString& name, int left, int top, int width, int height,
+                       QWidget* parent = nullptr);
+    QLabel* addLabel(const QString& name, const QString& caption, int left, int top, int width,
+                     int height, QWidget* parent = nullptr);
+    QPushButton* addButton(const QString& name, const QString& caption, int left, int top,
+                           int width, int height, std::function<void()> action = {},
+                           QWidget* parent = nullptr);
+    QRadioButton* addOption(const QString& name, const QString& caption, int left, int top,
+                            int width, int height, QWidget* parent = nullptr);
+    QCheckBox* addCheck(const QString& name, const QString& caption, int left, int top, int width,
+                        int height, QWidget* parent = nullptr);
+    QGroupBox* addFrame(const QString& name, const QString& caption, int left, int top, int width,
+                        int height, QWidget* parent = nullptr);
+    QListWidget* addList(const QString& name, int left, int top, int width, int height,
+                         QWidget* parent = nullptr);
+    // Hidden carriers: a box other screens write into, a button pressed only from code.
+    QLineEdit* addHiddenText(const QString& name, QWidget* parent = nullptr);
+    QPushButton* addHiddenButton(const QString& name, const QString& caption,
+                                 std::function<void()> action = {}, QWidget* parent = nullptr);
+    // Connects an action to a button created elsewhere.
+    void onPress(const QString& name, std::function<void()> action);
+    // Window size from its design size in twips.
+    void setDesignSize(int width, int height);
+
+private:
+    [[noreturn]] void missingControl(const QString& name) const;
+    void place(QWidget* widget, const QString& name, int left, int top, int width, int height,
+               QWidget* parent);
+};
+
+}  // namespace nencho

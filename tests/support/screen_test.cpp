@@ -1,0 +1,72 @@
+#include "support/screen_test.h"
+
+#include <QApplication>
+
+#include "app/ui/screen_catalog.h"
+#include "platform/ui/program.h"
+
+namespace nencho::test {
+
+MessageAnswer ScriptedDialogs::messageBox(const QString& prompt, const QString& title,
+                                          MessageIcon icon, MessageButtons buttons) {
+    messages.push_back({prompt, title, icon, buttons});
+    if (answers.empty()) return MessageAnswer::Ok;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QString&,
+                                                  const QString&) {
+    inputPrompts.push_back(prompt);
+    if (inputs.empty()) {
+        ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
+        return std::nullopt;
+    }
+    auto answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+void ensureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "nencho-tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+void ScreenTest::SetUp() {
+    ensureApplication();
+    drives = std::make_unique<TempDrives>();
+    auto host = std::make_unique<ScriptedDialogs>();
+    dialogs = host.get();
+    setDialogHost(std::move(host));
+    setProgramEndHook([this] { ++programEnds; });
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    registry.unloadAll();
+    registerScreens();
+    registry.setObserver([this](const ScreenEvent& event) { events.push_back(event); });
+}
+
+void ScreenTest::TearDown() {
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    registry.setObserver({});
+    registry.unloadAll();
+    setProgramEndHook({});
+    setDialogHost(nullptr);
+    dialogs = nullptr;
+    drives.reset();
+}
+
+std::vector<QString> ScreenTest::eventsOf(ScreenEvent::Kind kind) const {
+    std::vector<QString> result;
+    for (const ScreenEvent& event : events) {
+        if (event.kind != kind) continue;
+        result.push_back(event.control.isEmpty() ? event.form : event.form + "." + event.control);
+    }
+    return result;
+}
+
+}  // namespace nencho::test

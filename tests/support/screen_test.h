@@ -1,0 +1,64 @@
+#pragma once
+// The fixture of screen tests: a QApplication (offscreen), temporary drives, scripted dialogs,
+// a fresh set of screens and a record of what the screens did to each other.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+#include "support/temp_drives.h"
+
+namespace nencho::test {
+
+struct ShownMessage {
+    QString prompt;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+// Answers dialogs from queues; an unscripted message box answers OK, an unscripted input box
+// fails the test (it would have waited for the user).
+class ScriptedDialogs : public DialogHost {
+public:
+    MessageAnswer messageBox(const QString& prompt, const QString& title, MessageIcon icon,
+                             MessageButtons buttons) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
+    void beep() override { ++beeps; }
+    void sendTab() override {
+        ++tabs;
+        sendTabToFocusedWidget();
+    }
+
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<QString>> inputs;  // nullopt: the user cancels
+    std::vector<ShownMessage> messages;
+    std::vector<QString> inputPrompts;
+    int beeps = 0;
+    int tabs = 0;
+};
+
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Events of one kind ("Press", "Write", "Hide", ...) as "Form.Control" or "Form" strings.
+    std::vector<QString> eventsOf(ScreenEvent::Kind kind) const;
+    void clearEvents() { events.clear(); }
+
+    std::unique_ptr<TempDrives> drives;
+    ScriptedDialogs* dialogs = nullptr;  // owned by the platform while the test runs
+    std::vector<ScreenEvent> events;
+    int programEnds = 0;
+};
+
+// Creates the QApplication once per test program, on first use.
+void ensureApplication();
+
+}  // namespace nencho::test

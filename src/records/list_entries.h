@@ -1,0 +1,19 @@
+#pragma once
+// What the company and person lists show of a record: the code stored on its first line and
+// the name (the company's on line 10 of its file, the person's on line 3).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace nencho {
+
+struct ListEntry {
+    std::int32_t code;
+    std::string name;
+};
+
+// No value when the file is missing or cannot be read that far.
+std::optional<ListEntry> readCompanyListEntry(std::int64_t companyCode);
+std::optional<ListEntry> readPersonListEntry(std::int64_t companyCode, std::int64_t personCode);
+
+}  // namespace nencho

@@ -9,8 +9,8 @@ std::string formatAmount(std::int64_t yen) {
     if (yen == 0) return {};
     const bool negative = yen < 0;
     // Work in unsigned to cover the most negative value as well.
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(yen)
-                                       : static_cast<std::uint64_t>(yen);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(yen) : static_cast<std::uint64_t>(yen);
     std::string digits = std::to_string(magnitude);
     std::string grouped;
     grouped.reserve(digits.size() + digits.size() / 3);
@@ -80,8 +80,12 @@ std::optional<std::int32_t> parseAmount(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t readAmountOrZero(std::string_view text) { return parseAmount(text).value_or(0); }
+std::int32_t readAmountOrZero(std::string_view text) {
+    return parseAmount(text).value_or(0);
+}
 
-std::string decimal(std::int64_t value) { return std::to_string(value); }
+std::string decimal(std::int64_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace nencho

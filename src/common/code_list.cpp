@@ -17,7 +17,8 @@ std::int64_t codeFromListItem(std::string_view row) {
     while (i < head.size() && head[i] == ' ') ++i;
     bool negative = false;
     if (i < head.size() && (head[i] == '-' || head[i] == '+')) negative = head[i++] == '-';
-    for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i) value = value * 10 + (head[i] - '0');
+    for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i)
+        value = value * 10 + (head[i] - '0');
     return negative ? -value : value;
 }
 

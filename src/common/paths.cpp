@@ -4,9 +4,15 @@
 
 namespace nencho {
 
-std::string dataRootFolder() { return withoutTrailingSeparator(kDataRoot); }
-std::string companyFolder() { return std::string(kDataRoot) + kCompanyFolderName + "\\"; }
-std::string personFolder() { return std::string(kDataRoot) + kPersonFolderName + "\\"; }
+std::string dataRootFolder() {
+    return withoutTrailingSeparator(kDataRoot);
+}
+std::string companyFolder() {
+    return std::string(kDataRoot) + kCompanyFolderName + "\\";
+}
+std::string personFolder() {
+    return std::string(kDataRoot) + kPersonFolderName + "\\";
+}
 
 std::string yearFolder(const std::string& taxYearCode) {
     return std::string(kDataRoot) + taxYearCode + "年末調整\\";

@@ -19,6 +19,6 @@ inline const WorkingYear kYear14{"H14", 14, "⑮"};
 std::string eraDigits(const std::string& taxYearCode);
 
 std::string mainWindowCaption(const std::string& taxYearCode);  // "平成 17 年分の給与計算システム"
-std::string yearLabel(const std::string& taxYearCode);          // "平成 17 年分"
+std::string yearLabel(const std::string& taxYearCode);  // "平成 17 年分"
 
 }  // namespace nencho

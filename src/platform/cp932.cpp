@@ -11,7 +11,7 @@ namespace nencho {
 namespace {
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(handle_);
@@ -35,7 +35,7 @@ public:
         return output;
     }
 
-private:
+  private:
     iconv_t handle_;
 };
 
@@ -50,8 +50,8 @@ std::size_t utf8Length(unsigned char lead) {
 constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kTwins{{
     {"〜", "～"},  // U+301C → U+FF5E
     {"−", "－"},   // U+2212 → U+FF0D
-    {"‖", "∥"},   // U+2016 → U+2225
-    {"—", "―"},   // U+2014 → U+2015
+    {"‖", "∥"},    // U+2016 → U+2225
+    {"—", "―"},    // U+2014 → U+2015
     {"¢", "￠"},
     {"£", "￡"},
     {"¬", "￢"},
@@ -63,7 +63,8 @@ std::string mapToCp932Twins(std::string_view utf8) {
     std::string result;
     result.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t len = std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const std::size_t len =
+            std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
         const std::string_view ch = utf8.substr(i, len);
         std::string_view replacement = ch;
         for (const auto& [from, to] : kTwins)
@@ -81,7 +82,8 @@ std::optional<std::string> encodeCp932(std::string_view utf8, std::string* offen
     // Character by character, so that a character that would come back as another one
     // (the converter maps a few one way only) is refused too.
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t len = std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const std::size_t len =
+            std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
         const std::string_view ch = utf8.substr(i, len);
         auto bytes = encoder.convert(ch);
         std::optional<std::string> back = bytes ? decoder.convert(*bytes) : std::nullopt;

@@ -15,7 +15,9 @@ void DriveMap::setDrive(char letter, const std::filesystem::path& hostFolder) {
     drives_[static_cast<char>(std::tolower(static_cast<unsigned char>(letter)))] = hostFolder;
 }
 
-void DriveMap::clear() { drives_.clear(); }
+void DriveMap::clear() {
+    drives_.clear();
+}
 
 std::vector<char> DriveMap::letters() const {
     std::vector<char> result;
@@ -24,7 +26,8 @@ std::vector<char> DriveMap::letters() const {
 }
 
 std::optional<std::filesystem::path> DriveMap::driveFolder(char letter) const {
-    const auto it = drives_.find(static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
+    const auto it =
+        drives_.find(static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
     if (it == drives_.end()) return std::nullopt;
     return it->second;
 }

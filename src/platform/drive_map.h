@@ -10,7 +10,7 @@
 namespace nencho {
 
 class DriveMap {
-public:
+  public:
     static DriveMap& instance();
 
     void setDrive(char letter, const std::filesystem::path& hostFolder);
@@ -22,7 +22,7 @@ public:
     // or one that climbs out of its drive ("..").
     std::optional<std::filesystem::path> hostPath(const std::string& systemPath) const;
 
-private:
+  private:
     std::map<char, std::filesystem::path> drives_;
 };
 

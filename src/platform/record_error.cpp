@@ -5,14 +5,30 @@ namespace nencho {
 std::string describe(FileErrorKind kind, const std::string& systemPath) {
     std::string text;
     switch (kind) {
-        case FileErrorKind::FileNotFound: text = "ファイルが見つかりません。"; break;
-        case FileErrorKind::PathNotFound: text = "パスが見つかりません。"; break;
-        case FileErrorKind::FileAlreadyExists: text = "ファイルは既に存在します。"; break;
-        case FileErrorKind::TypeMismatch: text = "型が一致しません。"; break;
-        case FileErrorKind::Overflow: text = "オーバーフローしました。"; break;
-        case FileErrorKind::InputPastEnd: text = "ファイルの終わりを越えて読み込もうとしました。"; break;
-        case FileErrorKind::TextNotStorable: text = "保存できない文字が含まれています。"; break;
-        case FileErrorKind::WriteFailed: text = "ファイルに書き込めませんでした。"; break;
+        case FileErrorKind::FileNotFound:
+            text = "ファイルが見つかりません。";
+            break;
+        case FileErrorKind::PathNotFound:
+            text = "パスが見つかりません。";
+            break;
+        case FileErrorKind::FileAlreadyExists:
+            text = "ファイルは既に存在します。";
+            break;
+        case FileErrorKind::TypeMismatch:
+            text = "型が一致しません。";
+            break;
+        case FileErrorKind::Overflow:
+            text = "オーバーフローしました。";
+            break;
+        case FileErrorKind::InputPastEnd:
+            text = "ファイルの終わりを越えて読み込もうとしました。";
+            break;
+        case FileErrorKind::TextNotStorable:
+            text = "保存できない文字が含まれています。";
+            break;
+        case FileErrorKind::WriteFailed:
+            text = "ファイルに書き込めませんでした。";
+            break;
     }
     if (!systemPath.empty()) text += "\n" + systemPath;
     return text;

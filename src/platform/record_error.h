@@ -18,12 +18,12 @@ enum class FileErrorKind {
 };
 
 class RecordError : public std::runtime_error {
-public:
+  public:
     RecordError(FileErrorKind kind, const std::string& description)
         : std::runtime_error(description), kind_(kind) {}
     FileErrorKind kind() const { return kind_; }
 
-private:
+  private:
     FileErrorKind kind_;
 };
 

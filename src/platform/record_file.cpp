@@ -154,7 +154,9 @@ std::string RecordReader::nextField() {
     return field;
 }
 
-std::string RecordReader::text() { return nextField(); }
+std::string RecordReader::text() {
+    return nextField();
+}
 
 namespace {
 

@@ -10,7 +10,7 @@
 namespace nencho {
 
 class RecordWriter {
-public:
+  public:
     RecordWriter& text(std::string_view utf8);
     RecordWriter& number(std::int64_t value);
     // The literal spare texts "予備<from>" … "予備<to>".
@@ -26,7 +26,7 @@ public:
 
     std::size_t fieldCount() const { return fields_.size(); }
 
-private:
+  private:
     struct Field {
         bool isText;
         std::string value;  // UTF-8 text, or the decimal digits
@@ -38,7 +38,7 @@ private:
 // field is the text up to the next quote (the rest of its line skipped), any other field runs
 // to the end of the line or a comma with trailing spaces dropped.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::string utf8Content);
     // Reads the file at a system path whole and closes it. Throws FileNotFound, PathNotFound.
     static RecordReader open(const std::string& systemPath);
@@ -49,7 +49,7 @@ public:
     void skip(int count = 1);
     bool atEnd() const { return pos_ >= content_.size(); }
 
-private:
+  private:
     std::string nextField();
     std::string content_;
     std::size_t pos_ = 0;

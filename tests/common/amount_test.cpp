@@ -7,21 +7,40 @@ namespace {
 
 TEST(AmountFormat, GroupsThousandsAndShowsZeroAsEmpty) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {0, ""},         {1, "1"},           {999, "999"},          {1000, "1,000"},
-        {-1234, "-1,234"}, {123456, "123,456"}, {1234567, "1,234,567"},
-        {2147483647, "2,147,483,647"}, {-2147483648LL, "-2,147,483,648"},
+        {0, ""},
+        {1, "1"},
+        {999, "999"},
+        {1000, "1,000"},
+        {-1234, "-1,234"},
+        {123456, "123,456"},
+        {1234567, "1,234,567"},
+        {2147483647, "2,147,483,647"},
+        {-2147483648LL, "-2,147,483,648"},
     };
     for (const auto& [yen, text] : cases) EXPECT_EQ(formatAmount(yen), text) << yen;
 }
 
 TEST(AmountReading, AcceptsSignSeparatorsAndRoundsFractionsHalfToEven) {
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-        {"1,234", 1234},  {"1234", 1234},   {" 56 ", 56},       {"-1,000", -1000},
-        {"+7", 7},        {"12.5", 12},     {"13.5", 14},       {"12.51", 13},
-        {"-2.5", -2},     {"0.5", 0},       {"2147483647", 2147483647},
-        {"", std::nullopt},               {"abc", std::nullopt}, {"12a", std::nullopt},
-        {"2147483648", std::nullopt},     {"-2147483649", std::nullopt},
-        {",12", std::nullopt},            {"1,,2", std::nullopt}, {"-", std::nullopt},
+        {"1,234", 1234},
+        {"1234", 1234},
+        {" 56 ", 56},
+        {"-1,000", -1000},
+        {"+7", 7},
+        {"12.5", 12},
+        {"13.5", 14},
+        {"12.51", 13},
+        {"-2.5", -2},
+        {"0.5", 0},
+        {"2147483647", 2147483647},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {",12", std::nullopt},
+        {"1,,2", std::nullopt},
+        {"-", std::nullopt},
         {"99999999999999999999", std::nullopt},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(parseAmount(text), expected) << text;

@@ -17,7 +17,7 @@ MessageAnswer ScriptedDialogs::messageBox(const QString& prompt, const QString& 
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QString&,
-                                                  const QString&) {
+                                                 const QString&) {
     inputPrompts.push_back(prompt);
     if (inputs.empty()) {
         ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();

@@ -24,7 +24,7 @@ struct ShownMessage {
 // Answers dialogs from queues; an unscripted message box answers OK, an unscripted input box
 // fails the test (it would have waited for the user).
 class ScriptedDialogs : public DialogHost {
-public:
+  public:
     MessageAnswer messageBox(const QString& prompt, const QString& title, MessageIcon icon,
                              MessageButtons buttons) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
@@ -44,7 +44,7 @@ public:
 };
 
 class ScreenTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

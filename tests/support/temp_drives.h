@@ -7,7 +7,7 @@
 namespace nencho::test {
 
 class TempDrives {
-public:
+  public:
     TempDrives();
     ~TempDrives();
     TempDrives(const TempDrives&) = delete;
@@ -18,7 +18,7 @@ public:
     std::filesystem::path addDrive(char letter);
     std::filesystem::path host(const std::string& systemPath) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

@@ -4,7 +4,6 @@ namespace nencho {
 
 Form8::Form8() : Screen("Form8") {
     setWindowTitle("月額計算");
-
 }
 
 }  // namespace nencho

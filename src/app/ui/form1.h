@@ -9,16 +9,16 @@ namespace nencho {
 class Form1 : public Screen {
     Q_OBJECT
 
-  public:
+public:
     Form1();
     void formLoad() override;
 
     const std::string& taxYearCode() const { return taxYearCode_; }
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildYearControls();
     void buildSelectionControls();
     void buildMenuButtons();

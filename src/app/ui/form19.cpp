@@ -11,8 +11,7 @@ Form19::Form19() : Screen("Form19") {
     addList("List1", 240, 600, 5400, 1800);
     addButton("Command1", "設  定", 240, 2520, 1800, 420);
     addButton("Command2", "閉じる", 3840, 2520, 1800, 420, [this] { hide(); });
-    addLabel("Label2",
-             "（注意事項）　　ここで変更したプリンターはパソコンの標準設定をも変更してしまいます。",
+    addLabel("Label2", "（注意事項）　　ここで変更したプリンターはパソコンの標準設定をも変更してしまいます。",
              240, 3060, 5400, 720)
         ->setWordWrap(true);
 }

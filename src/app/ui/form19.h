@@ -7,7 +7,7 @@ namespace nencho {
 class Form19 : public Screen {
     Q_OBJECT
 
-  public:
+public:
     Form19();
 };
 

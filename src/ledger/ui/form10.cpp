@@ -4,6 +4,7 @@ namespace nencho {
 
 Form10::Form10() : Screen("Form10") {
     setWindowTitle("給与明細");
+
 }
 
 }  // namespace nencho

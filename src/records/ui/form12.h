@@ -6,7 +6,7 @@ namespace nencho {
 class Form12 : public WorkScreen {
     Q_OBJECT
 
-  public:
+public:
     Form12();
 };
 

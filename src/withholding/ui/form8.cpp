@@ -4,6 +4,7 @@ namespace nencho {
 
 Form8::Form8() : Screen("Form8") {
     setWindowTitle("月額計算");
+
 }
 
 }  // namespace nencho

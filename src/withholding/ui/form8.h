@@ -6,7 +6,7 @@ namespace nencho {
 class Form8 : public Screen {
     Q_OBJECT
 
-  public:
+public:
     Form8();
 };
 

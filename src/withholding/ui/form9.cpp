@@ -4,6 +4,7 @@ namespace nencho {
 
 Form9::Form9() : Screen("Form9") {
     setWindowTitle("賞与計算");
+
 }
 
 }  // namespace nencho

@@ -4,6 +4,7 @@ namespace nencho {
 
 Form18::Form18() : Screen("Form18") {
     setWindowTitle("参考");
+
 }
 
 }  // namespace nencho

@@ -1,10 +1,143 @@
 #include "records/ui/form11.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+
 namespace nencho {
+
+namespace {
+
+constexpr int kMarkLeft = 120;
+constexpr int kCaptionLeft = 420;
+constexpr int kBoxLeft = 1920;
+constexpr int kRowHeight = 360;
+
+// The boxes the user types in, in the order Enter and Tab move through them.
+const char* const kEntryBoxes[] = {"Text1", "Text3", "Text5", "Text12"};
+
+// Boxes whose Enter moves on: the entry boxes and the hidden value boxes.
+const char* const kReturnNextBoxes[] = {"Text1",  "Text3",  "Text5",  "Text12", "Text2",
+                                        "Text6",  "Text25", "Text7",  "Text8",  "Text9",
+                                        "Text11", "Text13", "Text14", "Text15", "Text17",
+                                        "Text18", "Text19", "Text21", "Text20", "Text4"};
+
+}  // namespace
 
 Form11::Form11() : WorkScreen("Form11", "Text24") {
     setWindowTitle("会社登録");
-    addHiddenButton("Command9", "クリア");
+    setDesignSize(9000, 5040);
+    buildCodeRow();
+    buildEntryRows();
+    buildHiddenBoxes();
+    buildButtons();
+    setEntryOrder();
+    for (const char* name : kReturnNextBoxes)
+        connect(control<QLineEdit>(name), &QLineEdit::returnPressed, this,
+                [this] { ReturnNext(13); });
+}
+
+void Form11::ReturnNext(std::uint16_t keyCode) {
+    if (keyCode == 13) dialogs().sendTab();
+}
+
+QLineEdit* Form11::addMark(const QString& name, int top) {
+    QLineEdit* mark = addText(name, kMarkLeft, top, 240, kRowHeight);
+    mark->setText("*");
+    mark->setReadOnly(true);
+    mark->setFocusPolicy(Qt::NoFocus);
+    return mark;
+}
+
+QLineEdit* Form11::addHiddenBox(const QString& name, int left, int top, int width) {
+    QLineEdit* box = addText(name, left, top, width, kRowHeight);
+    box->hide();
+    return box;
+}
+
+void Form11::buildCodeRow() {
+    addMark("Text26", 360);
+    addButton("Command9", "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
+              [this] { clearFields(); });
+    addText("Text1", kBoxLeft, 360, 1080, kRowHeight);
+    addButton("Command6", "会社呼出", 3060, 360, 1200, kRowHeight, [this] { loadCompany(); });
+    addButton("Command7", "DATA", 4320, 360, 900, kRowHeight, [this] { loadMenuCompany(); });
+    addButton("Command11", "法人税ファイルより呼出", 5340, 360, 3360, kRowHeight,
+              [this] { prefillFromCorporateTax(); });
+}
+
+void Form11::buildEntryRows() {
+    addMark("Text27", 960);
+    addLabel("Label1", "法人名", kCaptionLeft, 960, 1440, kRowHeight);
+    addText("Text3", kBoxLeft, 960, 4800, kRowHeight);
+    addButton("Command1", "㈱", 6780, 960, 480, kRowHeight,
+              [this] { setTextOf("Text3", "株式会社"); });
+    addButton("Command2", "㈲", 7320, 960, 480, kRowHeight,
+              [this] { setTextOf("Text3", "有限会社"); });
+    addMark("Text28", 1560);
+    addLabel("Label2", "納税地", kCaptionLeft, 1560, 1440, kRowHeight);
+    addText("Text5", kBoxLeft, 1560, 6360, kRowHeight);
+    addMark("Text29", 2160);
+    addLabel("Label3", "電話番号", kCaptionLeft, 2160, 1440, kRowHeight);
+    addText("Text12", kBoxLeft, 2160, 2400, kRowHeight);
+    addMark("Text30", 2880);
+    addLabel("Label4", "は登録必要事項。", kCaptionLeft, 2880, 2400, kRowHeight);
+    addLabel("Label5", "個人の場合は、会社を個人に読み替える。", kCaptionLeft, 3360, 6000,
+             kRowHeight);
+}
+
+// The values only a load or a prefill fills, each with its caption, all hidden.
+void Form11::buildHiddenBoxes() {
+    struct Row {
+        const char* label;
+        const char* caption;
+        const char* box;
+        int top;
+    };
+    const Row rows[] = {
+        {"Label6", "フリガナ", "Text2", 5160},    {"Label7", "代表者フリガナ", "Text6", 5580},
+        {"Label8", "代表者氏名", "Text25", 6000}, {"Label9", "代表者住所", "Text7", 6420},
+        {"Label10", "事業種目", "Text8", 6840},   {"Label11", "税務署名", "Text9", 7260},
+        {"Label13", "資本金額", "Text11", 7680},
+    };
+    for (const Row& row : rows) {
+        addLabel(row.label, row.caption, kCaptionLeft, row.top, 1440, kRowHeight)->hide();
+        addHiddenBox(row.box, kBoxLeft, row.top, 4800);
+    }
+    addLabel("Label12", "税務署", 6780, 7260, 720, kRowHeight)->hide();
+    addLabel("Label14", "円", 6780, 7680, 360, kRowHeight)->hide();
+
+    const char* const dateRows[][3] = {{"Text13", "Text14", "Text15"},
+                                       {"Text17", "Text18", "Text19"},
+                                       {"Text21", "Text20", "Text4"}};
+    const int dateTops[] = {8100, 8520, 8940};
+    for (int row = 0; row < 3; ++row)
+        for (int part = 0; part < 3; ++part)
+            addHiddenBox(dateRows[row][part], kBoxLeft + part * 840, dateTops[row], 720);
+    control<QLineEdit>("Text15")->setText("1");
+    addHiddenText("Text23");
+}
+
+void Form11::buildButtons() {
+    addButton("Command10", "menu", kCaptionLeft, 4200, 1800, 480, [] { screens::show("Form1"); });
+    addButton("Command4", "登録実行", 6780, 4200, 1800, 480, [this] { registerCompany(); });
+    auto hiddenButton = [this](const char* name, const char* caption, int left, int top,
+                               std::function<void()> action = {}) {
+        addButton(name, caption, left, top, 1440, kRowHeight, std::move(action))->hide();
+    };
+    hiddenButton("Command3", "事業年度", kCaptionLeft, 8100, [this] { takeBusinessYear(); });
+    hiddenButton("Command8", "決算確定日", kCaptionLeft, 8940);
+    hiddenButton("Command12", "個人", 4560, 8100, [this] { setIndividualValues(); });
+    hiddenButton("Command5", "百万", 7560, 7680);
+    hiddenButton("Command13", "旧データを新データへの書き換え/代表者", 4560, 8520);
+}
+
+void Form11::setEntryOrder() {
+    for (std::size_t i = 1; i < std::size(kEntryBoxes); ++i)
+        setTabOrder(control<QWidget>(kEntryBoxes[i - 1]), control<QWidget>(kEntryBoxes[i]));
 }
 
 }  // namespace nencho

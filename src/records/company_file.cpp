@@ -1,0 +1,111 @@
+#include "records/company_file.h"
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "common/paths.h"
+
+namespace nencho {
+
+namespace {
+
+inline constexpr std::int32_t kCodeWithoutNumber = 999;
+
+void writeDate(RecordWriter& writer, const CompanyDate& date) {
+    writer.number(date.year).number(date.month).number(date.day);
+}
+
+CompanyDate readDate(RecordReader& reader) {
+    CompanyDate date;
+    date.year = reader.longNumber();
+    date.month = reader.longNumber();
+    date.day = reader.longNumber();
+    return date;
+}
+
+// Lines 1 to 8 of both layouts: code, capital, business year start and end.
+void readHead(RecordReader& reader, LegacyCompanyLayout& values) {
+    values.code = reader.longNumber();
+    values.capital = reader.longNumber();
+    values.businessYearStart = readDate(reader);
+    values.businessYearEnd = readDate(reader);
+}
+
+// A typed number, whatever its size: optional sign, then digits, separators and a point.
+bool looksLikeNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return false;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.front() == '-' || text.front() == '+') text.remove_prefix(1);
+    return text.find_first_of("0123456789") != std::string_view::npos &&
+           text.find_first_not_of("0123456789,.") == std::string_view::npos;
+}
+
+}  // namespace
+
+RecordWriter companyFileWriter(const CompanyRecord& record) {
+    RecordWriter writer;
+    writer.number(record.code).number(record.capital);
+    writeDate(writer, record.businessYearStart);
+    writeDate(writer, record.businessYearEnd);
+    writer.text(record.reading)
+        .text(record.name)
+        .text(record.taxPlace)
+        .text(record.representativeReading)
+        .text(record.representativeName)
+        .text(record.representativeAddress)
+        .text(record.businessType)
+        .text(record.taxOffice)
+        .text(record.phone);
+    writeDate(writer, record.settlement);
+    writer.spare(1, 12);
+    return writer;
+}
+
+CompanyRecord loadCompanyFile(std::int64_t companyCode) {
+    RecordReader reader = RecordReader::open(companyFilePath(companyCode));
+    CompanyRecord record;
+    readHead(reader, record);
+    record.reading = reader.text();
+    record.name = reader.text();
+    record.taxPlace = reader.text();
+    record.representativeReading = reader.text();
+    record.representativeName = reader.text();
+    record.representativeAddress = reader.text();
+    record.businessType = reader.text();
+    record.taxOffice = reader.text();
+    record.phone = reader.text();
+    record.settlement = readDate(reader);
+    return record;
+}
+
+LegacyCompanyLayout loadLegacyCompanyFile(std::int64_t companyCode) {
+    RecordReader reader = RecordReader::open(corporateTaxCompanyFilePath(companyCode));
+    LegacyCompanyLayout values;
+    readHead(reader, values);
+    values.reading = reader.text();
+    values.name = reader.text();
+    values.taxPlace = reader.text();
+    values.representativeReading = reader.text();
+    values.representativeAddress = reader.text();
+    values.businessType = reader.text();
+    values.taxOffice = reader.text();
+    values.phone = reader.text();
+    values.settlement = readDate(reader);
+    return values;
+}
+
+std::optional<std::int32_t> registrationCode(std::string_view codeBox) {
+    const std::optional<std::int32_t> typed = parseAmount(codeBox);
+    if (!typed) {
+        if (looksLikeNumber(codeBox)) return std::nullopt;  // beyond 32 bits
+        return kCodeWithoutNumber;
+    }
+    if (*typed < 1 || *typed > kLastCompanyCode) return std::nullopt;
+    return typed;
+}
+
+std::string capitalBoxText(std::int32_t capital) {
+    return "  " + formatAmount(capital);
+}
+
+}  // namespace nencho

@@ -69,8 +69,12 @@ std::vector<std::string> mapVolumeDrives(DriveMap& map, const std::vector<fs::pa
     return entries;
 }
 
-void setVolumeRoots(std::vector<fs::path> roots) { rootsSlot() = std::move(roots); }
+void setVolumeRoots(std::vector<fs::path> roots) {
+    rootsSlot() = std::move(roots);
+}
 
-const std::vector<fs::path>& volumeRoots() { return rootsSlot(); }
+const std::vector<fs::path>& volumeRoots() {
+    return rootsSlot();
+}
 
 }  // namespace nencho

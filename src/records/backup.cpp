@@ -32,8 +32,7 @@ struct TransferEnds {
 };
 
 void checkRequest(const TransferRequest& request, const TransferEnds& ends) {
-    if (!isDriveEntry(request.drive))
-        throw MaintenanceError("ドライブ名を選択してください。");
+    if (!isDriveEntry(request.drive)) throw MaintenanceError("ドライブ名を選択してください。");
     if (!folderExists(request.drive + "\\"))
         throw MaintenanceError("ドライブ " + request.drive + " が見つかりません。");
     if (request.taxYearCode.empty()) throw MaintenanceError("作業年度が決まっていません。");
@@ -63,7 +62,8 @@ bool hasEveryFile(const PersonFiles& files, const TransferEnds& ends) {
 void copyPerson(const PersonFiles& files, const TransferEnds& ends) {
     FileChanges changes;
     try {
-        for (const std::string& path : files.all()) changes.copy(ends.source(path), ends.target(path));
+        for (const std::string& path : files.all())
+            changes.copy(ends.source(path), ends.target(path));
     } catch (const RecordError& error) {
         std::string message = error.what();
         for (const std::string& problem : changes.rollback()) message += "\n" + problem;

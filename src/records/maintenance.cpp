@@ -13,7 +13,9 @@ namespace nencho {
 
 namespace {
 
-std::string codeText(std::int64_t code) { return decimal(code); }
+std::string codeText(std::int64_t code) {
+    return decimal(code);
+}
 
 void deleteIfPresent(const std::string& path, DeletionReport& report) {
     if (!fileExists(path)) return;
@@ -44,8 +46,7 @@ std::vector<std::string> PersonFiles::all() const {
 }
 
 std::string ownPersonFilePath(std::int64_t companyCode, std::int64_t personCode) {
-    if (!isOwnPersonCode(personCode))
-        throw MaintenanceError("個人コードは 1 から 99 までです。");
+    if (!isOwnPersonCode(personCode)) throw MaintenanceError("個人コードは 1 から 99 までです。");
     const auto key = personKey(companyCode, personCode);
     if (!key) throw MaintenanceError(describe(FileErrorKind::Overflow));
     return personFilePath(*key);
@@ -67,7 +68,8 @@ PersonFiles personFiles(const std::string& taxYearCode, std::int64_t companyCode
 
 std::string personNameToDelete(std::int64_t companyCode, std::int64_t personCode) {
     if (!fileExists(ownPersonFilePath(companyCode, personCode)))
-        throw MaintenanceError("個人コード " + codeText(personCode) + " の個人データがありません。");
+        throw MaintenanceError("個人コード " + codeText(personCode) +
+                               " の個人データがありません。");
     // A record too damaged to show its name can still be deleted; the question names the code.
     const auto entry = readPersonListEntry(companyCode, personCode);
     return entry ? entry->name : "個人コード " + codeText(personCode) + " の個人";
@@ -75,7 +77,8 @@ std::string personNameToDelete(std::int64_t companyCode, std::int64_t personCode
 
 std::string companyNameToDelete(std::int64_t companyCode) {
     if (!fileExists(companyFilePath(companyCode)))
-        throw MaintenanceError("会社コード " + codeText(companyCode) + " の会社データがありません。");
+        throw MaintenanceError("会社コード " + codeText(companyCode) +
+                               " の会社データがありません。");
     const auto entry = readCompanyListEntry(companyCode);
     return entry ? entry->name : "会社コード " + codeText(companyCode) + " の会社";
 }
@@ -106,7 +109,8 @@ bool checkPersonCopy(const PersonCopy& copy) {
         throw MaintenanceError("新しい個人コードが元の個人コードと同じです。");
     const PersonFiles to = personFiles(copy.taxYearCode, copy.companyCode, copy.toCode);
     if (!fileExists(from.personFile))
-        throw MaintenanceError("個人コード " + codeText(copy.fromCode) + " の個人データがありません。");
+        throw MaintenanceError("個人コード " + codeText(copy.fromCode) +
+                               " の個人データがありません。");
     readMaintenancePerson(from.personFile);
     return fileExists(to.personFile);
 }
@@ -133,8 +137,9 @@ int copyPerson(const PersonCopy& copy) {
     } catch (const RecordError& error) {
         const std::vector<std::string> problems = changes.rollback();
         std::string message = error.what();
-        message += problems.empty() ? "\n変更したファイルは元に戻しました。"
-                                    : "\n元に戻せなかったファイルがあります。" + joinLines(problems);
+        message += problems.empty()
+                       ? "\n変更したファイルは元に戻しました。"
+                       : "\n元に戻せなかったファイルがあります。" + joinLines(problems);
         throw MaintenanceError(message);
     }
 }

@@ -14,7 +14,7 @@ namespace nencho {
 
 // A request that cannot be carried out; what() says why, as the clerk reads it.
 class MaintenanceError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

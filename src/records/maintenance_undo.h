@@ -10,7 +10,7 @@ namespace nencho {
 class RecordWriter;
 
 class FileChanges {
-public:
+  public:
     // Each change throws a RecordError when it fails; the file is then as it was before it.
     void copy(const std::string& sourcePath, const std::string& destinationPath);
     void write(const std::string& destinationPath, const RecordWriter& record);
@@ -22,7 +22,7 @@ public:
 
     std::size_t changedFiles() const { return formers_.size(); }
 
-private:
+  private:
     struct Former {
         std::string path;
         std::optional<std::string> bytes;  // none: the file did not exist

@@ -15,24 +15,29 @@ namespace nencho::test {
 
 inline const std::string kYear = "H17";
 
-inline std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+inline std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 inline void writeCompany(std::int64_t code, const std::string& name) {
-    std::vector<std::string> lines{decimal(code), "0", "13", "1", "1", "13", "12", "31",
-                                   quoted("ｶｲｼｬ"), quoted(name)};
+    std::vector<std::string> lines{decimal(code), "0",  "13",           "1",         "1", "13",
+                                   "12",          "31", quoted("ｶｲｼｬ"), quoted(name)};
     while (lines.size() < 32) lines.push_back(quoted(""));
     writeLines(companyFilePath(code), lines);
 }
 
 // The 43 lines of a person record.
 inline std::vector<std::string> personLines(std::int64_t code, const std::string& name) {
-    std::vector<std::string> lines{decimal(code), quoted("ﾔﾏﾀﾞ"), quoted(name), quoted("東京都港区1-2"),
-                                   quoted("昭和"), "45",       "3",          "12",
-                                   quoted("取締役")};
-    for (int status = 1; status <= 18; ++status) lines.push_back(quoted(status == 12 ? "就　職" : ""));
+    std::vector<std::string> lines{
+        decimal(code),   quoted("ﾔﾏﾀﾞ"), quoted(name), quoted("東京都港区1-2"),
+        quoted("昭和"),  "45",           "3",          "12",
+        quoted("取締役")};
+    for (int status = 1; status <= 18; ++status)
+        lines.push_back(quoted(status == 12 ? "就　職" : ""));
     for (const char* kind : {"", "給与賞与", "", ""}) lines.push_back(quoted(kind));
     lines.push_back(quoted("ビル3階"));
-    for (int spare = 2; spare <= 12; ++spare) lines.push_back(quoted("予備" + std::to_string(spare)));
+    for (int spare = 2; spare <= 12; ++spare)
+        lines.push_back(quoted("予備" + std::to_string(spare)));
     return lines;
 }
 
@@ -53,8 +58,8 @@ inline void writePerson(std::int64_t company, std::int64_t person, const std::st
     writeLines(personFile(company, person), personLines(person, name));
     for (int kind : kinds)
         writeLines(yearFile(company, person, kind, year),
-                   {decimal(*personKey(company, person)), quoted(name + " 種類" + std::to_string(kind)),
-                    decimal(1000 * kind + 7)});
+                   {decimal(*personKey(company, person)),
+                    quoted(name + " 種類" + std::to_string(kind)), decimal(1000 * kind + 7)});
 }
 
 // The seven files of a person in the working year.

@@ -11,7 +11,7 @@ namespace nencho::test {
 namespace {
 
 class MaintenanceTest : public ::testing::Test {
-protected:
+  protected:
     TempDrives drives;
 };
 
@@ -77,7 +77,7 @@ TEST_F(MaintenanceTest, CompanyDeletionGoesPastGapsAndIncompletePersons) {
     writeCompany(2, "鈴木工業");
     writePerson(1, 1, "一郎", {1, 2});  // no ledger
     writePerson(1, 2, "二郎");
-    writePerson(1, 4, "四郎");           // a gap at 3
+    writePerson(1, 4, "四郎");  // a gap at 3
     writePerson(1, 99, "九十九");
     writePerson(2, 1, "別社一郎");
 

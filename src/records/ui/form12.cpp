@@ -52,7 +52,8 @@ void Form12::buildCompanyControls() {
     addText("Text2", 5160, 480, 4695, 375)->setText(" ");
     addButton("Command5", "会社・従業員全員の削除", 5160, 960, 3135, 375,
               [this] { deleteCompany(); });
-    QLabel* notice = addLabel("Label3", "会社・従業員全員の削除が完了しました", 4200, 1560, 4095, 255);
+    QLabel* notice =
+        addLabel("Label3", "会社・従業員全員の削除が完了しました", 4200, 1560, 4095, 255);
     notice->setStyleSheet("color: red;");
     notice->hide();
     addHiddenButton("Command12", "表示", [this] { fillCompanyList(); });
@@ -60,8 +61,7 @@ void Form12::buildCompanyControls() {
 
 void Form12::buildPersonControls() {
     QListWidget* persons = addList("List2", 120, 5280, 3615, 1860);
-    connect(persons, &QListWidget::currentRowChanged, this,
-            [this](int row) { choosePerson(row); });
+    connect(persons, &QListWidget::currentRowChanged, this, [this](int row) { choosePerson(row); });
     addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
     addText("Text4", 5160, 5280, 615, 375)->setText(kFullWidthSpace);
     addButton("Command4", "個人呼出", 5760, 5280, 1335, 375, [this] { loadPerson(); });
@@ -140,7 +140,8 @@ void Form12::loadPerson() {
         const auto company = typedCode(textOf("Text1"));
         const auto person = typedCode(textOf("Text4"));
         if (!company || !person) fail(FileErrorKind::TypeMismatch);
-        const MaintenancePerson record = readMaintenancePerson(ownPersonFilePath(*company, *person));
+        const MaintenancePerson record =
+            readMaintenancePerson(ownPersonFilePath(*company, *person));
         setTextOf("Text3", QString::fromStdString(record.name));
     } catch (const std::runtime_error& error) {
         dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",
@@ -155,8 +156,8 @@ void Form12::nextPerson() {
     setTextOf("Text4", QString::fromStdString(decimal(next)));
     // Only the company's own codes are read: code 100 and on belong to the next company.
     const auto company = typedCode(textOf("Text1"));
-    const auto entry = company && isOwnPersonCode(next) ? readPersonListEntry(*company, next)
-                                                        : std::nullopt;
+    const auto entry =
+        company && isOwnPersonCode(next) ? readPersonListEntry(*company, next) : std::nullopt;
     setTextOf("Text3", entry ? QString::fromStdString(entry->name) : QString());
 }
 

@@ -18,14 +18,14 @@ std::optional<std::int64_t> typedCode(const QString& text);
 class Form12 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form12();
     void formLoad() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildCompanyControls();
     void buildPersonControls();
     void buildBackupControls();

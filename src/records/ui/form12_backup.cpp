@@ -51,10 +51,9 @@ void Form12::buildBackupControls() {
     addButton("Command14", "ドライブへのリカバリーを実行する", 3960, 2520, 5655, 375,
               [this] { runTransfer(TransferDirection::Backup); });
     addProgressBar("ProgressBar1", 3960, 2880, 5655, 255);
-    addLabel("Label4", "※リカバリーの注意※", 3960, 3240, 1815, 255)
-        ->setStyleSheet("color: blue;");
-    addLabel("Label5", "リカバリーは年末調整を実行したファイルしかリカバリーされません", 4200,
-             3480, 5415, 255)
+    addLabel("Label4", "※リカバリーの注意※", 3960, 3240, 1815, 255)->setStyleSheet("color: blue;");
+    addLabel("Label5", "リカバリーは年末調整を実行したファイルしかリカバリーされません", 4200, 3480,
+             5415, 255)
         ->setStyleSheet("color: blue;");
     addLabel("Label7", "ドライブ名の選択", 7560, 3840, 1815, 255);
     addText("Text6", 3960, 4080, 3015, 375)->setText(kFullWidthSpace);

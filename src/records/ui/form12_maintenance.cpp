@@ -26,8 +26,7 @@ void showFailures(const DeletionReport& report, const QString& title) {
 }
 
 bool askDeletion(const std::string& name, const QString& question) {
-    return dialogs().messageBox({}, QString::fromStdString(name) + question,
-                                MessageIcon::Question,
+    return dialogs().messageBox({}, QString::fromStdString(name) + question, MessageIcon::Question,
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 

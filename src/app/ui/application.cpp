@@ -10,6 +10,7 @@
 #include "app/ui/screen_catalog.h"
 #include "platform/drive_map.h"
 #include "platform/ui/screens.h"
+#include "platform/volumes.h"
 
 namespace nencho {
 
@@ -51,6 +52,7 @@ void startProgram(QApplication& app) {
     std::error_code ec;
     std::filesystem::create_directories(defaultDriveC(), ec);
     DriveMap::instance().setDrive('c', defaultDriveC());
+    setVolumeRoots(standardVolumeRoots(currentUserName()));
     registerScreens();
     app.setQuitOnLastWindowClosed(false);
     screens::show("Form1");

@@ -1,15 +1,183 @@
 #include "records/ui/form12.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "common/amount.h"
+#include "common/code_list.h"
+#include "common/keys.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "records/list_entries.h"
+#include "records/maintenance.h"
+#include "records/maintenance_person.h"
+
 namespace nencho {
+
+namespace {
+
+const QString kFullWidthSpace = QStringLiteral("\u3000");
+
+}  // namespace
+
+std::optional<std::int64_t> typedCode(const QString& text) {
+    const auto value = parseAmount(text.trimmed().toStdString());
+    if (!value) return std::nullopt;
+    return *value;
+}
 
 Form12::Form12() : WorkScreen("Form12", "Text10") {
     setWindowTitle("データ");
-    addHiddenText("Text1");
-    addHiddenText("Text2");
-    addHiddenText("Text3");
-    addHiddenText("Text4");
-    addHiddenText("Text6");
-    addHiddenText("Text7");
+    setDesignSize(9990, 7500);
+    normalPalette_ = palette();
+    buildCompanyControls();
+    buildPersonControls();
+    buildBackupControls();
+    // Pressed by nothing: kept so the screen has every button it is known by.
+    addHiddenButton("Command11", "登録先のファイル名");
+    addHiddenButton("Command13", "ファイル閉鎖");
+    refreshDriveLists();
+}
+
+void Form12::buildCompanyControls() {
+    QListWidget* companies = addList("List1", 120, 120, 3615, 4785);
+    connect(companies, &QListWidget::currentRowChanged, this,
+            [this](int row) { chooseCompany(row); });
+    addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); });
+    addText("Text1", 5160, 120, 615, 375)->setText(kFullWidthSpace);
+    addButton("Command6", "会社呼出", 5760, 120, 1335, 375, [this] { loadCompany(); });
+    addButton("Command8", "クリア", 7080, 120, 1215, 375, [this] { clearCompanyChoice(); });
+    addLabel("Label1", "法人名", 4440, 600, 735, 255);
+    addText("Text2", 5160, 480, 4695, 375)->setText(" ");
+    addButton("Command5", "会社・従業員全員の削除", 5160, 960, 3135, 375,
+              [this] { deleteCompany(); });
+    QLabel* notice =
+        addLabel("Label3", "会社・従業員全員の削除が完了しました", 4200, 1560, 4095, 255);
+    notice->setStyleSheet("color: red;");
+    notice->hide();
+    addHiddenButton("Command12", "表示", [this] { fillCompanyList(); });
+}
+
+void Form12::buildPersonControls() {
+    QListWidget* persons = addList("List2", 120, 5280, 3615, 1860);
+    connect(persons, &QListWidget::currentRowChanged, this, [this](int row) { choosePerson(row); });
+    addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
+    addText("Text4", 5160, 5280, 615, 375)->setText(kFullWidthSpace);
+    addButton("Command4", "個人呼出", 5760, 5280, 1335, 375, [this] { loadPerson(); });
+    addButton("Command3", "NEXT", 7080, 5280, 855, 375, [this] { nextPerson(); });
+    addLabel("Label2", "個人名", 4440, 5760, 735, 255);
+    addText("Text3", 5160, 5640, 4695, 375)->setText(" ");
+    addButton("Command1", "個人データの削除", 5160, 6120, 3135, 375, [this] { deletePerson(); });
+    addText("Text5", 5160, 6600, 615, 375)->setText(kFullWidthSpace);
+    addButton("Command10", "に、個人コードを変更する", 5760, 6600, 2895, 375,
+              [this] { copyToNewCode(); });
+}
+
+void Form12::formLoad() {
+    press("Command36");
+    press("Command12");
+}
+
+void Form12::fillCompanyList() {
+    auto* list = control<QListWidget>("List1");
+    list->clear();
+    for (int code = 1; code <= kLastCompanyCode; ++code) {
+        if (const auto entry = readCompanyListEntry(code))
+            list->addItem(QString::fromStdString(codeListItem(entry->code, entry->name)));
+    }
+}
+
+void Form12::chooseCompany(int row) {
+    auto* list = control<QListWidget>("List1");
+    if (row < 0 || !list->item(row)) return;
+    control<QLabel>("Label3")->hide();
+    setTextOf("Text4", "");
+    setTextOf("Text3", "");
+    const std::int64_t code = codeFromListItem(list->item(row)->text().toStdString());
+    setTextOf("Text1", QString::fromStdString(formatAmount(code)));
+    press("Command6");
+    fillPersonList();
+}
+
+void Form12::loadCompany() {
+    const auto code = typedCode(textOf("Text1"));
+    const auto entry = code ? readCompanyListEntry(*code) : std::nullopt;
+    if (!entry) {
+        // No company: no name stays beside a code, a backup or a restore.
+        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text6", "Text7"})
+            setTextOf(box, "");
+        return;
+    }
+    const QString name = QString::fromStdString(entry->name);
+    for (const char* box : {"Text2", "Text7", "Text6"}) setTextOf(box, name);
+}
+
+void Form12::fillPersonList() {
+    auto* list = control<QListWidget>("List2");
+    list->clear();
+    const auto company = typedCode(textOf("Text1"));
+    if (!company) return;
+    for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code) {
+        if (const auto entry = readPersonListEntry(*company, code))
+            list->addItem(QString::fromStdString(codeListItem(entry->code, entry->name)));
+    }
+}
+
+void Form12::choosePerson(int row) {
+    auto* list = control<QListWidget>("List2");
+    if (row < 0 || !list->item(row)) return;
+    setTextOf("Text5", "");
+    const std::int64_t code = codeFromListItem(list->item(row)->text().toStdString());
+    setTextOf("Text4", QString::fromStdString(formatAmount(code)));
+    press("Command4");
+}
+
+void Form12::loadPerson() {
+    // A load starts from empty: a failed one shows no earlier person's name.
+    setTextOf("Text3", "");
+    try {
+        const auto company = typedCode(textOf("Text1"));
+        const auto person = typedCode(textOf("Text4"));
+        if (!company || !person) fail(FileErrorKind::TypeMismatch);
+        const MaintenancePerson record =
+            readMaintenancePerson(ownPersonFilePath(*company, *person));
+        setTextOf("Text3", QString::fromStdString(record.name));
+    } catch (const std::runtime_error& error) {
+        dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void Form12::nextPerson() {
+    const auto person = typedCode(textOf("Text4"));
+    if (!person) return;
+    const std::int64_t next = *person + 1;
+    setTextOf("Text4", QString::fromStdString(decimal(next)));
+    // Only the company's own codes are read: code 100 and on belong to the next company.
+    const auto company = typedCode(textOf("Text1"));
+    const auto entry =
+        company && isOwnPersonCode(next) ? readPersonListEntry(*company, next) : std::nullopt;
+    setTextOf("Text3", entry ? QString::fromStdString(entry->name) : QString());
+}
+
+void Form12::clearPersonCode() {
+    setTextOf("Text4", "");
+    setTextOf("Text3", "");
+}
+
+void Form12::clearCompanyChoice() {
+    auto* list = control<QListWidget>("List1");
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    setTextOf("Text1", "");
+    setTextOf("Text2", "");
+}
+
+void Form12::clearCompanyCode() {
+    setTextOf("Text1", "");
+    setTextOf("Text2", "");
+    control<QLabel>("Label3")->hide();
 }
 
 }  // namespace nencho

@@ -1,0 +1,129 @@
+// The drive lists and the backup of a company to a drive and its restore.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QShowEvent>
+
+#include "platform/drive_map.h"
+#include "platform/ui/dialogs.h"
+#include "platform/volumes.h"
+#include "records/ui/form12.h"
+
+namespace nencho {
+
+namespace {
+
+const QString kFullWidthSpace = QStringLiteral("\u3000");
+
+struct TransferControls {
+    const char* drive;
+    const char* bar;
+    QString title;
+};
+
+TransferControls controlsOf(TransferDirection direction) {
+    if (direction == TransferDirection::Backup)
+        return {"Drive1", "ProgressBar1", "ドライブへのリカバリー"};
+    return {"Drive2", "ProgressBar2", "ドライブよりリストア"};
+}
+
+QString resultText(const TransferResult& result) {
+    QString text = QString("%1人のデータをコピーしました。").arg(result.copiedPersons);
+    if (!result.skippedCodes.empty()) {
+        QStringList codes;
+        for (int code : result.skippedCodes) codes << QString::number(code);
+        text += "\n年末調整を実行していないため、コピーしなかった個人コード: " + codes.join(", ");
+    }
+    if (!result.complete())
+        text += "\n次の理由で中止しました。\n" + QString::fromStdString(result.failure);
+    return text;
+}
+
+}  // namespace
+
+void Form12::buildBackupControls() {
+    addText("Text7", 3960, 2160, 3015, 375)->setText(kFullWidthSpace);
+    addButton("Command15", "を", 6960, 2160, 375, 375);
+    addComboDrive("Drive1", 7320, 2160, 2295, 360);
+    addLabel("Label6", "ドライブ名の選択", 7560, 1920, 1815, 255);
+    addButton("Command14", "ドライブへのリカバリーを実行する", 3960, 2520, 5655, 375,
+              [this] { runTransfer(TransferDirection::Backup); });
+    addProgressBar("ProgressBar1", 3960, 2880, 5655, 255);
+    addLabel("Label4", "※リカバリーの注意※", 3960, 3240, 1815, 255)->setStyleSheet("color: blue;");
+    addLabel("Label5", "リカバリーは年末調整を実行したファイルしかリカバリーされません", 4200, 3480,
+             5415, 255)
+        ->setStyleSheet("color: blue;");
+    addLabel("Label7", "ドライブ名の選択", 7560, 3840, 1815, 255);
+    addText("Text6", 3960, 4080, 3015, 375)->setText(kFullWidthSpace);
+    addButton("Command7", "を", 6960, 4080, 375, 375);
+    addComboDrive("Drive2", 7320, 4080, 2295, 360);
+    addButton("Command16", "ドライブより、リストアする", 3960, 4440, 5655, 375,
+              [this] { runTransfer(TransferDirection::Restore); });
+    addProgressBar("ProgressBar2", 3960, 4800, 5655, 255);
+}
+
+void Form12::addComboDrive(const QString& name, int left, int top, int width, int height) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                      twipsToPixels(height));
+}
+
+void Form12::addProgressBar(const QString& name, int left, int top, int width, int height) {
+    auto* bar = new QProgressBar(this);
+    bar->setObjectName(name);
+    bar->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                     twipsToPixels(height));
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->hide();
+}
+
+void Form12::showEvent(QShowEvent* event) {
+    // A stick put in since the list was filled is offered when the screen is opened.
+    refreshDriveLists();
+    WorkScreen::showEvent(event);
+}
+
+void Form12::refreshDriveLists() {
+    const std::vector<std::string> entries =
+        mapVolumeDrives(DriveMap::instance(), mountedVolumes(volumeRoots()));
+    for (const char* name : {"Drive1", "Drive2"}) {
+        auto* list = control<QComboBox>(name);
+        const QString chosen = list->currentText();
+        list->clear();
+        for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
+        const int again = list->findText(chosen);
+        list->setCurrentIndex(again >= 0 ? again : 0);
+    }
+}
+
+void Form12::runTransfer(TransferDirection direction) {
+    const TransferControls controls = controlsOf(direction);
+    const auto company = codeIn("Text1", "会社コード", controls.title);
+    if (!company) return;
+    auto* bar = control<QProgressBar>(controls.bar);
+    const TransferRequest request{direction, workingYear().toStdString(), *company,
+                                  control<QComboBox>(controls.drive)->currentText().toStdString()};
+
+    // The screen turns red while a run holds it.
+    QPalette running = normalPalette_;
+    running.setColor(QPalette::Window, QColor(255, 0, 0));
+    setAutoFillBackground(true);
+    setPalette(running);
+    bar->show();
+    const TransferResult result = transferCompany(request, [bar](int percent) {
+        bar->setValue(percent);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    bar->setValue(0);
+    setPalette(normalPalette_);
+
+    if (result.complete()) dialogs().beep();
+    showMessage(resultText(result), controls.title,
+                result.complete() ? MessageIcon::Information : MessageIcon::Exclamation);
+}
+
+}  // namespace nencho

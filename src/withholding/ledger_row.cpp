@@ -4,9 +4,13 @@
 
 namespace nencho {
 
-int monthRowFirstBox(int month) { return 12 + 9 * (month - 1); }
+int monthRowFirstBox(int month) {
+    return 12 + 9 * (month - 1);
+}
 
-int bonusRowFirstBox(int bonusNumber) { return 129 + 9 * (bonusNumber - 1); }
+int bonusRowFirstBox(int bonusNumber) {
+    return 129 + 9 * (bonusNumber - 1);
+}
 
 std::vector<LedgerBoxWrite> ledgerRowWrites(int firstBox, const LedgerRowFigures& figures) {
     return {

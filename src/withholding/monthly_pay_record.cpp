@@ -5,8 +5,14 @@
 namespace nencho {
 
 MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyFigures& figures) {
-    return {month,       figures.pay, figures.health,          figures.pension,
-            figures.employment, figures.tax, figures.totalDeductions, figures.netPay};
+    return {month,
+            figures.pay,
+            figures.health,
+            figures.pension,
+            figures.employment,
+            figures.tax,
+            figures.totalDeductions,
+            figures.netPay};
 }
 
 void saveMonthlyPayRecord(const std::string& systemPath, const MonthlyPayRecord& record) {
@@ -25,9 +31,9 @@ void saveMonthlyPayRecord(const std::string& systemPath, const MonthlyPayRecord&
 MonthlyPayRecord loadMonthlyPayRecord(const std::string& systemPath) {
     RecordReader reader = RecordReader::open(systemPath);
     MonthlyPayRecord record;
-    for (std::int32_t* field : {&record.month, &record.pay, &record.health, &record.pension,
-                                &record.employment, &record.tax, &record.totalDeductions,
-                                &record.netPay})
+    for (std::int32_t* field :
+         {&record.month, &record.pay, &record.health, &record.pension, &record.employment,
+          &record.tax, &record.totalDeductions, &record.netPay})
         *field = reader.longNumber();
     return record;
 }

@@ -43,6 +43,19 @@ TEST(MonthlyCalculation, PremiumsCheckBoxesAndTax) {
     }
 }
 
+TEST(MonthlyCalculation, EmploymentPremiumsAndTheNursingCareRateInDoublePrecision) {
+    const std::pair<std::int32_t, std::int32_t> employment[] = {
+        {87999, 0},     {88000, 630},   {145000, 1033},  {155000, 1103},
+        {216000, 1536}, {465000, 3255}, {1000000, 7000},
+    };
+    for (const auto& [pay, premium] : employment)
+        EXPECT_EQ(computeMonthly({pay, false, false, false, true, 0})->employment, premium) << pay;
+    const std::pair<std::int32_t, std::int32_t> nursingCare[] = {
+        {8908, 4561}, {330000, 15826}, {665000, 31653}, {955000, 45619}};
+    for (const auto& [pay, premium] : nursingCare)
+        EXPECT_EQ(computeMonthly({pay, true, false, false, false, 0})->health, premium) << pay;
+}
+
 TEST(MonthlyCalculation, APayBelowThePremiumsLeavesANegativeNetPay) {
     const auto figures = computeMonthly({9000, false, false, false, false, 0});
     ASSERT_TRUE(figures);

@@ -15,7 +15,7 @@ using test::readBytes;
 using test::readLines;
 
 class MonthlyPayRecordTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureDataTree("H17"); }
 
     test::TempDrives drives;

@@ -65,8 +65,8 @@ void Form8::buildDependantsFrame(QWidget* parent) {
     QGroupBox* frame = addFrame("Frame1", "扶養家族数", 2220, 900, 1980, 2460, parent);
     const char* captions[] = {"なし", " １人", "2人", "３人", "４人", "５人以上"};
     for (int count = 0; count <= 5; ++count)
-        addOption(QString("optFu%1").arg(count), captions[count], 180, 300 + count * 340, 1680,
-                  320, frame);
+        addOption(QString("optFu%1").arg(count), captions[count], 180, 300 + count * 340, 1680, 320,
+                  frame);
     control<QRadioButton>("optFu0")->setChecked(true);
 }
 
@@ -103,7 +103,8 @@ void Form8::connectActions() {
     onPress("Command3", [this] { calculate(true); });
     onPress("Command2", [this] { enterManually(); });
     onPress("Command5", [this] {
-        setTextOf("Text7", QString::fromStdString(stepDependants(textOf("Text7").toStdString(), 1)));
+        setTextOf("Text7",
+                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), 1)));
     });
     onPress("Command6", [this] {
         setTextOf("Text7",

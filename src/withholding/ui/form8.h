@@ -14,13 +14,13 @@ namespace nencho {
 class Form8 : public Screen {
     Q_OBJECT
 
-public:
+  public:
     Form8();
 
     // Enter (key code 13) moves the focus to the next field as Tab does; the key is passed on.
     void ReturnNext(int keyCode);
 
-private:
+  private:
     void buildHandInControls();
     void buildAutomaticFrame();
     void buildDependantsFrame(QWidget* parent);

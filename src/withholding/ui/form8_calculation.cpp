@@ -19,7 +19,9 @@ namespace {
 
 const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
 
-std::int32_t amountIn(const QString& text) { return readAmountOrZero(text.toStdString()); }
+std::int32_t amountIn(const QString& text) {
+    return readAmountOrZero(text.toStdString());
+}
 
 LedgerRowFigures rowOf(const MonthlyFigures& figures, std::int32_t dependants) {
     return {figures.pay, figures.socialInsurance, figures.afterSocialInsurance, dependants,
@@ -64,8 +66,8 @@ void Form8::enterManually() {
     if (after != static_cast<std::int32_t>(after)) return showProblem(kOverflowProblem);
 
     hide();
-    writeBackMonthRow(*month, {pay, socialInsurance, static_cast<std::int32_t>(after),
-                               dependants, tax});
+    writeBackMonthRow(*month,
+                      {pay, socialInsurance, static_cast<std::int32_t>(after), dependants, tax});
     for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
 }
 

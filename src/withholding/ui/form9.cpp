@@ -46,14 +46,14 @@ void Form9::buildDependantsFrame() {
         const char* name;
         const char* caption;
     };
-    const Choice choices[] = {{"optFu0", "なし"}, {"optFu1", " １人"},   {"optFu2", "2人"},
-                              {"optFu3", "３人"}, {"optFu4", "４人"},    {"Option1", "５人"},
+    const Choice choices[] = {{"optFu0", "なし"},  {"optFu1", " １人"},   {"optFu2", "2人"},
+                              {"optFu3", "３人"},  {"optFu4", "４人"},    {"Option1", "５人"},
                               {"Option2", "６人"}, {"optFu5", "７人以上"}};
     QGroupBox* frame = addFrame("Frame1", "扶養家族数", 240, 1200, 3420, 1860);
     for (int number = 0; number < 8; ++number) {
-        QRadioButton* option = addOption(choices[number].name, choices[number].caption,
-                                         120 + (number / 4) * 1680, 300 + (number % 4) * 360,
-                                         1560, 340, frame);
+        QRadioButton* option =
+            addOption(choices[number].name, choices[number].caption, 120 + (number / 4) * 1680,
+                      300 + (number % 4) * 360, 1560, 340, frame);
         connect(option, &QRadioButton::toggled, this, [this, number](bool on) {
             if (on) dependantsNumber_ = number;
         });
@@ -101,7 +101,8 @@ void Form9::connectActions() {
 
 void Form9::connectSteppers() {
     auto step = [this](int by) {
-        setTextOf("Text7", QString::fromStdString(stepDependants(textOf("Text7").toStdString(), by)));
+        setTextOf("Text7",
+                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), by)));
     };
     onPress("Command7", [step] { step(1); });
     onPress("Command6", [step] { step(-1); });

@@ -12,13 +12,13 @@ namespace nencho {
 class Form9 : public Screen {
     Q_OBJECT
 
-public:
+  public:
     Form9();
 
     // Enter (key code 13) moves the focus to the next field as Tab does; the key is passed on.
     void ReturnNext(int keyCode);
 
-private:
+  private:
     void buildAutomaticControls();
     void buildDependantsFrame();
     void buildManualFrame();

@@ -14,7 +14,9 @@ namespace {
 
 const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
 
-std::int32_t amountIn(const QString& text) { return readAmountOrZero(text.toStdString()); }
+std::int32_t amountIn(const QString& text) {
+    return readAmountOrZero(text.toStdString());
+}
 
 }  // namespace
 
@@ -46,8 +48,8 @@ void Form9::enterManually() {
 
     hide();
     // The typed boxes keep their text; the ledger's next bonus button empties them.
-    writeBackBonusRow(*number, {bonus, socialInsurance, static_cast<std::int32_t>(after),
-                                dependants, tax});
+    writeBackBonusRow(*number,
+                      {bonus, socialInsurance, static_cast<std::int32_t>(after), dependants, tax});
 }
 
 std::optional<int> Form9::checkedBonusNumber(const QString& box) {

@@ -1,10 +1,124 @@
 #include "withholding/ui/form9.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/ui/dialogs.h"
+#include "withholding/typed_numbers.h"
+#include "withholding/ui/key_press.h"
+
 namespace nencho {
 
 Form9::Form9() : Screen("Form9") {
-    setWindowTitle("賞与計算");
+    setWindowTitle("賞与の源泉所得税");
+    setDesignSize(7680, 4800);
+    // The manual boxes come first in the focus order, so the screen opens in Text8.
+    buildManualFrame();
+    buildAutomaticControls();
+    buildDependantsFrame();
+    connectActions();
+    connectSteppers();
+}
 
+void Form9::buildAutomaticControls() {
+    addLabel("Label1", " 賞　  与", 240, 240, 1200, 360);
+    QLabel* bonus = addLabel("Label3", "", 1500, 240, 1800, 360);
+    bonus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bonus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    addLabel("Label4", "前月給与額", 240, 720, 1200, 360);
+    addText("Text1", 1500, 720, 1800, 360)->setAlignment(Qt::AlignRight);
+    addButton("Command2", "", 3360, 720, 300, 360, [this] { setTextOf("Text1", ""); });
+    addCheck("chkKenkou", "健康保険あり", 240, 3300, 1800, 360);
+    addCheck("chkKoho", "雇用保険あり", 240, 3720, 1800, 360);
+    addButton("Command1", "計算実行", 2160, 3300, 1500, 780, [this] { calculate(); });
+    addButton("Command3", "END", 6360, 3420, 1080, 480, [this] { hide(); });
+    addLabel("Label2", "1)雇用保険の率は、平成４年４月改訂版", 240, 4260, 7200, 300);
+    addHiddenText("Text3");
+    addHiddenText("Text28");
+}
+
+void Form9::buildDependantsFrame() {
+    struct Choice {
+        const char* name;
+        const char* caption;
+    };
+    const Choice choices[] = {{"optFu0", "なし"},  {"optFu1", " １人"},   {"optFu2", "2人"},
+                              {"optFu3", "３人"},  {"optFu4", "４人"},    {"Option1", "５人"},
+                              {"Option2", "６人"}, {"optFu5", "７人以上"}};
+    QGroupBox* frame = addFrame("Frame1", "扶養家族数", 240, 1200, 3420, 1860);
+    for (int number = 0; number < 8; ++number) {
+        QRadioButton* option =
+            addOption(choices[number].name, choices[number].caption, 120 + (number / 4) * 1680,
+                      300 + (number % 4) * 360, 1560, 340, frame);
+        connect(option, &QRadioButton::toggled, this, [this, number](bool on) {
+            if (on) dependantsNumber_ = number;
+        });
+    }
+    control<QRadioButton>("optFu0")->setChecked(true);
+}
+
+void Form9::buildManualFrame() {
+    QGroupBox* frame = addFrame("Frame3", "手動計算", 3840, 240, 3600, 3060);
+    QLineEdit* insurance = addText("Text8", 1740, 300, 1680, 360, frame);
+    QLineEdit* tax = addText("Text2", 1740, 720, 1680, 360, frame);
+    QLineEdit* dependants = addText("Text7", 1740, 1140, 1680, 360, frame);
+    QPushButton* enter = addButton("Command4", "手動計算実行", 120, 2100, 3300, 600, {}, frame);
+    addButton("Command8", "社会保険等入力", 120, 300, 1560, 360, {}, frame);
+    addButton("Command9", "源泉所得税入力", 120, 720, 1560, 360, {}, frame);
+    addButton("Command6", "減少", 120, 1140, 600, 360, {}, frame);
+    addButton("Command7", "扶養家族数", 720, 1140, 960, 360, {}, frame);
+    addButton("Command10", "クリア", 1740, 1560, 1680, 360, {}, frame);
+    for (QLineEdit* box : {insurance, tax, dependants}) {
+        box->setAlignment(Qt::AlignRight);
+        onKeyPress(box, [this](int keyCode) {
+            ReturnNext(keyCode);
+            return false;
+        });
+    }
+    setTabOrder(insurance, tax);
+    setTabOrder(tax, dependants);
+    setTabOrder(dependants, enter);
+    // Any key on the manual button runs the manual entry (and only once).
+    onKeyPress(enter, [this](int) {
+        press("Command4");
+        return true;
+    });
+    insurance->setFocus();
+}
+
+void Form9::connectActions() {
+    onPress("Command4", [this] { enterManually(); });
+    onPress("Command10", [this] {
+        for (const char* box : {"Text8", "Text2", "Text7"}) setTextOf(box, "");
+    });
+    onPress("Command8", [this] { setTextOf("Text8", ""); });
+    onPress("Command9", [this] { setTextOf("Text2", ""); });
+}
+
+void Form9::connectSteppers() {
+    auto step = [this](int by) {
+        setTextOf("Text7",
+                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), by)));
+    };
+    onPress("Command7", [step] { step(1); });
+    onPress("Command6", [step] { step(-1); });
+}
+
+void Form9::ReturnNext(int keyCode) {
+    if (keyCode == kEnterKeyCode) dialogs().sendTab();
+}
+
+bool Form9::isTicked(const QString& checkBox) const {
+    return control<QCheckBox>(checkBox)->checkState() != Qt::Unchecked;
+}
+
+void Form9::showProblem(const QString& prompt) {
+    // Every failure of this screen carries the title of the bonus calculation.
+    showMessage(prompt, "賞与計算", MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

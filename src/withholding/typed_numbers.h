@@ -1,0 +1,28 @@
+#pragma once
+// The small numbers the calculation screens read from their boxes: the month, the bonus number,
+// the codes, the typed dependants and the answer to the dependants question.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nencho {
+
+// A box read as a signed 16-bit whole number (separators accepted, a fraction rounded half to
+// even); no value when empty, not a number or beyond 16 bits.
+std::optional<std::int16_t> readSmallNumber(std::string_view text);
+
+// The dependants stepper: the box's number plus or minus one. An unreadable box, or a step that
+// would leave 16 bits, starts from 0; stepping down never goes below 0.
+std::string stepDependants(std::string_view text, int step);
+
+// The answer to "how many dependants" when five or more were chosen: a whole number from 5 to
+// 99 in plain digits, surrounding spaces allowed.
+inline constexpr int kFewestAskedDependants = 5;
+inline constexpr int kMostAskedDependants = 99;
+std::optional<int> readDependantsAnswer(std::string_view text);
+
+// A working year text usable as a folder name: not empty and free of path separators.
+bool isUsableYearText(std::string_view taxYearCode);
+
+}  // namespace nencho

@@ -1,0 +1,126 @@
+// The monthly calculation screen's two ways of returning a month to the ledger: computed from
+// the pay, or taken as typed.
+#include <QRadioButton>
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "common/paths.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "withholding/ledger_row.h"
+#include "withholding/monthly_pay_record.h"
+#include "withholding/typed_numbers.h"
+#include "withholding/ui/form8.h"
+#include "withholding/ui/ledger_write_back.h"
+
+namespace nencho {
+
+namespace {
+
+const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
+
+std::int32_t amountIn(const QString& text) {
+    return readAmountOrZero(text.toStdString());
+}
+
+LedgerRowFigures rowOf(const MonthlyFigures& figures, std::int32_t dependants) {
+    return {figures.pay, figures.socialInsurance, figures.afterSocialInsurance, dependants,
+            figures.tax};
+}
+
+}  // namespace
+
+void Form8::calculate(bool withNursingCare) {
+    const std::int32_t pay = amountIn(textOf("Label3"));
+    const auto month = checkedMonth();
+    if (!month) return;
+    const auto recordPath = checkedRecordPath(*month);
+    if (!recordPath) return;
+    const auto dependants = chosenDependants();
+    if (!dependants) return;
+
+    const MonthlyInputs inputs{pay,
+                               withNursingCare,
+                               isTicked("chkKenkou"),
+                               isTicked("chkNenkin"),
+                               isTicked("chkKoho"),
+                               *dependants};
+    const auto figures = computeMonthly(inputs);
+    if (!figures) return showProblem(kOverflowProblem);
+
+    hide();
+    writeMonthRowBoxes(*month, rowOf(*figures, *dependants));
+    saveRecord(*recordPath, *month, *figures);
+    // The row and the ledger file are kept in step even when the record could not be written.
+    pressMonthTotalsAndSave();
+}
+
+void Form8::enterManually() {
+    const std::int32_t pay = amountIn(textOf("Label3"));
+    const auto month = checkedMonth();
+    if (!month) return;
+    const std::int32_t socialInsurance = amountIn(textOf("Text1"));
+    const std::int32_t tax = amountIn(textOf("Text2"));
+    const std::int32_t dependants = amountIn(textOf("Text7"));
+    const std::int64_t after = std::int64_t{pay} - socialInsurance;
+    if (after != static_cast<std::int32_t>(after)) return showProblem(kOverflowProblem);
+
+    hide();
+    writeBackMonthRow(*month,
+                      {pay, socialInsurance, static_cast<std::int32_t>(after), dependants, tax});
+    for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
+}
+
+std::optional<int> Form8::checkedMonth() {
+    const auto month = readSmallNumber(textOf("Text3").toStdString());
+    if (month && *month >= 1 && *month <= kMonthCount) return *month;
+    showProblem("計算する月が正しくありません。1から12までの月を指定してください。");
+    return std::nullopt;
+}
+
+std::optional<std::string> Form8::checkedRecordPath(int month) {
+    const auto company = readSmallNumber(textOf("Text161").toStdString());
+    const auto person = readSmallNumber(textOf("Text162").toStdString());
+    const auto key = (company && person) ? personKey(*company, *person) : std::nullopt;
+    const std::string year = textOf("Text11").toStdString();
+    const auto path = key ? monthlyPayRecordPath(year, *key, month) : std::nullopt;
+    if (!path) {
+        showProblem("会社コード・個人コードが正しくありません。源泉徴収簿から計算してください。");
+        return std::nullopt;
+    }
+    if (!isUsableYearText(year)) {
+        showProblem("年度が指定されていません。源泉徴収簿から計算してください。");
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::optional<std::int32_t> Form8::chosenDependants() {
+    for (int count = 0; count <= 4; ++count)
+        if (control<QRadioButton>(QString("optFu%1").arg(count))->isChecked()) return count;
+    return askDependants();
+}
+
+std::optional<std::int32_t> Form8::askDependants() {
+    // Each wrong answer is explained and asked again, until a count or Cancel; the bound only
+    // guards against a host that never cancels.
+    constexpr int kMostQuestions = 100;
+    for (int question = 0; question < kMostQuestions; ++question) {
+        const auto answer = dialogs().inputBox("扶養家族は何人ですか(配偶者を含む）？", {}, {});
+        if (!answer) return std::nullopt;
+        const QString typed = answer->normalized(QString::NormalizationForm_KC);
+        if (const auto count = readDependantsAnswer(typed.toStdString())) return *count;
+        showProblem("扶養家族の数は5から99までの整数で入力してください。");
+    }
+    return std::nullopt;
+}
+
+void Form8::saveRecord(const std::string& path, int month, const MonthlyFigures& figures) {
+    try {
+        saveMonthlyPayRecord(path, monthlyPayRecordOf(month, figures));
+    } catch (const RecordError& error) {
+        showProblem("給与明細のデータを保存できませんでした。\n" + QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace nencho

@@ -1,0 +1,192 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "platform/ui/screen.h"
+#include "support/screen_test.h"
+
+namespace nencho::test {
+namespace {
+
+using Kind = ScreenEvent::Kind;
+
+const std::vector<QString> kTotalsAndSave = {"Form2.Command21", "Form2.Command22"};
+
+class Form9Test : public ScreenTest {
+  protected:
+    // What the ledger's bonus button hands over: the manual boxes cleared, the screen shown,
+    // the bonus and its number for both calculations.
+    Screen& handIn(int bonusNumber, const QString& bonus) {
+        screens::press("Form9", "Command10");
+        screens::show("Form9");
+        screens::write("Form9", "Label3", bonus);
+        screens::write("Form9", "Text3", QString::number(bonusNumber));
+        screens::write("Form9", "Text28", QString::number(bonusNumber));
+        clearEvents();
+        return screens::touch("Form9");
+    }
+
+    // Bonus, social insurance, after it, dependants, tax and the tax again.
+    static QStringList rowOf(int bonusNumber) {
+        const int first = 129 + 9 * (bonusNumber - 1);
+        QStringList texts;
+        for (int offset : {0, 1, 2, 3, 4, 6})
+            texts << screens::read("Form2", QString("Text%1").arg(first + offset));
+        return texts;
+    }
+
+    bool ledgerUntouched() const {
+        for (const ScreenEvent& event : events)
+            if (event.form == "Form2") return false;
+        return true;
+    }
+
+    static void chooseInsurances(bool health, bool employment) {
+        screens::setCheck("Form9", "chkKenkou", health);
+        screens::setCheck("Form9", "chkKoho", employment);
+    }
+};
+
+TEST_F(Form9Test, TheWorkedBonusIsComputedWrittenBackTotalledAndSaved) {
+    chooseInsurances(true, true);
+    screens::setOption("Form9", "optFu2", true);
+    Screen& form = handIn(1, "500,000");
+    form.setTextOf("Text1", "300000");
+    form.press("Command1");
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(rowOf(1), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
+    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(form.textOf("Text1"), "300,000");
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(Form9Test, EachBonusGoesToItsRowAndTheOptionsSetTheDependants) {
+    const std::tuple<int, const char*, QString> cases[] = {
+        {2, "Option2", "6"}, {3, "optFu5", "7"}, {1, "optFu0", ""}};
+    chooseInsurances(false, false);
+    for (const auto& [number, option, dependants] : cases) {
+        screens::setOption("Form9", option, true);
+        handIn(number, "200,000").press("Command1");
+        EXPECT_EQ(rowOf(number), (QStringList{"200,000", "", "200,000", dependants, "", ""}))
+            << number;
+        EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave) << number;
+    }
+}
+
+TEST_F(Form9Test, ACompanyCodeLeftInThePreviousPayBoxCountsAsThatPay) {
+    Screen& form = handIn(1, "500,000");
+    form.setTextOf("Text1", "5");
+    form.press("Command1");
+    EXPECT_EQ(rowOf(1)[4], "");  // rate 0 %
+    EXPECT_EQ(form.textOf("Text1"), "5");
+}
+
+TEST_F(Form9Test, AnOverflowIsReportedBeforeAnythingIsWritten) {
+    chooseInsurances(true, false);
+    Screen& form = handIn(1, "715,827,883");
+    form.setTextOf("Text1", "300000");
+    form.press("Command1");
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "賞与計算");
+    EXPECT_EQ(dialogs->messages[0].prompt, "オーバーフローしました。");
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(ledgerUntouched());
+    EXPECT_EQ(form.textOf("Text1"), "300000");
+}
+
+TEST_F(Form9Test, ManualEntryWritesTheTypedRowAndKeepsTheBoxes) {
+    Screen& form = handIn(2, "500,000");
+    form.setTextOf("Text8", "3,500");
+    form.setTextOf("Text2", "29790");
+    form.setTextOf("Text7", "2");
+    form.press("Command4");
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(rowOf(2), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
+    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(form.textOf("Text8"), "3,500");
+}
+
+TEST_F(Form9Test, ManualEntryOfEmptyBoxesBlanksTheRowAndTooMuchInsuranceGoesNegative) {
+    screens::write("Form2", "Text130", "old");
+    handIn(1, "").press("Command4");
+    EXPECT_EQ(rowOf(1), (QStringList{"", "", "", "", "", ""}));
+
+    Screen& form = handIn(1, "1,000");
+    form.setTextOf("Text8", "12,345");
+    form.press("Command4");
+    EXPECT_EQ(rowOf(1)[2], "-11,345");
+}
+
+TEST_F(Form9Test, ABonusNumberThatIsNotOneToThreeIsExplained) {
+    for (const char* button : {"Command1", "Command4"}) {
+        Screen& form = handIn(1, "500,000");
+        form.setTextOf(QString(button) == "Command1" ? "Text3" : "Text28", "4");
+        dialogs->messages.clear();
+        form.press(button);
+        EXPECT_EQ(dialogs->messages.size(), 1u) << button;
+        EXPECT_TRUE(form.isVisible()) << button;
+        EXPECT_TRUE(ledgerUntouched()) << button;
+    }
+}
+
+TEST_F(Form9Test, SmallButtonsClearAndStep) {
+    Screen& form = screens::touch("Form9");
+    const std::tuple<QString, const char*, QString> steps[] = {
+        {"", "Command7", "1"},  {"32767", "Command7", "1"}, {"", "Command6", "0"},
+        {"0", "Command6", "0"}, {"3", "Command6", "2"},
+    };
+    for (const auto& [before, button, after] : steps) {
+        form.setTextOf("Text7", before);
+        form.press(button);
+        EXPECT_EQ(form.textOf("Text7"), after) << before.toStdString() << button;
+    }
+    const std::pair<const char*, QStringList> clears[] = {
+        {"Command8", {"Text8"}},
+        {"Command9", {"Text2"}},
+        {"Command2", {"Text1"}},
+        {"Command10", {"Text8", "Text2", "Text7"}},
+    };
+    for (const auto& [button, emptied] : clears) {
+        for (const char* box : {"Text1", "Text8", "Text2", "Text7"}) form.setTextOf(box, "9");
+        form.press(button);
+        for (const char* box : {"Text1", "Text8", "Text2", "Text7"})
+            EXPECT_EQ(form.textOf(box).isEmpty(), emptied.contains(box)) << button << box;
+    }
+}
+
+TEST_F(Form9Test, EnterLeadsThroughTheManualBoxesToTheEntryButton) {
+    Screen& form = handIn(3, "500,000");
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(QApplication::focusWidget(), form.controlWidget("Text8"));
+    for (const char* next : {"Text2", "Text7", "Command4"}) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(QApplication::focusWidget(), &enter);
+        EXPECT_EQ(QApplication::focusWidget(), form.controlWidget(next)) << next;
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(QApplication::focusWidget(), &enter);
+    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(rowOf(3)[0], "500,000");
+}
+
+TEST_F(Form9Test, StartsWithNoDependantsAndNoInsurance) {
+    Screen& form = screens::touch("Form9");
+    EXPECT_TRUE(form.control<QRadioButton>("optFu0")->isChecked());
+    EXPECT_FALSE(form.control<QCheckBox>("chkKenkou")->isChecked());
+    EXPECT_FALSE(form.control<QCheckBox>("chkKoho")->isChecked());
+    const std::pair<const char*, const char*> captions[] = {
+        {"Command1", "計算実行"}, {"Command4", "手動計算実行"}, {"Option1", "５人"},
+        {"Option2", "６人"},      {"optFu5", "７人以上"},       {"chkKenkou", "健康保険あり"},
+    };
+    for (const auto& [name, caption] : captions) EXPECT_EQ(form.textOf(name), caption) << name;
+}
+
+}  // namespace
+}  // namespace nencho::test

@@ -10,6 +10,7 @@ Form12::Form12() : WorkScreen("Form12", "Text10") {
     addHiddenText("Text4");
     addHiddenText("Text6");
     addHiddenText("Text7");
+    addLabel("Label3", "", 0, 0, 1000, 300);
 }
 
 }  // namespace nencho

@@ -77,7 +77,8 @@ void Form1::chooseCompanyRow(bool pastGaps) {
         showMessage(QString::fromStdString(failure), "会社呼び出し", MessageIcon::Exclamation);
         return;
     }
-    // The persons are those of the company in the box, the code the company was probed with.
+    // The persons are keyed by the code in the box, which the company load has just read.
+    currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
     fillList(persons, personListRows(currentCompanyCode_, pastGaps));
 }
 

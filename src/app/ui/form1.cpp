@@ -39,6 +39,8 @@ Form1::Form1() : Screen("Form1") {
     buildSelectionControls();
     buildMenuButtons();
     buildLinkButtons();
+    connectSelectionActions();
+    connectMenuActions();
 }
 
 void Form1::buildYearControls() {

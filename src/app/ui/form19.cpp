@@ -1,19 +1,66 @@
 #include "app/ui/form19.h"
 
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <exception>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/printers.h"
+#include "platform/ui/screens.h"
 
 namespace nencho {
 
+namespace {
+const char* const kTitle = "プリンターの変更";
+}
+
 Form19::Form19() : Screen("Form19") {
-    setWindowTitle("プリンターの変更");
+    setWindowTitle("Form19");
     setDesignSize(6000, 4200);
     addLabel("Label1", "プリンタ：", 240, 240, 1200, 300);
     addList("List1", 240, 600, 5400, 1800);
-    addButton("Command1", "設  定", 240, 2520, 1800, 420);
-    addButton("Command2", "閉じる", 3840, 2520, 1800, 420, [this] { hide(); });
-    addLabel("Label2", "（注意事項）　　ここで変更したプリンターはパソコンの標準設定をも変更してしまいます。",
+    addButton("Command1", "設  定", 240, 2520, 1800, 420, [this] { setChosenPrinterAsDefault(); });
+    addButton("Command2", "閉じる", 3840, 2520, 1800, 420, [this] { returnToMainWindow(); });
+    addLabel("Label2",
+             "（注意事項）　　ここで変更したプリンターはパソコンの標準設定をも変更してしまいます。",
              240, 3060, 5400, 720)
         ->setWordWrap(true);
+}
+
+void Form19::formLoad() {
+    auto* list = control<QListWidget>("List1");
+    QStringList names;
+    try {
+        names = printerSystem().printerNames();
+    } catch (const std::exception& error) {
+        showMessage(QString::fromUtf8(error.what()), kTitle, MessageIcon::Exclamation);
+    }
+    list->addItems(names);
+    if (list->count() > 0) list->setCurrentRow(0);
+    // With no printer installed there is nothing to make the default.
+    control<QPushButton>("Command1")->setEnabled(list->count() > 0);
+}
+
+void Form19::setChosenPrinterAsDefault() {
+    const QListWidgetItem* chosen = control<QListWidget>("List1")->currentItem();
+    if (!chosen) {
+        showMessage("プリンターが選ばれていません。", kTitle, MessageIcon::Exclamation);
+        return;
+    }
+    try {
+        printerSystem().setDefaultPrinter(chosen->text());
+    } catch (const std::exception& error) {
+        // The window stays open, so that another printer can be chosen.
+        showMessage(QString::fromUtf8(error.what()), kTitle, MessageIcon::Critical);
+        return;
+    }
+    returnToMainWindow();
+}
+
+void Form19::returnToMainWindow() {
+    screens::show("Form1");
+    screens::hide("Form19");
 }
 
 }  // namespace nencho

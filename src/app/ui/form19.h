@@ -7,8 +7,14 @@ namespace nencho {
 class Form19 : public Screen {
     Q_OBJECT
 
-public:
+  public:
     Form19();
+    // Lists the printers once, when the window is first opened.
+    void formLoad() override;
+
+  private:
+    void setChosenPrinterAsDefault();
+    void returnToMainWindow();
 };
 
 }  // namespace nencho

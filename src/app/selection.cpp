@@ -1,0 +1,124 @@
+#include "app/selection.h"
+
+#include <limits>
+
+#include "common/amount.h"
+#include "common/code_list.h"
+#include "common/keys.h"
+#include "common/paths.h"
+#include "platform/file_system.h"
+#include "platform/record_error.h"
+#include "platform/record_file.h"
+#include "records/list_entries.h"
+
+namespace nencho {
+
+namespace {
+
+// A box that holds a number too large for its target overflows; anything else is no number.
+bool looksLikeNumber(std::string_view text) {
+    bool digit = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c != ' ' && c != ',' && c != '.' && c != '+' && c != '-')
+            return false;
+    }
+    return digit;
+}
+
+std::int16_t toPersonCode(std::int64_t value) {
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
+        fail(FileErrorKind::Overflow);
+    return static_cast<std::int16_t>(value);
+}
+
+std::int32_t requirePersonKey(std::int64_t companyCode, std::int64_t personCode) {
+    const auto key = personKey(companyCode, personCode);
+    if (!key) fail(FileErrorKind::Overflow);
+    return *key;
+}
+
+[[noreturn]] void refuse(const std::string& description) {
+    throw RecordError(FileErrorKind::FileNotFound, description);
+}
+
+}  // namespace
+
+std::int32_t readCompanyCodeBox(std::string_view text) {
+    const auto value = parseAmount(text);
+    if (!value) fail(looksLikeNumber(text) ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+    return *value;
+}
+
+std::int16_t readPersonCodeBox(std::string_view text) {
+    return toPersonCode(readCompanyCodeBox(text));
+}
+
+std::int16_t steppedPersonCode(std::int16_t code, int step) {
+    return toPersonCode(std::int64_t{code} + step);
+}
+
+CompanyHeading readCompanyHeading(std::int64_t companyCode) {
+    RecordReader reader = RecordReader::open(companyFilePath(companyCode));
+    CompanyHeading heading{reader.longNumber(), {}};
+    for (int line = 2; line <= 8; ++line) reader.longNumber();
+    reader.text();  // the reading of the name
+    heading.name = reader.text();
+    return heading;
+}
+
+PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCode,
+                                bool throughBirthDate) {
+    if (!isOwnPersonCode(personCode))
+        refuse("個人コードは " + decimal(kFirstPersonCode) + " から " + decimal(kLastPersonCode) +
+               " までです。");
+    const std::string path = personFilePath(requirePersonKey(companyCode, personCode));
+    RecordReader reader = RecordReader::open(path);
+    PersonHeading heading{reader.integerNumber(), {}};
+    reader.text();  // the reading of the name
+    heading.name = reader.text();
+    if (throughBirthDate) {
+        reader.text();  // address, upper line
+        reader.text();  // birth era
+        for (int part = 0; part < 3; ++part) reader.longNumber();
+    }
+    if (heading.code != personCode)
+        refuse("個人コード " + decimal(personCode) + " の記録には別の個人コード " +
+               decimal(heading.code) + " が記録されています。\n" + path);
+    return heading;
+}
+
+std::vector<std::string> companyListRows() {
+    std::vector<std::string> rows;
+    for (int code = 1; code <= kLastCompanyCode; ++code) {
+        if (const auto entry = readCompanyListEntry(code))
+            rows.push_back(codeListItem(entry->code, entry->name));
+    }
+    return rows;
+}
+
+std::vector<std::string> personListRows(std::int32_t companyCode, bool pastGaps) {
+    std::vector<std::string> rows;
+    for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code) {
+        const auto entry = readPersonListEntry(companyCode, code);
+        if (entry && entry->code == code)
+            rows.push_back(codeListItem(entry->code, entry->name));
+        else if (!pastGaps)
+            break;
+    }
+    return rows;
+}
+
+std::optional<std::string> readAdjustmentStatus(const std::string& taxYearCode,
+                                                std::int32_t personKey) {
+    const auto path = yearFilePath(taxYearCode, personKey, YearFileKind::AdjustmentResult);
+    if (!path) fail(FileErrorKind::Overflow);
+    if (!fileExists(*path)) return std::nullopt;
+    RecordReader reader = RecordReader::open(*path);
+    for (int line = 1; line <= 25; ++line) reader.longNumber();
+    return reader.text();
+}
+
+}  // namespace nencho

@@ -1,0 +1,70 @@
+#include "platform/ui/printers.h"
+
+#include <cups/cups.h>
+
+#include <QPrinterInfo>
+#include <stdexcept>
+
+namespace nencho {
+
+namespace {
+
+std::unique_ptr<PrinterSystem>& systemSlot() {
+    static std::unique_ptr<PrinterSystem> system;
+    return system;
+}
+
+// The destinations of the user's CUPS view, freed on every way out.
+class Destinations {
+  public:
+    Destinations() : count_(cupsGetDests2(CUPS_HTTP_DEFAULT, &dests_)) {}
+    ~Destinations() { cupsFreeDests(count_, dests_); }
+    Destinations(const Destinations&) = delete;
+    Destinations& operator=(const Destinations&) = delete;
+
+    cups_dest_t* find(const QByteArray& name, const QByteArray& instance) {
+        return cupsGetDest(name.constData(), instance.isEmpty() ? nullptr : instance.constData(),
+                           count_, dests_);
+    }
+    void makeDefault(cups_dest_t* chosen) {
+        for (int i = 0; i < count_; ++i) dests_[i].is_default = 0;
+        chosen->is_default = 1;
+    }
+    bool save() { return cupsSetDests2(CUPS_HTTP_DEFAULT, count_, dests_) == 0; }
+
+  private:
+    cups_dest_t* dests_ = nullptr;
+    int count_;
+};
+
+}  // namespace
+
+PrinterSystem& printerSystem() {
+    auto& system = systemSlot();
+    if (!system) system = std::make_unique<CupsPrinterSystem>();
+    return *system;
+}
+
+void setPrinterSystem(std::unique_ptr<PrinterSystem> system) {
+    systemSlot() = std::move(system);
+}
+
+QStringList CupsPrinterSystem::printerNames() {
+    return QPrinterInfo::availablePrinterNames();
+}
+
+void CupsPrinterSystem::setDefaultPrinter(const QString& name) {
+    // A queue's instance follows its name after a slash ("queue/instance").
+    const QByteArray queue = name.section('/', 0, 0).toUtf8();
+    const QByteArray instance = name.section('/', 1).toUtf8();
+    Destinations destinations;
+    cups_dest_t* chosen = destinations.find(queue, instance);
+    if (!chosen)
+        throw std::runtime_error(("プリンター「" + name + "」が見つかりません。").toStdString());
+    destinations.makeDefault(chosen);
+    if (!destinations.save())
+        throw std::runtime_error("標準のプリンターを設定できませんでした。\n" +
+                                 std::string(cupsLastErrorString()));
+}
+
+}  // namespace nencho

@@ -1,0 +1,177 @@
+// The main menu's buttons that open the work screens, the year-end replay and the links.
+#include <QLabel>
+#include <QPushButton>
+#include <stdexcept>
+
+#include "app/link_addresses.h"
+#include "main_menu_fixture.h"
+#include "platform/ui/links.h"
+
+namespace nencho::test {
+namespace {
+
+using Kind = ScreenEvent::Kind;
+
+class ScreenEntry : public MainMenuTest {
+  protected:
+    void SetUp() override {
+        MainMenuTest::SetUp();
+        writeCompany(1, "一社");
+        writePerson(1, 1, "甲");
+        writePerson(1, 2, "乙");
+        menu();
+        clearEvents();
+    }
+};
+
+TEST_F(ScreenEntry, EachMenuButtonPressesItsScreensButtonsInOrderAndShowsIt) {
+    struct Case {
+        const char* button;
+        const char* form;
+        std::vector<QString> presses;
+    };
+    const Case cases[] = {
+        {"Command1", "Form2", {"Form2.Command36", "Form2.Command3", "Form2.Command2"}},
+        {"Command3",
+         "Form4",
+         {"Form4.Command36", "Form4.Command3", "Form4.Command2", "Form4.Command5"}},
+        {"Command4",
+         "Form5",
+         {"Form5.Command36", "Form5.Command10", "Form5.Command9", "Form5.Command22"}},
+        {"Command21", "Form16", {"Form16.Command36", "Form16.Command10", "Form16.Command5"}},
+        {"Command6",
+         "Form7",
+         {"Form7.Command7", "Form7.Command36", "Form7.Command5", "Form7.Command3",
+          "Form7.Command8"}},
+        {"Command20", "Form13", {"Form13.Command36", "Form13.Command5"}},
+        {"Command5", "Form11", {"Form11.Command36", "Form11.Command9"}},
+        {"Command13", "Form6", {"Form6.Command36", "Form6.Command6", "Form6.Command2"}},
+        {"Command30", "Form19", {}},
+    };
+    for (const Case& c : cases) {
+        // Opening twice gives the same: each opening clears and loads again.
+        for (int round = 0; round < 2; ++round) {
+            clearEvents();
+            menu().press(c.button);
+            EXPECT_EQ(eventsOf(Kind::Press), c.presses) << c.button;
+            EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{c.form}) << c.button;
+        }
+    }
+}
+
+TEST_F(ScreenEntry, DataMaintenanceIsEmptiedBeforeItTakesTheYear) {
+    screens::write("Form12", "Text1", "5");
+    clearEvents();
+    menu().press("Command16");
+    EXPECT_FALSE(
+        screens::touch("Form12").controlWidget("Label3")->isVisibleTo(&screens::touch("Form12")));
+    EXPECT_EQ(writesInto("Text1").size() + writesInto("Text2").size(), 2u);
+    std::vector<QString> order;
+    for (const ScreenEvent& event : events)
+        if (event.kind == Kind::Write) order.push_back(event.control + "=" + event.text);
+    EXPECT_EQ(order,
+              (std::vector<QString>{"Text1=", "Text2=", "Text3=", "Text4=", "Text7=", "Text6="}));
+    EXPECT_EQ(eventsOf(Kind::Press), std::vector<QString>{"Form12.Command36"});
+    EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form12"});
+}
+
+TEST_F(ScreenEntry, ALedgerFailureBeepsAndLeavesTheLedgerHidden) {
+    auto* load = screens::touch("Form2").control<QPushButton>("Command2");
+    QObject::connect(load, &QPushButton::clicked, [] { throw std::runtime_error("読めません"); });
+    clearEvents();
+    menu().press("Command1");
+    EXPECT_EQ(dialogs->beeps, 1);
+    EXPECT_TRUE(eventsOf(Kind::Show).empty());
+    EXPECT_FALSE(visible("Form2"));
+}
+
+class AdjustmentReplay : public ScreenEntry {
+  protected:
+    void storeDecision(int person, const std::string& status) {
+        std::vector<std::string> lines(25, "0");
+        lines.push_back("\"" + status + "\"");
+        writeYearFile(1, person, YearFileKind::AdjustmentResult, lines);
+    }
+};
+
+TEST_F(AdjustmentReplay, TheStoredDecisionIsReplayedBeforeTheScreenIsShown) {
+    struct Case {
+        const char* status;  // nullptr: no stored decision
+        std::vector<QString> replayPresses;
+    };
+    const Case cases[] = {
+        {"年末調整実行", {"Form3.Command6", "Form3.Command1"}},
+        {"年調しない", {"Form3.Command6", "Form3.Command1", "Form3.Command7"}},
+        {"調整中", {}},
+        {nullptr, {}},
+    };
+    typeCodes("1", "1");
+    menu().press("Command11");
+    for (const Case& c : cases) {
+        if (c.status)
+            storeDecision(1, c.status);
+        else
+            std::filesystem::remove(
+                drives->host(*yearFilePath("H17", 101, YearFileKind::AdjustmentResult)));
+        clearEvents();
+        menu().press("Command2");
+        std::vector<QString> presses{"Form3.Command6", "Form3.Command10"};
+        presses.insert(presses.end(), c.replayPresses.begin(), c.replayPresses.end());
+        EXPECT_EQ(eventsOf(Kind::Press), presses) << (c.status ? c.status : "none");
+        const bool replayed = !c.replayPresses.empty();
+        EXPECT_EQ(writesInto("Text40"),
+                  replayed ? std::vector<QString>{"Form3.Text40=" + QString(c.status)}
+                           : std::vector<QString>{});
+        EXPECT_EQ(writesInto("Text161"), std::vector<QString>{"Form3.Text161=1"});
+        EXPECT_EQ(writesInto("Text162"), std::vector<QString>{"Form3.Text162=1"});
+        EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});
+    }
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(AdjustmentReplay, UsesThePersonOfTheLastLoadNotTheTypedBoxes) {
+    storeDecision(1, "年調しない");
+    typeCodes("1", "1");
+    menu().press("Command11");
+    menu().setTextOf("Text162", "2");  // typed, not loaded
+    clearEvents();
+    menu().press("Command2");
+    EXPECT_EQ(writesInto("Text162"), std::vector<QString>{"Form3.Text162=1"});
+    EXPECT_EQ(writesInto("Text40"), std::vector<QString>{"Form3.Text40=年調しない"});
+    EXPECT_EQ(menu().currentPersonCode(), 2);  // the copies follow the boxes again
+}
+
+TEST_F(AdjustmentReplay, WithoutALoadedPersonNothingIsReplayed) {
+    storeDecision(1, "年末調整実行");
+    typeCodes("1", "1");  // typed, never loaded
+    menu().press("Command2");
+    EXPECT_EQ(writesInto("Text162"), std::vector<QString>{"Form3.Text162="});
+    EXPECT_EQ(eventsOf(Kind::Press), (std::vector<QString>{"Form3.Command6", "Form3.Command10"}));
+    EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});
+}
+
+class RecordingOpener : public LinkOpener {
+  public:
+    explicit RecordingOpener(std::vector<QString>* opened) : opened_(opened) {}
+    bool open(const QString& target) override {
+        opened_->push_back(target);
+        return true;
+    }
+
+  private:
+    std::vector<QString>* opened_;
+};
+
+TEST_F(ScreenEntry, LinkButtonsHandTheirAddressesToTheOpener) {
+    std::vector<QString> opened;
+    setLinkOpener(std::make_unique<RecordingOpener>(&opened));
+    for (const char* button : {"Command26", "Command27", "Command28"}) menu().press(button);
+    setLinkOpener(nullptr);
+    EXPECT_EQ(opened, (std::vector<QString>{kHomePageAddress, QString("mailto:") + kMailAddress,
+                                            kSupportForumAddress}));
+    EXPECT_TRUE(QString(kSupportForumAddress).endsWith("?"));
+    EXPECT_TRUE(events.empty());
+}
+
+}  // namespace
+}  // namespace nencho::test

@@ -1,0 +1,153 @@
+// Loading a person and stepping through persons from the main window.
+#include "main_menu_fixture.h"
+
+namespace nencho::test {
+namespace {
+
+using Kind = ScreenEvent::Kind;
+
+class PersonSwitch : public MainMenuTest {
+  protected:
+    void SetUp() override {
+        MainMenuTest::SetUp();
+        writeCompany(1, "一社");
+        writeCompany(2, "二社");
+        writePerson(1, 1, "甲");
+        writePerson(1, 2, "乙");
+        writePerson(1, 4, "丁");
+        writePerson(2, 1, "二社の甲");
+        menu();
+    }
+
+    // Loads company 1's person of the code as a click on the person list does.
+    void loadPerson(const QString& person) {
+        typeCodes("1", person);
+        menu().press("Command11");
+    }
+
+    // The presses of the insurance, dependants, ledger and print screens of one switch.
+    static std::vector<QString> switchPresses(std::vector<QString> recomputations) {
+        std::vector<QString> presses{"Form4.Command36", "Form4.Command3",  "Form4.Command2",
+                                     "Form5.Command36", "Form5.Command10", "Form5.Command9",
+                                     "Form2.Command36", "Form2.Command3",  "Form2.Command2",
+                                     "Form2.Command2"};
+        presses.insert(presses.end(), recomputations.begin(), recomputations.end());
+        presses.push_back("Form7.Command3");
+        return presses;
+    }
+};
+
+TEST_F(PersonSwitch, ChoosingAPersonRowLoadsThePersonIntoTheWorkScreens) {
+    choose("List1", 0);
+    menu().press("Command25");
+    clearEvents();
+    choose("List2", 2);  // person 4, past the gap
+
+    EXPECT_EQ(menu().textOf("Text162"), "4");
+    EXPECT_EQ(menu().textOf("Command11"), "丁");
+    EXPECT_EQ(menu().currentPersonCode(), 4);
+    EXPECT_EQ(menu().currentCompanyCode(), 1);
+    EXPECT_EQ(eventsOf(Kind::Press), switchPresses({}));
+    EXPECT_EQ(writesInto("Text162"),
+              (std::vector<QString>{"Form2.Text162=4", "Form3.Text162=4", "Form4.Text162=4",
+                                    "Form5.Text162=4", "Form7.Text162=4", "Form13.Text162=4",
+                                    "Form16.Text162=4"}));
+    EXPECT_EQ(writesInto("Text2"), std::vector<QString>{"Form6.Text2=4"});
+    EXPECT_TRUE(visible("Form2"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(PersonSwitch, ThePersonLoadLoadsTheCompanyOfTheBoxFirst) {
+    typeCodes("2", "1");
+    menu().press("Command11");
+    EXPECT_EQ(menu().textOf("Command12"), "二社");
+    EXPECT_EQ(menu().textOf("Command11"), "二社の甲");
+    EXPECT_EQ(screens::read("Form2", "Text161"), "2");
+    EXPECT_EQ(screens::read("Form4", "Text161"), "2");
+    EXPECT_EQ(screens::read("Form5", "Text162"), "1");
+}
+
+TEST_F(PersonSwitch, APersonThatCannotBeLoadedIsReportedAndChangesNoScreen) {
+    loadPerson("1");
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", ""}, {"1", "abc"}, {"1", "3"}, {"1", "40000"}, {"1", "0"}, {"", "2"}, {"9", "1"},
+    };
+    for (const auto& [company, person] : cases) {
+        dialogs->messages.clear();
+        clearEvents();
+        typeCodes(company, person);
+        menu().press("Command11");
+        ASSERT_EQ(dialogs->messages.size(), 1u) << company << "/" << person;
+        EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
+        EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_TRUE(events.empty()) << company << "/" << person;
+        EXPECT_EQ(menu().textOf("Command11"), "甲");
+        EXPECT_EQ(screens::read("Form2", "Text162"), "1");
+    }
+}
+
+TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePersonHas) {
+    writeYearFile(1, 2, YearFileKind::Insurance, {"0"});
+    loadPerson("1");
+    clearEvents();
+    menu().press("Command14");
+
+    EXPECT_EQ(menu().textOf("Text162"), "2");
+    EXPECT_EQ(menu().textOf("Command11"), "乙");
+    // The step has no dependants record to rewrite for person 2.
+    EXPECT_EQ(eventsOf(Kind::Press), switchPresses({"Form4.Command1"}));
+    EXPECT_EQ(writesInto("Text162"),
+              (std::vector<QString>{"Form2.Text162=2", "Form3.Text162=2", "Form4.Text162=2",
+                                    "Form5.Text162=2", "Form7.Text162=2", "Form13.Text162=2",
+                                    "Form16.Text162=2"}));
+    EXPECT_EQ(writesInto("Text2"), std::vector<QString>{"Form6.Text2=2"});
+    EXPECT_EQ(writesInto("Text161"), (std::vector<QString>{"Form4.Text161=1", "Form5.Text161=1"}));
+
+    writeYearFile(1, 1, YearFileKind::Insurance, {"0"});
+    writeYearFile(1, 1, YearFileKind::Dependants, {"0"});
+    clearEvents();
+    menu().press("Command23");  // the left column's previous
+    EXPECT_EQ(menu().textOf("Command11"), "甲");
+    EXPECT_EQ(eventsOf(Kind::Press), switchPresses({"Form4.Command1", "Form5.Command3"}));
+}
+
+TEST_F(PersonSwitch, SteppingOffTheFirstPersonOrOntoAGapOnlyShowsTheNewCode) {
+    struct Case {
+        const char* loaded;
+        const char* from;
+        const char* button;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{"1", "1", "Command15", "0"}, Case{"2", "2", "Command24", "3"},
+          Case{"4", "4", "Command14", "5"}, Case{"1", "", "Command14", ""},
+          Case{"1", "32767", "Command14", "32767"}, Case{"1", "-32768", "Command23", "-32768"}}) {
+        loadPerson(c.loaded);
+        const QString caption = menu().textOf("Command11");
+        menu().setTextOf("Text162", c.from);
+        clearEvents();
+        menu().press(c.button);
+        EXPECT_EQ(menu().textOf("Text162"), c.shown) << c.from << c.button;
+        EXPECT_EQ(menu().textOf("Command11"), caption);
+        EXPECT_TRUE(events.empty()) << c.from << c.button;
+    }
+    EXPECT_TRUE(dialogs->messages.empty());
+    // From the gap, the next step reaches person 4.
+    menu().setTextOf("Text162", "3");
+    menu().press("Command14");
+    EXPECT_EQ(menu().textOf("Command11"), "丁");
+}
+
+TEST_F(PersonSwitch, SteppingUnderATypedCompanyLoadsThatCompanyFirst) {
+    loadPerson("1");
+    typeCodes("2", "0");
+    clearEvents();
+    menu().press("Command14");
+    EXPECT_EQ(menu().textOf("Command11"), "二社の甲");
+    EXPECT_EQ(screens::read("Form2", "Text161"), "2");
+    EXPECT_EQ(screens::read("Form7", "Text161"), "2");
+    EXPECT_FALSE(eventsOf(Kind::Hide).empty());
+}
+
+}  // namespace
+}  // namespace nencho::test

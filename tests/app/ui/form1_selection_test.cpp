@@ -1,0 +1,160 @@
+// The main window's company and person lists, the company load and the clears.
+#include "main_menu_fixture.h"
+
+namespace nencho::test {
+namespace {
+
+using Kind = ScreenEvent::Kind;
+
+class CompanySelection : public MainMenuTest {};
+
+TEST_F(CompanySelection, CompanyListShowsEveryReadableCompanyInCodeOrder) {
+    writeCompany(5, "五社");
+    writeCompany(1, "一社");
+    writeCompany(100, "百社");
+    writeCompany(2, "二社");
+    writeLines(companyFilePath(7), {"7", "0", "13"});  // short: skipped, probing goes on
+    EXPECT_EQ(rows("List1"), (QStringList{"01 : 一社", "02 : 二社", "05 : 五社", "100 : 百社"}));
+}
+
+TEST_F(CompanySelection, ChoosingACompanyLoadsItAndListsItsPersonsUpToTheFirstGap) {
+    writeCompany(1, "一社");
+    writeCompany(3, "三社");
+    writePerson(3, 1, "甲");
+    writePerson(3, 2, "乙");
+    writePerson(3, 4, "丁");
+    menu();
+    clearEvents();
+    choose("List1", 1);
+    EXPECT_EQ(menu().textOf("Text161"), "3");
+    EXPECT_EQ(menu().textOf("Command12"), "三社");
+    EXPECT_EQ(menu().currentCompanyCode(), 3);
+    EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙"}));
+    EXPECT_EQ(writesInto("Text161"),
+              (std::vector<QString>{"Form7.Text161=3", "Form2.Text161=3", "Form3.Text161=3",
+                                    "Form4.Text161=3", "Form5.Text161=3", "Form7.Text161=3",
+                                    "Form13.Text161=3", "Form16.Text161=3"}));
+    EXPECT_EQ(writesInto("Text1"), std::vector<QString>{"Form6.Text1=3"});
+    EXPECT_EQ(writesInto("Text23"), std::vector<QString>{"Form11.Text23=3"});
+    EXPECT_EQ(writesInto("Text4"), std::vector<QString>{"Form13.Text4=三社"});
+
+    menu().press("Command25");
+    EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙", "04 : 丁"}));
+}
+
+TEST_F(CompanySelection, AnotherCompanysPersonsNeverShowUnderTheChosenOne) {
+    writeCompany(1, "一社");
+    writeCompany(2, "二社");
+    writePerson(1, 1, "甲");
+    writePerson(1, 2, "乙");
+    writePerson(2, 1, "二社の甲");  // key 201: person 101 of company 1 as a key
+    writePerson(1, 3, "他人", 7);   // a record that stores another person's code
+    writePerson(1, 5, "戊");
+    menu();
+    choose("List1", 0);
+    menu().press("Command25");
+    EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙", "05 : 戊"}));
+
+    // Typed in by hand, the other company's person is refused as well.
+    typeCodes("1", "101");
+    clearEvents();
+    menu().press("Command11");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(CompanySelection, ARowWithCodeZeroGivesAnEmptyBoxAndNoPersons) {
+    writeCompany(4, "零社", 0);
+    writePerson(0, 1, "甲");
+    menu();
+    EXPECT_EQ(rows("List1"), QStringList{"00 : 零社"});
+    choose("List1", 0);
+    EXPECT_EQ(menu().textOf("Text161"), "");
+    EXPECT_EQ(list("List2")->count(), 0);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "会社呼び出し");
+}
+
+TEST_F(CompanySelection, AFailedCompanyLoadSaysSoAndLeavesTheScreensAlone) {
+    writeCompany(1, "一社");
+    menu();
+    choose("List1", 0);
+    clearEvents();
+    menu().setTextOf("Text161", "9");
+    menu().press("Command12");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "会社呼び出し");
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(menu().textOf("Command12"), "一社");
+    EXPECT_EQ(screens::read("Form7", "Text161"), "1");
+}
+
+TEST_F(CompanySelection, AnotherCompanyHidesTheWorkScreensTheSameOneDoesNot) {
+    writeCompany(1, "一社");
+    writeCompany(2, "二社");
+    writePerson(1, 1, "甲");
+    menu();
+    choose("List1", 0);
+    choose("List2", 0);
+    ASSERT_TRUE(visible("Form2"));
+    screens::show("Form16");
+
+    clearEvents();
+    menu().press("Command12");  // the same company again
+    EXPECT_TRUE(eventsOf(Kind::Hide).empty());
+    EXPECT_TRUE(visible("Form2"));
+
+    choose("List1", 1);
+    EXPECT_EQ(eventsOf(Kind::Hide),
+              (std::vector<QString>{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                                    "Form9", "Form16"}));
+    EXPECT_FALSE(visible("Form2"));
+    EXPECT_FALSE(visible("Form16"));
+    EXPECT_EQ(screens::read("Form2", "Text161"), "2");
+}
+
+TEST_F(CompanySelection, ClearingThePersonAndTheCompany) {
+    writeCompany(1, "一社");
+    writePerson(1, 1, "甲");
+    menu();
+    choose("List1", 0);
+    choose("List2", 0);
+    ASSERT_EQ(menu().textOf("Command11"), "甲");
+
+    clearEvents();
+    menu().press("Command9");
+    EXPECT_EQ(menu().textOf("Text162"), "");
+    EXPECT_EQ(menu().textOf("Command11"), "個人名");
+    EXPECT_EQ(eventsOf(Kind::Hide), (std::vector<QString>{"Form2", "Form3", "Form4", "Form5",
+                                                          "Form6", "Form7", "Form8", "Form9"}));
+
+    menu().setTextOf("Text162", "1");
+    clearEvents();
+    menu().press("Command10");
+    EXPECT_EQ(menu().textOf("Text161"), "");
+    EXPECT_EQ(menu().textOf("Command12"), "法人名");
+    EXPECT_EQ(menu().textOf("Text162"), "1");
+    EXPECT_EQ(list("List1")->currentRow(), -1);
+    EXPECT_EQ(rows("List2"), QStringList{"01 : 甲"});
+    EXPECT_EQ(eventsOf(Kind::Hide),
+              (std::vector<QString>{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                                    "Form9", "Form16", "Form17", "Form18"}));
+    // Taking the selection away chose no company.
+    EXPECT_TRUE(eventsOf(Kind::Write).empty());
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(CompanySelection, StartScreenButtonsRefillTheCompanyList) {
+    writeCompany(1, "一社");
+    menu();
+    writeCompany(2, "二社");
+    for (const char* button : {"Command17", "Command18"}) {
+        menu().press(button);
+        EXPECT_EQ(rows("List1"), (QStringList{"01 : 一社", "02 : 二社"})) << button;
+    }
+    EXPECT_TRUE(visible("Form1"));
+}
+
+}  // namespace
+}  // namespace nencho::test

@@ -10,8 +10,7 @@ namespace nencho {
 
 namespace {
 
-std::string requirePath(const std::string& taxYearCode, std::int32_t personKey,
-                        YearFileKind kind) {
+std::string requirePath(const std::string& taxYearCode, std::int32_t personKey, YearFileKind kind) {
     const auto path = yearFilePath(taxYearCode, personKey, kind);
     if (!path) fail(FileErrorKind::Overflow);
     return *path;
@@ -35,8 +34,7 @@ NotesLines NotesFile::load(const std::string& taxYearCode, std::int32_t personKe
     return lines;
 }
 
-bool SpouseHousingFile::saveZerosIfMissing(const std::string& taxYearCode,
-                                           std::int32_t personKey) {
+bool SpouseHousingFile::saveZerosIfMissing(const std::string& taxYearCode, std::int32_t personKey) {
     const std::string path = requirePath(taxYearCode, personKey, YearFileKind::SpouseHousing);
     if (fileExists(path)) return false;
     RecordWriter writer;

@@ -13,7 +13,7 @@ struct NotesLines {
 };
 
 class NotesFile {
-public:
+  public:
     // Throws a RecordError: Overflow when the file number leaves 32 bits, PathNotFound when the
     // year's folder is missing, TextNotStorable.
     static void save(const std::string& taxYearCode, std::int32_t personKey,
@@ -23,7 +23,7 @@ public:
 };
 
 class SpouseHousingFile {
-public:
+  public:
     static constexpr int kZeroLines = 10;
     // Writes ten lines "0" for a person who has no record in the year; an existing record,
     // which holds what the spouse and housing screen entered, is left alone. True when written.

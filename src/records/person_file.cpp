@@ -23,7 +23,9 @@ std::string_view statusWord(PersonStatus status) {
     return kStatusWords[static_cast<int>(status) - 1];
 }
 
-std::string_view payKindWord(PayKind kind) { return kPayKindWords[static_cast<int>(kind) - 1]; }
+std::string_view payKindWord(PayKind kind) {
+    return kPayKindWords[static_cast<int>(kind) - 1];
+}
 
 void PersonEntry::setOwnCondition(std::optional<PersonStatus> condition) {
     for (int i = 0; i < kLastOwnConditionStatus; ++i) statuses[i].clear();
@@ -51,7 +53,9 @@ std::optional<PayKind> storedPayKind(const PersonEntry& entry) {
     return std::nullopt;
 }
 
-std::string PersonFile::path(std::int32_t personKey) { return personFilePath(personKey); }
+std::string PersonFile::path(std::int32_t personKey) {
+    return personFilePath(personKey);
+}
 
 RecordWriter PersonFile::record(const PersonEntry& entry) {
     RecordWriter writer;
@@ -86,7 +90,9 @@ void PersonFile::createNew(const PersonEntry& entry) {
     }
 }
 
-void PersonFile::overwrite(const PersonEntry& entry) { record(entry).save(path(entry.personKey)); }
+void PersonFile::overwrite(const PersonEntry& entry) {
+    record(entry).save(path(entry.personKey));
+}
 
 PersonEntry PersonFile::load(std::int32_t personKey) {
     RecordReader reader = RecordReader::open(path(personKey));

@@ -83,7 +83,7 @@ std::optional<PersonStatus> storedOwnCondition(const PersonEntry& entry);
 std::optional<PayKind> storedPayKind(const PersonEntry& entry);
 
 class PersonFile {
-public:
+  public:
     static std::string path(std::int32_t personKey);
 
     // The 43 lines of the record.

@@ -10,8 +10,8 @@ inline constexpr int kLastNumberProbes = 999;
 inline constexpr int kHighestSearchedCode = 999;
 
 struct LastNumberResult {
-    std::int64_t personCode = 1;                // the first code without a record
-    std::optional<std::int32_t> personKey;      // the key formed for that code
+    std::int64_t personCode = 1;                 // the first code without a record
+    std::optional<std::int32_t> personKey;       // the key formed for that code
     std::optional<std::int32_t> lastStoredCode;  // the code stored in the last record read
 };
 

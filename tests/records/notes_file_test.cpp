@@ -10,7 +10,7 @@ namespace nencho {
 namespace {
 
 class NotesFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureDataTree("H17"); }
     test::TempDrives drives;
 };
@@ -44,8 +44,8 @@ TEST_F(NotesFileTest, SpouseHousingZerosOnlyForAPersonWithoutARecord) {
     EXPECT_EQ(test::readBytes("c:\\年末調整\\H17年末調整\\1055.txt"),
               test::goldenBytes("spouse_housing_zeros.txt"));
 
-    const std::vector<std::string> entered{"120000", "500000", "0", "0", "\"ヤマダ　ハナコ\"",
-                                           "\"山田　花子\"", "0", "0", "0", "0"};
+    const std::vector<std::string> entered{
+        "120000", "500000", "0", "0", "\"ヤマダ　ハナコ\"", "\"山田　花子\"", "0", "0", "0", "0"};
     test::writeLines("c:\\年末調整\\H17年末調整\\1065.txt", entered);
     EXPECT_FALSE(SpouseHousingFile::saveZerosIfMissing("H17", 106));
     EXPECT_EQ(test::readLines("c:\\年末調整\\H17年末調整\\1065.txt"), entered);

@@ -38,14 +38,15 @@ PersonEntry samplePerson() {
 }
 
 class PersonFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureDataTree("H17"); }
     test::TempDrives drives;
 };
 
 TEST_F(PersonFileTest, WritesTheFortyThreeLinesOfTheRecord) {
     PersonFile::createNew(samplePerson());
-    EXPECT_EQ(test::readBytes("c:\\年末調整\\個人名\\105.txt"), test::goldenBytes("person_105.txt"));
+    EXPECT_EQ(test::readBytes("c:\\年末調整\\個人名\\105.txt"),
+              test::goldenBytes("person_105.txt"));
 }
 
 TEST_F(PersonFileTest, LoadReadsBackLinesOneToThirtyTwo) {
@@ -101,9 +102,12 @@ TEST(PersonDataTree, IsMadeOnlyWhenTheRootIsMissing) {
 
 TEST(PersonStatusWords, OwnConditionsMapBothWays) {
     const std::pair<PersonStatus, const char*> conditions[] = {
-        {PersonStatus::SpecialDisabled, "特別障害者"}, {PersonStatus::Disabled, "障害者"},
-        {PersonStatus::Elderly, "老年者"},             {PersonStatus::Widow, "寡婦"},
-        {PersonStatus::SpecialWidow, "特別寡婦"},      {PersonStatus::Widower, "寡夫"},
+        {PersonStatus::SpecialDisabled, "特別障害者"},
+        {PersonStatus::Disabled, "障害者"},
+        {PersonStatus::Elderly, "老年者"},
+        {PersonStatus::Widow, "寡婦"},
+        {PersonStatus::SpecialWidow, "特別寡婦"},
+        {PersonStatus::Widower, "寡夫"},
         {PersonStatus::WorkingStudent, "勤労学生"},
     };
     for (const auto& [status, word] : conditions) {
@@ -127,11 +131,16 @@ TEST(PersonStatusWords, OwnConditionsMapBothWays) {
 
 TEST(PersonStatusWords, OtherStatusesHoldTheirWordsAndDatesHaveNone) {
     const std::pair<PersonStatus, const char*> words[] = {
-        {PersonStatus::HasHusband, "夫あり"},   {PersonStatus::Minor, "未成年者"},
-        {PersonStatus::RetiredByDeath, "死亡退職"}, {PersonStatus::Foreigner, "外国人"},
-        {PersonStatus::Joining, "就　職"},      {PersonStatus::Leaving, "退　職"},
-        {PersonStatus::ChangeYear, ""},         {PersonStatus::ChangeMonth, ""},
-        {PersonStatus::ChangeDay, ""},          {PersonStatus::SecondaryColumn, "乙欄"},
+        {PersonStatus::HasHusband, "夫あり"},
+        {PersonStatus::Minor, "未成年者"},
+        {PersonStatus::RetiredByDeath, "死亡退職"},
+        {PersonStatus::Foreigner, "外国人"},
+        {PersonStatus::Joining, "就　職"},
+        {PersonStatus::Leaving, "退　職"},
+        {PersonStatus::ChangeYear, ""},
+        {PersonStatus::ChangeMonth, ""},
+        {PersonStatus::ChangeDay, ""},
+        {PersonStatus::SecondaryColumn, "乙欄"},
         {PersonStatus::DisasterVictim, "災害者"},
     };
     for (const auto& [status, word] : words) EXPECT_EQ(statusWord(status), word);

@@ -10,7 +10,9 @@
 
 namespace nencho::test {
 
-inline std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+inline std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // Code on line 1, the name on line 3, era "昭和", a zero birth date, every other text empty;
 // `lines` replaces whole lines by number (texts given with their quotes).
@@ -19,7 +21,8 @@ inline std::vector<std::string> personRecordLines(int code, const std::string& n
     std::vector<std::string> record{std::to_string(code), quoted(""), quoted(name), quoted(""),
                                     quoted("昭和"),       "0",        "0",          "0"};
     while (record.size() < 32) record.push_back(quoted(""));
-    for (int spare = 2; spare <= 12; ++spare) record.push_back(quoted("予備" + std::to_string(spare)));
+    for (int spare = 2; spare <= 12; ++spare)
+        record.push_back(quoted("予備" + std::to_string(spare)));
     for (const auto& [number, line] : lines) record[number - 1] = line;
     return record;
 }

@@ -9,7 +9,7 @@ namespace nencho {
 namespace {
 
 class PersonSearchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureDataTree("H17"); }
     test::TempDrives drives;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/program.h"
@@ -23,10 +24,22 @@ constexpr const char* kReturnNextBoxes[] = {"Text5",  "Text6",  "Text7",  "Text8
                                             "Text10", "Text11", "Text20", "Text21"};
 
 // The Tab key's path through the screen; nothing else takes the focus from it.
-constexpr const char* kKeyboardOrder[] = {"Text5",  "Text6",  "Text7",    "Text8",
-                                          "Text9",  "Text10", "Text11",   "Text20",
-                                          "Text21", "Command3", "Command15", "Command16",
-                                          "Text15", "Text16"};
+constexpr const char* kKeyboardOrder[] = {"Text5",     "Text6",     "Text7",  "Text8",  "Text9",
+                                          "Text10",    "Text11",    "Text20", "Text21", "Command3",
+                                          "Command15", "Command16", "Text15", "Text16"};
+
+// Limits what is typed into an address box. A limit on the box itself would also cut a
+// longer address loaded from a record, and the next registration would store it cut.
+class TypedLengthLimit : public QValidator {
+  public:
+    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+  private:
+    int limit_;
+};
 
 }  // namespace
 
@@ -54,10 +67,13 @@ void Form6::buildIdentityControls() {
     addLabel("Label2", "氏　　名", 120, 1080, 1215, 375);
     addText("Text7", 1335, 1080, 4095, 375);
     addButton("Command17", "住所(上欄)", 120, 1560, 1215, 375, [this] { setTextOf("Text8", {}); });
-    addText("Text8", 1335, 1560, 4095, 375)->setMaxLength(kAddressLength);
-    addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375,
-              [this] { setTextOf("Text15", {}); });
-    addText("Text15", 1335, 2040, 4095, 375)->setMaxLength(kAddressLength);
+    addText("Text8", 1335, 1560, 4095, 375);
+    addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375, [this] { setTextOf("Text15", {}); });
+    addText("Text15", 1335, 2040, 4095, 375);
+    for (const char* box : {"Text8", "Text15"}) {
+        auto* address = control<QLineEdit>(box);
+        address->setValidator(new TypedLengthLimit(kAddressLength, address));
+    }
 }
 
 void Form6::buildBirthControls() {
@@ -77,10 +93,13 @@ void Form6::buildBirthControls() {
 
 void Form6::buildPositionControls() {
     QGroupBox* frame = addFrame("Frame2", "役職", 5520, 600, 4455, 1095);
-    int left = 120;
+    // Three titles on the first row; 役職なし beside the box that holds any other title.
+    const int lefts[] = {120, 1680, 2880, 2880};
+    const int tops[] = {240, 240, 240, 640};
+    int index = 0;
     for (const auto& position : form6::kPositionOptions) {
-        addOption(position.control, position.caption, left, 240, 1080, 300, frame);
-        left += 1080;
+        addOption(position.control, position.caption, lefts[index], tops[index], 1500, 300, frame);
+        ++index;
     }
     addText("Text16", 120, 600, 2535, 375, frame);
 }
@@ -89,25 +108,25 @@ void Form6::buildStatusControls() {
     QGroupBox* ownFrame = addFrame("Frame3", "本人該当", 120, 3720, 5310, 1335);
     int index = 0;
     for (const auto& own : form6::kOwnConditionOptions) {
-        addOption(own.control, own.caption, 120 + (index % 4) * 1260, 240 + (index / 4) * 420,
-                  1200, 300, ownFrame);
+        addOption(own.control, own.caption, 120 + (index % 4) * 1260, 240 + (index / 4) * 420, 1200,
+                  300, ownFrame);
         ++index;
     }
     addOption(form6::kNoOwnConditionOption, "該当なし", 120 + 3 * 1260, 660, 1200, 300, ownFrame);
 
-    QGroupBox* statusFrame = addFrame("Frame4", "その他該当", 5520, 1800, 4455, 1335);
+    QGroupBox* statusFrame = addFrame("Frame4", "その他該当", 5520, 1800, 4455, 975);
     index = 0;
     for (const auto& check : form6::kStatusChecks) {
         addCheck(check.control, check.caption, 120 + (index % 3) * 1140, 240 + (index / 3) * 420,
                  1140, 300, statusFrame);
         ++index;
     }
-    addButton("Command2", "該当なし", 3480, 240, 855, 735, [this] { clearStatusChecks(); },
-              statusFrame);
+    addButton(
+        "Command2", "該当なし", 3540, 240, 795, 735, [this] { clearStatusChecks(); }, statusFrame);
 }
 
 void Form6::buildChangeControls() {
-    QGroupBox* frame = addFrame("Frame5", "就職・退職", 5520, 3240, 4455, 1095);
+    QGroupBox* frame = addFrame("Frame5", "就職・退職", 5520, 2880, 4455, 1095);
     addOption(form6::kJoiningOption, "就　職", 120, 240, 1080, 300, frame);
     addOption(form6::kLeavingOption, "退　職", 1260, 240, 1080, 300, frame);
     addOption(form6::kNoChangeOption, "該当なし", 2400, 240, 1200, 300, frame);
@@ -120,11 +139,12 @@ void Form6::buildChangeControls() {
 }
 
 void Form6::buildPayKindControls() {
-    QGroupBox* frame = addFrame("Frame6", "給与の種類", 5520, 4440, 4455, 615);
-    int left = 120;
+    QGroupBox* frame = addFrame("Frame6", "給与の種類", 5520, 4080, 4455, 975);
+    int index = 0;
     for (const auto& payKind : form6::kPayKindOptions) {
-        addOption(payKind.control, payKind.caption, left, 240, 1080, 300, frame);
-        left += 1080;
+        addOption(payKind.control, payKind.caption, 120 + (index % 2) * 2160,
+                  240 + (index / 2) * 360, 2100, 300, frame);
+        ++index;
     }
 }
 
@@ -132,12 +152,13 @@ void Form6::buildNotesControls() {
     QGroupBox* frame = addFrame("Frame7", "特記事項　(前職等の記述）", 120, 5160, 9855, 1215);
     addText("Text20", 120, 240, 8535, 375, frame);
     addText("Text21", 120, 720, 8535, 375, frame);
-    addButton("Command5", "クリア", 8760, 240, 975, 855,
-              [this] {
-                  setTextOf("Text20", {});
-                  setTextOf("Text21", {});
-              },
-              frame);
+    addButton(
+        "Command5", "クリア", 8760, 240, 975, 855,
+        [this] {
+            setTextOf("Text20", {});
+            setTextOf("Text21", {});
+        },
+        frame);
 }
 
 void Form6::buildCommandButtons() {
@@ -174,8 +195,8 @@ void Form6::setKeyboardOrder() {
 
 void Form6::formLoad() {
     takeYear();
-    for (const char* option : {"Option9", form6::kNoOwnConditionOption, form6::kNoChangeOption,
-                               "Option26"})
+    for (const char* option :
+         {"Option9", form6::kNoOwnConditionOption, form6::kNoChangeOption, "Option26"})
         deselect(option);
     select("Option3");
 }
@@ -189,8 +210,8 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched->objectName() == "Command3") {
         // Any key typed on the button registers; Tab and Shift+Tab still move on.
-        const bool typed = !key->text().isEmpty() && key->key() != Qt::Key_Tab &&
-                           key->key() != Qt::Key_Backtab;
+        const bool typed =
+            !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
         if (!typed) return false;
         press("Command3");
         return true;

@@ -13,17 +13,17 @@ namespace nencho {
 class Form6 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form6();
 
     void formLoad() override;
     // Enter (character code 13) moves the focus to the next field.
     void ReturnNext(int keyAscii);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Layout (form6.cpp).
     void buildIdentityControls();
     void buildBirthControls();

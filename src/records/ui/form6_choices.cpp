@@ -16,7 +16,9 @@ void Form6::onSelected(const char* option, std::function<void()> action) {
             });
 }
 
-void Form6::select(const QString& option) { control<QRadioButton>(option)->setChecked(true); }
+void Form6::select(const QString& option) {
+    control<QRadioButton>(option)->setChecked(true);
+}
 
 void Form6::deselect(const QString& option) {
     auto* button = control<QRadioButton>(option);
@@ -37,20 +39,24 @@ void Form6::connectChoices() {
         });
     }
     for (const auto& own : form6::kOwnConditionOptions) {
-        onSelected(own.control, [this, own] { chooseOwnCondition(own.status, own.dependantsOption); });
+        onSelected(own.control,
+                   [this, own] { chooseOwnCondition(own.status, own.dependantsOption); });
     }
     onSelected(form6::kNoOwnConditionOption, [this] { chooseNoOwnCondition(); });
-    onSelected(form6::kJoiningOption,
-               [this] { entry_.status(PersonStatus::Joining) = statusWord(PersonStatus::Joining); });
-    onSelected(form6::kLeavingOption,
-               [this] { entry_.status(PersonStatus::Leaving) = statusWord(PersonStatus::Leaving); });
+    onSelected(form6::kJoiningOption, [this] {
+        entry_.status(PersonStatus::Joining) = statusWord(PersonStatus::Joining);
+    });
+    onSelected(form6::kLeavingOption, [this] {
+        entry_.status(PersonStatus::Leaving) = statusWord(PersonStatus::Leaving);
+    });
     onSelected(form6::kNoChangeOption, [this] { chooseNoChange(); });
     for (const auto& payKind : form6::kPayKindOptions)
         onSelected(payKind.control, [this, kind = payKind.kind] { entry_.choosePayKind(kind); });
     for (const auto& check : form6::kStatusChecks) {
         connect(control<QCheckBox>(check.control), &QCheckBox::toggled, this,
                 [this, status = check.status](bool checked) {
-                    entry_.status(status) = checked ? std::string(statusWord(status)) : std::string();
+                    entry_.status(status) =
+                        checked ? std::string(statusWord(status)) : std::string();
                 });
     }
 }

@@ -13,8 +13,12 @@ namespace nencho {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string text(const QString& box) { return box.toStdString(); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string text(const QString& box) {
+    return box.toStdString();
+}
 
 // The screens the stepping buttons hide besides the ledger and the year-end screens.
 constexpr const char* kHiddenWhileStepping[] = {"Form7",  "Form8",  "Form9", "Form10",
@@ -31,9 +35,8 @@ void Form6::loadPerson() {
     const auto person = parseAmount(text(textOf("Text5")));
     const auto company = parseAmount(text(textOf("Text1")));
     // A code outside 1-99 would name a person of another company.
-    const auto key = person && company && isOwnPersonCode(*person)
-                         ? personKey(*company, *person)
-                         : std::nullopt;
+    const auto key =
+        person && company && isOwnPersonCode(*person) ? personKey(*company, *person) : std::nullopt;
     if (!key) {
         fullClear();
         return;

@@ -22,8 +22,12 @@ const QString kNoCompanyTitle =
 const QString kRegistrationTitle = "個人登録";
 const QString kNotesTitle = "特記事項登録";
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string text(const QString& box) { return box.toStdString(); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string text(const QString& box) {
+    return box.toStdString();
+}
 
 // The person key of two boxes' codes, with room for its year file numbers.
 std::optional<std::int32_t> keyWithYearFiles(std::int32_t company, std::int32_t person) {
@@ -48,7 +52,8 @@ void Form6::registerPerson() {
     const auto company = parseAmount(text(textOf("Text1")));
     const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
     if (!key) {
-        const FileErrorKind failure = company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch;
+        const FileErrorKind failure =
+            company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch;
         showMessage(qs(describe(failure)), kNoCompanyTitle, MessageIcon::Exclamation);
         return;
     }
@@ -113,8 +118,8 @@ void Form6::rewriteExistingPerson(const std::string& existsDescription) {
     press("Command9");
     press("Command6");
     press("Command13");
-    setTextOf("Text5", qs(decimal(std::int64_t{entry_.personKey} -
-                                  std::int64_t{entry_.companyCode} * 100)));
+    setTextOf("Text5",
+              qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
     press("Command12");
 }
@@ -122,8 +127,8 @@ void Form6::rewriteExistingPerson(const std::string& existsDescription) {
 // No usable person code: nothing is written, and the first free code is offered instead.
 void Form6::registerWithoutCode() {
     press("Command13");
-    setTextOf("Text5", qs(decimal(std::int64_t{entry_.personKey} -
-                                  std::int64_t{entry_.companyCode} * 100)));
+    setTextOf("Text5",
+              qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
     press("Command12");
 }

@@ -1,14 +1,226 @@
 #include "records/ui/form6.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/program.h"
+#include "records/ui/form6_controls.h"
+
 namespace nencho {
 
+namespace {
+
+constexpr int kAddressLength = 15;
+constexpr int kEnter = 13;
+
+// The boxes whose Enter moves on to the next field.
+constexpr const char* kReturnNextBoxes[] = {"Text5",  "Text6",  "Text7",  "Text8", "Text9",
+                                            "Text10", "Text11", "Text20", "Text21"};
+
+// The Tab key's path through the screen; nothing else takes the focus from it.
+constexpr const char* kKeyboardOrder[] = {"Text5",     "Text6",     "Text7",  "Text8",  "Text9",
+                                          "Text10",    "Text11",    "Text20", "Text21", "Command3",
+                                          "Command15", "Command16", "Text15", "Text16"};
+
+// Limits what is typed into an address box. A limit on the box itself would also cut a
+// longer address loaded from a record, and the next registration would store it cut.
+class TypedLengthLimit : public QValidator {
+  public:
+    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+  private:
+    int limit_;
+};
+
+}  // namespace
+
 Form6::Form6() : WorkScreen("Form6", "Text3") {
-    setWindowTitle("個人登録");
-    addHiddenText("Text12");
-    addHiddenText("Text1");
-    addHiddenText("Text2");
-    addHiddenButton("Command6", "クリア");
-    addHiddenButton("Command2", "該当なし");
+    setWindowTitle("会社登録・個人の登録");
+    setDesignSize(10080, 7320);
+    for (const char* carrier : {"Text1", "Text2", "Text4"}) addHiddenText(carrier);
+    buildIdentityControls();
+    buildBirthControls();
+    buildPositionControls();
+    buildStatusControls();
+    buildChangeControls();
+    buildPayKindControls();
+    buildNotesControls();
+    buildCommandButtons();
+    connectChoices();
+    setKeyboardOrder();
+}
+
+void Form6::buildIdentityControls() {
+    addButton("Command11", "個人コード", 120, 120, 1215, 375, [this] { setTextOf("Text5", {}); });
+    addText("Text5", 1335, 120, 735, 375);
+    addLabel("Label1", "フリガナ", 120, 600, 1215, 375);
+    addText("Text6", 1335, 600, 4095, 375);
+    addLabel("Label2", "氏　　名", 120, 1080, 1215, 375);
+    addText("Text7", 1335, 1080, 4095, 375);
+    addButton("Command17", "住所(上欄)", 120, 1560, 1215, 375, [this] { setTextOf("Text8", {}); });
+    addText("Text8", 1335, 1560, 4095, 375);
+    addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375, [this] { setTextOf("Text15", {}); });
+    addText("Text15", 1335, 2040, 4095, 375);
+    for (const char* box : {"Text8", "Text15"}) {
+        auto* address = control<QLineEdit>(box);
+        address->setValidator(new TypedLengthLimit(kAddressLength, address));
+    }
+}
+
+void Form6::buildBirthControls() {
+    QGroupBox* frame = addFrame("Frame1", "生年月日", 120, 2520, 5310, 1095);
+    int left = 120;
+    for (const auto& era : form6::kEraOptions) {
+        addOption(era.control, era.caption, left, 240, 900, 300, frame);
+        left += 960;
+    }
+    const char* boxes[] = {"Text9", "Text10", "Text11"};
+    const char* units[] = {"年", "月", "日"};
+    for (int i = 0; i < 3; ++i) {
+        addText(boxes[i], 120 + i * 1320, 600, 735, 375, frame)->setAlignment(Qt::AlignRight);
+        addLabel(QString("Label%1").arg(3 + i), units[i], 900 + i * 1320, 660, 300, 255, frame);
+    }
+}
+
+void Form6::buildPositionControls() {
+    QGroupBox* frame = addFrame("Frame2", "役職", 5520, 600, 4455, 1095);
+    // Three titles on the first row; 役職なし beside the box that holds any other title.
+    const int lefts[] = {120, 1680, 2880, 2880};
+    const int tops[] = {240, 240, 240, 640};
+    int index = 0;
+    for (const auto& position : form6::kPositionOptions) {
+        addOption(position.control, position.caption, lefts[index], tops[index], 1500, 300, frame);
+        ++index;
+    }
+    addText("Text16", 120, 600, 2535, 375, frame);
+}
+
+void Form6::buildStatusControls() {
+    QGroupBox* ownFrame = addFrame("Frame3", "本人該当", 120, 3720, 5310, 1335);
+    int index = 0;
+    for (const auto& own : form6::kOwnConditionOptions) {
+        addOption(own.control, own.caption, 120 + (index % 4) * 1260, 240 + (index / 4) * 420, 1200,
+                  300, ownFrame);
+        ++index;
+    }
+    addOption(form6::kNoOwnConditionOption, "該当なし", 120 + 3 * 1260, 660, 1200, 300, ownFrame);
+
+    QGroupBox* statusFrame = addFrame("Frame4", "その他該当", 5520, 1800, 4455, 975);
+    index = 0;
+    for (const auto& check : form6::kStatusChecks) {
+        addCheck(check.control, check.caption, 120 + (index % 3) * 1140, 240 + (index / 3) * 420,
+                 1140, 300, statusFrame);
+        ++index;
+    }
+    addButton(
+        "Command2", "該当なし", 3540, 240, 795, 735, [this] { clearStatusChecks(); }, statusFrame);
+}
+
+void Form6::buildChangeControls() {
+    QGroupBox* frame = addFrame("Frame5", "就職・退職", 5520, 2880, 4455, 1095);
+    addOption(form6::kJoiningOption, "就　職", 120, 240, 1080, 300, frame);
+    addOption(form6::kLeavingOption, "退　職", 1260, 240, 1080, 300, frame);
+    addOption(form6::kNoChangeOption, "該当なし", 2400, 240, 1200, 300, frame);
+    const char* boxes[] = {"Text12", "Text13", "Text14"};
+    const char* units[] = {"年", "月", "日"};
+    for (int i = 0; i < 3; ++i) {
+        addText(boxes[i], 120 + i * 1320, 600, 735, 375, frame)->setAlignment(Qt::AlignRight);
+        addLabel(QString("Label%1").arg(6 + i), units[i], 900 + i * 1320, 660, 300, 255, frame);
+    }
+}
+
+void Form6::buildPayKindControls() {
+    QGroupBox* frame = addFrame("Frame6", "給与の種類", 5520, 4080, 4455, 975);
+    int index = 0;
+    for (const auto& payKind : form6::kPayKindOptions) {
+        addOption(payKind.control, payKind.caption, 120 + (index % 2) * 2160,
+                  240 + (index / 2) * 360, 2100, 300, frame);
+        ++index;
+    }
+}
+
+void Form6::buildNotesControls() {
+    QGroupBox* frame = addFrame("Frame7", "特記事項　(前職等の記述）", 120, 5160, 9855, 1215);
+    addText("Text20", 120, 240, 8535, 375, frame);
+    addText("Text21", 120, 720, 8535, 375, frame);
+    addButton(
+        "Command5", "クリア", 8760, 240, 975, 855,
+        [this] {
+            setTextOf("Text20", {});
+            setTextOf("Text21", {});
+        },
+        frame);
+}
+
+void Form6::buildCommandButtons() {
+    addButton("Command4", "呼び出し", 2160, 120, 1095, 375, [this] { loadPerson(); });
+    addButton("Command1", "DATA", 3300, 120, 855, 375, [this] { loadChosenPerson(); });
+    addButton("Command14", "ラストナンバー", 4200, 120, 1695, 375, [this] { showLastNumber(); });
+    addButton("Command15", "前の人", 5940, 120, 975, 375, [this] { stepPerson(-1); });
+    addButton("Command16", "次の人", 6960, 120, 975, 375, [this] { stepPerson(+1); });
+    addButton("Command10", "END", 9000, 120, 975, 375, [] { endProgram(); });
+    addButton("Command3", "登録実行", 120, 6600, 2175, 495, [this] { registerPerson(); });
+    addButton("Command6", "クリア", 2400, 6600, 1335, 495, [this] { fullClear(); });
+    addHiddenButton("Command12", "一部クリア", [this] { partialClear(); });
+    addHiddenButton("Command13", "LastNumber", [this] { searchLastNumber(); });
+    addHiddenButton("Command8", "特記事項呼出", [this] { loadNotes(); });
+    addHiddenButton("Command9", "特記事項登録", [this] { storeNotes(); });
+    addHiddenButton("Command7", "NEXT登録");
+}
+
+void Form6::setKeyboardOrder() {
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractButton*>(child))
+            child->setFocusPolicy(Qt::ClickFocus);
+    }
+    QWidget* previous = nullptr;
+    for (const char* name : kKeyboardOrder) {
+        QWidget* widget = controlWidget(name);
+        widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (const char* name : kReturnNextBoxes) controlWidget(name)->installEventFilter(this);
+    controlWidget("Command3")->installEventFilter(this);
+}
+
+void Form6::formLoad() {
+    takeYear();
+    for (const char* option :
+         {"Option9", form6::kNoOwnConditionOption, form6::kNoChangeOption, "Option26"})
+        deselect(option);
+    select("Option3");
+}
+
+void Form6::ReturnNext(int keyAscii) {
+    if (keyAscii == kEnter) dialogs().sendTab();
+}
+
+bool Form6::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return WorkScreen::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched->objectName() == "Command3") {
+        // Any key typed on the button registers; Tab and Shift+Tab still move on.
+        const bool typed =
+            !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
+        if (!typed) return false;
+        press("Command3");
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        ReturnNext(kEnter);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace nencho

@@ -1,0 +1,90 @@
+// The option groups and status boxes of the person screen: each choice sets the words of the
+// person entry, and the own condition is carried over to the dependants screen.
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "platform/ui/screens.h"
+#include "records/ui/form6.h"
+#include "records/ui/form6_controls.h"
+
+namespace nencho {
+
+void Form6::onSelected(const char* option, std::function<void()> action) {
+    connect(control<QRadioButton>(option), &QRadioButton::toggled, this,
+            [action = std::move(action)](bool on) {
+                if (on) action();
+            });
+}
+
+void Form6::select(const QString& option) {
+    control<QRadioButton>(option)->setChecked(true);
+}
+
+void Form6::deselect(const QString& option) {
+    auto* button = control<QRadioButton>(option);
+    const bool blocked = button->blockSignals(true);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+    button->blockSignals(blocked);
+}
+
+void Form6::connectChoices() {
+    for (const auto& era : form6::kEraOptions)
+        onSelected(era.control, [this, word = era.word] { entry_.birthEra = word; });
+    for (const auto& position : form6::kPositionOptions) {
+        onSelected(position.control, [this, word = position.word] {
+            entry_.position = word;
+            setTextOf("Text16", word);
+        });
+    }
+    for (const auto& own : form6::kOwnConditionOptions) {
+        onSelected(own.control,
+                   [this, own] { chooseOwnCondition(own.status, own.dependantsOption); });
+    }
+    onSelected(form6::kNoOwnConditionOption, [this] { chooseNoOwnCondition(); });
+    onSelected(form6::kJoiningOption, [this] {
+        entry_.status(PersonStatus::Joining) = statusWord(PersonStatus::Joining);
+    });
+    onSelected(form6::kLeavingOption, [this] {
+        entry_.status(PersonStatus::Leaving) = statusWord(PersonStatus::Leaving);
+    });
+    onSelected(form6::kNoChangeOption, [this] { chooseNoChange(); });
+    for (const auto& payKind : form6::kPayKindOptions)
+        onSelected(payKind.control, [this, kind = payKind.kind] { entry_.choosePayKind(kind); });
+    for (const auto& check : form6::kStatusChecks) {
+        connect(control<QCheckBox>(check.control), &QCheckBox::toggled, this,
+                [this, status = check.status](bool checked) {
+                    entry_.status(status) =
+                        checked ? std::string(statusWord(status)) : std::string();
+                });
+    }
+}
+
+void Form6::chooseOwnCondition(PersonStatus status, const char* dependantsOption) {
+    entry_.setOwnCondition(status);
+    screens::setOption("Form5", dependantsOption, true);
+}
+
+void Form6::chooseNoOwnCondition() {
+    entry_.setOwnCondition(std::nullopt);
+    for (const char* option : form6::kDependantsPersonOptions)
+        screens::setOption("Form5", option, false);
+}
+
+void Form6::chooseNoChange() {
+    for (PersonStatus status : {PersonStatus::Joining, PersonStatus::Leaving,
+                                PersonStatus::ChangeMonth, PersonStatus::ChangeDay})
+        entry_.status(status).clear();
+    setTextOf("Text13", {});
+    setTextOf("Text14", {});
+}
+
+void Form6::clearStatusChecks() {
+    for (const auto& check : form6::kStatusChecks) {
+        control<QCheckBox>(check.control)->setChecked(false);
+        entry_.status(check.status).clear();
+    }
+}
+
+}  // namespace nencho

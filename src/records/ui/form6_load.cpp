@@ -1,0 +1,158 @@
+// Loading a person into the person screen, stepping to the neighbouring code, and the clears.
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "platform/record_error.h"
+#include "platform/ui/screens.h"
+#include "records/ui/form6.h"
+#include "records/ui/form6_controls.h"
+
+namespace nencho {
+
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string text(const QString& box) {
+    return box.toStdString();
+}
+
+// The screens the stepping buttons hide besides the ledger and the year-end screens.
+constexpr const char* kHiddenWhileStepping[] = {"Form7",  "Form8",  "Form9", "Form10",
+                                                "Form11", "Form12", "Form13"};
+
+}  // namespace
+
+void Form6::takeYear() {
+    press("Command36");
+    setTextOf("Text12", workingYear().mid(1, 2));
+}
+
+void Form6::loadPerson() {
+    const auto person = parseAmount(text(textOf("Text5")));
+    const auto company = parseAmount(text(textOf("Text1")));
+    // A code outside 1-99 would name a person of another company.
+    const auto key =
+        person && company && isOwnPersonCode(*person) ? personKey(*company, *person) : std::nullopt;
+    if (!key) {
+        fullClear();
+        return;
+    }
+    screens::write("Form2", "Text161", qs(decimal(*company)));
+    screens::write("Form2", "Text162", qs(decimal(*person)));
+    screens::press("Form2", "Command2");
+
+    // Nothing of the person shown before may stay on the screen.
+    entry_.setOwnCondition(std::nullopt);
+    select(form6::kNoOwnConditionOption);
+    select(form6::kNoChangeOption);
+    clearStatusChecks();
+    press("Command5");
+
+    PersonEntry stored;
+    try {
+        stored = PersonFile::load(*key);
+    } catch (const RecordError&) {
+        fullClear();
+        return;
+    }
+    stored.companyCode = *company;
+    stored.personKey = *key;
+    entry_ = stored;
+    showEntry();
+    press("Command8");
+}
+
+void Form6::showEntry() {
+    setTextOf("Text6", qs(entry_.reading));
+    setTextOf("Text7", qs(entry_.name));
+    setTextOf("Text8", qs(entry_.upperAddress));
+    setTextOf("Text15", qs(entry_.lowerAddress));
+    for (const auto& era : form6::kEraOptions)
+        if (entry_.birthEra == era.word) select(era.control);
+    setTextOf("Text9", qs(decimal(entry_.birthYear)));
+    setTextOf("Text10", qs(decimal(entry_.birthMonth)));
+    setTextOf("Text11", qs(decimal(entry_.birthDay)));
+    showPosition();
+    showChoices();
+    setTextOf("Text12", qs(entry_.status(PersonStatus::ChangeYear)));
+    setTextOf("Text13", qs(entry_.status(PersonStatus::ChangeMonth)));
+    setTextOf("Text14", qs(entry_.status(PersonStatus::ChangeDay)));
+}
+
+void Form6::showPosition() {
+    const std::string position = entry_.position;
+    setTextOf("Text16", qs(position));
+    if (position.empty() || position == "なし") {
+        select("Option9");
+        setTextOf("Text16", {});
+        return;
+    }
+    // Any other text typed at registration stays in the box with the options as they are.
+    for (const auto& option : form6::kPositionOptions)
+        if (position == option.word) select(option.control);
+}
+
+void Form6::showChoices() {
+    if (const auto own = storedOwnCondition(entry_)) {
+        for (const auto& option : form6::kOwnConditionOptions)
+            if (option.status == *own) select(option.control);
+    }
+    for (const auto& check : form6::kStatusChecks)
+        if (entry_.holds(check.status)) control<QCheckBox>(check.control)->setChecked(true);
+    if (entry_.holds(PersonStatus::Joining)) select(form6::kJoiningOption);
+    if (entry_.holds(PersonStatus::Leaving)) select(form6::kLeavingOption);
+    if (const auto payKind = storedPayKind(entry_)) {
+        for (const auto& option : form6::kPayKindOptions)
+            if (option.kind == *payKind) select(option.control);
+    }
+}
+
+void Form6::loadChosenPerson() {
+    takeYear();
+    const auto chosen = parseAmount(text(textOf("Text2")));
+    setTextOf("Text5", chosen ? qs(decimal(*chosen)) : QString());
+    press("Command4");
+    press("Command8");
+    setTextOf("Text12", workingYear().mid(1, 2));
+}
+
+void Form6::stepPerson(int step) {
+    screens::show("Form1");
+    for (const char* form : {"Form2", "Form3", "Form4", "Form5"}) screens::hide(form);
+    screens::show("Form6");
+    for (const char* form : kHiddenWhileStepping) screens::hide(form);
+    for (const auto& option : form6::kPositionOptions) deselect(option.control);
+    const auto code = parseAmount(text(textOf("Text5")));
+    if (!code) return;
+    setTextOf("Text5", qs(decimal(std::int64_t{*code} + step)));
+    press("Command4");
+}
+
+void Form6::fullClear() {
+    takeYear();
+    clearAndReset({"Text5", "Text6", "Text7", "Text8", "Text15", "Text9", "Text10", "Text11",
+                   "Text13", "Text14", "Text16"});
+}
+
+void Form6::partialClear() {
+    clearAndReset({"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text13", "Text14"});
+}
+
+// The clears' common steps: the boxes, the era and position options, the own condition, the
+// status boxes, joining or leaving, and the notes. The pay kind and the era text carry over.
+void Form6::clearAndReset(std::initializer_list<const char*> boxes) {
+    for (const char* box : boxes) setTextOf(box, {});
+    for (const auto& era : form6::kEraOptions) deselect(era.control);
+    for (const char* position : {"Option6", "Option7", "Option8"}) deselect(position);
+    select("Option9");
+    select(form6::kNoOwnConditionOption);
+    press("Command2");
+    select(form6::kNoChangeOption);
+    press("Command5");
+}
+
+}  // namespace nencho

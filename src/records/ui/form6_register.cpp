@@ -1,0 +1,179 @@
+// Registration of the person on the screen, the notes store and load, and the search for the
+// first free person code.
+#include <QRadioButton>
+#include <limits>
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+#include "records/notes_file.h"
+#include "records/person_search.h"
+#include "records/ui/form6.h"
+#include "records/ui/form6_controls.h"
+
+namespace nencho {
+
+namespace {
+
+const QString kNoCompanyTitle =
+    "登録された会社を選択してください。または会社登録を先に実行してください。";
+const QString kRegistrationTitle = "個人登録";
+const QString kNotesTitle = "特記事項登録";
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string text(const QString& box) {
+    return box.toStdString();
+}
+
+// The person key of two boxes' codes, with room for its year file numbers.
+std::optional<std::int32_t> keyWithYearFiles(std::int32_t company, std::int32_t person) {
+    const auto key = personKey(company, person);
+    if (!key || !yearFileNumber(*key, YearFileKind::SpouseHousing)) return std::nullopt;
+    return key;
+}
+
+}  // namespace
+
+void Form6::registerPerson() {
+    const auto person = parseAmount(text(textOf("Text5")));
+    if (!person) {
+        registerWithoutCode();
+        return;
+    }
+    if (!isOwnPersonCode(*person)) {
+        showMessage("個人コードは 1 から 99 までの番号で入力してください。", kRegistrationTitle,
+                    MessageIcon::Exclamation);
+        return;
+    }
+    const auto company = parseAmount(text(textOf("Text1")));
+    const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
+    if (!key) {
+        const FileErrorKind failure =
+            company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch;
+        showMessage(qs(describe(failure)), kNoCompanyTitle, MessageIcon::Exclamation);
+        return;
+    }
+    entry_.personCode = *person;
+    entry_.companyCode = *company;
+    entry_.personKey = *key;
+    takeEntryFromBoxes();
+    try {
+        ensureDataTreeIfRootMissing(text(workingYear()));
+        PersonFile::createNew(entry_);
+    } catch (const RecordError& error) {
+        if (error.kind() == FileErrorKind::FileAlreadyExists)
+            rewriteExistingPerson(error.what());
+        else
+            showMessage(qs(error.what()), kRegistrationTitle, MessageIcon::Critical);
+        return;
+    }
+    finishNewPerson();
+}
+
+void Form6::takeEntryFromBoxes() {
+    entry_.reading = text(textOf("Text6"));
+    entry_.name = text(textOf("Text7"));
+    entry_.upperAddress = text(textOf("Text8"));
+    entry_.lowerAddress = text(textOf("Text15"));
+    entry_.position = text(textOf("Text16"));
+    entry_.birthYear = readAmountOrZero(text(textOf("Text9")));
+    entry_.birthMonth = readAmountOrZero(text(textOf("Text10")));
+    entry_.birthDay = readAmountOrZero(text(textOf("Text11")));
+    if (control<QRadioButton>("Option3")->isChecked()) entry_.birthEra = "昭和";
+    entry_.status(PersonStatus::ChangeYear) = text(textOf("Text12"));
+    entry_.status(PersonStatus::ChangeMonth) = text(textOf("Text13"));
+    entry_.status(PersonStatus::ChangeDay) = text(textOf("Text14"));
+}
+
+void Form6::finishNewPerson() {
+    select("Option9");
+    select(form6::kNoOwnConditionOption);
+    select(form6::kNoChangeOption);
+    press("Command9");
+    screens::press("Form2", "Command3");
+    screens::press("Form4", "Command3");
+    screens::press("Form5", "Command10");
+    press("Command6");
+    dialogs().beep();
+    press("Command14");
+}
+
+void Form6::rewriteExistingPerson(const std::string& existsDescription) {
+    showMessage(qs(existsDescription), "同じコード名があります", MessageIcon::Exclamation);
+    if (dialogs().messageBox({}, "書き換えますか", MessageIcon::Question,
+                             MessageButtons::OkCancel) == MessageAnswer::Cancel)
+        return;
+    try {
+        PersonFile::overwrite(entry_);
+    } catch (const RecordError& error) {
+        showMessage(qs(error.what()), kRegistrationTitle, MessageIcon::Critical);
+        return;
+    }
+    select(form6::kNoOwnConditionOption);
+    select(form6::kNoChangeOption);
+    press("Command9");
+    press("Command6");
+    press("Command13");
+    setTextOf("Text5",
+              qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
+    dialogs().beep();
+    press("Command12");
+}
+
+// No usable person code: nothing is written, and the first free code is offered instead.
+void Form6::registerWithoutCode() {
+    press("Command13");
+    setTextOf("Text5",
+              qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
+    dialogs().beep();
+    press("Command12");
+}
+
+void Form6::storeNotes() {
+    const auto person = parseAmount(text(textOf("Text5")));
+    const auto company = parseAmount(text(textOf("Text1")));
+    const auto key = person && company ? keyWithYearFiles(*company, *person) : std::nullopt;
+    try {
+        if (!key) fail(person && company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+        const std::string year = text(workingYear());
+        NotesFile::save(year, *key, {text(textOf("Text20")), text(textOf("Text21"))});
+        SpouseHousingFile::saveZerosIfMissing(year, *key);
+    } catch (const RecordError& error) {
+        showMessage(qs(error.what()), kNotesTitle, MessageIcon::Exclamation);
+    }
+}
+
+// A person without notes in the year keeps the boxes as they are; the load empties them first.
+void Form6::loadNotes() {
+    const auto person = parseAmount(text(textOf("Text5")));
+    const auto company = parseAmount(text(textOf("Text1")));
+    const auto key = person && company ? personKey(*company, *person) : std::nullopt;
+    if (!key) return;
+    try {
+        const NotesLines lines = NotesFile::load(text(workingYear()), *key);
+        setTextOf("Text20", qs(lines.first));
+        setTextOf("Text21", qs(lines.second));
+    } catch (const RecordError&) {
+    }
+}
+
+void Form6::searchLastNumber() {
+    const auto company = parseAmount(text(textOf("Text1")));
+    const LastNumberResult result = lastNumberSearch(company);
+    entry_.personCode = static_cast<std::int32_t>(
+        std::min<std::int64_t>(result.personCode, std::numeric_limits<std::int32_t>::max()));
+    if (company) entry_.companyCode = *company;
+    if (result.personKey) entry_.personKey = *result.personKey;
+    if (result.lastStoredCode) setTextOf("Text4", qs(decimal(*result.lastStoredCode)));
+}
+
+void Form6::showLastNumber() {
+    press("Command13");
+    setTextOf("Text5", qs(decimal(entry_.personCode)));
+}
+
+}  // namespace nencho

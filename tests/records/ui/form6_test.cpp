@@ -1,0 +1,446 @@
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <filesystem>
+
+#include "platform/ui/screen.h"
+#include "records/person_fixture.h"
+#include "support/screen_test.h"
+
+namespace nencho {
+namespace {
+
+using test::quoted;
+using Kind = ScreenEvent::Kind;
+
+const char* const kYearFolder = "c:\\年末調整\\H17年末調整\\";
+
+std::string yearFile(int key, int kind) {
+    return kYearFolder + std::to_string(key * 10 + kind) + ".txt";
+}
+
+class Form6Test : public test::ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        screens::touch("Form1");  // start-up: working year H17 and the data tree
+        screens::write("Form6", "Text1", "1");
+        clearEvents();
+    }
+
+    Screen& form() { return screens::touch("Form6"); }
+    QString text(const char* box) { return form().textOf(box); }
+    void type(const char* box, const QString& value) { form().setTextOf(box, value); }
+    void choose(const char* option) { form().control<QRadioButton>(option)->setChecked(true); }
+    bool selected(const char* option, const char* screen = "Form6") {
+        return screens::touch(screen).control<QRadioButton>(option)->isChecked();
+    }
+    void tick(const char* box) { form().control<QCheckBox>(box)->setChecked(true); }
+    bool ticked(const char* box) { return form().control<QCheckBox>(box)->isChecked(); }
+    void press(const char* button) { form().press(button); }
+
+    void loadPerson(int code) {
+        type("Text5", QString::number(code));
+        press("Command4");
+    }
+
+    std::vector<QString> titles() const {
+        std::vector<QString> result;
+        for (const auto& message : dialogs->messages) result.push_back(message.title);
+        return result;
+    }
+
+    std::size_t personFileCount() const {
+        const auto folder = drives->host("c:\\年末調整\\個人名");
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                      std::filesystem::directory_iterator()));
+    }
+};
+
+TEST_F(Form6Test, NewPersonIsWrittenWithNotesAndSpouseZerosAndTheNextCodeIsOffered) {
+    for (int code = 1; code <= 4; ++code) test::writePerson(1, code, "先の人");
+    type("Text5", "5");
+    type("Text6", "ヤマダ　タロウ");
+    type("Text7", "山田　太郎");
+    type("Text8", "東京都千代田区1-2");
+    type("Text15", "青葉ビル3F");
+    type("Text9", "45");
+    type("Text10", "3");
+    type("Text11", "12");
+    choose("Option7");
+    choose("Option13");
+    tick("Check6");
+    tick("Check3");
+    choose("Option20");
+    type("Text13", "4");
+    type("Text14", "1");
+    choose("Option27");
+    type("Text20", "前職 株式会社ABC, 3月退職");
+    EXPECT_TRUE(selected("Option1", "Form5"));
+
+    press("Command3");
+
+    EXPECT_EQ(test::readBytes("c:\\年末調整\\個人名\\105.txt"),
+              test::goldenBytes("person_105.txt"));
+    EXPECT_EQ(test::readLines(yearFile(105, 4)),
+              (std::vector<std::string>{quoted("前職 株式会社ABC, 3月退職"), quoted("")}));
+    EXPECT_EQ(test::readBytes(yearFile(105, 5)), test::goldenBytes("spouse_housing_zeros.txt"));
+    const auto presses = eventsOf(Kind::Press);
+    const std::vector<QString> clears{"Form2.Command3", "Form4.Command3", "Form5.Command10"};
+    EXPECT_NE(std::search(presses.begin(), presses.end(), clears.begin(), clears.end()),
+              presses.end());
+    EXPECT_EQ(text("Text5"), "6");
+    for (const char* box : {"Text6", "Text7", "Text8", "Text15", "Text9", "Text16", "Text20"})
+        EXPECT_EQ(text(box), "") << box;
+    EXPECT_EQ(text("Text12"), "17");
+    EXPECT_TRUE(selected("Option9"));
+    EXPECT_TRUE(selected("Option22"));
+    EXPECT_TRUE(selected("Option24"));
+    EXPECT_FALSE(ticked("Check6"));
+    EXPECT_FALSE(selected("Option1", "Form5"));
+    EXPECT_TRUE(selected("Option27"));  // the pay kind carries over to the next person
+    EXPECT_EQ(dialogs->beeps, 1);
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(Form6Test, LoadingThenRegisteringUnchangedRewritesTheSameLines) {
+    test::writePerson(1, 3, "鈴木　花子",
+                      {{2, quoted("スズキ　ハナコ")},
+                       {4, quoted("住所の上")},
+                       {5, quoted("平成")},
+                       {6, "5"},
+                       {7, "11"},
+                       {8, "30"},
+                       {9, quoted("取締役")},
+                       {13, quoted("寡婦")},
+                       {17, quoted("夫あり")},
+                       {21, quoted("就　職")},
+                       {22, quoted("退　職")},
+                       {23, quoted("16")},
+                       {24, quoted("4")},
+                       {25, quoted("1")},
+                       {26, quoted("乙欄")},
+                       {27, quoted("災害者")},
+                       {31, quoted("専従者給与")},
+                       {32, quoted("住所の下")}});
+    test::writeLines(yearFile(103, 4), {quoted("前職あり"), quoted("二行目")});
+    const auto stored = test::readLines(test::personPath(1, 3));
+
+    loadPerson(3);
+
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events[0].control + "=" + events[0].text, "Text161=1");
+    EXPECT_EQ(events[1].control + "=" + events[1].text, "Text162=3");
+    EXPECT_EQ(events[2].form + "." + events[2].control, "Form2.Command2");
+    EXPECT_EQ(text("Text7"), "鈴木　花子");
+    EXPECT_EQ(text("Text16"), "取締役");
+    EXPECT_EQ(text("Text12"), "16");
+    EXPECT_EQ(text("Text20"), "前職あり");
+    for (const char* option : {"Option4", "Option7", "Option13", "Option21", "Option28"})
+        EXPECT_TRUE(selected(option)) << option;
+    EXPECT_TRUE(selected("Option1", "Form5"));
+    for (const char* box : {"Check1", "Check3", "Check5"}) EXPECT_TRUE(ticked(box)) << box;
+
+    clearEvents();
+    press("Command3");
+
+    const auto rewritten = test::readLines(test::personPath(1, 3));
+    ASSERT_EQ(rewritten.size(), 43u);
+    EXPECT_EQ(std::vector(rewritten.begin(), rewritten.begin() + 32),
+              std::vector(stored.begin(), stored.begin() + 32));
+    EXPECT_EQ(titles(), (std::vector<QString>{"同じコード名があります", "書き換えますか"}));
+    EXPECT_EQ(dialogs->messages[1].buttons, MessageButtons::OkCancel);
+    for (const QString& press : eventsOf(Kind::Press)) EXPECT_FALSE(press.startsWith("Form2"));
+    EXPECT_EQ(text("Text5"), "1");  // the first free code: person 1 has no record
+    EXPECT_EQ(text("Text7"), "");
+    EXPECT_EQ(dialogs->beeps, 1);
+}
+
+TEST_F(Form6Test, CancellingTheRewriteKeepsTheRecordAndTheScreen) {
+    test::writePerson(1, 2, "元の名前");
+    const std::string before = test::readBytes(test::personPath(1, 2));
+    type("Text5", "2");
+    type("Text7", "新しい名前");
+    dialogs->answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
+
+    press("Command3");
+
+    EXPECT_EQ(test::readBytes(test::personPath(1, 2)), before);
+    EXPECT_FALSE(test::exists(yearFile(102, 4)));
+    EXPECT_EQ(text("Text5"), "2");
+    EXPECT_EQ(text("Text7"), "新しい名前");
+    EXPECT_TRUE(eventsOf(Kind::Press).empty());
+    EXPECT_EQ(dialogs->beeps, 0);
+}
+
+TEST_F(Form6Test, CodesOutsideOneToNinetyNineAreRefusedAndNothingIsWritten) {
+    test::writePerson(2, 5, "別の会社の人");
+    for (const char* code : {"100", "105", "0", "-1", "99.6"}) {
+        dialogs->messages.clear();
+        type("Text5", code);
+        type("Text7", "名前");
+        press("Command3");
+        ASSERT_EQ(dialogs->messages.size(), 1u) << code;
+        EXPECT_EQ(dialogs->messages[0].title, "個人登録") << code;
+        EXPECT_EQ(text("Text5"), code);
+        EXPECT_EQ(text("Text7"), "名前");
+    }
+    EXPECT_EQ(personFileCount(), 1u);
+    EXPECT_EQ(test::readLines(test::personPath(2, 5))[2], quoted("別の会社の人"));
+    EXPECT_EQ(dialogs->beeps, 0);
+}
+
+TEST_F(Form6Test, WithoutACompanyTheRegistrationSaysSoAndWritesNothing) {
+    type("Text1", "");
+    type("Text5", "5");
+    press("Command3");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title,
+              "登録された会社を選択してください。または会社登録を先に実行してください。");
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(personFileCount(), 0u);
+}
+
+TEST_F(Form6Test, AnEmptyPersonCodeOffersTheFreeCodeAndWritesNothing) {
+    test::writePerson(1, 1, "一");
+    test::writePerson(1, 2, "二");
+    type("Text6", "ア");
+    type("Text7", "名");
+    type("Text8", "上");
+    type("Text9", "45");
+    type("Text15", "下");
+    type("Text20", "メモ");
+    press("Command3");
+    EXPECT_EQ(text("Text5"), "3");
+    for (const char* box : {"Text6", "Text7", "Text8", "Text9", "Text20"})
+        EXPECT_EQ(text(box), "") << box;
+    EXPECT_EQ(text("Text15"), "下");
+    EXPECT_EQ(personFileCount(), 2u);
+    EXPECT_EQ(dialogs->beeps, 1);
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(Form6Test, TypedTextsAreStoredAsTypedAndBadBirthNumbersAsZero) {
+    type("Text5", "1");
+    type("Text9", "S45");
+    type("Text10", "");
+    type("Text11", "12");
+    type("Text16", "部長");
+    press("Command3");
+    const auto lines = test::readLines(test::personPath(1, 1));
+    EXPECT_EQ(std::vector(lines.begin() + 4, lines.begin() + 9),
+              (std::vector<std::string>{quoted("昭和"), "0", "0", "12", quoted("部長")}));
+    EXPECT_EQ(lines[22], quoted("17"));  // the proposed year, though neither 就職 nor 退職
+}
+
+TEST_F(Form6Test, AStoreThatCannotHoldATextReportsItAndWritesNothing) {
+    type("Text5", "1");
+    type("Text7", "山田\"太郎");
+    press("Command3");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "個人登録");
+    EXPECT_EQ(personFileCount(), 0u);
+    EXPECT_EQ(text("Text7"), "山田\"太郎");
+}
+
+TEST_F(Form6Test, AFailedNotesStoreIsReportedAndThePersonStaysStored) {
+    std::filesystem::remove_all(drives->host("c:\\年末調整\\H17年末調整"));
+    type("Text5", "1");
+    type("Text7", "名");
+    press("Command3");
+    EXPECT_TRUE(test::exists(test::personPath(1, 1)));
+    EXPECT_EQ(titles(), std::vector<QString>{"特記事項登録"});
+    EXPECT_EQ(text("Text5"), "2");
+    EXPECT_EQ(dialogs->beeps, 1);
+}
+
+TEST_F(Form6Test, AnExistingSpouseAndHousingRecordSurvivesRegistration) {
+    const std::vector<std::string> entered{
+        "120000", "500000", "0", "0", quoted("ヤマダ　ハナコ"), quoted("山田　花子"),
+        "0",      "0",      "0", "0"};
+    test::writeLines(yearFile(101, 5), entered);
+    type("Text5", "1");
+    press("Command3");
+    EXPECT_TRUE(test::exists(test::personPath(1, 1)));
+    EXPECT_EQ(test::readLines(yearFile(101, 5)), entered);
+}
+
+TEST_F(Form6Test, NotesAndStatusBoxesDoNotCarryOverToTheNextPerson) {
+    test::writePerson(1, 1, "一", {{17, quoted("夫あり")}, {19, quoted("死亡退職")}});
+    test::writeLines(yearFile(101, 4), {quoted("一の前職"), quoted("一の二行目")});
+    test::writePerson(1, 2, "二");
+
+    loadPerson(1);
+    EXPECT_EQ(text("Text20"), "一の前職");
+    EXPECT_TRUE(ticked("Check1"));
+    EXPECT_TRUE(ticked("Check4"));
+
+    loadPerson(2);
+    EXPECT_EQ(text("Text20"), "");
+    EXPECT_EQ(text("Text21"), "");
+    EXPECT_FALSE(ticked("Check1"));
+    EXPECT_FALSE(ticked("Check4"));
+
+    press("Command3");  // unchanged, after "書き換えますか" answered OK
+    const auto lines = test::readLines(test::personPath(1, 2));
+    EXPECT_EQ(lines[16], quoted(""));
+    EXPECT_EQ(lines[18], quoted(""));
+    EXPECT_EQ(test::readLines(yearFile(102, 4)),
+              (std::vector<std::string>{quoted(""), quoted("")}));
+}
+
+TEST_F(Form6Test, OwnConditionsAndPayKindsMapBothWaysThroughTheScreen) {
+    struct Own {
+        const char* option;
+        int line;
+        const char* word;
+        const char* dependantsOption;
+    };
+    const Own conditions[] = {
+        {"Option11", 10, "特別障害者", "Option2"}, {"Option12", 11, "障害者", "Option1"},
+        {"Option10", 12, "老年者", "Option7"},     {"Option13", 13, "寡婦", "Option1"},
+        {"Option14", 14, "特別寡婦", "Option12"},  {"Option15", 15, "寡夫", "Option1"},
+        {"Option16", 16, "勤労学生", "Option1"},
+    };
+    const std::pair<const char*, const char*> payKinds[] = {{"Option5", "役員報酬"},
+                                                            {"Option26", "給与賞与"},
+                                                            {"Option27", "給与"},
+                                                            {"Option28", "専従者給与"}};
+    int code = 0;
+    for (const Own& own : conditions) {
+        ++code;
+        const auto& [payOption, payWord] = payKinds[code % 4];
+        type("Text5", QString::number(code));
+        choose(own.option);
+        choose(payOption);
+        press("Command3");
+
+        const auto lines = test::readLines(test::personPath(1, code));
+        for (int line = 10; line <= 16; ++line)
+            EXPECT_EQ(lines[line - 1], quoted(line == own.line ? own.word : "")) << own.word;
+        for (int kind = 0; kind < 4; ++kind)
+            EXPECT_EQ(lines[27 + kind], quoted(kind == code % 4 ? payWord : "")) << payWord;
+
+        choose(payKinds[(code + 1) % 4].first);
+        loadPerson(code);
+        EXPECT_TRUE(selected(own.option)) << own.word;
+        EXPECT_TRUE(selected(own.dependantsOption, "Form5")) << own.word;
+        EXPECT_TRUE(selected(payOption)) << payWord;
+        press("Command6");
+    }
+}
+
+TEST_F(Form6Test, SteppingLoadsTheNeighboursAndClearsAtPersonZero) {
+    test::writePerson(1, 1, "一");
+    test::writePerson(1, 2, "二");
+    test::writePerson(1, 3, "三");
+    type("Text5", "2");
+
+    press("Command16");
+    EXPECT_EQ(text("Text7"), "三");
+    const auto hidden = eventsOf(Kind::Hide);
+    for (const char* screen : {"Form2", "Form3", "Form4", "Form5", "Form7", "Form8", "Form9",
+                               "Form10", "Form11", "Form12", "Form13"})
+        EXPECT_NE(std::find(hidden.begin(), hidden.end(), screen), hidden.end()) << screen;
+    EXPECT_EQ(eventsOf(Kind::Show), (std::vector<QString>{"Form1", "Form6"}));
+
+    press("Command15");
+    press("Command15");
+    EXPECT_EQ(text("Text7"), "一");
+    EXPECT_EQ(screens::read("Form2", "Text162"), "1");
+
+    press("Command15");
+    EXPECT_EQ(text("Text5"), "");
+    EXPECT_EQ(text("Text7"), "");
+
+    type("Text5", "x");
+    press("Command16");
+    EXPECT_EQ(text("Text5"), "x");
+}
+
+TEST_F(Form6Test, LastNumberOffersTheGapAndEndsWithoutACompanyOrOnLoopingCodes) {
+    for (int code : {1, 2, 3, 5}) test::writePerson(1, code, "人");
+    press("Command14");
+    EXPECT_EQ(text("Text5"), "4");
+    EXPECT_EQ(text("Text4"), "3");
+
+    type("Text1", "");
+    press("Command14");
+    EXPECT_EQ(text("Text5"), "1");
+
+    // Person 1 of company 2 stores code 0, which would send the search back to 1 for ever.
+    test::writeLines(test::personPath(2, 1), test::personRecordLines(0, "戻る人"));
+    type("Text1", "2");
+    press("Command14");
+    EXPECT_EQ(text("Text5"), "1");
+}
+
+TEST_F(Form6Test, DataLoadsTheChosenPersonAndShowsTheWorkingYear) {
+    test::writePerson(1, 2, "二", {{23, quoted("16")}});
+    type("Text2", "2");
+    press("Command1");
+    EXPECT_EQ(text("Text5"), "2");
+    EXPECT_EQ(text("Text7"), "二");
+    EXPECT_EQ(text("Text12"), "17");
+    EXPECT_EQ(text("Text9"), "0");  // a stored zero birth date shows as 0
+
+    type("Text2", "");
+    press("Command1");
+    EXPECT_EQ(text("Text7"), "");
+}
+
+TEST_F(Form6Test, EnterMovesOnFromTheTypingBoxesAndAnyKeyOnTheButtonRegisters) {
+    auto key = [this](const char* control, Qt::Key code, const QString& typed) {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier, typed);
+        QCoreApplication::sendEvent(form().controlWidget(control), &event);
+    };
+    key("Text7", Qt::Key_Return, "\r");
+    key("Text21", Qt::Key_Enter, "\r");
+    EXPECT_EQ(dialogs->tabs, 2);
+    key("Text16", Qt::Key_Return, "\r");
+    key("Text13", Qt::Key_Return, "\r");
+    key("Text7", Qt::Key_A, "a");
+    EXPECT_EQ(dialogs->tabs, 2);
+
+    key("Command3", Qt::Key_A, "a");  // an empty code: the free code is offered, with a beep
+    EXPECT_EQ(text("Text5"), "1");
+    EXPECT_EQ(dialogs->beeps, 1);
+}
+
+TEST_F(Form6Test, AddressBoxesTakeFifteenTypedCharactersButShowALongerStoredAddress) {
+    const QString fifteen = "東京都千代田区丸の内一丁目一番";
+    ASSERT_EQ(fifteen.size(), 15);
+    for (const char* box : {"Text8", "Text15"}) {
+        type(box, fifteen.left(14));
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        QCoreApplication::sendEvent(form().controlWidget(box), &typed);
+        EXPECT_EQ(text(box), fifteen.left(14) + "a") << box;
+        QCoreApplication::sendEvent(form().controlWidget(box), &typed);
+        EXPECT_EQ(text(box), fifteen.left(14) + "a") << box;
+    }
+
+    const std::string longer = "北海道札幌市中央区北一条西二丁目三番地";
+    test::writePerson(1, 1, "一", {{4, quoted(longer)}});
+    loadPerson(1);
+    EXPECT_EQ(text("Text8").toStdString(), longer);
+    press("Command3");
+    EXPECT_EQ(test::readLines(test::personPath(1, 1))[3], quoted(longer));
+}
+
+TEST_F(Form6Test, AFreshScreenStartsWithShowaAndTheCloseBoxKeepsItsState) {
+    EXPECT_TRUE(selected("Option3"));
+    for (const char* option : {"Option9", "Option22", "Option24", "Option26"})
+        EXPECT_FALSE(selected(option)) << option;
+    EXPECT_EQ(text("Text12"), "17");
+
+    type("Text7", "入力中");
+    Screen* before = &form();
+    form().close();
+    EXPECT_EQ(ScreenRegistry::instance().existing("Form6"), before);
+    EXPECT_EQ(text("Text7"), "入力中");
+}
+
+}  // namespace
+}  // namespace nencho

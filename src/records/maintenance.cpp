@@ -6,7 +6,7 @@
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "records/list_entries.h"
-#include "records/maintenance_person.h"
+#include "records/person_file.h"
 #include "records/maintenance_undo.h"
 
 namespace nencho {
@@ -111,7 +111,7 @@ bool checkPersonCopy(const PersonCopy& copy) {
     if (!fileExists(from.personFile))
         throw MaintenanceError("個人コード " + codeText(copy.fromCode) +
                                " の個人データがありません。");
-    readMaintenancePerson(from.personFile);
+    PersonFile::loadFile(from.personFile);  // a damaged record is not copied
     return fileExists(to.personFile);
 }
 
@@ -119,7 +119,8 @@ int copyPerson(const PersonCopy& copy) {
     checkPersonCopy(copy);
     const PersonFiles from = personFiles(copy.taxYearCode, copy.companyCode, copy.fromCode);
     const PersonFiles to = personFiles(copy.taxYearCode, copy.companyCode, copy.toCode);
-    const MaintenancePerson person = readMaintenancePerson(from.personFile);
+    PersonEntry person = PersonFile::loadFile(from.personFile);
+    person.personCode = static_cast<std::int32_t>(copy.toCode);
     FileChanges changes;
     int written = 0;
     try {
@@ -131,8 +132,7 @@ int copyPerson(const PersonCopy& copy) {
                 changes.remove(to.yearFiles[kind]);
             }
         }
-        changes.write(to.personFile,
-                      personRecordUnderCode(person, static_cast<std::int32_t>(copy.toCode)));
+        changes.write(to.personFile, PersonFile::record(person));
         return written + 1;
     } catch (const RecordError& error) {
         const std::vector<std::string> problems = changes.rollback();

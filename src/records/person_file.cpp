@@ -94,8 +94,10 @@ void PersonFile::overwrite(const PersonEntry& entry) {
     record(entry).save(path(entry.personKey));
 }
 
-PersonEntry PersonFile::load(std::int32_t personKey) {
-    RecordReader reader = RecordReader::open(path(personKey));
+PersonEntry PersonFile::load(std::int32_t personKey) { return loadFile(path(personKey)); }
+
+PersonEntry PersonFile::loadFile(const std::string& systemPath) {
+    RecordReader reader = RecordReader::open(systemPath);
     PersonEntry entry;
     entry.personCode = reader.longNumber();
     entry.reading = reader.text();

@@ -97,6 +97,7 @@ class PersonFile {
 
     // Lines 1-32 (the spare lines are never read). The key fields of the entry are not set.
     static PersonEntry load(std::int32_t personKey);
+    static PersonEntry loadFile(const std::string& systemPath);
     // Line 1 alone: the person code stored in the record.
     static std::int32_t storedCode(std::int32_t personKey);
 };

@@ -11,7 +11,7 @@
 #include "platform/ui/dialogs.h"
 #include "records/list_entries.h"
 #include "records/maintenance.h"
-#include "records/maintenance_person.h"
+#include "records/person_file.h"
 
 namespace nencho {
 
@@ -140,8 +140,7 @@ void Form12::loadPerson() {
         const auto company = typedCode(textOf("Text1"));
         const auto person = typedCode(textOf("Text4"));
         if (!company || !person) fail(FileErrorKind::TypeMismatch);
-        const MaintenancePerson record =
-            readMaintenancePerson(ownPersonFilePath(*company, *person));
+        const PersonEntry record = PersonFile::loadFile(ownPersonFilePath(*company, *person));
         setTextOf("Text3", QString::fromStdString(record.name));
     } catch (const std::runtime_error& error) {
         dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",

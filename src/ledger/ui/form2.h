@@ -68,7 +68,8 @@ private:
 
     LedgerTable table_;
     std::optional<LedgerOwner> owner_;  // whose sheet the screen works on, once codes were read
-    bool totalsRefused_ = false;        // the last totals were refused; the next save is too
+    // A sum was refused and said so; the save that follows is refused without saying it again.
+    bool overflowReported_ = false;
 };
 
 }  // namespace nencho

@@ -32,7 +32,7 @@ void Form2::load() {
     const auto owner = codesFromBoxes();
     if (!owner) return;  // no person named: the grid keeps what it shows
     owner_ = *owner;
-    totalsRefused_ = false;
+    overflowReported_ = false;
     press(kDisplayClearButton);
     table_.reset(*owner_);
 
@@ -90,8 +90,8 @@ void Form2::save() {
         return;
     }
     const PayDateTexts payDates = payDatesFromBoxes();
-    if (totalsRefused_) {  // already reported by the totals that this save follows
-        totalsRefused_ = false;
+    if (overflowReported_) {  // the totals or save just before were refused and said so
+        overflowReported_ = false;
         return;
     }
     if (!grandTotals()) return;

@@ -54,12 +54,12 @@ void Form2::monthTotals() {
         for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
             updated.setCell(month, column, readBox(ledgerBox(month, column)));
     if (!formMonthTotals(updated)) {
-        totalsRefused_ = true;
+        overflowReported_ = true;
         refuseOverflow();
         return;
     }
     sheet() = updated;
-    totalsRefused_ = false;
+    overflowReported_ = false;
     showTotalRow(kMonthTotalRow);
     const LedgerFeed feed = feedOf(sheet());
     followLedgerPerson("Form3");
@@ -76,12 +76,12 @@ void Form2::bonusTotals() {
         for (int row = kFirstBonusRow; row <= kLastBonusRow; ++row)
             updated.setCell(row, column, readBox(ledgerBox(row, column)));
     if (!formBonusTotals(updated)) {
-        totalsRefused_ = true;
+        overflowReported_ = true;
         refuseOverflow();
         return;
     }
     sheet() = updated;
-    totalsRefused_ = false;
+    overflowReported_ = false;
     showTotalRow(kBonusTotalRow);
     const LedgerFeed feed = feedOf(sheet());
     followLedgerPerson("Form3");
@@ -92,6 +92,7 @@ void Form2::bonusTotals() {
 bool Form2::grandTotals() {
     LedgerSheet updated = sheet();
     if (!sumsFit(updated) || !formGrandTotals(updated)) {
+        overflowReported_ = true;
         refuseOverflow();
         return false;
     }

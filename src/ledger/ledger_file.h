@@ -16,7 +16,9 @@ inline constexpr int kLedgerLinesRead = 105;
 
 // The line (1-based) of a cell; no value for the dependants of a total row, which is not stored.
 std::optional<int> ledgerLine(int row, LedgerColumn column);
-inline constexpr int payDateLine(int index) { return 87 + index; }  // index 1 to 18
+inline constexpr int payDateLine(int index) {
+    return 87 + index;
+}  // index 1 to 18
 
 // The ledger file of a person in a tax year; no value when the key leaves the 32-bit range.
 std::optional<std::string> ledgerFilePath(const std::string& taxYearCode, const LedgerOwner& owner);

@@ -7,8 +7,12 @@ namespace nencho {
 
 namespace {
 
-constexpr int monthBase(int month) { return 11 + 9 * (month - 1); }
-constexpr int bonusBase(int bonus) { return 127 + 9 * (bonus - 1); }
+constexpr int monthBase(int month) {
+    return 11 + 9 * (month - 1);
+}
+constexpr int bonusBase(int bonus) {
+    return 127 + 9 * (bonus - 1);
+}
 
 LedgerRowBoxes fromPay(int date, int bonusMonth, int pay) {
     return {date, bonusMonth, pay, pay + 1, pay + 2, pay + 3, pay + 4, pay + 5, pay + 6};
@@ -24,9 +28,12 @@ LedgerRowBoxes ledgerRowBoxes(int row) {
         return fromPay(base + 1, base, base + 2);
     }
     switch (row) {
-        case kMonthTotalRow: return fromPay(0, 0, 120);
-        case kBonusTotalRow: return fromPay(0, 0, 154);
-        case kGrandTotalRow: return fromPay(0, 0, 165);
+        case kMonthTotalRow:
+            return fromPay(0, 0, 120);
+        case kBonusTotalRow:
+            return fromPay(0, 0, 154);
+        case kGrandTotalRow:
+            return fromPay(0, 0, 165);
     }
     throw std::out_of_range("ledger row " + std::to_string(row));
 }
@@ -34,11 +41,16 @@ LedgerRowBoxes ledgerRowBoxes(int row) {
 int ledgerBox(int row, LedgerColumn column) {
     const LedgerRowBoxes boxes = ledgerRowBoxes(row);
     switch (column) {
-        case LedgerColumn::Pay: return boxes.pay;
-        case LedgerColumn::SocialInsurance: return boxes.insurance;
-        case LedgerColumn::AfterInsurance: return boxes.afterInsurance;
-        case LedgerColumn::Tax: return boxes.tax;
-        case LedgerColumn::Dependants: return boxes.dependants;
+        case LedgerColumn::Pay:
+            return boxes.pay;
+        case LedgerColumn::SocialInsurance:
+            return boxes.insurance;
+        case LedgerColumn::AfterInsurance:
+            return boxes.afterInsurance;
+        case LedgerColumn::Tax:
+            return boxes.tax;
+        case LedgerColumn::Dependants:
+            return boxes.dependants;
     }
     throw std::out_of_range("ledger column");
 }

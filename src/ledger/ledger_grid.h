@@ -10,8 +10,8 @@
 namespace nencho {
 
 struct LedgerRowBoxes {
-    int date;         // the pay day of a month, the day of a bonus; 0 for a total row
-    int bonusMonth;   // the month of a bonus; 0 for other rows
+    int date;        // the pay day of a month, the day of a bonus; 0 for a total row
+    int bonusMonth;  // the month of a bonus; 0 for other rows
     int pay;
     int insurance;
     int afterInsurance;

@@ -33,18 +33,20 @@ inline constexpr int kLedgerColumns = 5;
 inline constexpr LedgerColumn kAmountColumns[] = {LedgerColumn::Pay, LedgerColumn::SocialInsurance,
                                                   LedgerColumn::AfterInsurance, LedgerColumn::Tax};
 
-inline constexpr int bonusRow(int bonus) { return kFirstBonusRow - 1 + bonus; }
+inline constexpr int bonusRow(int bonus) {
+    return kFirstBonusRow - 1 + bonus;
+}
 
 // The cells of one person's ledger, all 0 when made. Rows 1 to 18, columns 1 to 5; any other
 // index is a programming error.
 class LedgerSheet {
-public:
+  public:
     std::int32_t cell(int row, LedgerColumn column) const;
     void setCell(int row, LedgerColumn column, std::int32_t value);
 
     friend bool operator==(const LedgerSheet&, const LedgerSheet&) = default;
 
-private:
+  private:
     std::array<std::array<std::int32_t, kLedgerColumns>, kLedgerRows> cells_{};
 };
 
@@ -67,12 +69,12 @@ struct LedgerOwner {
 
 // The ledger screen's sheets, one per company and person it has worked on.
 class LedgerTable {
-public:
+  public:
     // The owner's sheet; an owner not seen before has an empty one.
     LedgerSheet& sheet(const LedgerOwner& owner) { return sheets_[owner]; }
     void reset(const LedgerOwner& owner) { sheets_[owner] = LedgerSheet{}; }
 
-private:
+  private:
     std::map<LedgerOwner, LedgerSheet> sheets_;
 };
 

@@ -17,7 +17,8 @@ inline LedgerSheet knownLedgerMonthsAndBonuses() {
         sheet.setCell(m, LedgerColumn::Tax, 5000 + 10 * m);
         sheet.setCell(m, LedgerColumn::Dependants, m % 3);
     }
-    const int bonuses[2][5] = {{500000, 60000, 440000, 20000, 2}, {400000, 48000, 352000, 16000, 1}};
+    const int bonuses[2][5] = {{500000, 60000, 440000, 20000, 2},
+                               {400000, 48000, 352000, 16000, 1}};
     for (int b = 0; b < 2; ++b)
         for (int c = 1; c <= 5; ++c)
             sheet.setCell(bonusRow(b + 1), static_cast<LedgerColumn>(c), bonuses[b][c - 1]);

@@ -16,7 +16,7 @@ namespace {
 using test::goldenBytes;
 
 class LedgerFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ensureDataTree("H17"); }
     test::TempDrives drives;
     const std::string path = "c:\\年末調整\\H17年末調整\\1020.txt";
@@ -34,7 +34,8 @@ TEST_F(LedgerFileTest, RoundTripsTheGoldenFileByteForByte) {
     EXPECT_EQ(ledgerFileWriter(record).bytes(), goldenBytes("ledger_1020.txt"));
 
     LedgerSheet expected = test::knownLedgerMonthsAndBonuses();
-    ASSERT_TRUE(formMonthTotals(expected) && formBonusTotals(expected) && formGrandTotals(expected));
+    ASSERT_TRUE(formMonthTotals(expected) && formBonusTotals(expected) &&
+                formGrandTotals(expected));
     EXPECT_EQ(record.sheet, expected);
     EXPECT_EQ(record.payDates[2], "末日");
     EXPECT_EQ(record.payDates[8], "10,25");  // a comma inside a text reads back whole
@@ -49,16 +50,24 @@ TEST_F(LedgerFileTest, PlacesEachCellOnItsLine) {
         std::optional<int> line;
     };
     const Case cases[] = {
-        {1, LedgerColumn::Pay, 1},           {13, LedgerColumn::Pay, 13},
-        {18, LedgerColumn::Pay, 18},         {17, LedgerColumn::SocialInsurance, 35},
-        {18, LedgerColumn::AfterInsurance, 54}, {1, LedgerColumn::Dependants, 55},
-        {12, LedgerColumn::Dependants, 66},  {14, LedgerColumn::Dependants, 67},
-        {16, LedgerColumn::Dependants, 69},  {1, LedgerColumn::Tax, 70},
-        {13, LedgerColumn::Tax, 82},         {18, LedgerColumn::Tax, 87},
-        {13, LedgerColumn::Dependants, std::nullopt}, {18, LedgerColumn::Dependants, std::nullopt},
+        {1, LedgerColumn::Pay, 1},
+        {13, LedgerColumn::Pay, 13},
+        {18, LedgerColumn::Pay, 18},
+        {17, LedgerColumn::SocialInsurance, 35},
+        {18, LedgerColumn::AfterInsurance, 54},
+        {1, LedgerColumn::Dependants, 55},
+        {12, LedgerColumn::Dependants, 66},
+        {14, LedgerColumn::Dependants, 67},
+        {16, LedgerColumn::Dependants, 69},
+        {1, LedgerColumn::Tax, 70},
+        {13, LedgerColumn::Tax, 82},
+        {18, LedgerColumn::Tax, 87},
+        {13, LedgerColumn::Dependants, std::nullopt},
+        {18, LedgerColumn::Dependants, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ledgerLine(c.row, c.column), c.line) << c.row << "," << static_cast<int>(c.column);
+        EXPECT_EQ(ledgerLine(c.row, c.column), c.line)
+            << c.row << "," << static_cast<int>(c.column);
 
     // Every stored cell lands on the line named above, and the texts follow.
     LedgerRecord record;

@@ -74,14 +74,14 @@ TEST(LedgerGrid, NumbersTheBoxesOfEachRow) {
     };
     for (const Case& c : cases) {
         const LedgerRowBoxes b = ledgerRowBoxes(c.row);
-        const int got[] = {b.date, b.bonusMonth, b.pay, b.insurance, b.afterInsurance,
-                           b.dependants, b.tax, b.overUnder, b.taxAgain};
-        const int want[] = {c.boxes.date, c.boxes.bonusMonth, c.boxes.pay, c.boxes.insurance,
-                            c.boxes.afterInsurance, c.boxes.dependants, c.boxes.tax,
-                            c.boxes.overUnder, c.boxes.taxAgain};
+        const int got[] = {b.date,       b.bonusMonth, b.pay,       b.insurance, b.afterInsurance,
+                           b.dependants, b.tax,        b.overUnder, b.taxAgain};
+        const int want[] = {c.boxes.date,      c.boxes.bonusMonth,     c.boxes.pay,
+                            c.boxes.insurance, c.boxes.afterInsurance, c.boxes.dependants,
+                            c.boxes.tax,       c.boxes.overUnder,      c.boxes.taxAgain};
         EXPECT_TRUE(std::equal(std::begin(got), std::end(got), std::begin(want))) << c.row;
     }
-    const std::pair<int, int> dates[] = {{1, 11}, {12, 110}, {13, 127}, {14, 128},
+    const std::pair<int, int> dates[] = {{1, 11},   {12, 110}, {13, 127}, {14, 128},
                                          {15, 136}, {16, 137}, {17, 145}, {18, 146}};
     for (const auto& [index, box] : dates) EXPECT_EQ(payDateBox(index), box) << index;
 }
@@ -90,7 +90,8 @@ TEST(LedgerGrid, DisplayClearLeavesOverUnderAndDependantsTotals) {
     const std::vector<int> boxes = displayClearBoxes();
     EXPECT_EQ(boxes.size(), 123u);
     auto has = [&](int box) { return std::find(boxes.begin(), boxes.end(), box) != boxes.end(); };
-    for (int kept : {17, 116, 125, 134, 152, 159, 170, 123, 157, 168}) EXPECT_FALSE(has(kept)) << kept;
+    for (int kept : {17, 116, 125, 134, 152, 159, 170, 123, 157, 168})
+        EXPECT_FALSE(has(kept)) << kept;
     for (int cleared : {11, 12, 15, 18, 110, 117, 120, 126, 127, 128, 132, 153, 165, 171})
         EXPECT_TRUE(has(cleared)) << cleared;
     EXPECT_EQ(monthRowBoxes(11), (std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108}));

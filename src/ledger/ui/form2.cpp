@@ -34,11 +34,17 @@ Form2::Form2() : WorkScreen("Form2", "Text10") {
 }
 
 // Created at start-up before the year box is written; the year is taken again when opened.
-void Form2::formLoad() { press(kYearButton); }
+void Form2::formLoad() {
+    press(kYearButton);
+}
 
-QString Form2::box(int number) const { return textOf(boxName(number)); }
+QString Form2::box(int number) const {
+    return textOf(boxName(number));
+}
 
-void Form2::setBox(int number, const QString& text) { setTextOf(boxName(number), text); }
+void Form2::setBox(int number, const QString& text) {
+    setTextOf(boxName(number), text);
+}
 
 void Form2::showAmount(int number, std::int32_t value) {
     setBox(number, QString::fromStdString(formatAmount(value)));

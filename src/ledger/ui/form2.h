@@ -14,11 +14,11 @@ namespace nencho {
 class Form2 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form2();
     void formLoad() override;
 
-private:
+  private:
     // Layout (form2_layout.cpp).
     void buildHeadings();
     void buildMonthRow(int month);

@@ -23,7 +23,9 @@ bool isMissing(const RecordError& error) {
 
 }  // namespace
 
-LedgerSheet& Form2::sheet() { return table_.sheet(owner_.value()); }
+LedgerSheet& Form2::sheet() {
+    return table_.sheet(owner_.value());
+}
 
 // Shows the ledger of the person in the code boxes. A person without a ledger of the working
 // year gets an empty one, shown as an empty grid, and the year-end screen gets zeros, so that
@@ -56,8 +58,8 @@ void Form2::load() {
 void Form2::fillGrid(const LedgerRecord& record) {
     for (int index = 1; index <= 12; ++index)
         setBox(payDateBox(index), QString::fromStdString(record.payDates[index - 1]));
-    for (LedgerColumn column : {LedgerColumn::Pay, LedgerColumn::SocialInsurance,
-                                LedgerColumn::AfterInsurance}) {
+    for (LedgerColumn column :
+         {LedgerColumn::Pay, LedgerColumn::SocialInsurance, LedgerColumn::AfterInsurance}) {
         for (int row = 1; row <= kLedgerRows; ++row)
             showAmount(ledgerBox(row, column), record.sheet.cell(row, column));
     }

@@ -35,14 +35,27 @@ constexpr GridColumn kRowClearColumn{8760, 375};
 constexpr GridColumn kPayStatementColumn{9120, 855};
 constexpr int kTotalLabelWidth = 735;
 
-constexpr int monthTop(int month) { return 480 + kRowHeight * (month - 1); }
-constexpr int bonusTop(int bonus) { return 5160 + kRowHeight * (bonus - 1); }
+constexpr int monthTop(int month) {
+    return 480 + kRowHeight * (month - 1);
+}
+constexpr int bonusTop(int bonus) {
+    return 5160 + kRowHeight * (bonus - 1);
+}
 constexpr int totalTop(int row) {
     return row == kMonthTotalRow ? 4800 : row == kBonusTotalRow ? 6240 : 6600;
 }
 
 const QColor kComputedColour(224, 224, 224);
 const QColor kTotalColour(192, 255, 255);
+
+// The one-character-wide columns: day, month and number of dependants.
+QLineEdit* narrow(QLineEdit* box) {
+    QFont small = box->font();
+    small.setPointSize(8);
+    box->setFont(small);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
 
 void paint(QLineEdit* box, const QColor& colour) {
     QPalette palette = box->palette();
@@ -65,13 +78,20 @@ void Form2::buildHeadings() {
         const char* caption;
     };
     const Heading headings[] = {
-        {1, kMonthColumn, "月"},          {3, kPayColumn, "給与支給額"},
-        {4, kInsuranceColumn, "社会保険料"}, {5, kAfterColumn, "社保控除後"},
-        {6, kDependantsColumn, "人"},     {7, kTaxColumn, "源泉所得税額"},
-        {8, kOverUnderColumn, "年調過不足"}, {9, kTaxAgainColumn, "源泉所得税額"},
+        {1, kMonthColumn, "月"},
+        {3, kPayColumn, "給与支給額"},
+        {4, kInsuranceColumn, "社会保険料"},
+        {5, kAfterColumn, "社保控除後"},
+        {6, kDependantsColumn, "人"},
+        {7, kTaxColumn, "源泉所得税額"},
+        {8, kOverUnderColumn, "年調過不足"},
+        {9, kTaxAgainColumn, "源泉所得税額"},
     };
+    QFont headingFont = font();
+    headingFont.setPointSize(8);  // "源泉所得税額" fits its column
     for (const Heading& h : headings) {
         QLineEdit* box = addGridBox(h.number, h.column.left, kHeadingTop, h.column.width);
+        box->setFont(headingFont);
         box->setText(h.caption);
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
@@ -89,9 +109,12 @@ struct RowBoxPlaces {
 };
 
 std::vector<RowBoxPlaces> amountPlaces(const LedgerRowBoxes& b) {
-    return {{b.pay, kPayColumn},           {b.insurance, kInsuranceColumn},
-            {b.afterInsurance, kAfterColumn}, {b.dependants, kDependantsColumn},
-            {b.tax, kTaxColumn},           {b.overUnder, kOverUnderColumn},
+    return {{b.pay, kPayColumn},
+            {b.insurance, kInsuranceColumn},
+            {b.afterInsurance, kAfterColumn},
+            {b.dependants, kDependantsColumn},
+            {b.tax, kTaxColumn},
+            {b.overUnder, kOverUnderColumn},
             {b.taxAgain, kTaxAgainColumn}};
 }
 
@@ -102,10 +125,11 @@ void Form2::buildMonthRow(int month) {
     const QString caption = QString::number(month);
     addButton(copyButton(month), caption, kMonthColumn.left, top, kMonthColumn.width, kRowHeight);
     const LedgerRowBoxes boxes = ledgerRowBoxes(month);
-    addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width)->setAlignment(Qt::AlignCenter);
+    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
     for (const auto& [number, column] : amountPlaces(boxes)) {
         QLineEdit* box = addGridBox(number, column.left, top, column.width);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (number == boxes.dependants) narrow(box);
         if (number != boxes.pay) paint(box, kComputedColour);
     }
     addButton(monthComputeButton(month), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
@@ -119,16 +143,16 @@ void Form2::buildMonthRow(int month) {
 void Form2::buildBonusRow(int bonus) {
     const int top = bonusTop(bonus);
     const LedgerRowBoxes boxes = ledgerRowBoxes(bonusRow(bonus));
-    addGridBox(boxes.bonusMonth, kMonthColumn.left, top, kMonthColumn.width)
-        ->setAlignment(Qt::AlignCenter);
-    addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width)->setAlignment(Qt::AlignCenter);
+    narrow(addGridBox(boxes.bonusMonth, kMonthColumn.left, top, kMonthColumn.width));
+    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
     for (const auto& [number, column] : amountPlaces(boxes)) {
         QLineEdit* box = addGridBox(number, column.left, top, column.width);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (number == boxes.dependants) narrow(box);
         if (number != boxes.pay) paint(box, kComputedColour);
     }
-    addButton(bonusComputeButton(bonus), "計算実行", kButtonColumn.left, top,
-              kButtonColumn.width, kRowHeight);
+    addButton(bonusComputeButton(bonus), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
+              kRowHeight);
 }
 
 void Form2::buildTotalRow(int row, const char* labelBox, const char* caption) {

@@ -18,7 +18,9 @@ constexpr LedgerColumn kReadBackColumns[] = {LedgerColumn::SocialInsurance,
                                              LedgerColumn::AfterInsurance, LedgerColumn::Tax,
                                              LedgerColumn::Dependants};
 
-QString amount(std::int32_t value) { return QString::fromStdString(formatAmount(value)); }
+QString amount(std::int32_t value) {
+    return QString::fromStdString(formatAmount(value));
+}
 
 // A screen fed by the ledger: its year box and the buttons that take up a person, as the main
 // menu presses them when it opens the screen.
@@ -103,9 +105,10 @@ bool Form2::grandTotals() {
 
 // A sum beyond the signed 32-bit range: nothing is taken, shown or stored.
 void Form2::refuseOverflow() {
-    showMessage("合計が 2,147,483,647 円を超えるため計算できません。\n"
-                "入力した金額を確かめてください。",
-                "源泉徴収簿", MessageIcon::Exclamation);
+    showMessage(
+        "合計が 2,147,483,647 円を超えるため計算できません。\n"
+        "入力した金額を確かめてください。",
+        "源泉徴収簿", MessageIcon::Exclamation);
 }
 
 void Form2::showTotalRow(int row) {

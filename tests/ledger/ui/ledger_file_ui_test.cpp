@@ -11,20 +11,19 @@ using Kind = ScreenEvent::Kind;
 
 class LedgerLoadSave : public LedgerScreenTest {};
 
-const char* const kFormThreeTotals[] = {"Text2", "Text22", "Text23", "Text24",
+const char* const kFormThreeTotals[] = {"Text2",  "Text22", "Text23", "Text24",
                                         "Text25", "Text26", "Text29"};
 
 TEST_F(LedgerLoadSave, LoadFillsTheGridAndTheYearEndTotals) {
     openKnownLedger();
     const std::pair<int, const char*> shown[] = {
-        {11, "25"},         {12, "250,000"},   {13, "30,001"},    {14, "219,999"},
-        {15, "1"},          {16, "5,010"},     {18, "5,010"},     {29, "末日"},
-        {33, "0"},          {83, "10,25"},     {111, "261,000"},  {114, "0"},
-        {120, "3,066,000"}, {121, "360,078"},  {122, "2,705,922"}, {124, "60,780"},
-        {126, "60,780"},    {123, ""},         {127, "6"},        {128, "30"},
-        {129, "500,000"},   {132, "2"},        {145, ""},         {147, ""},
-        {150, "0"},         {154, "900,000"},  {157, ""},         {165, "3,966,000"},
-        {166, "468,078"},   {169, "96,780"},   {171, "96,780"},   {168, ""},
+        {11, "25"},       {12, "250,000"}, {13, "30,001"},     {14, "219,999"},  {15, "1"},
+        {16, "5,010"},    {18, "5,010"},   {29, "末日"},       {33, "0"},        {83, "10,25"},
+        {111, "261,000"}, {114, "0"},      {120, "3,066,000"}, {121, "360,078"}, {122, "2,705,922"},
+        {124, "60,780"},  {126, "60,780"}, {123, ""},          {127, "6"},       {128, "30"},
+        {129, "500,000"}, {132, "2"},      {145, ""},          {147, ""},        {150, "0"},
+        {154, "900,000"}, {157, ""},       {165, "3,966,000"}, {166, "468,078"}, {169, "96,780"},
+        {171, "96,780"},  {168, ""},
     };
     for (const auto& [number, text] : shown) EXPECT_EQ(box(number), text) << "Text" << number;
 
@@ -52,10 +51,9 @@ TEST_F(LedgerLoadSave, SaveFeedsTheYearEndScreensThenPressesTheirComputations) {
     openKnownLedger();
     clearEvents();
     ledger().press("Command22");
-    EXPECT_EQ(writesWithText(),
-              (std::vector<QString>{"Form3.Text25=3,966,000", "Form3.Text26=96,780",
-                                    "Form3.Text29=468,078", "Form5.Text48=0",
-                                    "Form4.Text91=468,078"}));
+    EXPECT_EQ(writesWithText(), (std::vector<QString>{"Form3.Text25=3,966,000",
+                                                      "Form3.Text26=96,780", "Form3.Text29=468,078",
+                                                      "Form5.Text48=0", "Form4.Text91=468,078"}));
     EXPECT_EQ(eventsOf(Kind::Press), (std::vector<QString>{"Form4.Command1", "Form5.Command3"}));
 }
 
@@ -92,7 +90,7 @@ TEST_F(LedgerLoadSave, FeedMakesTheFedScreensHoldTheLedgersPerson) {
 
 TEST_F(LedgerLoadSave, MonthTotalsReadTheComputedBoxesAndTakePayFromTheTable) {
     openKnownLedger();
-    type(31, "abc");    // March's social insurance: not a number, read as 0
+    type(31, "abc");     // March's social insurance: not a number, read as 0
     type(115, "6,000");  // December's tax typed by hand
     type(12, "999");     // January's pay typed without its 計算実行: not taken
     type(114, "3");      // December's dependants

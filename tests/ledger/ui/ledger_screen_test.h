@@ -16,7 +16,7 @@ inline std::string ledgerPath(int company, int person, const char* year = "H17")
 }
 
 class LedgerScreenTest : public ScreenTest {
-protected:
+  protected:
     void SetUp() override {
         ScreenTest::SetUp();
         ensureDataTree("H17");
@@ -36,8 +36,8 @@ protected:
         const struct {
             const char* form;
             const char* yearBox;
-        } carriers[] = {{"Form2", "Text10"}, {"Form3", "Text16"}, {"Form4", "Text85"},
-                        {"Form5", "Text73"}};
+        } carriers[] = {
+            {"Form2", "Text10"}, {"Form3", "Text16"}, {"Form4", "Text85"}, {"Form5", "Text73"}};
         for (const auto& c : carriers) {
             Screen& screen = screens::touch(c.form);
             screen.setTextOf(c.yearBox, "H17");

@@ -1,24 +1,72 @@
 #include "ledger/ui/form2.h"
 
+#include <limits>
+
+#include "common/amount.h"
+#include "ledger/ledger_grid.h"
+#include "ledger/ui/form2_controls.h"
+
 namespace nencho {
+
+using namespace form2;
 
 Form2::Form2() : WorkScreen("Form2", "Text10") {
     setWindowTitle("源泉徴収簿");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
-    addHiddenButton("Command3", "データ表示クリア");
-    addHiddenButton("Command2", "データ呼出");
+    QFont gridFont = font();
+    gridFont.setPointSize(9);
+    setFont(gridFont);
+    setDesignSize(10560, 7260);
+    buildHeadings();
+    for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month) buildMonthRow(month);
+    buildTotalRow(kMonthTotalRow, "Text118", "合  計");
+    for (int bonus = 1; bonus <= kBonusCount; ++bonus) buildBonusRow(bonus);
+    buildTotalRow(kBonusTotalRow, "Text119", "合  計");
+    buildTotalRow(kGrandTotalRow, "Text163", "総  計");
+    buildOtherControls();
+    setFocusOrder();
 
-    // Carriers the calculation screens write a computed row into, and the totals and save
-    // buttons they press after it (month rows 12 + 9(m − 1), bonus rows 129 + 9(k − 1); the
-    // boxes at +0..+4 and +6 of each row).
-    for (int row = 0; row < 15; ++row) {
-        const int first = row < 12 ? 12 + 9 * row : 129 + 9 * (row - 12);
-        for (int offset : {0, 1, 2, 3, 4, 6}) addHiddenText(QString("Text%1").arg(first + offset));
-    }
-    addHiddenButton("Command17", "計算実行");
-    addHiddenButton("Command21", "計算実行");
-    addHiddenButton("Command22", "登録実行");
+    onPress(kLoadButton, [this] { load(); });
+    onPress(kSaveButton, [this] { save(); });
+    onPress(kMonthTotalsButton, [this] { monthTotals(); });
+    onPress(kBonusTotalsButton, [this] { bonusTotals(); });
+    connectRowEntry();
+    connectTools();
+}
+
+// Created at start-up before the year box is written; the year is taken again when opened.
+void Form2::formLoad() {
+    press(kYearButton);
+}
+
+QString Form2::box(int number) const {
+    return textOf(boxName(number));
+}
+
+void Form2::setBox(int number, const QString& text) {
+    setTextOf(boxName(number), text);
+}
+
+void Form2::showAmount(int number, std::int32_t value) {
+    setBox(number, QString::fromStdString(formatAmount(value)));
+}
+
+std::int32_t Form2::readBox(int number) const {
+    return readAmountOrZero(box(number).toStdString());
+}
+
+// Both codes as whole numbers of the 16-bit range, or none.
+std::optional<LedgerOwner> Form2::codesFromBoxes() const {
+    auto code = [this](const char* name) -> std::optional<std::int32_t> {
+        const auto value = parseAmount(textOf(name).toStdString());
+        if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+            *value > std::numeric_limits<std::int16_t>::max())
+            return std::nullopt;
+        return value;
+    };
+    const auto company = code(kCompanyBox);
+    const auto person = code(kPersonBox);
+    if (!company || !person) return std::nullopt;
+    return LedgerOwner{*company, *person};
 }
 
 }  // namespace nencho

@@ -1,13 +1,75 @@
 #pragma once
+// The withholding ledger of one person and year: the grid of months, bonuses and totals, its
+// file, its totals and what it feeds the year-end screens, the hand-off of each row to the
+// calculation screens and the row tools. The actions live in form2_*.cpp by subject.
+#include <optional>
+
+#include "ledger/ledger_table.h"
 #include "platform/ui/work_screen.h"
+
+class QLineEdit;
 
 namespace nencho {
 
 class Form2 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form2();
+    void formLoad() override;
+
+  private:
+    // Layout (form2_layout.cpp).
+    void buildHeadings();
+    void buildMonthRow(int month);
+    void buildBonusRow(int bonus);
+    void buildTotalRow(int row, const char* labelBox, const char* caption);
+    void buildOtherControls();
+    void setFocusOrder();
+    QLineEdit* addGridBox(int number, int left, int top, int width);
+
+    // Boxes and cells (form2_file.cpp).
+    QString box(int number) const;
+    void setBox(int number, const QString& text);
+    void showAmount(int number, std::int32_t value);
+    std::int32_t readBox(int number) const;
+    std::optional<LedgerOwner> codesFromBoxes() const;
+    LedgerSheet& sheet();
+
+    // Load and save (form2_file.cpp).
+    void load();
+    void save();
+    void fillGrid(const LedgerRecord& record);
+    PayDateTexts payDatesFromBoxes() const;
+    void writeLedgerFile(const LedgerRecord& record);
+
+    // Totals and the year-end feed (form2_totals.cpp).
+    void monthTotals();
+    void bonusTotals();
+    bool grandTotals();
+    void refuseOverflow();
+    void showTotalRow(int row);
+    void followLedgerPerson(const QString& form);
+    void feedLoadedTotals();
+    void feedSavedTotals();
+
+    // Row entry (form2_entry.cpp).
+    void connectRowEntry();
+    bool takeCodes();
+    void handOffMonth(int month);
+    void handOffBonus(int bonus);
+
+    // Row tools (form2_tools.cpp).
+    void connectTools();
+    void clearDisplay();
+    void clearMonthRow(int month);
+    void copyForward(int month);
+    void nextPayDayPreset();
+
+    LedgerTable table_;
+    std::optional<LedgerOwner> owner_;  // whose sheet the screen works on, once codes were read
+    // A sum was refused and said so; the save that follows is refused without saying it again.
+    bool overflowReported_ = false;
 };
 
 }  // namespace nencho

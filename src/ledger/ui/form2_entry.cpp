@@ -1,0 +1,72 @@
+// Row entry: each row's 計算実行 takes the typed pay into the ledger and hands the row to the
+// monthly (Form8) or bonus (Form9) calculation screen, which later writes the row back and
+// presses the totals and the save. Enter in a pay box presses its row's button.
+#include <QLineEdit>
+
+#include "common/amount.h"
+#include "ledger/ledger_grid.h"
+#include "ledger/ui/form2.h"
+#include "ledger/ui/form2_controls.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+
+namespace nencho {
+
+using namespace form2;
+
+void Form2::connectRowEntry() {
+    auto pressOnEnter = [this](int row, const QString& button) {
+        auto* payBox = control<QLineEdit>(boxName(ledgerRowBoxes(row).pay));
+        connect(payBox, &QLineEdit::returnPressed, this, [this, button] { press(button); });
+    };
+    for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month) {
+        onPress(monthComputeButton(month), [this, month] { handOffMonth(month); });
+        pressOnEnter(month, monthComputeButton(month));
+    }
+    for (int bonus = 1; bonus <= kBonusCount; ++bonus) {
+        onPress(bonusComputeButton(bonus), [this, bonus] { handOffBonus(bonus); });
+        pressOnEnter(bonusRow(bonus), bonusComputeButton(bonus));
+    }
+}
+
+// The codes of the person shown, both or neither: a row is never handed on under one person's
+// company and another's code.
+bool Form2::takeCodes() {
+    const auto owner = codesFromBoxes();
+    if (!owner) {
+        showMessage("会社と個人を選んでから計算してください。", "計算実行",
+                    MessageIcon::Exclamation);
+        return false;
+    }
+    owner_ = *owner;
+    return true;
+}
+
+void Form2::handOffMonth(int month) {
+    if (!takeCodes()) return;
+    const std::int32_t pay = readBox(ledgerRowBoxes(month).pay);
+    sheet().setCell(month, LedgerColumn::Pay, pay);
+    screens::press("Form8", "Command7");
+    screens::show("Form8");
+    screens::write("Form8", "Label3", QString::fromStdString(formatAmount(pay)));
+    screens::write("Form8", "Text3", QString::number(month));
+    press(kYearButton);
+    screens::write("Form8", "Text11", workingYear());
+    screens::write("Form8", "Text161", QString::number(owner_->companyCode));
+    screens::write("Form8", "Text162", QString::number(owner_->personCode));
+}
+
+// The bonus screen takes neither the year nor the codes.
+void Form2::handOffBonus(int bonus) {
+    if (!takeCodes()) return;
+    const int row = bonusRow(bonus);
+    const std::int32_t pay = readBox(ledgerRowBoxes(row).pay);
+    sheet().setCell(row, LedgerColumn::Pay, pay);
+    screens::press("Form9", "Command10");
+    screens::show("Form9");
+    screens::write("Form9", "Label3", QString::fromStdString(formatAmount(pay)));
+    screens::write("Form9", "Text3", QString::number(bonus));
+    screens::write("Form9", "Text28", QString::number(bonus));
+}
+
+}  // namespace nencho

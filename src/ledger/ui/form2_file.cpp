@@ -1,0 +1,114 @@
+// The ledger's load (データ呼出) and save (登録実行).
+#include "ledger/ledger_file.h"
+#include "ledger/ledger_grid.h"
+#include "ledger/ledger_totals.h"
+#include "ledger/ui/form2.h"
+#include "ledger/ui/form2_controls.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+
+namespace nencho {
+
+using namespace form2;
+
+namespace {
+
+const QString kSaveFailureTitle = QStringLiteral("メモリー不足により登録不可");
+const QString kLoadFailureTitle = QStringLiteral("データ呼出");
+
+bool isMissing(const RecordError& error) {
+    return error.kind() == FileErrorKind::FileNotFound ||
+           error.kind() == FileErrorKind::PathNotFound;
+}
+
+}  // namespace
+
+LedgerSheet& Form2::sheet() {
+    return table_.sheet(owner_.value());
+}
+
+// Shows the ledger of the person in the code boxes. A person without a ledger of the working
+// year gets an empty one, shown as an empty grid, and the year-end screen gets zeros, so that
+// nothing of the person shown before stays.
+void Form2::load() {
+    const auto owner = codesFromBoxes();
+    if (!owner) return;  // no person named: the grid keeps what it shows
+    owner_ = *owner;
+    overflowReported_ = false;
+    press(kDisplayClearButton);
+    table_.reset(*owner_);
+
+    const auto path = ledgerFilePath(workingYear().toStdString(), *owner_);
+    try {
+        if (!path) fail(FileErrorKind::Overflow);
+        const LedgerRecord record = readLedgerFile(*path);
+        sheet() = record.sheet;
+        fillGrid(record);
+    } catch (const RecordError& error) {
+        // A damaged file is said so; it stays as it is until the next save replaces it.
+        if (!isMissing(error))
+            showMessage(QString::fromUtf8(error.what()), kLoadFailureTitle,
+                        MessageIcon::Exclamation);
+    }
+    feedLoadedTotals();
+}
+
+// The grid as the load shows a record: amounts in "#,###", the dependants of the month and
+// bonus rows as plain digits ("0" too), the dates as stored, tax again beside the tax.
+void Form2::fillGrid(const LedgerRecord& record) {
+    for (int index = 1; index <= 12; ++index)
+        setBox(payDateBox(index), QString::fromStdString(record.payDates[index - 1]));
+    for (LedgerColumn column :
+         {LedgerColumn::Pay, LedgerColumn::SocialInsurance, LedgerColumn::AfterInsurance}) {
+        for (int row = 1; row <= kLedgerRows; ++row)
+            showAmount(ledgerBox(row, column), record.sheet.cell(row, column));
+    }
+    for (int row = 1; row <= kLastBonusRow; ++row) {
+        if (row == kMonthTotalRow) continue;
+        setBox(ledgerBox(row, LedgerColumn::Dependants),
+               QString::number(record.sheet.cell(row, LedgerColumn::Dependants)));
+    }
+    for (int row = 1; row <= kLedgerRows; ++row)
+        showAmount(ledgerBox(row, LedgerColumn::Tax), record.sheet.cell(row, LedgerColumn::Tax));
+    for (int row = 1; row <= kLedgerRows; ++row)
+        showAmount(ledgerRowBoxes(row).taxAgain, record.sheet.cell(row, LedgerColumn::Tax));
+    for (int index = 13; index <= kPayDateTextCount; ++index)
+        setBox(payDateBox(index), QString::fromStdString(record.payDates[index - 1]));
+}
+
+PayDateTexts Form2::payDatesFromBoxes() const {
+    PayDateTexts texts;
+    for (int index = 1; index <= kPayDateTextCount; ++index)
+        texts[index - 1] = box(payDateBox(index)).toStdString();
+    return texts;
+}
+
+// Grand totals, the feed into the year-end screens, then the ledger file of the person whose
+// sheet this is. A refused or failed step ends the save with a message.
+void Form2::save() {
+    if (!owner_) {
+        showMessage("会社と個人が選ばれていないため、源泉徴収簿を保存できません。",
+                    kSaveFailureTitle, MessageIcon::Exclamation);
+        return;
+    }
+    const PayDateTexts payDates = payDatesFromBoxes();
+    if (overflowReported_) {  // the totals or save just before were refused and said so
+        overflowReported_ = false;
+        return;
+    }
+    if (!grandTotals()) return;
+    feedSavedTotals();
+    writeLedgerFile({sheet(), payDates});
+}
+
+void Form2::writeLedgerFile(const LedgerRecord& record) {
+    try {
+        const auto path = ledgerFilePath(workingYear().toStdString(), *owner_);
+        if (!path) fail(FileErrorKind::Overflow);
+        ledgerFileWriter(record).save(*path);
+    } catch (const RecordError& error) {
+        showMessage(QString::fromUtf8(error.what()), kSaveFailureTitle, MessageIcon::Exclamation);
+    }
+}
+
+}  // namespace nencho

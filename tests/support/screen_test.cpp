@@ -37,6 +37,15 @@ void ensureApplication() {
     (void)app;
 }
 
+void openLedgerOf(const QString& company, const QString& person, const QString& year) {
+    screens::write("Form2", "Text10", year);
+    screens::write("Form2", "Text161", company);
+    screens::write("Form2", "Text162", person);
+    screens::press("Form2", "Command36");
+    screens::press("Form2", "Command3");
+    screens::press("Form2", "Command2");
+}
+
 void ScreenTest::SetUp() {
     ensureApplication();
     drives = std::make_unique<TempDrives>();
@@ -66,6 +75,14 @@ std::vector<QString> ScreenTest::eventsOf(ScreenEvent::Kind kind) const {
         if (event.kind != kind) continue;
         result.push_back(event.control.isEmpty() ? event.form : event.form + "." + event.control);
     }
+    return result;
+}
+
+std::vector<QString> ScreenTest::pressesOn(const QString& form) const {
+    std::vector<QString> result;
+    for (const ScreenEvent& event : events)
+        if (event.kind == ScreenEvent::Kind::Press && event.form == form)
+            result.push_back(event.form + "." + event.control);
     return result;
 }
 

@@ -12,6 +12,9 @@
 #include "platform/ui/screens.h"
 #include "support/temp_drives.h"
 
+// Lets test failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace nencho::test {
 
 struct ShownMessage {
@@ -50,6 +53,8 @@ class ScreenTest : public ::testing::Test {
 
     // Events of one kind ("Press", "Write", "Hide", ...) as "Form.Control" or "Form" strings.
     std::vector<QString> eventsOf(ScreenEvent::Kind kind) const;
+    // The presses of one screen's buttons, as "Form.Control" strings.
+    std::vector<QString> pressesOn(const QString& form) const;
     void clearEvents() { events.clear(); }
 
     std::unique_ptr<TempDrives> drives;
@@ -57,6 +62,10 @@ class ScreenTest : public ::testing::Test {
     std::vector<ScreenEvent> events;
     int programEnds = 0;
 };
+
+// Opens a person's ledger the way the main menu does, so that calculations handed back to the
+// ledger total and save that person's figures.
+void openLedgerOf(const QString& company, const QString& person, const QString& year = "H17");
 
 // Creates the QApplication once per test program, on first use.
 void ensureApplication();

@@ -52,7 +52,7 @@ TEST_F(PersonSwitch, ChoosingAPersonRowLoadsThePersonIntoTheWorkScreens) {
               (std::vector<QString>{"Form2.Text162=4", "Form3.Text162=4", "Form4.Text162=4",
                                     "Form5.Text162=4", "Form7.Text162=4", "Form13.Text162=4",
                                     "Form16.Text162=4"}));
-    EXPECT_EQ(writesInto("Text2"), std::vector<QString>{"Form6.Text2=4"});
+    EXPECT_EQ(writesInto("Text2", "Form6"), std::vector<QString>{"Form6.Text2=4"});
     EXPECT_TRUE(visible("Form2"));
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -100,7 +100,7 @@ TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePerson
               (std::vector<QString>{"Form2.Text162=2", "Form3.Text162=2", "Form4.Text162=2",
                                     "Form5.Text162=2", "Form7.Text162=2", "Form13.Text162=2",
                                     "Form16.Text162=2"}));
-    EXPECT_EQ(writesInto("Text2"), std::vector<QString>{"Form6.Text2=2"});
+    EXPECT_EQ(writesInto("Text2", "Form6"), std::vector<QString>{"Form6.Text2=2"});
     EXPECT_EQ(writesInto("Text161"), (std::vector<QString>{"Form4.Text161=1", "Form5.Text161=1"}));
 
     writeYearFile(1, 1, YearFileKind::Insurance, {"0"});

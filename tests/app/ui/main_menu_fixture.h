@@ -57,10 +57,12 @@ class MainMenuTest : public ScreenTest {
     bool visible(const char* form) { return screens::touch(form).isVisible(); }
 
     // The writes into one control of other screens, as "Form.Control=text".
-    std::vector<QString> writesInto(const QString& control) const {
+    // Writes into a control of any screen, or of one screen only.
+    std::vector<QString> writesInto(const QString& control, const QString& form = {}) const {
         std::vector<QString> result;
         for (const ScreenEvent& event : events)
-            if (event.kind == ScreenEvent::Kind::Write && event.control == control)
+            if (event.kind == ScreenEvent::Kind::Write && event.control == control &&
+                (form.isEmpty() || event.form == form))
                 result.push_back(event.form + "." + event.control + "=" + event.text);
         return result;
     }

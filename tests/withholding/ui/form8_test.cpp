@@ -22,6 +22,7 @@ class Form8Test : public ScreenTest {
     void SetUp() override {
         ScreenTest::SetUp();
         ensureDataTree("H17");
+        openLedgerOf("1", "2");
     }
 
     // What the ledger's month button hands over: the manual boxes cleared, the screen shown,
@@ -87,7 +88,7 @@ TEST_F(Form8Test, MonthsTwoToFiveGoToTheirOwnRowsAndRecords) {
         EXPECT_EQ(readLines(recordPath(month)), (Lines{std::to_string(month), "250000", "10660",
                                                        "17654", "0", "8680", "36994", "213006"}))
             << month;
-        EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave) << month;
+        EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave) << month;
     }
 }
 
@@ -120,7 +121,7 @@ TEST_F(Form8Test, AnEmptyPayWritesAnEmptyRowAndAZeroRecord) {
     handIn(1, "").press("Command1");
     EXPECT_EQ(rowOf(1), (QStringList{"", "", "", "2", "", ""}));
     EXPECT_EQ(readLines(recordPath(1)), (Lines{"1", "0", "0", "0", "0", "0", "0", "0"}));
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
 }
 
 TEST_F(Form8Test, APayBelowThePremiumsShowsItsMinusSign) {
@@ -194,7 +195,7 @@ TEST_F(Form8Test, ARecordThatCannotBeWrittenIsReportedAndTheLedgerStillSaved) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "毎月の給与計算");
     EXPECT_EQ(rowOf(1)[0], "250,000");
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
 }
 
 TEST_F(Form8Test, ManualEntryWritesTheTypedRowWithoutARecord) {
@@ -206,7 +207,7 @@ TEST_F(Form8Test, ManualEntryWritesTheTypedRowWithoutARecord) {
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(1), (QStringList{"300,000", "42,000", "258,000", "1", "6,530", "6,530"}));
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
     EXPECT_FALSE(exists(recordPath(1)));
     for (const char* box : {"Text1", "Text2", "Text7"}) EXPECT_EQ(form.textOf(box), "") << box;
 }

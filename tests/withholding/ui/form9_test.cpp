@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "platform/file_system.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
 
@@ -16,6 +17,12 @@ const std::vector<QString> kTotalsAndSave = {"Form2.Command21", "Form2.Command22
 
 class Form9Test : public ScreenTest {
   protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        ensureDataTree("H17");
+        openLedgerOf("1", "2");
+    }
+
     // What the ledger's bonus button hands over: the manual boxes cleared, the screen shown,
     // the bonus and its number for both calculations.
     Screen& handIn(int bonusNumber, const QString& bonus) {
@@ -58,7 +65,7 @@ TEST_F(Form9Test, TheWorkedBonusIsComputedWrittenBackTotalledAndSaved) {
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(1), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
     EXPECT_EQ(form.textOf("Text1"), "300,000");
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -72,7 +79,7 @@ TEST_F(Form9Test, EachBonusGoesToItsRowAndTheOptionsSetTheDependants) {
         handIn(number, "200,000").press("Command1");
         EXPECT_EQ(rowOf(number), (QStringList{"200,000", "", "200,000", dependants, "", ""}))
             << number;
-        EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave) << number;
+        EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave) << number;
     }
 }
 
@@ -108,7 +115,7 @@ TEST_F(Form9Test, ManualEntryWritesTheTypedRowAndKeepsTheBoxes) {
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(2), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
     EXPECT_EQ(form.textOf("Text8"), "3,500");
 }
 
@@ -172,7 +179,7 @@ TEST_F(Form9Test, EnterLeadsThroughTheManualBoxesToTheEntryButton) {
     }
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
     QApplication::sendEvent(QApplication::focusWidget(), &enter);
-    EXPECT_EQ(eventsOf(Kind::Press), kTotalsAndSave);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
     EXPECT_EQ(rowOf(3)[0], "500,000");
 }
 

@@ -72,10 +72,10 @@ TEST(DependantsDeduction, WorkedExamples) {
     };
     for (const Case& c : cases) EXPECT_EQ(computed(c.input).amounts.r(17), c.r17) << c.what;
 
-    const DependantsDeduction spec = computed(specific);
-    EXPECT_EQ(spec.counts.c(4), 1);
-    EXPECT_EQ(spec.amounts.r(13), 250'000);
-    EXPECT_EQ(spec.amounts.r(16), 1'140'000);
+    const DependantsDeduction specificDeduction = computed(specific);
+    EXPECT_EQ(specificDeduction.counts.c(4), 1);
+    EXPECT_EQ(specificDeduction.amounts.r(13), 250'000);
+    EXPECT_EQ(specificDeduction.amounts.r(16), 1'140'000);
     const DependantsDeduction elderly = computed(elderlySpouse);
     EXPECT_EQ(elderly.amounts.r(9), 100'000);
     EXPECT_EQ(elderly.counts.c(5), 1);

@@ -118,8 +118,5 @@ std::int32_t PersonFile::storedCode(std::int32_t personKey) {
     return RecordReader::open(path(personKey)).longNumber();
 }
 
-void ensureDataTreeIfRootMissing(const std::string& taxYearCode) {
-    if (!folderExists(dataRootFolder())) ensureDataTree(taxYearCode);
-}
 
 }  // namespace nencho

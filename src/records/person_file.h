@@ -102,8 +102,5 @@ class PersonFile {
     static std::int32_t storedCode(std::int32_t personKey);
 };
 
-// When the data root is missing, creates the whole data tree with the year's folder; when it
-// exists nothing is created.
-void ensureDataTreeIfRootMissing(const std::string& taxYearCode);
 
 }  // namespace nencho

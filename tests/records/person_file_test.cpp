@@ -91,15 +91,6 @@ TEST_F(PersonFileTest, UnstorableTextWritesNothingAndKeepsTheOldRecord) {
     EXPECT_EQ(test::readBytes(test::personPath(1, 5)), before);
 }
 
-TEST(PersonDataTree, IsMadeOnlyWhenTheRootIsMissing) {
-    test::TempDrives drives;
-    ensureDataTreeIfRootMissing("H17");
-    EXPECT_TRUE(folderExists("c:\\年末調整\\個人名"));
-    EXPECT_TRUE(folderExists("c:\\年末調整\\H17年末調整"));
-    ensureDataTreeIfRootMissing("H16");
-    EXPECT_FALSE(folderExists("c:\\年末調整\\H16年末調整"));
-}
-
 TEST(PersonStatusWords, OwnConditionsMapBothWays) {
     const std::pair<PersonStatus, const char*> conditions[] = {
         {PersonStatus::SpecialDisabled, "特別障害者"},

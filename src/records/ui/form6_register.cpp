@@ -5,6 +5,7 @@
 
 #include "common/amount.h"
 #include "common/keys.h"
+#include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
@@ -62,7 +63,7 @@ void Form6::registerPerson() {
     entry_.personKey = *key;
     takeEntryFromBoxes();
     try {
-        ensureDataTreeIfRootMissing(text(workingYear()));
+        ensureDataTree(text(workingYear()));
         PersonFile::createNew(entry_);
     } catch (const RecordError& error) {
         if (error.kind() == FileErrorKind::FileAlreadyExists)

@@ -246,7 +246,8 @@ TEST_F(Form6Test, AStoreThatCannotHoldATextReportsItAndWritesNothing) {
 }
 
 TEST_F(Form6Test, AFailedNotesStoreIsReportedAndThePersonStaysStored) {
-    std::filesystem::remove_all(drives->host("c:\\年末調整\\H17年末調整"));
+    // A folder standing where the notes record goes makes its store fail.
+    std::filesystem::create_directories(drives->host(yearFile(101, 4)));
     type("Text5", "1");
     type("Text7", "名");
     press("Command3");
@@ -254,6 +255,15 @@ TEST_F(Form6Test, AFailedNotesStoreIsReportedAndThePersonStaysStored) {
     EXPECT_EQ(titles(), std::vector<QString>{"特記事項登録"});
     EXPECT_EQ(text("Text5"), "2");
     EXPECT_EQ(dialogs->beeps, 1);
+}
+
+TEST_F(Form6Test, RegistrationMakesEveryMissingFolderOfTheDataTree) {
+    std::filesystem::remove_all(drives->host("c:\\年末調整\\H17年末調整"));
+    type("Text5", "1");
+    press("Command3");
+    EXPECT_TRUE(test::exists(test::personPath(1, 1)));
+    EXPECT_TRUE(test::exists(yearFile(101, 4)));
+    EXPECT_TRUE(test::exists(yearFile(101, 5)));
 }
 
 TEST_F(Form6Test, AnExistingSpouseAndHousingRecordSurvivesRegistration) {

@@ -5,7 +5,8 @@
 namespace nencho {
 
 std::string codeListItem(std::int64_t code, const std::string& name) {
-    return (code < 100 ? "0" : "") + decimal(code) + " : " + name;
+    std::string row = code < 100 ? "0" : "";
+    return row.append(decimal(code)).append(" : ").append(name);
 }
 
 std::int64_t codeFromListItem(std::string_view row) {

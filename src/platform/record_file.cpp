@@ -27,7 +27,8 @@ std::string storableText(std::string_view utf8) {
         fail(FileErrorKind::TextNotStorable, {}, "改行は保存できません。");
     std::string offending;
     if (!encodeCp932(mapped, &offending))
-        fail(FileErrorKind::TextNotStorable, {}, "「" + offending + "」は保存できません。");
+        fail(FileErrorKind::TextNotStorable, {},
+             std::string("「").append(offending).append("」は保存できません。"));
     return mapped;
 }
 
@@ -50,7 +51,7 @@ std::string RecordWriter::bytes() const {
     std::string utf8;
     for (const Field& field : fields_) {
         if (field.isText)
-            utf8 += "\"" + storableText(field.value) + "\"";
+            utf8.append("\"").append(storableText(field.value)).append("\"");
         else
             utf8 += field.value;
         utf8 += "\r\n";

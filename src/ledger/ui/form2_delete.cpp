@@ -43,10 +43,10 @@ bool isReadableLedger(const std::string& path) {
 }  // namespace
 
 void Form2::deleteLedger() {
-    if (!confirm("本当に源泉徴収簿のデータを削除しますか ？", kTitle, MessageIcon::Question))
-        return;
     const auto owner = codesFromBoxes();
     if (!isLedgerPerson(owner, kTitle)) return;
+    if (!confirm("本当に源泉徴収簿のデータを削除しますか ？", kTitle, MessageIcon::Question))
+        return;
     press(kYearButton);  // the year the hand-off of January takes, and every save after it
     const std::string year = workingYear().toStdString();
     const auto ledgerPath = ledgerFilePath(year, *owner);

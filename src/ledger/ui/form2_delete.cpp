@@ -31,6 +31,20 @@ bool holdsZeroJanuary(const std::string& recordPath) {
     }
 }
 
+// The files a deletion rewrites: the ledger and January's pay record.
+struct RewrittenFiles {
+    std::string ledger;
+    std::string januaryRecord;
+};
+
+std::optional<RewrittenFiles> rewrittenFiles(const std::string& year, const LedgerOwner& owner) {
+    const auto ledger = ledgerFilePath(year, owner);
+    const auto key = personKey(owner.companyCode, owner.personCode);
+    const auto january = key ? monthlyPayRecordPath(year, *key, 1) : std::nullopt;
+    if (!ledger || !january) return std::nullopt;
+    return RewrittenFiles{*ledger, *january};
+}
+
 bool isReadableLedger(const std::string& path) {
     try {
         readLedgerFile(path);
@@ -48,19 +62,16 @@ void Form2::deleteLedger() {
     if (!confirm("本当に源泉徴収簿のデータを削除しますか ？", kTitle, MessageIcon::Question))
         return;
     press(kYearButton);  // the year the hand-off of January takes, and every save after it
-    const std::string year = workingYear().toStdString();
-    const auto ledgerPath = ledgerFilePath(year, *owner);
-    const auto key = personKey(owner->companyCode, owner->personCode);
-    const auto januaryPath = key ? monthlyPayRecordPath(year, *key, 1) : std::nullopt;
-    if (!ledgerPath || !januaryPath) {
+    const auto files = rewrittenFiles(workingYear().toStdString(), *owner);
+    if (!files) {
         showMessage(QString::fromStdString(describe(FileErrorKind::Overflow)), kTitle,
                     MessageIcon::Exclamation);
         return;
     }
-    const bool ledgerWasReadable = isReadableLedger(*ledgerPath);
+    const bool ledgerWasReadable = isReadableLedger(files->ledger);
     std::optional<KeptFiles> kept;
     try {
-        kept.emplace(std::vector<std::string>{*ledgerPath, *januaryPath});
+        kept.emplace(std::vector<std::string>{files->ledger, files->januaryRecord});
     } catch (const RecordError& error) {
         showMessage(kNotDeleted + "\n" + QString::fromUtf8(error.what()), kTitle,
                     MessageIcon::Exclamation);
@@ -68,7 +79,7 @@ void Form2::deleteLedger() {
     }
     dialogs().beep();
     const SaveTally before = saveTally_;
-    if (!runDeletion(*januaryPath)) {
+    if (!runDeletion(files->januaryRecord)) {
         const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
         return undoDeletion(*kept, fed && ledgerWasReadable);
     }

@@ -160,7 +160,7 @@ TEST_F(LedgerDeletion, PersonCodesWithoutALedgerAreRefusedBeforeAnythingIsAsked)
         EXPECT_EQ(dialogs->beeps, 0);
         EXPECT_TRUE(events.empty());
     }
-    // Person 100 of company 1 would have written company 2's person 0... no file appeared.
+    // Person 100 of company 1 would share its files with person 0 of company 2: none appeared.
     const auto folder = drives->host(yearFolder("H17"));
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder))

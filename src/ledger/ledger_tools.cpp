@@ -20,6 +20,22 @@ std::optional<LedgerSheet> copiedForward(const LedgerSheet& sheet, int month) {
     return copied;
 }
 
+CopyShownMonths copyShownMonths(int month) {
+    if (month < kFirstMonthRow || month >= kLastMonthRow)
+        throw std::out_of_range("copy of month " + std::to_string(month));
+    switch (month) {
+        case 1:
+            return {2, 2};  // January's own boxes all stay
+        case 2:
+        case 4:
+        case 5:
+        case 6:
+            return {month + 1, month};  // the month's own pay box stays
+        default:
+            return {month, month};  // March (whose pay box was just read) and July onwards
+    }
+}
+
 int nextPayDayPresetStep(std::string_view counter) {
     const auto step = parseAmount(counter);
     const int current = step && *step >= 0 && *step <= kPayDayPresetSteps ? *step : 0;

@@ -14,6 +14,16 @@ namespace nencho {
 // the copied year would no longer sum within the signed 32-bit range.
 std::optional<LedgerSheet> copiedForward(const LedgerSheet& sheet, int month);
 
+// The months whose boxes a copy of month 1 to 11 rewrites from the sheet, up to December: the
+// pay boxes from one month, the social insurance, after-insurance, tax, dependants and
+// tax-again boxes from another. The copies of the early months leave some of the copied
+// month's own boxes alone, as the screen has always done.
+struct CopyShownMonths {
+    int firstPay;
+    int firstOther;
+};
+CopyShownMonths copyShownMonths(int month);
+
 inline constexpr int kPayDayPresetSteps = 9;
 
 // The step a press takes after the counter text: one more, back to 1 after 9. A counter that

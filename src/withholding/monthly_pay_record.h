@@ -18,6 +18,8 @@ struct MonthlyPayRecord {
     std::int32_t tax = 0;
     std::int32_t totalDeductions = 0;  // health + pension + employment + tax
     std::int32_t netPay = 0;           // pay − total deductions
+
+    friend bool operator==(const MonthlyPayRecord&, const MonthlyPayRecord&) = default;
 };
 
 MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyFigures& figures);

@@ -2,7 +2,9 @@
 // The withholding ledger of one person and year: the grid of months, bonuses and totals, its
 // file, its totals and what it feeds the year-end screens, the hand-off of each row to the
 // calculation screens and the row tools. The actions live in form2_*.cpp by subject.
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "ledger/ledger_table.h"
 #include "platform/ui/work_screen.h"
@@ -10,6 +12,8 @@
 class QLineEdit;
 
 namespace nencho {
+
+class KeptFiles;
 
 class Form2 : public WorkScreen {
     Q_OBJECT
@@ -41,7 +45,7 @@ class Form2 : public WorkScreen {
     void save();
     void fillGrid(const LedgerRecord& record);
     PayDateTexts payDatesFromBoxes() const;
-    void writeLedgerFile(const LedgerRecord& record);
+    bool writeLedgerFile(const LedgerRecord& record);
 
     // Totals and the year-end feed (form2_totals.cpp).
     void monthTotals();
@@ -63,13 +67,36 @@ class Form2 : public WorkScreen {
     void connectTools();
     void clearDisplay();
     void clearMonthRow(int month);
-    void copyForward(int month);
     void nextPayDayPreset();
+
+    // Copying a month forward (form2_copy.cpp).
+    void connectCopies();
+    void copyForward(int month);
+    // A person whose ledger this screen may write, or a message saying why not.
+    bool isLedgerPerson(const std::optional<LedgerOwner>& owner, const QString& title);
+
+    // Ledger deletion (form2_delete.cpp).
+    void deleteLedger();
+    bool runDeletion(const std::string& januaryRecordPath);
+    // Whether the step ended in `saves` ledger writes and no failed or refused save.
+    bool endsInSaves(int saves, const std::function<void()>& step);
+    void undoDeletion(KeptFiles& kept, bool refeed);
+
+    // Pay statements (form2_statement.cpp).
+    void connectPayStatements();
+    void showPayStatement(int month);
 
     LedgerTable table_;
     std::optional<LedgerOwner> owner_;  // whose sheet the screen works on, once codes were read
     // A sum was refused and said so; the save that follows is refused without saying it again.
     bool overflowReported_ = false;
+    // Ledger writes made and saves that failed or were refused, so that a run of steps can tell
+    // whether each step stored what it should.
+    struct SaveTally {
+        int written = 0;
+        int failed = 0;
+    };
+    SaveTally saveTally_;
 };
 
 }  // namespace nencho

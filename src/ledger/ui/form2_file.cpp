@@ -87,6 +87,7 @@ PayDateTexts Form2::payDatesFromBoxes() const {
 // sheet this is. A refused or failed step ends the save with a message.
 void Form2::save() {
     if (!owner_) {
+        ++saveTally_.failed;
         showMessage("会社と個人が選ばれていないため、源泉徴収簿を保存できません。",
                     kSaveFailureTitle, MessageIcon::Exclamation);
         return;
@@ -94,20 +95,26 @@ void Form2::save() {
     const PayDateTexts payDates = payDatesFromBoxes();
     if (overflowReported_) {  // the totals or save just before were refused and said so
         overflowReported_ = false;
+        ++saveTally_.failed;
         return;
     }
-    if (!grandTotals()) return;
+    if (!grandTotals()) {
+        ++saveTally_.failed;
+        return;
+    }
     feedSavedTotals();
-    writeLedgerFile({sheet(), payDates});
+    ++(writeLedgerFile({sheet(), payDates}) ? saveTally_.written : saveTally_.failed);
 }
 
-void Form2::writeLedgerFile(const LedgerRecord& record) {
+bool Form2::writeLedgerFile(const LedgerRecord& record) {
     try {
         const auto path = ledgerFilePath(workingYear().toStdString(), *owner_);
         if (!path) fail(FileErrorKind::Overflow);
         ledgerFileWriter(record).save(*path);
+        return true;
     } catch (const RecordError& error) {
         showMessage(QString::fromUtf8(error.what()), kSaveFailureTitle, MessageIcon::Exclamation);
+        return false;
     }
 }
 

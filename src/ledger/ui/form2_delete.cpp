@@ -1,0 +1,138 @@
+// The ledger deletion (データ削除): the person's ledger of the year is rewritten with zeros by
+// running the ledger's own entry steps with empty input. The ledger file and January's pay
+// record are set aside first, so that a run that stops half-way puts both back as they were.
+#include "common/keys.h"
+#include "common/paths.h"
+#include "ledger/ledger_file.h"
+#include "ledger/ui/form2.h"
+#include "ledger/ui/form2_controls.h"
+#include "platform/kept_files.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+#include "withholding/monthly_pay_record.h"
+
+namespace nencho {
+
+using namespace form2;
+
+namespace {
+
+const QString kTitle = QStringLiteral("源泉徴収簿データ削除");
+const QString kNotDeleted = QStringLiteral("源泉徴収簿のデータは削除されていません。");
+
+// What January's automatic calculation of an empty pay stores.
+bool holdsZeroJanuary(const std::string& recordPath) {
+    try {
+        const MonthlyPayRecord record = loadMonthlyPayRecord(recordPath);
+        return record == MonthlyPayRecord{1, 0, 0, 0, 0, 0, 0, 0};
+    } catch (const RecordError&) {
+        return false;
+    }
+}
+
+// The files a deletion rewrites: the ledger and January's pay record.
+struct RewrittenFiles {
+    std::string ledger;
+    std::string januaryRecord;
+};
+
+std::optional<RewrittenFiles> rewrittenFiles(const std::string& year, const LedgerOwner& owner) {
+    const auto ledger = ledgerFilePath(year, owner);
+    const auto key = personKey(owner.companyCode, owner.personCode);
+    const auto january = key ? monthlyPayRecordPath(year, *key, 1) : std::nullopt;
+    if (!ledger || !january) return std::nullopt;
+    return RewrittenFiles{*ledger, *january};
+}
+
+bool isReadableLedger(const std::string& path) {
+    try {
+        readLedgerFile(path);
+        return true;
+    } catch (const RecordError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+void Form2::deleteLedger() {
+    const auto owner = codesFromBoxes();
+    if (!isLedgerPerson(owner, kTitle)) return;
+    if (!confirm("本当に源泉徴収簿のデータを削除しますか ？", kTitle, MessageIcon::Question))
+        return;
+    press(kYearButton);  // the year the hand-off of January takes, and every save after it
+    const auto files = rewrittenFiles(workingYear().toStdString(), *owner);
+    if (!files) {
+        showMessage(QString::fromStdString(describe(FileErrorKind::Overflow)), kTitle,
+                    MessageIcon::Exclamation);
+        return;
+    }
+    const bool ledgerWasReadable = isReadableLedger(files->ledger);
+    std::optional<KeptFiles> kept;
+    try {
+        kept.emplace(std::vector<std::string>{files->ledger, files->januaryRecord});
+    } catch (const RecordError& error) {
+        showMessage(kNotDeleted + "\n" + QString::fromUtf8(error.what()), kTitle,
+                    MessageIcon::Exclamation);
+        return;
+    }
+    dialogs().beep();
+    const SaveTally before = saveTally_;
+    if (!runDeletion(files->januaryRecord)) {
+        const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
+        return undoDeletion(*kept, fed && ledgerWasReadable);
+    }
+    try {
+        kept->discard();
+    } catch (const RecordError& error) {
+        showMessage("源泉徴収簿のデータは削除しましたが、作業用の控えを消せませんでした。\n" +
+                        QString::fromUtf8(error.what()),
+                    kTitle, MessageIcon::Exclamation);
+    }
+}
+
+// Empties the grid, computes January from no pay, copies January forward and enters each bonus
+// by hand with nothing typed. False at the first step that did not store what it should.
+bool Form2::runDeletion(const std::string& januaryRecordPath) {
+    press(kDisplayClearButton);
+    press(monthComputeButton(1));
+    // The calculation saves after its month totals and once more; with "５人以上" it asks for
+    // the number of dependants, and a cancelled question stores nothing.
+    if (!endsInSaves(2, [] { screens::press("Form8", "Command1"); })) return false;
+    if (!holdsZeroJanuary(januaryRecordPath)) return false;
+    if (!endsInSaves(2, [this] { press(copyButton(1)); })) return false;
+    for (int bonus = 1; bonus <= kBonusCount; ++bonus) {
+        press(bonusComputeButton(bonus));
+        if (!endsInSaves(1, [] { screens::press("Form9", "Command4"); })) return false;
+    }
+    return true;
+}
+
+bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
+    const SaveTally before = saveTally_;
+    step();
+    return saveTally_.failed == before.failed && saveTally_.written == before.written + saves;
+}
+
+// Puts the ledger file and January's record back and shows the ledger as it is again. When the
+// run's saves had fed the year-end screens, a save of the restored ledger feeds them its own
+// figures again (a damaged ledger is left as it was rather than saved from what could be read).
+void Form2::undoDeletion(KeptFiles& kept, bool refeed) {
+    screens::hide("Form8");
+    screens::hide("Form9");
+    try {
+        kept.restore();
+    } catch (const RecordError& error) {
+        showMessage("源泉徴収簿のデータの削除が途中で止まり、元に戻すこともできませんでした。\n" +
+                        QString::fromUtf8(error.what()) +
+                        "\n元のデータは、名前の末尾に .keep を付けたファイルに残っています。",
+                    kTitle, MessageIcon::Exclamation);
+        return;
+    }
+    press(kLoadButton);
+    if (refeed) press(kSaveButton);
+    showMessage(kNotDeleted + "元のデータのままです。", kTitle, MessageIcon::Exclamation);
+}
+
+}  // namespace nencho

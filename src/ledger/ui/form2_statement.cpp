@@ -1,0 +1,68 @@
+// The 給与明細 buttons: a month's pay statement from its monthly pay record, shown in the pay
+// statement window while the record agrees with the month's line of the ledger.
+#include "common/amount.h"
+#include "common/keys.h"
+#include "common/paths.h"
+#include "ledger/pay_statement.h"
+#include "ledger/ui/form2.h"
+#include "ledger/ui/form2_controls.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+#include "withholding/monthly_pay_record.h"
+
+namespace nencho {
+
+using namespace form2;
+
+namespace {
+
+const QString kStatement = QStringLiteral("Form10");
+
+// The statement window's amount boxes, top to bottom, and its month box.
+QString amountBox(int row) {
+    return QStringLiteral("Text%1").arg(row);
+}
+constexpr const char* kMonthBox = "Text15";
+
+}  // namespace
+
+void Form2::connectPayStatements() {
+    for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
+        onPress(payStatementButton(month), [this, month] { showPayStatement(month); });
+}
+
+// Takes the codes and the year as a month's 計算実行 does, reads the month's record and either
+// shows it or says why not. A failure leaves the window as it was.
+void Form2::showPayStatement(int month) {
+    const QString failureTitle = QString::number(month) + "月分のデータは保存されていません";
+    MonthlyPayRecord record;
+    try {
+        const auto owner = codesFromBoxes();
+        if (!owner) fail(FileErrorKind::TypeMismatch);
+        if (!isOwnPersonCode(owner->personCode))
+            throw RecordError(FileErrorKind::Overflow, "個人コードは 1 から 99 までです。");
+        owner_ = *owner;
+        press(kYearButton);
+        const auto key = personKey(owner_->companyCode, owner_->personCode);
+        const auto path =
+            key ? monthlyPayRecordPath(workingYear().toStdString(), *key, month) : std::nullopt;
+        if (!path) fail(FileErrorKind::Overflow);
+        record = loadMonthlyPayRecord(*path);
+    } catch (const RecordError& error) {
+        showMessage(QString::fromUtf8(error.what()), failureTitle, MessageIcon::Exclamation);
+        return;
+    }
+    if (!payRecordAgrees(record, sheet(), month)) {
+        showMessage("給与データが変更されました。");
+        return;
+    }
+    const auto amounts = payStatementAmounts(record);
+    for (int row = 1; row <= kPayStatementRows; ++row)
+        screens::write(kStatement, amountBox(row),
+                       QString::fromStdString(formatAmount(amounts[row - 1])));
+    screens::write(kStatement, kMonthBox, QString::number(month));
+    screens::show(kStatement);
+}
+
+}  // namespace nencho

@@ -38,6 +38,7 @@ bool Form2::takeCodes() {
                     MessageIcon::Exclamation);
         return false;
     }
+    if (!isLedgerPerson(owner, "計算実行")) return false;
     owner_ = *owner;
     return true;
 }

@@ -32,7 +32,13 @@ LedgerSheet& Form2::sheet() {
 // nothing of the person shown before stays.
 void Form2::load() {
     const auto owner = codesFromBoxes();
-    if (!owner) return;  // no person named: the grid keeps what it shows
+    if (!owner || !isLedgerPerson(owner, kLoadFailureTitle)) {
+        // No person of the company named: nothing of the person shown before stays, and
+        // nothing is saved until a person is loaded.
+        owner_.reset();
+        press(kDisplayClearButton);
+        return;
+    }
     owner_ = *owner;
     overflowReported_ = false;
     press(kDisplayClearButton);

@@ -47,6 +47,24 @@ TEST_F(LedgerLoadSave, LoadThenSaveRecomputesOnlyTheGrandTotals) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+TEST_F(LedgerLoadSave, ACodeOfTheNextCompanyIsRefusedAndNothingOfItIsShownOrSaved) {
+    // Person 102 of company 1 would name the ledger of person 2 of company 2.
+    writeBytes(ledgerPath(2, 2), goldenBytes("ledger_1020.txt"));
+    openKnownLedger();
+    dialogs->messages.clear();
+    openLedger(1, 102);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(box(12), "");
+    EXPECT_EQ(box(165), "");
+
+    type(12, "100000");
+    ledger().press("Command1");  // the row's 計算実行 refuses the code too
+    EXPECT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_FALSE(screens::touch("Form8").isVisible());
+    ledger().press("Command22");
+    EXPECT_EQ(readBytes(ledgerPath(2, 2)), goldenBytes("ledger_1020.txt"));
+}
+
 TEST_F(LedgerLoadSave, SaveFeedsTheYearEndScreensThenPressesTheirComputations) {
     openKnownLedger();
     clearEvents();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "ledger/ledger_grid.h"
 #include "ledger/ledger_table.h"
 #include "platform/ui/work_screen.h"
 
@@ -25,6 +26,7 @@ class Form2 : public WorkScreen {
   private:
     // Layout (form2_layout.cpp).
     void buildHeadings();
+    void addAmountBoxes(const LedgerRowBoxes& boxes, int top);
     void buildMonthRow(int month);
     void buildBonusRow(int bonus);
     void buildTotalRow(int row, const char* labelBox, const char* caption);

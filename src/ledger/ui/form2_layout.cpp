@@ -120,18 +120,24 @@ std::vector<RowBoxPlaces> amountPlaces(const LedgerRowBoxes& b) {
 
 }  // namespace
 
-void Form2::buildMonthRow(int month) {
-    const int top = monthTop(month);
-    const QString caption = QString::number(month);
-    addButton(copyButton(month), caption, kMonthColumn.left, top, kMonthColumn.width, kRowHeight);
-    const LedgerRowBoxes boxes = ledgerRowBoxes(month);
-    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
+// The pay, social insurance, after it, dependants, tax, over/under and tax-again boxes of a row;
+// all but the pay are computed and shown in the computed colour.
+void Form2::addAmountBoxes(const LedgerRowBoxes& boxes, int top) {
     for (const auto& [number, column] : amountPlaces(boxes)) {
         QLineEdit* box = addGridBox(number, column.left, top, column.width);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (number == boxes.dependants) narrow(box);
         if (number != boxes.pay) paint(box, kComputedColour);
     }
+}
+
+void Form2::buildMonthRow(int month) {
+    const int top = monthTop(month);
+    const QString caption = QString::number(month);
+    addButton(copyButton(month), caption, kMonthColumn.left, top, kMonthColumn.width, kRowHeight);
+    const LedgerRowBoxes boxes = ledgerRowBoxes(month);
+    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
+    addAmountBoxes(boxes, top);
     addButton(monthComputeButton(month), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
               kRowHeight);
     addButton(rowClearButton(month), caption, kRowClearColumn.left, top, kRowClearColumn.width,
@@ -145,12 +151,7 @@ void Form2::buildBonusRow(int bonus) {
     const LedgerRowBoxes boxes = ledgerRowBoxes(bonusRow(bonus));
     narrow(addGridBox(boxes.bonusMonth, kMonthColumn.left, top, kMonthColumn.width));
     narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
-    for (const auto& [number, column] : amountPlaces(boxes)) {
-        QLineEdit* box = addGridBox(number, column.left, top, column.width);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (number == boxes.dependants) narrow(box);
-        if (number != boxes.pay) paint(box, kComputedColour);
-    }
+    addAmountBoxes(boxes, top);
     addButton(bonusComputeButton(bonus), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
               kRowHeight);
 }

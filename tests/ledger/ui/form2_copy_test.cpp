@@ -9,17 +9,6 @@ namespace {
 
 using Kind = ScreenEvent::Kind;
 
-// Month m of the known ledger.
-struct KnownMonth {
-    int pay, insurance, after, tax, dependants;
-};
-KnownMonth knownMonth(int m) {
-    const int pay = 250000 + 1000 * (m - 1);
-    return {pay, 30000 + m, pay - 30000 - m, 5000 + 10 * m, m % 3};
-}
-QString amount(int value) {
-    return QString::fromStdString(formatAmount(value));
-}
 
 constexpr int kTypedPay = 999999;
 constexpr int kTypedInsurance = 1;

@@ -4,11 +4,22 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "common/amount.h"
 #include "platform/file_system.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
 
 namespace nencho::test {
+
+// Month m of the known ledger (tests/data/ledger_1020.txt).
+struct KnownMonth {
+    int pay, insurance, after, tax, dependants;
+};
+inline KnownMonth knownMonth(int m) {
+    const int pay = 250000 + 1000 * (m - 1);
+    return {pay, 30000 + m, pay - 30000 - m, 5000 + 10 * m, m % 3};
+}
+inline QString amount(int value) { return QString::fromStdString(formatAmount(value)); }
 
 inline std::string ledgerPath(int company, int person, const char* year = "H17") {
     return std::string("c:\\年末調整\\") + year + "年末調整\\" +

@@ -1,17 +1,10 @@
 #include "ledger/ledger_totals.h"
 
-#include <limits>
+#include "common/int32.h"
 
 namespace nencho {
 
 namespace {
-
-std::optional<std::int32_t> fit32(std::int64_t value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
 
 std::int64_t wideSum(const LedgerSheet& sheet, int first, int last, LedgerColumn column) {
     std::int64_t sum = 0;
@@ -24,7 +17,7 @@ template <class Sum>
 bool setTotalRow(LedgerSheet& sheet, int target, Sum sum) {
     std::int32_t totals[std::size(kAmountColumns)];
     for (std::size_t i = 0; i < std::size(kAmountColumns); ++i) {
-        const auto total = fit32(sum(kAmountColumns[i]));
+        const auto total = fitInt32(sum(kAmountColumns[i]));
         if (!total) return false;
         totals[i] = *total;
     }
@@ -37,7 +30,7 @@ bool setTotalRow(LedgerSheet& sheet, int target, Sum sum) {
 
 std::optional<std::int32_t> sumOfRows(const LedgerSheet& sheet, int first, int last,
                                       LedgerColumn column) {
-    return fit32(wideSum(sheet, first, last, column));
+    return fitInt32(wideSum(sheet, first, last, column));
 }
 
 bool formMonthTotals(LedgerSheet& sheet) {
@@ -63,7 +56,7 @@ bool sumsFit(const LedgerSheet& sheet) {
     for (LedgerColumn column : kAmountColumns) {
         const std::int64_t months = wideSum(sheet, kFirstMonthRow, kLastMonthRow, column);
         const std::int64_t bonuses = wideSum(sheet, kFirstBonusRow, kLastBonusRow, column);
-        if (!fit32(months) || !fit32(bonuses) || !fit32(months + bonuses)) return false;
+        if (!fitInt32(months) || !fitInt32(bonuses) || !fitInt32(months + bonuses)) return false;
     }
     return true;
 }

@@ -9,6 +9,8 @@
 #include <utility>
 #include <variant>
 
+#include "common/int32.h"
+
 namespace nencho {
 
 // Why a calculation gave no result; the description is shown to the user as it is.
@@ -36,14 +38,6 @@ class Outcome {
   private:
     std::variant<T, CalculationError> state_;
 };
-
-// The value when it fits a signed 32-bit amount.
-inline std::optional<std::int32_t> fitInt32(std::int64_t value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
 
 // A real that already holds a whole number, when it fits a signed 32-bit amount.
 inline std::optional<std::int32_t> wholeToInt32(double whole) {

@@ -214,23 +214,35 @@ TEST(YearEndAdjustment, RefusalsStoreTheNotAdjustedRecord) {
     struct Case {
         std::int32_t payInAll, dependantsDeduction;
         AdjustmentOutcome outcome;
+        std::int32_t employmentIncome;  // line 6
     };
     const Case cases[] = {
-        {20'000'001, 760'000, AdjustmentOutcome::RefusedPayTooHigh},
+        // Refused before the employment income: line 6 keeps the sheet's last computation.
+        {20'000'001, 760'000, AdjustmentOutcome::RefusedPayTooHigh, 3'460'000},
         // Employment income 17,300,000 less 379,000: a taxable income of 16,921,000.
-        {20'000'000, 379'000, AdjustmentOutcome::RefusedTaxableIncomeTooHigh},
+        {20'000'000, 379'000, AdjustmentOutcome::RefusedTaxableIncomeTooHigh, 17'300'000},
     };
     for (const Case& c : cases) {
         AdjustmentInput input = workedExample();
+        input.monthPay = 17'000'000;
+        input.bonusPay = c.payInAll - input.monthPay;
         input.payInAll = c.payInAll;
+        input.bonusTax = 7'000;
         input.socialInsuranceFromPay = 0;
         input.lifeInsuranceDeduction = 0;
         input.casualtyDeduction = 0;
         input.dependantsDeduction = c.dependantsDeduction;
         input.housingLoanCredit = 10'000;
-        AdjustmentResult result;
+        AdjustmentResult result;  // the sheet's values after adjusting the worked example
+        ASSERT_EQ(runYearEndAdjustment(workedExample(), result), AdjustmentOutcome::Adjusted);
         ASSERT_EQ(runYearEndAdjustment(input, result), c.outcome);
         EXPECT_EQ(statusAfter(c.outcome), AdjustmentStatus::NotAdjusted);
+        const std::pair<int, std::int32_t> fromTheSheet[] = {
+            {1, input.monthPay}, {2, input.bonusPay}, {4, input.bonusTax}, {5, input.taxWithheld}};
+        for (const auto& [line, value] : fromTheSheet) {
+            EXPECT_EQ(recordLine(result, line), value) << line;
+        }
+        EXPECT_EQ(recordLine(result, 6), c.employmentIncome);
         EXPECT_EQ(recordLine(result, 3), c.payInAll);
         EXPECT_EQ(recordLine(result, 20), 0);
         EXPECT_EQ(recordLine(result, 25), recordLine(result, 5));

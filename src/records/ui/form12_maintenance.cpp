@@ -12,7 +12,8 @@ namespace {
 
 const QString kPersonDeletionTitle = "個人データの削除";
 const QString kCompanyDeletionTitle = "会社・従業員全員の削除";
-const QString kCopyTitle = "個人コードの変更";
+// Every failure of the copy carries the title of its most common cause.
+const QString kCopyTitle = "年末調整がまだ完了していません。処理が不可能です。";
 
 void showRefusal(const std::exception& error, const QString& title) {
     showMessage(QString::fromStdString(error.what()), title, MessageIcon::Exclamation);

@@ -49,6 +49,7 @@ class Form6 : public WorkScreen {
     // Loading, stepping and clearing (form6_load.cpp).
     void takeYear();
     void loadPerson();
+    void clearShownChoices();
     void showEntry();
     void showPosition();
     void showChoices();

@@ -62,8 +62,17 @@ void Form6::loadPerson() {
     stored.companyCode = *company;
     stored.personKey = *key;
     entry_ = stored;
+    clearShownChoices();
     showEntry();
     press("Command8");
+}
+
+// The era, position and pay-kind options of the person shown before are set off, without
+// their actions, so that a record without one of their words shows none selected.
+void Form6::clearShownChoices() {
+    for (const auto& era : form6::kEraOptions) deselect(era.control);
+    for (const auto& position : form6::kPositionOptions) deselect(position.control);
+    for (const auto& payKind : form6::kPayKindOptions) deselect(payKind.control);
 }
 
 void Form6::showEntry() {

@@ -169,16 +169,22 @@ TEST_F(Form12Test, CopyOntoATakenCodeAsksFirstAndACodeOf100IsRefused) {
     EXPECT_EQ(readBytes(yearFile(1, 5, 3)), readBytes(yearFile(1, 3, 3)));
     EXPECT_EQ(dialogs->beeps, 1);
 
-    screen.setTextOf("Text5", "100");
-    screen.press("Command10");
-    ASSERT_EQ(dialogs->messages.size(), 3u);
-    EXPECT_EQ(dialogs->messages[2].buttons, MessageButtons::Ok);
+    for (const char* refused : {"100", ""}) {
+        screen.setTextOf("Text5", refused);
+        const std::size_t shown = dialogs->messages.size();
+        screen.press("Command10");
+        ASSERT_EQ(dialogs->messages.size(), shown + 1) << refused;
+        EXPECT_EQ(dialogs->messages.back().title,
+                  "年末調整がまだ完了していません。処理が不可能です。");
+        EXPECT_EQ(dialogs->messages.back().buttons, MessageButtons::Ok);
+    }
     EXPECT_FALSE(exists(personFilePath(200)));
     EXPECT_EQ(dialogs->beeps, 1);
 
+    const std::size_t shown = dialogs->messages.size();
     screen.setTextOf("Text5", "7");  // a free code: no question
     screen.press("Command10");
-    EXPECT_EQ(dialogs->messages.size(), 3u);
+    EXPECT_EQ(dialogs->messages.size(), shown);
     EXPECT_EQ(countExisting(sevenFiles(1, 7)), 7);
     EXPECT_EQ(dialogs->beeps, 2);
 }

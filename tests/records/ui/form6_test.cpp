@@ -301,6 +301,30 @@ TEST_F(Form6Test, NotesAndStatusBoxesDoNotCarryOverToTheNextPerson) {
               (std::vector<std::string>{quoted(""), quoted("")}));
 }
 
+TEST_F(Form6Test, EraPositionAndPayKindOfThePersonBeforeAreNotShownForThePersonLoaded) {
+    test::writePerson(1, 1, "一",
+                      {{5, quoted("平成")}, {9, quoted("取締役")}, {28, quoted("役員報酬")}});
+    // No era, position or pay kind the options know: a free position, the rest empty.
+    test::writePerson(1, 2, "二", {{5, quoted("")}, {9, quoted("部長")}});
+    const auto stored = test::readLines(test::personPath(1, 2));
+
+    loadPerson(1);
+    for (const char* option : {"Option4", "Option7", "Option5"})
+        ASSERT_TRUE(selected(option)) << option;
+
+    loadPerson(2);
+    for (const char* option : {"Option1", "Option2", "Option3", "Option4", "Option6", "Option7",
+                               "Option8", "Option9", "Option5", "Option26", "Option27", "Option28"})
+        EXPECT_FALSE(selected(option)) << option;
+    EXPECT_EQ(text("Text16"), "部長");
+
+    press("Command3");  // unchanged, after "書き換えますか" answered OK
+    const auto rewritten = test::readLines(test::personPath(1, 2));
+    ASSERT_EQ(rewritten.size(), 43u);
+    EXPECT_EQ(std::vector(rewritten.begin(), rewritten.begin() + 32),
+              std::vector(stored.begin(), stored.begin() + 32));
+}
+
 TEST_F(Form6Test, OwnConditionsAndPayKindsMapBothWaysThroughTheScreen) {
     struct Own {
         const char* option;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
+#include <optional>
 
 namespace nencho {
 
@@ -16,13 +17,20 @@ class KeyPressFilter : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-        return handler_(keyCodeOf(static_cast<QKeyEvent*>(event)));
+        const auto keyCode = characterCodeOf(static_cast<QKeyEvent*>(event));
+        if (!keyCode) return QObject::eventFilter(watched, event);
+        return handler_(*keyCode);
     }
 
   private:
-    static int keyCodeOf(const QKeyEvent* key) {
+    // Only a key that types a character counts as a key press. Tab and Shift+Tab move the focus,
+    // and modifiers, arrows and function keys type nothing: none of them reaches the handler, so
+    // moving through a control never runs its action.
+    static std::optional<int> characterCodeOf(const QKeyEvent* key) {
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return kEnterKeyCode;
-        return key->text().isEmpty() ? 0 : key->text().front().unicode();
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return std::nullopt;
+        if (key->text().isEmpty()) return std::nullopt;
+        return key->text().front().unicode();
     }
 
     std::function<bool(int)> handler_;

@@ -1,6 +1,7 @@
 #pragma once
-// Key presses of one control handed to a screen's handler with the key's character code
-// (13 for Enter). The handler returns true to consume the key.
+// Key presses of one control that type a character, handed to a screen's handler with the
+// character code (13 for Enter). Focus moves and keys that type nothing are passed on unseen.
+// The handler returns true to consume the key.
 #include <QObject>
 #include <functional>
 

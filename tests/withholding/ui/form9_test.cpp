@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "platform/file_system.h"
@@ -181,6 +182,29 @@ TEST_F(Form9Test, EnterLeadsThroughTheManualBoxesToTheEntryButton) {
     QApplication::sendEvent(QApplication::focusWidget(), &enter);
     EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
     EXPECT_EQ(rowOf(3)[0], "500,000");
+}
+
+// Only a key that types a character (Enter included) runs the entry from its button; moving on
+// with Tab or Shift+Tab, a lone modifier or an arrow must not write the bonus row.
+TEST_F(Form9Test, OnlyACharacterKeyOnTheEntryButtonRunsTheManualEntry) {
+    Screen& form = handIn(1, "500,000");
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString> navigation[] = {
+        {Qt::Key_Shift, Qt::ShiftModifier, ""}, {Qt::Key_Control, Qt::ControlModifier, ""},
+        {Qt::Key_Left, Qt::NoModifier, ""},     {Qt::Key_F1, Qt::NoModifier, ""},
+        {Qt::Key_Tab, Qt::NoModifier, "\t"},    {Qt::Key_Backtab, Qt::ShiftModifier, ""},
+    };
+    for (const auto& [key, modifiers, text] : navigation) {
+        form.control<QPushButton>("Command4")->setFocus();  // Tab has moved it on
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(form.controlWidget("Command4"), &press);
+        EXPECT_TRUE(ledgerUntouched()) << key;
+        EXPECT_TRUE(form.isVisible()) << key;
+    }
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(form.controlWidget("Command4"), &space);
+    EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
 }
 
 TEST_F(Form9Test, StartsWithNoDependantsAndNoInsurance) {

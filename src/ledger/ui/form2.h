@@ -64,6 +64,7 @@ class Form2 : public WorkScreen {
     bool takeCodes();
     void handOffMonth(int month);
     void handOffBonus(int bonus);
+    void closeFormerHandOffs();
 
     // Row tools (form2_tools.cpp).
     void connectTools();

@@ -8,6 +8,7 @@
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
 
 namespace nencho {
@@ -68,6 +69,15 @@ void Form2::handOffBonus(int bonus) {
     screens::write("Form9", "Label3", QString::fromStdString(formatAmount(pay)));
     screens::write("Form9", "Text3", QString::number(bonus));
     screens::write("Form9", "Text28", QString::number(bonus));
+}
+
+// A calculation screen still open for a row of the person shown before would write that row back
+// into the ledger of the person shown now; the ledger closes it when it takes up another person.
+void Form2::closeFormerHandOffs() {
+    for (const char* form : {"Form8", "Form9"}) {
+        const Screen* screen = ScreenRegistry::instance().existing(form);
+        if (screen && screen->isVisible()) screens::hide(form);
+    }
 }
 
 }  // namespace nencho

@@ -35,10 +35,12 @@ void Form2::load() {
     if (!owner || !isLedgerPerson(owner, kLoadFailureTitle)) {
         // No person of the company named: nothing of the person shown before stays, and
         // nothing is saved until a person is loaded.
+        closeFormerHandOffs();
         owner_.reset();
         press(kDisplayClearButton);
         return;
     }
+    if (owner_ != owner) closeFormerHandOffs();
     owner_ = *owner;
     overflowReported_ = false;
     press(kDisplayClearButton);

@@ -45,6 +45,12 @@ bool holdsCode(const QString& form, const char* box, std::int32_t code) {
     return parseAmount(screens::read(form, box).toStdString()) == code;
 }
 
+// Whether the save can form the grand totals of the sheet: a totals button that takes rows the
+// save would then refuse shows and feeds nothing.
+bool grandTotalsFit(LedgerSheet sheet) {
+    return sumsFit(sheet) && formGrandTotals(sheet);
+}
+
 }  // namespace
 
 // Months' social insurance, after-insurance, tax and dependants boxes into the sheet (the pay
@@ -55,7 +61,7 @@ void Form2::monthTotals() {
     for (LedgerColumn column : kReadBackColumns)
         for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
             updated.setCell(month, column, readBox(ledgerBox(month, column)));
-    if (!formMonthTotals(updated)) {
+    if (!formMonthTotals(updated) || !grandTotalsFit(updated)) {
         overflowReported_ = true;
         refuseOverflow();
         return;
@@ -77,7 +83,7 @@ void Form2::bonusTotals() {
     for (LedgerColumn column : kReadBackColumns)
         for (int row = kFirstBonusRow; row <= kLastBonusRow; ++row)
             updated.setCell(row, column, readBox(ledgerBox(row, column)));
-    if (!formBonusTotals(updated)) {
+    if (!formBonusTotals(updated) || !grandTotalsFit(updated)) {
         overflowReported_ = true;
         refuseOverflow();
         return;
@@ -91,13 +97,14 @@ void Form2::bonusTotals() {
     screens::write("Form3", "Text24", amount(feed.bonusTax));
 }
 
+// A save refused here says so itself, so the next save is not taken as already reported.
 bool Form2::grandTotals() {
     LedgerSheet updated = sheet();
-    if (!sumsFit(updated) || !formGrandTotals(updated)) {
-        overflowReported_ = true;
+    if (!grandTotalsFit(updated)) {
         refuseOverflow();
         return false;
     }
+    formGrandTotals(updated);
     sheet() = updated;
     showTotalRow(kGrandTotalRow);
     return true;

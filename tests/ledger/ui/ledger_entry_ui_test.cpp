@@ -155,6 +155,38 @@ TEST_F(LedgerRowEntry, UnreadableCodesOpenNoCalculation) {
     EXPECT_EQ(readBytes(ledgerPath(1, 2)), goldenBytes("ledger_1020.txt"));
 }
 
+// A calculation screen left open for a row of one person writes that row back into whatever
+// the ledger shows when it is computed; taking up another person closes it.
+TEST_F(LedgerRowEntry, TakingUpAnotherPersonClosesTheFormerPersonsCalculations) {
+    auto shown = [](const char* form) { return screens::touch(form).isVisible(); };
+    openKnownLedger();
+    type(30, "300,000");
+    ledger().press("Command7");   // March of person 2 to the monthly screen
+    ledger().press("Command19");  // bonus 2 to the bonus screen
+    openLedger(1, 2);             // the same person again: both stay open
+    EXPECT_TRUE(shown("Form8"));
+    EXPECT_TRUE(shown("Form9"));
+
+    const struct {
+        int company;
+        int person;
+    } others[] = {{1, 3}, {2, 2}};
+    for (const auto& other : others) {
+        SCOPED_TRACE(other.company * 100 + other.person);
+        ledger().press("Command7");
+        ledger().press("Command19");
+        openLedger(other.company, other.person);
+        EXPECT_FALSE(shown("Form8"));
+        EXPECT_FALSE(shown("Form9"));
+        openKnownLedger();
+    }
+
+    // A refused code leaves the ledger with no person: nothing handed on stays open either.
+    ledger().press("Command7");
+    openLedger(1, 100);
+    EXPECT_FALSE(shown("Form8"));
+}
+
 TEST_F(LedgerRowEntry, MonthButtonsTakeTheYearBoxBonusButtonsDoNot) {
     openLedger(1, 2);
     ensureDataTree("H14");

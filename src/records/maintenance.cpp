@@ -6,8 +6,8 @@
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "records/list_entries.h"
-#include "records/person_file.h"
 #include "records/maintenance_undo.h"
+#include "records/person_file.h"
 
 namespace nencho {
 

@@ -94,7 +94,9 @@ void PersonFile::overwrite(const PersonEntry& entry) {
     record(entry).save(path(entry.personKey));
 }
 
-PersonEntry PersonFile::load(std::int32_t personKey) { return loadFile(path(personKey)); }
+PersonEntry PersonFile::load(std::int32_t personKey) {
+    return loadFile(path(personKey));
+}
 
 PersonEntry PersonFile::loadFile(const std::string& systemPath) {
     RecordReader reader = RecordReader::open(systemPath);
@@ -117,6 +119,5 @@ PersonEntry PersonFile::loadFile(const std::string& systemPath) {
 std::int32_t PersonFile::storedCode(std::int32_t personKey) {
     return RecordReader::open(path(personKey)).longNumber();
 }
-
 
 }  // namespace nencho

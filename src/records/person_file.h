@@ -102,5 +102,4 @@ class PersonFile {
     static std::int32_t storedCode(std::int32_t personKey);
 };
 
-
 }  // namespace nencho

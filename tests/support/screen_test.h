@@ -13,7 +13,9 @@
 #include "support/temp_drives.h"
 
 // Lets test failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace nencho::test {
 

@@ -20,13 +20,14 @@ namespace {
 
 // The work screens' year boxes, in the order the year is written into them.
 const std::pair<const char*, const char*> kYearBoxes[] = {
-    {"Form2", "Text10"}, {"Form3", "Text16"},  {"Form4", "Text85"},  {"Form5", "Text73"},
-    {"Form6", "Text3"},  {"Form7", "Text10"},  {"Form11", "Text24"}, {"Form12", "Text10"},
+    {"Form2", "Text10"},  {"Form3", "Text16"},  {"Form4", "Text85"},  {"Form5", "Text73"},
+    {"Form6", "Text3"},   {"Form7", "Text10"},  {"Form11", "Text24"}, {"Form12", "Text10"},
     {"Form13", "Text10"}, {"Form16", "Text85"},
 };
 
-const char* const kScreensHiddenAtStartUp[] = {"Form2", "Form3", "Form4",  "Form5",  "Form6", "Form7",
-                                               "Form8", "Form9", "Form16", "Form17", "Form18"};
+const char* const kScreensHiddenAtStartUp[] = {"Form2",  "Form3",  "Form4", "Form5",
+                                               "Form6",  "Form7",  "Form8", "Form9",
+                                               "Form16", "Form17", "Form18"};
 const char* const kScreensHiddenOnYearSwitch[] = {"Form2", "Form3", "Form4", "Form5",
                                                   "Form6", "Form7", "Form8", "Form9"};
 
@@ -51,10 +52,12 @@ void Form1::buildYearControls() {
         addOption(QString("Option%1").arg(i + 1), captions[i], 120 + (i % 3) * 960,
                   300 + (i / 3) * 420, 900, 360, frame);
     control<QRadioButton>("Option5")->setChecked(true);
-    connect(control<QRadioButton>("Option1"), &QRadioButton::toggled, this,
-            [this](bool on) { if (on) yearSwitchSequence(kYear13, false); });
-    connect(control<QRadioButton>("Option2"), &QRadioButton::toggled, this,
-            [this](bool on) { if (on) yearSwitchSequence(kYear14, false); });
+    connect(control<QRadioButton>("Option1"), &QRadioButton::toggled, this, [this](bool on) {
+        if (on) yearSwitchSequence(kYear13, false);
+    });
+    connect(control<QRadioButton>("Option2"), &QRadioButton::toggled, this, [this](bool on) {
+        if (on) yearSwitchSequence(kYear14, false);
+    });
     addLabel("Label4", "税率・計算式は平成13年分を使用しています。", 240, 7560, 5400, 300);
     addLabel("Label6", "ヘルプ機能はありません。", 5760, 7560, 3000, 300);
     // File handles are held only inside each read or write, so there is nothing left to close.
@@ -89,18 +92,20 @@ void Form1::buildMenuButtons() {
         const char* name;
         const char* caption;
     };
-    const Entry workButtons[] = {{"Command1", "源泉徴収簿"}, {"Command3", "保険等"},
-                                 {"Command4", "扶養控除等"},
-                                 {"Command21", "配偶者特別控除住宅取得控除"},
-                                 {"Command2", "年末調整"},   {"Command6", "印     刷"},
-                                 {"Command20", "集計表"}};
+    const Entry workButtons[] = {
+        {"Command1", "源泉徴収簿"}, {"Command3", "保険等"},
+        {"Command4", "扶養控除等"}, {"Command21", "配偶者特別控除住宅取得控除"},
+        {"Command2", "年末調整"},   {"Command6", "印     刷"},
+        {"Command20", "集計表"}};
     int top = 1200;
     for (const Entry& entry : workButtons) {
         addButton(entry.name, entry.caption, 4080, top, 2760, 480);
         top += 600;
     }
-    const Entry recordButtons[] = {{"Command5", "会社登録"}, {"Command13", "個人登録"},
-                                   {"Command16", "データ"}, {"Command30", "プリンターの変更"},
+    const Entry recordButtons[] = {{"Command5", "会社登録"},
+                                   {"Command13", "個人登録"},
+                                   {"Command16", "データ"},
+                                   {"Command30", "プリンターの変更"},
                                    {"Command18", "初期画面"}};
     top = 600;
     for (const Entry& entry : recordButtons) {
@@ -116,7 +121,9 @@ void Form1::buildLinkButtons() {
     addButton("Command28", "サポートセンターへ接続", 120, 1180, 2520, 400, {}, frame);
 }
 
-void Form1::formLoad() { yearSwitchSequence(kStartYear, true); }
+void Form1::formLoad() {
+    yearSwitchSequence(kStartYear, true);
+}
 
 void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     press("Command7");
@@ -133,7 +140,8 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     try {
         ensureDataTree(taxYearCode_);
     } catch (const RecordError& error) {
-        showMessage(QString::fromStdString(error.what()), "年度フォルダ作成", MessageIcon::Critical);
+        showMessage(QString::fromStdString(error.what()), "年度フォルダ作成",
+                    MessageIcon::Critical);
         return;
     }
 

@@ -4,7 +4,6 @@ namespace nencho {
 
 Form17::Form17() : Screen("Form17") {
     setWindowTitle("一括印刷");
-
 }
 
 }  // namespace nencho

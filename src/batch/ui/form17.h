@@ -6,7 +6,7 @@ namespace nencho {
 class Form17 : public Screen {
     Q_OBJECT
 
-public:
+  public:
     Form17();
 };
 

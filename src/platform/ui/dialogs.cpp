@@ -17,11 +17,16 @@ std::unique_ptr<DialogHost>& hostSlot() {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::None: break;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,7 +39,9 @@ DialogHost& dialogs() {
     return *host;
 }
 
-void setDialogHost(std::unique_ptr<DialogHost> host) { hostSlot() = std::move(host); }
+void setDialogHost(std::unique_ptr<DialogHost> host) {
+    hostSlot() = std::move(host);
+}
 
 void showMessage(const QString& prompt, const QString& title, MessageIcon icon) {
     dialogs().messageBox(prompt, title, icon, MessageButtons::Ok);
@@ -46,10 +53,10 @@ bool confirm(const QString& prompt, const QString& title, MessageIcon icon) {
 
 MessageAnswer DesktopDialogHost::messageBox(const QString& prompt, const QString& title,
                                             MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(toQt(icon), title, prompt,
-                    buttons == MessageButtons::Ok ? QMessageBox::Ok
-                                                  : QMessageBox::Ok | QMessageBox::Cancel,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        toQt(icon), title, prompt,
+        buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
+        QApplication::activeWindow());
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
@@ -62,9 +69,13 @@ std::optional<QString> DesktopDialogHost::inputBox(const QString& prompt, const 
     return text;
 }
 
-void DesktopDialogHost::beep() { QApplication::beep(); }
+void DesktopDialogHost::beep() {
+    QApplication::beep();
+}
 
-void DesktopDialogHost::sendTab() { sendTabToFocusedWidget(); }
+void DesktopDialogHost::sendTab() {
+    sendTabToFocusedWidget();
+}
 
 void sendTabToFocusedWidget() {
     QWidget* focused = QApplication::focusWidget();

@@ -12,7 +12,7 @@ enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
 class DialogHost {
-public:
+  public:
     virtual ~DialogHost() = default;
     virtual MessageAnswer messageBox(const QString& prompt, const QString& title, MessageIcon icon,
                                      MessageButtons buttons) = 0;
@@ -35,7 +35,7 @@ bool confirm(const QString& prompt, const QString& title, MessageIcon icon = Mes
 
 // The real Qt dialogs.
 class DesktopDialogHost : public DialogHost {
-public:
+  public:
     MessageAnswer messageBox(const QString& prompt, const QString& title, MessageIcon icon,
                              MessageButtons buttons) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,

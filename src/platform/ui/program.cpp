@@ -19,6 +19,8 @@ void endProgram() {
     QCoreApplication::exit(0);
 }
 
-void setProgramEndHook(std::function<void()> hook) { hookSlot() = std::move(hook); }
+void setProgramEndHook(std::function<void()> hook) {
+    hookSlot() = std::move(hook);
+}
 
 }  // namespace nencho

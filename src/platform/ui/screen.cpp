@@ -17,9 +17,13 @@ Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-QWidget* Screen::controlWidget(const QString& name) const { return control<QWidget>(name); }
+QWidget* Screen::controlWidget(const QString& name) const {
+    return control<QWidget>(name);
+}
 
-bool Screen::hasControl(const QString& name) const { return findChild<QWidget*>(name) != nullptr; }
+bool Screen::hasControl(const QString& name) const {
+    return findChild<QWidget*>(name) != nullptr;
+}
 
 void Screen::missingControl(const QString& name) const {
     throw std::logic_error(("no control " + objectName() + "." + name).toStdString());
@@ -70,8 +74,8 @@ QLineEdit* Screen::addText(const QString& name, int left, int top, int width, in
     return box;
 }
 
-QLabel* Screen::addLabel(const QString& name, const QString& caption, int left, int top,
-                         int width, int height, QWidget* parent) {
+QLabel* Screen::addLabel(const QString& name, const QString& caption, int left, int top, int width,
+                         int height, QWidget* parent) {
     auto* label = new QLabel(caption);
     place(label, name, left, top, width, height, parent);
     return label;

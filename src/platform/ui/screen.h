@@ -17,12 +17,14 @@ class QAbstractButton;
 namespace nencho {
 
 // Design positions are in twips: 1,440 to the inch, 15 to a pixel at 96 dots per inch.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 class Screen : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Screen(const QString& name, QWidget* parent = nullptr);
 
     // The screen's load action: runs once, when the registry creates the screen.
@@ -44,7 +46,7 @@ public:
     // Runs a button's click action to completion, hidden or disabled alike.
     void press(const QString& name);
 
-protected:
+  protected:
     // Builders: position and size in twips; the parent is the screen or a frame.
     QLineEdit* addText(const QString& name, int left, int top, int width, int height,
                        QWidget* parent = nullptr);
@@ -70,7 +72,7 @@ protected:
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
 
-private:
+  private:
     [[noreturn]] void missingControl(const QString& name) const;
     void place(QWidget* widget, const QString& name, int left, int top, int width, int height,
                QWidget* parent);

@@ -17,13 +17,14 @@ void ScreenRegistry::registerFactory(const QString& name, Factory factory) {
     factories_[name] = std::move(factory);
 }
 
-bool ScreenRegistry::knows(const QString& name) const { return factories_.count(name) != 0; }
+bool ScreenRegistry::knows(const QString& name) const {
+    return factories_.count(name) != 0;
+}
 
 Screen& ScreenRegistry::touch(const QString& name) {
     if (Screen* screen = existing(name)) return *screen;
     const auto factory = factories_.find(name);
-    if (factory == factories_.end())
-        throw std::logic_error(("no screen " + name).toStdString());
+    if (factory == factories_.end()) throw std::logic_error(("no screen " + name).toStdString());
     Screen* screen = (screens_[name] = factory->second()).get();
     creationOrder_.push_back(name);
     notify({ScreenEvent::Kind::Create, name, {}, {}});
@@ -71,7 +72,9 @@ void notify(ScreenEvent::Kind kind, const QString& form, const QString& control 
 }
 }  // namespace
 
-Screen& touch(const QString& form) { return ScreenRegistry::instance().touch(form); }
+Screen& touch(const QString& form) {
+    return ScreenRegistry::instance().touch(form);
+}
 
 void write(const QString& form, const QString& control, const QString& text) {
     Screen& screen = touch(form);
@@ -79,7 +82,9 @@ void write(const QString& form, const QString& control, const QString& text) {
     screen.setTextOf(control, text);
 }
 
-QString read(const QString& form, const QString& control) { return touch(form).textOf(control); }
+QString read(const QString& form, const QString& control) {
+    return touch(form).textOf(control);
+}
 
 void press(const QString& form, const QString& control) {
     Screen& screen = touch(form);

@@ -23,7 +23,7 @@ struct ScreenEvent {
 };
 
 class ScreenRegistry {
-public:
+  public:
     using Factory = std::function<std::unique_ptr<Screen>()>;
 
     static ScreenRegistry& instance();
@@ -44,7 +44,7 @@ public:
     void setObserver(std::function<void(const ScreenEvent&)> observer);
     void notify(const ScreenEvent& event) const;
 
-private:
+  private:
     std::map<QString, Factory> factories_;
     std::map<QString, std::unique_ptr<Screen>> screens_;
     std::vector<QString> creationOrder_;

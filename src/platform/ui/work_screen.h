@@ -8,17 +8,17 @@ namespace nencho {
 class WorkScreen : public Screen {
     Q_OBJECT
 
-public:
+  public:
     WorkScreen(const QString& name, const QString& yearBoxName);
 
     const QString& workingYear() const { return workingYear_; }
     const QString& yearBoxName() const { return yearBoxName_; }
 
-protected:
+  protected:
     // Called after the year button copied the year box; screens with more to copy add it here.
     virtual void yearButtonPressed() {}
 
-private:
+  private:
     QString yearBoxName_;
     QString workingYear_;
 };

@@ -6,7 +6,7 @@ namespace nencho {
 class Form7 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form7();
 };
 

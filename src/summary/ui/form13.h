@@ -6,7 +6,7 @@ namespace nencho {
 class Form13 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form13();
 };
 

@@ -6,7 +6,7 @@ namespace nencho {
 class Form16 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form16();
 };
 

@@ -4,7 +4,6 @@ namespace nencho {
 
 Form18::Form18() : Screen("Form18") {
     setWindowTitle("参考");
-
 }
 
 }  // namespace nencho

@@ -6,7 +6,7 @@ namespace nencho {
 class Form18 : public Screen {
     Q_OBJECT
 
-public:
+  public:
     Form18();
 };
 

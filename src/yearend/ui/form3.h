@@ -6,7 +6,7 @@ namespace nencho {
 class Form3 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form3();
 };
 

@@ -6,7 +6,7 @@ namespace nencho {
 class Form4 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form4();
 };
 

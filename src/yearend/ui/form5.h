@@ -6,7 +6,7 @@ namespace nencho {
 class Form5 : public WorkScreen {
     Q_OBJECT
 
-public:
+  public:
     Form5();
 };
 

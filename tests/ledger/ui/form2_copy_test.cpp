@@ -9,7 +9,6 @@ namespace {
 
 using Kind = ScreenEvent::Kind;
 
-
 constexpr int kTypedPay = 999999;
 constexpr int kTypedInsurance = 1;
 constexpr int kTypedJanuaryAfter = 123;

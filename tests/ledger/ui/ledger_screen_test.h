@@ -19,7 +19,9 @@ inline KnownMonth knownMonth(int m) {
     const int pay = 250000 + 1000 * (m - 1);
     return {pay, 30000 + m, pay - 30000 - m, 5000 + 10 * m, m % 3};
 }
-inline QString amount(int value) { return QString::fromStdString(formatAmount(value)); }
+inline QString amount(int value) {
+    return QString::fromStdString(formatAmount(value));
+}
 
 inline std::string ledgerPath(int company, int person, const char* year = "H17") {
     return std::string("c:\\年末調整\\") + year + "年末調整\\" +

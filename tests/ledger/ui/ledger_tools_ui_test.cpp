@@ -8,7 +8,6 @@ namespace {
 
 using Kind = ScreenEvent::Kind;
 
-
 class LedgerTools : public LedgerScreenTest {};
 
 TEST_F(LedgerTools, DisplayClearEmptiesTheDataBoxesOnScreenOnly) {

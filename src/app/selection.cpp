@@ -15,18 +15,6 @@ namespace nencho {
 
 namespace {
 
-// A box that holds a number too large for its target overflows; anything else is no number.
-bool looksLikeNumber(std::string_view text) {
-    bool digit = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c != ' ' && c != ',' && c != '.' && c != '+' && c != '-')
-            return false;
-    }
-    return digit;
-}
-
 std::int16_t toPersonCode(std::int64_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
@@ -47,9 +35,10 @@ std::int32_t requirePersonKey(std::int64_t companyCode, std::int64_t personCode)
 }  // namespace
 
 std::int32_t readCompanyCodeBox(std::string_view text) {
-    const auto value = parseAmount(text);
-    if (!value) fail(looksLikeNumber(text) ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
-    return *value;
+    const AmountReading reading = readAmount(text);
+    if (!reading.value)
+        fail(reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+    return *reading.value;
 }
 
 std::int16_t readPersonCodeBox(std::string_view text) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/int32.h"
+
 namespace nencho {
 
 std::string formatAmount(std::int64_t yen) {
@@ -43,8 +45,12 @@ bool separatorsWellPlaced(std::string_view whole) {
 }  // namespace
 
 std::optional<std::int32_t> parseAmount(std::string_view text) {
+    return readAmount(text).value;
+}
+
+AmountReading readAmount(std::string_view text) {
     text = trimSpaces(text);
-    if (text.empty()) return std::nullopt;
+    if (text.empty()) return {};
     bool negative = false;
     if (text.front() == '+' || text.front() == '-') {
         negative = text.front() == '-';
@@ -54,30 +60,29 @@ std::optional<std::int32_t> parseAmount(std::string_view text) {
     std::string_view whole = text.substr(0, point);
     std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    if (whole.empty() && fraction.empty()) return std::nullopt;
-    if (!separatorsWellPlaced(whole)) return std::nullopt;
+    if (whole.empty() && fraction.empty()) return {};
+    if (!separatorsWellPlaced(whole)) return {};
 
+    // Beyond this the value is out of range whatever follows; the digits are still checked.
+    constexpr std::int64_t kCap = std::int64_t{1} << 32;
     std::int64_t value = 0;
     for (char c : whole) {
         if (c == ',') continue;
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > std::int64_t{1} << 32) return std::nullopt;
+        if (c < '0' || c > '9') return {};
+        value = std::min(value * 10 + (c - '0'), kCap);
     }
     // Round half to even on the fraction's digits.
     if (!fraction.empty()) {
         for (char c : fraction)
-            if (c < '0' || c > '9') return std::nullopt;
+            if (c < '0' || c > '9') return {};
         const char first = fraction.front();
         const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string_view::npos;
         if (first > '5' || (first == '5' && restNonZero) || (first == '5' && (value % 2) == 1))
             ++value;
     }
     if (negative) value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    const auto fitted = fitInt32(value);
+    return {fitted, !fitted};
 }
 
 std::int32_t readAmountOrZero(std::string_view text) {

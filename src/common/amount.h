@@ -16,6 +16,13 @@ std::string formatAmount(std::int64_t yen);
 // gives no value.
 std::optional<std::int32_t> parseAmount(std::string_view text);
 
+// Why a typed amount gave no value: the text is no number, or a number beyond 32 bits.
+struct AmountReading {
+    std::optional<std::int32_t> value;
+    bool outOfRange = false;  // a well-formed number outside the signed 32-bit range
+};
+AmountReading readAmount(std::string_view text);
+
 // The guarded read of one box: whatever does not read as an amount is 0.
 std::int32_t readAmountOrZero(std::string_view text);
 

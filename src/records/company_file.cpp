@@ -30,16 +30,6 @@ void readHead(RecordReader& reader, LegacyCompanyLayout& values) {
     values.businessYearEnd = readDate(reader);
 }
 
-// A typed number, whatever its size: optional sign, then digits, separators and a point.
-bool looksLikeNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return false;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '-' || text.front() == '+') text.remove_prefix(1);
-    return text.find_first_of("0123456789") != std::string_view::npos &&
-           text.find_first_not_of("0123456789,.") == std::string_view::npos;
-}
-
 }  // namespace
 
 RecordWriter companyFileWriter(const CompanyRecord& record) {
@@ -95,11 +85,10 @@ LegacyCompanyLayout loadLegacyCompanyFile(std::int64_t companyCode) {
 }
 
 std::optional<std::int32_t> registrationCode(std::string_view codeBox) {
-    const std::optional<std::int32_t> typed = parseAmount(codeBox);
-    if (!typed) {
-        if (looksLikeNumber(codeBox)) return std::nullopt;  // beyond 32 bits
-        return kCodeWithoutNumber;
-    }
+    const AmountReading reading = readAmount(codeBox);
+    if (reading.outOfRange) return std::nullopt;
+    const std::optional<std::int32_t> typed = reading.value;
+    if (!typed) return kCodeWithoutNumber;
     if (*typed < 1 || *typed > kLastCompanyCode) return std::nullopt;
     return typed;
 }

@@ -55,3 +55,26 @@ TEST(AmountReading, GuardedReadGivesZeroForAnythingElse) {
 
 }  // namespace
 }  // namespace nencho
+
+namespace nencho {
+namespace {
+
+TEST(AmountReading, TellsANumberBeyondThirtyTwoBitsFromNoNumber) {
+    const std::pair<const char*, bool> cases[] = {
+        {"2147483648", true},
+        {"-2,147,483,649", true},
+        {"99999999999999999999", true},
+        {"12a", false},
+        {"", false},
+        {"1,,2", false},
+    };
+    for (const auto& [text, outOfRange] : cases) {
+        const AmountReading reading = readAmount(text);
+        EXPECT_FALSE(reading.value) << text;
+        EXPECT_EQ(reading.outOfRange, outOfRange) << text;
+    }
+    EXPECT_EQ(readAmount("-2,147,483,648").value, -2147483648LL);
+}
+
+}  // namespace
+}  // namespace nencho

@@ -162,47 +162,22 @@ std::string RecordReader::text() {
 namespace {
 
 // A field read into a number: empty is 0, a fraction is rounded half to even.
-std::int64_t toNumber(const std::string& field) {
+std::int32_t toNumber(const std::string& field) {
     if (field.empty()) return 0;
-    std::string_view digits = field;
-    bool negative = false;
-    if (digits.front() == '-' || digits.front() == '+') {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    const std::size_t point = digits.find('.');
-    const std::string_view whole = digits.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
-    if (whole.empty() && fraction.empty()) fail(FileErrorKind::TypeMismatch);
-    std::int64_t value = 0;
-    for (char c : whole) {
-        if (c < '0' || c > '9') fail(FileErrorKind::TypeMismatch);
-        value = value * 10 + (c - '0');
-        if (value > (std::int64_t{1} << 40)) fail(FileErrorKind::Overflow);
-    }
-    for (char c : fraction)
-        if (c < '0' || c > '9') fail(FileErrorKind::TypeMismatch);
-    if (!fraction.empty()) {
-        const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string_view::npos;
-        const char first = fraction.front();
-        if (first > '5' || (first == '5' && (restNonZero || value % 2 == 1))) ++value;
-    }
-    return negative ? -value : value;
+    const AmountReading reading = readAmount(field);
+    if (!reading.value)
+        fail(reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+    return *reading.value;
 }
 
 }  // namespace
 
 std::int32_t RecordReader::longNumber() {
-    const std::int64_t value = toNumber(nextField());
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        fail(FileErrorKind::Overflow);
-    return static_cast<std::int32_t>(value);
+    return toNumber(nextField());
 }
 
 std::int16_t RecordReader::integerNumber() {
-    const std::int64_t value = toNumber(nextField());
+    const std::int32_t value = toNumber(nextField());
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
         fail(FileErrorKind::Overflow);

@@ -1,8 +1,9 @@
 #pragma once
 // Failures of file and folder operations and of reading a field back. Handlers catch them
 // and decide what the user sees; nothing here shows anything.
-#include <stdexcept>
 #include <string>
+
+#include "common/failure.h"
 
 namespace nencho {
 
@@ -17,10 +18,10 @@ enum class FileErrorKind {
     WriteFailed,        // the system refused a write, rename, copy or delete
 };
 
-class RecordError : public std::runtime_error {
+class RecordError : public Failure {
   public:
     RecordError(FileErrorKind kind, const std::string& description)
-        : std::runtime_error(description), kind_(kind) {}
+        : Failure(description), kind_(kind) {}
     FileErrorKind kind() const { return kind_; }
 
   private:

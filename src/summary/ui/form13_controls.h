@@ -1,0 +1,12 @@
+#pragma once
+// The summary table's controls that other screens write or press.
+namespace nencho::form13 {
+
+inline constexpr const char* kForm = "Form13";
+inline constexpr const char* kYearBox = "Text10";
+inline constexpr const char* kYearButton = "Command36";
+inline constexpr const char* kCompanyBox = "Text161";
+inline constexpr const char* kCompanyNameBox = "Text4";
+inline constexpr const char* kSumButton = "Command5";  // 集計
+
+}  // namespace nencho::form13

@@ -1,0 +1,16 @@
+#pragma once
+// The insurance screen's controls that other screens write or press.
+namespace nencho::form4 {
+
+inline constexpr const char* kForm = "Form4";
+inline constexpr const char* kYearBox = "Text85";
+inline constexpr const char* kYearButton = "Command36";
+inline constexpr const char* kCompanyBox = "Text161";
+inline constexpr const char* kPersonBox = "Text162";
+inline constexpr const char* kLedgerInsuranceBox = "Text91";  // the ledger's social insurance total
+inline constexpr const char* kClearButton = "Command3";
+inline constexpr const char* kLoadButton = "Command2";
+inline constexpr const char* kLedgerInsuranceButton = "Command5";  // 給与控除社保料呼出
+inline constexpr const char* kComputeButton = "Command1";
+
+}  // namespace nencho::form4

@@ -5,7 +5,7 @@ namespace nencho::form7 {
 inline constexpr const char* kForm = "Form7";
 inline constexpr const char* kYearBox = "Text10";
 inline constexpr const char* kYearButton = "Command36";
-inline constexpr const char* kEraYearBox = "Text9";          // the two digits of the working year
+inline constexpr const char* kEraYearBox = "Text9";            // the two digits of the working year
 inline constexpr const char* kFollowingYearMarkBox = "Text8";  // "⑱" for H17
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";

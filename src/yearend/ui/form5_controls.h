@@ -13,9 +13,9 @@ inline constexpr const char* kLoadButton = "Command9";
 inline constexpr const char* kOwnConditionsButton = "Command22";  // 表示
 inline constexpr const char* kComputeButton = "Command3";
 // The person's own-condition options, set by the person screen.
-inline constexpr const char* kSpeciallyDisabledOption = "Option2";  // 特別障害者
+inline constexpr const char* kSpeciallyDisabledOption = "Option2";     // 特別障害者
 inline constexpr const char* kDisabledWidowStudentOption = "Option1";  // 障害・寡婦学生等
-inline constexpr const char* kElderlyOption = "Option7";             // 老年者
-inline constexpr const char* kSpecialWidowOption = "Option12";       // 特別寡婦
+inline constexpr const char* kElderlyOption = "Option7";               // 老年者
+inline constexpr const char* kSpecialWidowOption = "Option12";         // 特別寡婦
 
 }  // namespace nencho::form5

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/ui/screen_catalog.h"
+#include "app/ui/startup_steps.h"
 #include "platform/drive_map.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
@@ -56,6 +57,16 @@ void startProgram(QApplication& app) {
     registerScreens();
     app.setQuitOnLastWindowClosed(false);
     screens::show("Form1");
+}
+
+int runProgram(QApplication& app) {
+    startProgram(app);
+    scheduleStartupSteps();
+    const int status = app.exec();
+    // The screens are Qt widgets: they must go while the application object lives.
+    ScreenRegistry::instance().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 }  // namespace nencho

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/ui/screen_catalog.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/program.h"
 
 namespace nencho::test {
@@ -38,12 +39,13 @@ void ensureApplication() {
 }
 
 void openLedgerOf(const QString& company, const QString& person, const QString& year) {
-    screens::write("Form2", "Text10", year);
-    screens::write("Form2", "Text161", company);
-    screens::write("Form2", "Text162", person);
-    screens::press("Form2", "Command36");
-    screens::press("Form2", "Command3");
-    screens::press("Form2", "Command2");
+    using namespace form2;
+    screens::write(kForm, kYearBox, year);
+    screens::write(kForm, kCompanyBox, company);
+    screens::write(kForm, kPersonBox, person);
+    screens::press(kForm, kYearButton);
+    screens::press(kForm, kDisplayClearButton);
+    screens::press(kForm, kLoadButton);
 }
 
 void ScreenTest::SetUp() {

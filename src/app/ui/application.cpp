@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdlib>
 
+#include "app/ui/form1_controls.h"
 #include "app/ui/screen_catalog.h"
 #include "app/ui/startup_steps.h"
 #include "platform/drive_map.h"
@@ -56,7 +57,7 @@ void startProgram(QApplication& app) {
     setVolumeRoots(standardVolumeRoots(currentUserName()));
     registerScreens();
     app.setQuitOnLastWindowClosed(false);
-    screens::show("Form1");
+    screens::show(form1::kForm);
 }
 
 int runProgram(QApplication& app) {

@@ -12,6 +12,7 @@
 #include "records/list_entries.h"
 #include "records/maintenance.h"
 #include "records/person_file.h"
+#include "records/ui/form12_controls.h"
 
 namespace nencho {
 
@@ -27,7 +28,7 @@ std::optional<std::int64_t> typedCode(const QString& text) {
     return *value;
 }
 
-Form12::Form12() : WorkScreen("Form12", "Text10") {
+Form12::Form12() : WorkScreen(form12::kForm, form12::kYearBox) {
     setWindowTitle("データ");
     setDesignSize(9990, 7500);
     normalPalette_ = palette();

@@ -63,13 +63,13 @@ void Form6::connectChoices() {
 
 void Form6::chooseOwnCondition(PersonStatus status, const char* dependantsOption) {
     entry_.setOwnCondition(status);
-    screens::setOption("Form5", dependantsOption, true);
+    screens::setOption(form5::kForm, dependantsOption, true);
 }
 
 void Form6::chooseNoOwnCondition() {
     entry_.setOwnCondition(std::nullopt);
     for (const char* option : form6::kDependantsPersonOptions)
-        screens::setOption("Form5", option, false);
+        screens::setOption(form5::kForm, option, false);
 }
 
 void Form6::chooseNoChange() {

@@ -9,11 +9,12 @@
 
 #include "platform/ui/dialogs.h"
 #include "withholding/typed_numbers.h"
+#include "withholding/ui/form9_controls.h"
 #include "withholding/ui/key_press.h"
 
 namespace nencho {
 
-Form9::Form9() : Screen("Form9") {
+Form9::Form9() : Screen(form9::kForm) {
     setWindowTitle("賞与の源泉所得税");
     setDesignSize(7680, 4800);
     // The manual boxes come first in the focus order, so the screen opens in Text8.

@@ -1,6 +1,8 @@
 #include "support/screen_test.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QTest>
 
 #include "app/ui/screen_catalog.h"
 #include "ledger/ui/form2_controls.h"
@@ -36,6 +38,30 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
     (void)app;
+}
+
+void clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    if (!item) {
+        ADD_FAILURE() << "no row " << row << " in " << list->objectName().toStdString();
+        return;
+    }
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void pressKeyIn(QWidget* control, Qt::Key key) {
+    QTest::keyClick(control, key);
+}
+
+void tabInto(QWidget* control) {
+    QWidget* window = control->window();
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    control->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(control->hasFocus()) << control->objectName().toStdString();
 }
 
 void openLedgerOf(const QString& company, const QString& person, const QString& year) {

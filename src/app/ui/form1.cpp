@@ -73,10 +73,10 @@ void Form1::buildYearControls() {
         addOption(QString("Option%1").arg(i + 1), captions[i], 120 + (i % 3) * 960,
                   300 + (i / 3) * 420, 900, 360, frame);
     control<QRadioButton>("Option5")->setChecked(true);
-    connect(control<QRadioButton>("Option1"), &QRadioButton::toggled, this, [this](bool on) {
+    onSwitch("Option1", [this](bool on) {
         if (on) yearSwitchSequence(kYear13, false);
     });
-    connect(control<QRadioButton>("Option2"), &QRadioButton::toggled, this, [this](bool on) {
+    onSwitch("Option2", [this](bool on) {
         if (on) yearSwitchSequence(kYear14, false);
     });
     addLabel("Label4", "税率・計算式は平成13年分を使用しています。", 240, 7560, 5400, 300);

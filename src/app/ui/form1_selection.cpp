@@ -65,12 +65,8 @@ void Form1::connectSelectionActions() {
     for (const char* next : {"Command14", "Command24"}) onPress(next, [this] { stepPerson(1); });
     for (const char* previous : {"Command15", "Command23"})
         onPress(previous, [this] { stepPerson(-1); });
-    connect(control<QListWidget>("List1"), &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) chooseCompanyRow(false);
-    });
-    connect(control<QListWidget>("List2"), &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) choosePersonRow();
-    });
+    onChoice("List1", [this](int) { chooseCompanyRow(false); });
+    onChoice("List2", [this](int) { choosePersonRow(); });
 }
 
 void Form1::fillCompanyList() {

@@ -42,9 +42,8 @@ Form12::Form12() : WorkScreen(form12::kForm, form12::kYearBox) {
 }
 
 void Form12::buildCompanyControls() {
-    QListWidget* companies = addList("List1", 120, 120, 3615, 4785);
-    connect(companies, &QListWidget::currentRowChanged, this,
-            [this](int row) { chooseCompany(row); });
+    addList("List1", 120, 120, 3615, 4785);
+    onChoice("List1", [this](int row) { chooseCompany(row); });
     addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); });
     addText("Text1", 5160, 120, 615, 375)->setText(kFullWidthSpace);
     addButton("Command6", "会社呼出", 5760, 120, 1335, 375, [this] { loadCompany(); });
@@ -61,8 +60,8 @@ void Form12::buildCompanyControls() {
 }
 
 void Form12::buildPersonControls() {
-    QListWidget* persons = addList("List2", 120, 5280, 3615, 1860);
-    connect(persons, &QListWidget::currentRowChanged, this, [this](int row) { choosePerson(row); });
+    addList("List2", 120, 5280, 3615, 1860);
+    onChoice("List2", [this](int row) { choosePerson(row); });
     addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
     addText("Text4", 5160, 5280, 615, 375)->setText(kFullWidthSpace);
     addButton("Command4", "個人呼出", 5760, 5280, 1335, 375, [this] { loadPerson(); });

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/key_press.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form8_controls.h"
-#include "withholding/ui/key_press.h"
 
 namespace nencho {
 

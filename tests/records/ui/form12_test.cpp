@@ -39,7 +39,7 @@ class Form12Test : public ScreenTest {
     }
 
     static void choose(Screen& screen, const QString& list, int row) {
-        screen.control<QListWidget>(list)->setCurrentRow(row);
+        clickRow(screen.control<QListWidget>(list), row);
     }
 };
 
@@ -77,6 +77,40 @@ TEST_F(Form12Test, CompanyAndPersonChoiceListTheCompanysOwnPersons) {
     screen.press("Command4");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
+}
+
+// Opening the screen and moving through its lists loads nothing until a row is chosen.
+TEST_F(Form12Test, TheListsActOnTheUsersChoiceNeverOnTheFocus) {
+    writeCompany(5, "五社");
+    writeCompany(6, "六社");
+    writePerson(5, 1, "一郎");
+    writePerson(5, 2, "二郎");
+    Screen& screen = open();
+    auto* companies = screen.control<QListWidget>("List1");
+    auto* persons = screen.control<QListWidget>("List2");
+
+    tabInto(companies);
+    EXPECT_EQ(companies->currentRow(), -1);
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"})
+        EXPECT_EQ(screen.textOf(box).trimmed(), "") << box;
+    EXPECT_EQ(persons->count(), 0);
+
+    pressKeyIn(companies, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text1"), "5");
+    EXPECT_EQ(screen.textOf("Text2"), "五社");
+    ASSERT_EQ(persons->count(), 2);
+
+    tabInto(persons);
+    EXPECT_EQ(screen.textOf("Text4"), "");
+    EXPECT_EQ(screen.textOf("Text3"), "");
+    pressKeyIn(persons, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text4"), "1");
+    EXPECT_EQ(screen.textOf("Text3"), "一郎");
+
+    pressKeyIn(companies, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text2"), "六社");
+    EXPECT_EQ(persons->count(), 0);
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(Form12Test, PersonDeletionAsksAboutTheTypedCodeAndDeletesOnlyThatPerson) {

@@ -114,7 +114,7 @@ TEST(CalculateBonus, PremiumsRateAndTaxCutToTenYen) {
         BonusCalculation expected;
     };
     const Case cases[] = {
-        // The worked example: both insurances, two dependants, previous month 300,000.
+        // A bonus of 500,000: both insurances, two dependants, previous month 300,000.
         {{500'000, 300'000, 2, true, true}, {1'500, 500, 2'000, 3'500, 496'500, 6, 29'790}},
         {{0, 300'000, 2, true, true}, {0, 0, 0, 0, 0, 6, 0}},
         {{333, 0, 0, true, false}, {0, 0, 0, 0, 333, 0, 0}},  // 999 / 1,000 cut down

@@ -72,7 +72,7 @@ struct BonusCase {
 
 TEST(BonusCalculation, PremiumsRateAndTax) {
     const BonusCase cases[] = {
-        {"worked example", {500000, 300000, 2, true, true}, 3500, 6, 29790},
+        {"bonus of 500,000", {500000, 300000, 2, true, true}, 3500, 6, 29790},
         {"no insurance", {500000, 300000, 2, false, false}, 0, 6, 30000},
         {"health cut down", {333, 0, 0, true, false}, 0, 0, 0},
         {"lowest wage group", {88000, 0, 0, false, true}, 360, 0, 0},

@@ -65,7 +65,7 @@ struct MonthlyTaxCase {
     MonthlyTax expected;
 };
 
-TEST(MonthlyTax, WorkedExamplesKeepEveryIntermediate) {
+TEST(MonthlyTax, PaysFromNothingTo1000000KeepEveryIntermediate) {
     const MonthlyTaxCase cases[] = {
         {0, 0, 0, {0, -54'167, 31'667, 0, 0}},
         {250'000, 28'314, 0, {221'686, 140'180, 31'667, 108'513, 8'680}},

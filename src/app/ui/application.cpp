@@ -31,7 +31,7 @@ std::filesystem::path defaultDriveC() {
 namespace {
 
 void setUpFonts(QApplication& app) {
-    // The printed forms name the Windows Mincho face; IPAMincho has the same metrics.
+    // The printed forms name the face "MS 明朝"; IPAMincho has the same metrics.
     for (const char* name : {"MS 明朝", "ＭＳ 明朝", "MS Mincho"})
         QFont::insertSubstitutions(name, {"IPAMincho"});
     QFont font("IPAPGothic");

@@ -201,8 +201,8 @@ void Form6::formLoad() {
     select("Option3");
 }
 
-void Form6::ReturnNext(int keyAscii) {
-    if (keyAscii == kEnter) dialogs().sendTab();
+void Form6::ReturnNext(int keyCode) {
+    if (keyCode == kEnter) dialogs().sendTab();
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

@@ -58,7 +58,7 @@ class Form9Test : public ScreenTest {
     }
 };
 
-TEST_F(Form9Test, TheWorkedBonusIsComputedWrittenBackTotalledAndSaved) {
+TEST_F(Form9Test, ABonusOf500000IsComputedWrittenBackTotalledAndSaved) {
     chooseInsurances(true, true);
     screens::setOption("Form9", "optFu2", true);
     Screen& form = handIn(1, "500,000");

@@ -11,6 +11,7 @@
 #include "app/ui/screen_catalog.h"
 #include "app/ui/startup_steps.h"
 #include "platform/drive_map.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
 
@@ -57,6 +58,9 @@ void startProgram(QApplication& app) {
     setVolumeRoots(standardVolumeRoots(currentUserName()));
     registerScreens();
     app.setQuitOnLastWindowClosed(false);
+    // A failure of the main window's start-up sequence is shown; the window opens all the same,
+    // so that the program can still be used and ended.
+    runGuarded("給与システム", [] { screens::touch(form1::kForm); });
     screens::show(form1::kForm);
 }
 

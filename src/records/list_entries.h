@@ -17,8 +17,9 @@ struct ListEntry {
 std::optional<ListEntry> readCompanyListEntry(std::int64_t companyCode);
 std::optional<ListEntry> readPersonListEntry(std::int64_t companyCode, std::int64_t personCode);
 
-// The company codes 1 to 999 that have a company record, and the person codes 1 to 99 of a
-// company that have a person record, in code order, from one reading of their folder.
+// The company codes 1 to 999 that have a company record, from one reading of their folder, and
+// the person codes 1 to 99 of a company that have a person record, in code order. A missing
+// record is a normal answer here, not a failure.
 std::vector<std::int64_t> storedCompanyCodes();
 std::vector<std::int64_t> storedPersonCodes(std::int64_t companyCode);
 

@@ -137,7 +137,7 @@ void Form1::storeNotAdjustedAgain(std::int32_t key, const AdjustmentResultRecord
         AdjustmentResultFile::save(taxYearCode_, key, before);
     } catch (const RecordError& error) {
         showMessage(
-            "年末調整しない記録を元に戻せませんでした。\n" + QString::fromUtf8(error.what()),
+            "「年調しない」の記録を元に戻せませんでした。\n" + QString::fromUtf8(error.what()),
             kYearEndTitle, MessageIcon::Exclamation);
     }
 }

@@ -8,6 +8,9 @@
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_totals.h"
 #include "platform/record_error.h"
+#include "yearend/dependants_file.h"
+#include "yearend/insurance_file.h"
+#include "yearend/spouse_housing_file.h"
 
 namespace nencho {
 
@@ -40,11 +43,36 @@ void readPart(Part& part, const char* name, bool feedsAmounts, SheetLoad& load,
     }
 }
 
+// A record that may not exist: none reads as an empty record.
+template <class Record>
+Record orEmpty(const std::optional<Record>& record) {
+    return record.value_or(Record{});
+}
+
 // The insurance, dependants and spouse and housing records, each through its one reader.
 DeductionAmounts readDeductions(const SheetOwner& owner, SheetLoad& load) {
-    (void)owner;
-    (void)load;
-    return {};
+    const std::string& year = owner.taxYearCode;
+    const std::int32_t key = owner.personKey;
+    InsuranceRecord insurance;
+    DependantsRecord dependants;
+    SpouseHousingRecord spouseHousing;
+    readPart<InsuranceRecord>(insurance, "保険料控除", true, load,
+                              [&] { return orEmpty(InsuranceFile::load(year, key)); });
+    readPart<DependantsRecord>(dependants, "扶養控除", true, load,
+                               [&] { return orEmpty(DependantsFile::load(year, key)); });
+    readPart<SpouseHousingRecord>(spouseHousing, "配偶者特別控除・住宅取得控除", true, load,
+                                  [&] { return orEmpty(SpouseHousingFile::load(year, key)); });
+    DeductionAmounts amounts;
+    amounts.declaredSocialInsurance = insurance.declaredSocialInsurance;
+    amounts.mutualAidPremiums = insurance.mutualAidPremiums;
+    amounts.lifeInsuranceDeduction = insurance.lifeInsuranceDeduction;
+    amounts.casualtyDeduction = insurance.casualtyDeduction;
+    amounts.pensionPremiums = insurance.pensionTotal;
+    amounts.longTermCasualtyPremiums = insurance.longTermPremiums;
+    amounts.dependantsDeduction = dependants.totalDeduction;
+    amounts.spouseSpecialDeduction = spouseHousing.spouseSpecialDeduction;
+    amounts.housingLoanCredit = spouseHousing.housingLoanCredit;
+    return amounts;
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 #include "support/failing_writes.h"
 #include "support/screen_test.h"
 #include "yearend/adjustment_result_file.h"
+#include "yearend/dependants_file.h"
+#include "yearend/insurance_file.h"
+#include "yearend/spouse_housing_file.h"
 #include "yearend/ui/form3_controls.h"
 
 namespace nencho::test {
@@ -38,6 +41,19 @@ inline void storeLedger(int company, int person, const LedgerTotals& totals,
     s.setCell(kGrandTotalRow, LedgerColumn::Tax, totals.taxWithheld);
     s.setCell(kGrandTotalRow, LedgerColumn::SocialInsurance, totals.socialInsurance);
     ledgerFileWriter(ledger).save(*ledgerFilePath(year, {company, person}));
+}
+
+// The worked example's deductions: life insurance 50,000, casualty 15,000, dependants 760,000.
+inline void storeWorkedExampleDeductions(int company, int person) {
+    InsuranceRecord insurance;
+    insurance.lifeInsuranceDeduction = 50'000;
+    insurance.casualtyDeduction = 15'000;
+    insurance.pensionTotal = 120'000;
+    insurance.longTermPremiums = 30'000;
+    InsuranceFile::save("H17", company * 100 + person, insurance);
+    DependantsRecord dependants;
+    dependants.totalDeduction = 760'000;
+    DependantsFile::save("H17", company * 100 + person, dependants);
 }
 
 inline std::optional<AdjustmentResultRecord> storedAdjustment(int company, int person,

@@ -44,6 +44,61 @@ TEST_F(YearEndSheetTest, LoadShowsThePersonsLedgerTotalsAndTheYearsCaption) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+TEST_F(YearEndSheetTest, WorkedExampleStoresItsRecordLines) {
+    storeLedger(1, 2, workedExampleLedger());
+    storeWorkedExampleDeductions(1, 2);
+    open(1, 2);
+    const std::pair<const char*, const char*> loaded[] = {
+        {kLifeInsuranceBox, "50,000"},    {kCasualtyBox, "15,000"},
+        {kDependantsBox, "760,000"},      {kDeclaredInsuranceBox, ""},
+        {kSpouseSpecialBox, ""},          {kHousingCreditBox, ""},
+        {kPensionPremiumsBox, "120,000"}, {kLongTermCasualtyBox, "30,000"},
+        {kSpouseIncomeBox, ""},
+    };
+    for (const auto& [name, text] : loaded) EXPECT_EQ(box(name), text) << name;
+    adjust();
+    const std::pair<const char*, const char*> shownAfter[] = {
+        {kEmploymentIncomeBox, "3,460,000"}, {kDeductionsInAllBox, "1,425,000"},
+        {kTaxableIncomeBox, "2,035,000"},    {kTaxOnTaxableIncomeBox, "203,500"},
+        {kTaxAfterCreditBox, "203,500"},     {kFixedRateReductionBox, "40,700"},
+        {kAnnualTaxBox, "162,800"},          {kBalanceBox, "12,800"},
+    };
+    for (const auto& [name, text] : shownAfter) EXPECT_EQ(box(name), text) << name;
+    EXPECT_TRUE(shown(kShortfallCaption));
+    EXPECT_FALSE(shown(kRefundCaption));
+    EXPECT_EQ(readBytes("c:\\年末調整\\H17年末調整\\1023.txt"),
+              goldenBytes("adjustment_result_worked_example.txt"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(YearEndSheetTest, TheHousingCreditGoesToThePrintScreen) {
+    storeLedger(1, 2, workedExampleLedger());
+    SpouseHousingRecord spouseHousing;
+    spouseHousing.housingLoanCredit = 123'400;
+    spouseHousing.spouseSpecialDeduction = 380'000;
+    SpouseHousingFile::save("H17", 102, spouseHousing);
+    open(1, 2);
+    EXPECT_EQ(box(kHousingCreditBox), "123,400");
+    EXPECT_EQ(box(kSpouseSpecialBox), "380,000");
+    adjust();
+    EXPECT_EQ(screens::read(form7::kForm, form7::kHousingCreditLabel), "123,400");
+    EXPECT_EQ(storedAdjustment(1, 2)->value(V::HousingLoanCredit), 123'400);
+    EXPECT_EQ(storedAdjustment(1, 2)->value(V::SpouseSpecialDeduction), 380'000);
+}
+
+TEST_F(YearEndSheetTest, NotAdjustingEmptiesThePrintScreensSummaryLabels) {
+    storeLedger(1, 2, workedExampleLedger());
+    for (const char* label : {form7::kSpouseIncomeLabel, form7::kPensionPremiumsLabel,
+                              form7::kLongTermCasualtyLabel, form7::kHousingCreditLabel})
+        screens::write(form7::kForm, label, "前の表示");
+    open(1, 2);
+    notAdjust();
+    for (const char* label :
+         {form7::kSpouseIncomeLabel, form7::kPensionPremiumsLabel, form7::kLongTermCasualtyLabel})
+        EXPECT_EQ(screens::read(form7::kForm, label), "") << label;
+    EXPECT_EQ(screens::read(form7::kForm, form7::kHousingCreditLabel), "前の表示");
+}
+
 TEST_F(YearEndSheetTest, AdjustmentShowsAndStoresTheResultAndTheHousingCredit) {
     storeLedger(1, 2, workedExampleLedger());
     open(1, 2);
@@ -166,13 +221,16 @@ TEST_F(YearEndSheetTest, NotAdjustingAfterAnAdjustmentKeepsTheComputedPayValues)
 
 TEST_F(YearEndSheetTest, APersonAfterAnotherShowsOnlyTheirOwnValues) {
     storeLedger(1, 3, workedExampleLedger());
+    storeWorkedExampleDeductions(1, 3);
     open(1, 3);
+    EXPECT_EQ(box(kDependantsBox), "760,000");
     adjust();
     notAdjust();
     ASSERT_EQ(box(kStatusBox), kNotAdjusted);
 
     open(1, 2);  // a person without any record
     for (const char* name : {kMonthPayBox, kGrandPayBox, kGrandTaxBox, kGrandInsuranceBox,
+                             kLifeInsuranceBox, kCasualtyBox, kDependantsBox, kPensionPremiumsBox,
                              kEmploymentIncomeBox, kDeductionsInAllBox, kTaxableIncomeBox,
                              kTaxOnTaxableIncomeBox, kTaxAfterCreditBox, kStatusBox})
         EXPECT_EQ(box(name), "") << name;
@@ -253,14 +311,32 @@ TEST_F(YearEndSheetTest, AnAmountBeyondTheRangeIsRefusedOnceAndStoresNothing) {
     EXPECT_EQ(box(kAnnualTaxBox), "");
 }
 
-TEST_F(YearEndSheetTest, ADamagedLedgerIsNamedAndNotAdjusted) {
-    writeLines(*ledgerFilePath("H17", {1, 2}), {"100", "abc"});
-    choose(1, 2);
-    adjust();
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_NE(dialogs->messages[0].prompt.indexOf("源泉徴収簿"), -1);
-    EXPECT_EQ(dialogs->messages[0].title, "年末調整実行");
-    EXPECT_FALSE(storedAdjustment(1, 2).has_value());
+TEST_F(YearEndSheetTest, ADamagedRecordIsNamedAndNothingIsAdjusted) {
+    const std::pair<YearFileKind, const char*> damaged[] = {
+        {YearFileKind::Ledger, "源泉徴収簿"},
+        {YearFileKind::Insurance, "保険料控除"},
+        {YearFileKind::Dependants, "扶養控除"},
+        {YearFileKind::SpouseHousing, "配偶者特別控除"},
+    };
+    storeLedger(1, 2, workedExampleLedger());
+    storeWorkedExampleDeductions(1, 2);
+    for (const auto& [kind, name] : damaged) {
+        SCOPED_TRACE(name);
+        const std::string path = *yearFilePath("H17", 102, kind);
+        const std::string good = exists(path) ? readBytes(path) : std::string();
+        writeLines(path, {"100", "abc"});
+        dialogs->messages.clear();
+        choose(1, 2);
+        adjust();
+        ASSERT_EQ(dialogs->messages.size(), 1u);
+        EXPECT_NE(dialogs->messages[0].prompt.indexOf(name), -1);
+        EXPECT_EQ(dialogs->messages[0].title, "年末調整実行");
+        EXPECT_FALSE(storedAdjustment(1, 2).has_value());
+        if (good.empty())
+            std::filesystem::remove(drives->host(path));
+        else
+            writeBytes(path, good);
+    }
 }
 
 TEST_F(YearEndSheetTest, TheStatusNotAdjustedEmptiesTheDeductionBoxesOfTheLoad) {

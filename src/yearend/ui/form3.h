@@ -2,6 +2,8 @@
 // The year-end sheet: one person's pay, tax withheld and deductions of the working year beside
 // the result of the adjustment, which 年末調整実行 computes and stores and 年末調整しない
 // replaces by the not-adjusted record. The actions live in form3_*.cpp by subject.
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 #include "platform/ui/work_screen.h"

@@ -147,6 +147,11 @@ void QtPrinterPage::drawImage(std::string_view imageName, double left, double to
     painter_.drawImage(QRectF(device(left), device(top), device(width), device(height)), image);
 }
 
+void QtPrinterPage::newPage() {
+    checkOpen();
+    if (!device_->newPage()) throw PrinterFailure("次のページを始められませんでした。");
+}
+
 void QtPrinterPage::endDocument() {
     checkOpen();
     finished_ = true;

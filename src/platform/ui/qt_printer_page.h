@@ -46,6 +46,10 @@ class QtPrinterPage : public PrinterPage {
     void endDocument() override;
     void abort() override;
 
+    // Starts another page of the same document, for PDF files of many pages (benchmarks);
+    // the printouts themselves print one page per document.
+    void newPage();
+
     // Device pixels per millimetre.
     double resolution() const { return dotsPerMillimetre_; }
 

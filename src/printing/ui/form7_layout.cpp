@@ -93,7 +93,7 @@ void Form7::buildConditionsAndNotes() {
     const char* nameLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
     for (int i = 0; i < 5; ++i)
         addLabel(nameLabels[i], {}, 2040 + 1080 * i, 3120, 1035, kRowHeight);
-    addLabel({}, "配偶者合計所得", 7560, 3120, 1215, kRowHeight);
+    addLabel({}, "配偶者合計所得", 7320, 3120, 1515, kRowHeight);
     framed(rightAligned(addLabel(kSpouseIncomeLabel, {}, 8880, 3120, 1035, kRowHeight)));
 
     addLabel({}, "[本人の条件]", 120, 3600, 1215, kRowHeight);
@@ -124,12 +124,12 @@ void Form7::buildStatementFrame() {
         caption->setAutoFillBackground(true);
         caption->setStyleSheet("background-color: rgb(192, 192, 192);");
     };
-    greyCaption("右側へ", 120, 360, 600);
-    addText(kShiftRightBox, 720, 300, 450, 375, frame)->setText("0");
-    greyCaption(" mm 移動する", 1200, 360, 990);
-    greyCaption("下方へ", 120, 840, 600);
-    addText(kShiftDownBox, 720, 780, 450, 375, frame)->setText("0");
-    greyCaption(" mm 移動する", 1200, 840, 990);
+    greyCaption("右側へ", 120, 360, 570);
+    addText(kShiftRightBox, 690, 300, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1140, 360, 1080);
+    greyCaption("下方へ", 120, 840, 570);
+    addText(kShiftDownBox, 690, 780, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1140, 840, 1080);
     addButton(kShiftClearButton, "クリア", 2250, 240, 555, 1095, {}, frame);
     addButton(kStatementDataPrintButton, "データのみ印刷", 2850, 240, 1290, 1095, {}, frame);
 }

@@ -115,6 +115,17 @@ TEST_F(QtPrinterPageTest, APdfPageReadsBackAtTheCornersDrawn) {
     }
 }
 
+TEST_F(QtPrinterPageTest, APdfFileCanHoldManyPages) {
+    const std::string path = pdfPath("pages.pdf");
+    auto page = QtPrinterPage::toPdfFile(path, "pages");
+    drawSamplePage(*page);
+    page->newPage();
+    drawSamplePage(*page);
+    page->endDocument();
+    const QString info = run("pdfinfo", {QString::fromStdString(path)});
+    EXPECT_TRUE(info.contains(QRegularExpression(R"(Pages:\s+2\n)"))) << info.toStdString();
+}
+
 TEST_F(QtPrinterPageTest, MeasuresThePrintFaceWithTheWindowsMinchoMetrics) {
     auto page = QtPrinterPage::toPdfFile(pdfPath("widths.pdf"), "widths");
     page->setFontName("MS 明朝");

@@ -17,8 +17,8 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-const char* const kNameLabels[kDependantRows] = {"Label28", "Label33", "Label34",
-                                                 "Label35", "Label36", "Label37"};
+const char* const kNameLabels[kDependantTableRows] = {"Label28", "Label33", "Label34",
+                                                      "Label35", "Label36", "Label37"};
 
 const QString kShortfallBackground = QStringLiteral("background-color: rgb(255, 0, 0);");
 
@@ -32,7 +32,7 @@ void Form7::display() {
     const PrintData& data = data_;
     setTextOf("Label50", text(birthDateText(data)));
     setTextOf(kNameBox, text(data.personName));
-    for (int row = 1; row <= kDependantRows; ++row)
+    for (int row = 1; row <= kDependantTableRows; ++row)
         setTextOf(kNameLabels[row - 1], text(data.dependantTable[row][kDependantNameColumn]));
     showAmount(kSpouseIncomeLabel, data.spouseTotalIncome);
     showAmount(kPensionPremiumsLabel, data.lifePensionAmounts[8]);

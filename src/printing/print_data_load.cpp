@@ -11,6 +11,9 @@
 #include "records/notes_file.h"
 #include "records/person_file.h"
 #include "yearend/adjustment_result_file.h"
+#include "yearend/dependants_file.h"
+#include "yearend/insurance_file.h"
+#include "yearend/spouse_housing_file.h"
 
 namespace nencho {
 
@@ -116,6 +119,103 @@ void takeAdjustmentResult(PrintData& data, const AdjustmentResultRecord& record)
     }
 }
 
+// The policy texts as the record lines them up: each field of every policy before the next.
+template <typename Policy, std::size_t N, std::size_t F, int Count>
+void takePolicyTexts(Numbered<std::string, Count>& texts, int firstLine,
+                     const std::array<Policy, N>& policies,
+                     const std::array<std::string Policy::*, F>& fields) {
+    int line = firstLine;
+    for (auto field : fields)
+        for (const Policy& policy : policies) texts[line++] = policy.*field;
+}
+
+constexpr std::array<std::string LifePolicyTexts::*, 6> kLifeFields = {
+    &LifePolicyTexts::insurer, &LifePolicyTexts::kind,        &LifePolicyTexts::period,
+    &LifePolicyTexts::holder,  &LifePolicyTexts::beneficiary, &LifePolicyTexts::relation};
+
+constexpr std::array<std::string CasualtyPolicyTexts::*, 7> kCasualtyFields = {
+    &CasualtyPolicyTexts::insurer, &CasualtyPolicyTexts::kind,     &CasualtyPolicyTexts::period,
+    &CasualtyPolicyTexts::holder,  &CasualtyPolicyTexts::resident, &CasualtyPolicyTexts::relation,
+    &CasualtyPolicyTexts::maturity};
+
+void takeInsurance(PrintData& data, const InsuranceRecord& record) {
+    takePolicyTexts(data.lifePensionTexts, 1, record.lifePolicies, kLifeFields);
+    takePolicyTexts(data.lifePensionTexts, 19, record.pensionPolicies, kLifeFields);
+    const std::int32_t lifePension[] = {record.lifePremiums[0],    record.lifePremiums[1],
+                                        record.lifePremiums[2],    record.lifeTotal,
+                                        record.lifeDeduction,      record.pensionPremiums[0],
+                                        record.pensionPremiums[1], record.pensionTotal,
+                                        record.pensionDeduction,   record.lifeInsuranceDeduction};
+    for (int i = 1; i <= 10; ++i) data.lifePensionAmounts[i] = lifePension[i - 1];
+    takePolicyTexts(data.casualtyTexts, 1, record.casualtyPolicies, kCasualtyFields);
+    const std::int32_t casualty[] = {record.casualtyPremiums[0], record.casualtyPremiums[1],
+                                     record.longTermPremiums,    record.shortTermPremiums,
+                                     record.longTermDeduction,   record.shortTermDeduction,
+                                     record.casualtyDeduction};
+    for (int i = 1; i <= 7; ++i) data.casualtyAmounts[i] = casualty[i - 1];
+    data.mutualAidPremiums = record.mutualAidPremiums;
+    data.declaredSocialInsurance = record.declaredSocialInsurance;
+}
+
+void takeDependants(PrintData& data, const DependantsRecord& record) {
+    const std::int32_t amounts[] = {record.personElderly,
+                                    record.personDisabledWidowOrStudent,
+                                    record.personSpeciallyDisabled,
+                                    record.reservedAmount,
+                                    record.personSpecialWidow,
+                                    record.spouseDisabledOrStudent,
+                                    record.spouseSpeciallyDisabled,
+                                    record.spouseCohabitingSpeciallyDisabled,
+                                    record.spouseElderly,
+                                    record.disabledAmount,
+                                    record.speciallyDisabledAmount,
+                                    record.cohabitingSpeciallyDisabledAmount,
+                                    record.specificDependantAddition,
+                                    record.elderlyDependantAddition,
+                                    record.cohabitingElderlyParentAddition,
+                                    record.basicAndDependantsDeduction,
+                                    record.totalDeduction};
+    for (int i = 1; i <= 17; ++i) data.deductionAmounts[i] = amounts[i - 1];
+    const std::int32_t counts[] = {record.disabledCount,
+                                   record.speciallyDisabledCount,
+                                   record.cohabitingSpeciallyDisabledCount,
+                                   record.specificDependantCount,
+                                   record.elderlyDependantCount,
+                                   record.cohabitingElderlyParentCount,
+                                   record.dependantsInAll,
+                                   record.spouseConditionFlag};
+    for (int i = 1; i <= 8; ++i) data.kindCounts[i] = counts[i - 1];
+    const SpouseRow& spouse = record.spouse;
+    data.dependantTable[kSpouseRow] = {{spouse.name, spouse.relation, spouse.birthDate,
+                                        spouse.marker, spouse.occupation, spouse.address, "",
+                                        spouse.other}};
+    for (int row = 2; row <= kDependantTableRows; ++row) {
+        const DependantRow& d = record.dependants[static_cast<std::size_t>(row - 2)];
+        data.dependantTable[row] = {{d.name, d.relation, d.birthDate, d.marker, d.occupation,
+                                     d.address, d.annualIncome, d.other}};
+    }
+    data.spouseTotalIncome = record.spouseAnnualIncome;
+    data.spouseIncomeSpare = record.reservedNumber;
+}
+
+// The record that person registration writes for a person without one: ten zeros.
+bool isZeroPlaceholder(const SpouseHousingRecord& record) {
+    return record == SpouseHousingRecord{0, 0, 0, 0, "0", "0", {}};
+}
+
+void takeSpouseHousing(PrintData& data, const SpouseHousingRecord& record) {
+    data.spouseHousingAmounts[1] = record.housingLoanCredit;
+    data.spouseHousingAmounts[2] = record.spousePay;
+    data.spouseHousingAmounts[3] = record.spouseIncome;
+    data.spouseHousingAmounts[4] = record.spouseSpecialDeduction;
+    for (int i = 7; i <= 10; ++i)
+        data.spouseHousingAmounts[i] = record.reserved[static_cast<std::size_t>(i - 7)];
+    // The placeholder's "0" texts are no spouse's reading and name.
+    if (isZeroPlaceholder(record)) return;
+    data.spouseNameTexts[1] = record.spouseReading;
+    data.spouseNameTexts[2] = record.spouseName;
+}
+
 }  // namespace
 
 Numbered<std::string, 2> loadNoteLines(const std::string& taxYearCode, std::int32_t personKey) {
@@ -153,9 +253,20 @@ PrintDataLoad loadPrintData(PrintData& data, const std::string& taxYearCode,
         const auto path = ledgerFilePath(taxYearCode, LedgerOwner{companyCode, personCode});
         if (path) takeLedger(data, readLedgerFile(*path));
     });
+    readRecord(load, "保険料控除", [&] {
+        if (const auto record = InsuranceFile::load(taxYearCode, key)) takeInsurance(data, *record);
+    });
+    readRecord(load, "扶養控除等", [&] {
+        if (const auto record = DependantsFile::load(taxYearCode, key))
+            takeDependants(data, *record);
+    });
     readRecord(load, "年末調整", [&] {
         if (const auto record = AdjustmentResultFile::load(taxYearCode, key))
             takeAdjustmentResult(data, *record);
+    });
+    readRecord(load, "配偶者特別控除・住宅取得控除", [&] {
+        if (const auto record = SpouseHousingFile::load(taxYearCode, key))
+            takeSpouseHousing(data, *record);
     });
     load.loaded = true;
     return load;

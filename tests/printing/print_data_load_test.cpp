@@ -73,6 +73,61 @@ TEST_F(PrintDataLoadTest, FillsEveryFieldOfTheRecordsOnHand) {
     }
 }
 
+TEST_F(PrintDataLoadTest, FillsTheYearEndRecordsLineByLine) {
+    loadPrintData(data, kPrintYear, 1, 5);
+
+    // Policy texts go field by field across the policies, as the record stores them.
+    struct Text {
+        int number;
+        const char* text;
+    };
+    for (const Text& t : {Text{1, "生命1"}, Text{3, "生命3"}, Text{4, "終身1"}, Text{18, "夫3"},
+                          Text{19, "年金1"}, Text{20, "年金2"}, Text{21, "個人1"}, Text{30, "本2"}})
+        EXPECT_EQ(data.lifePensionTexts[t.number], t.text) << t.number;
+    for (const Text& t : {Text{1, "損保1"}, Text{2, "損保2"}, Text{3, "火災1"}, Text{14, "H302"}})
+        EXPECT_EQ(data.casualtyTexts[t.number], t.text) << t.number;
+    const std::int32_t lifePension[] = {120'000, 30'000, 0,      150'000, 50'000,
+                                        60'000,  0,      60'000, 40'000,  90'000};
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(data.lifePensionAmounts[i], lifePension[i - 1]) << i;
+    const std::int32_t casualty[] = {30'000, 2'000, 30'000, 2'000, 15'000, 2'000, 15'000};
+    for (int i = 1; i <= 7; ++i) EXPECT_EQ(data.casualtyAmounts[i], casualty[i - 1]) << i;
+    EXPECT_EQ(data.mutualAidPremiums, 12'000);
+    EXPECT_EQ(data.declaredSocialInsurance, 20'000);
+
+    EXPECT_EQ(data.deductionAmounts[2], 270'000);
+    EXPECT_EQ(data.deductionAmounts[13], 250'000);
+    EXPECT_EQ(data.deductionAmounts[17], 2'900'000);
+    const std::int32_t counts[] = {1, 0, 0, 1, 1, 0, 5, 0};
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(data.kindCounts[i], counts[i - 1]) << i;
+    // The spouse's row has no annual income of its own.
+    const char* spouse[] = {"山田　花子", "妻", "S47.5.1", "", "パート", "同上", "", "控除対象"};
+    for (int column = 1; column <= 8; ++column)
+        EXPECT_EQ(data.dependantTable[kSpouseRow][column], spouse[column - 1]) << column;
+    const char* mother[] = {"山田　梅", "母", "T15.1.1", "老人", "", "同上", "", "同居"};
+    for (int column = 1; column <= 8; ++column)
+        EXPECT_EQ(data.dependantTable[3][column], mother[column - 1]) << column;
+    EXPECT_EQ(data.dependantTable[2][7], "0");
+    EXPECT_EQ(data.dependantTable[4][1], "");
+    EXPECT_EQ(data.spouseTotalIncome, 480'000);
+
+    const std::int32_t spouseHousing[] = {150'000, 1'000'000, 350'000, 110'000, 0, 0, 0, 0, 0, 0};
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(data.spouseHousingAmounts[i], spouseHousing[i - 1]) << i;
+    EXPECT_EQ(data.spouseNameTexts[1], "ヤマダ　ハナコ");
+    EXPECT_EQ(data.spouseNameTexts[2], "山田　花子");
+    // The spouse step is the display's: the load leaves it to the screen.
+    EXPECT_EQ(data.spouseFlag, 0);
+}
+
+TEST_F(PrintDataLoadTest, TheTenZeroSpouseRecordHasNoSpouseName) {
+    test::writeLines(*yearFilePath(kPrintYear, 105, YearFileKind::SpouseHousing),
+                     std::vector<std::string>(10, "0"));
+    loadPrintData(data, kPrintYear, 1, 5);
+    EXPECT_EQ(data.spouseNameTexts[1], "");
+    EXPECT_EQ(data.spouseNameTexts[2], "");
+    EXPECT_EQ(data.spouseHousingAmounts[1], 0);
+}
+
 TEST_F(PrintDataLoadTest, APersonWithoutRecordsKeepsNothingOfTheOneBefore) {
     data.statementDataShiftRight = 3;
     data.statementDataShiftDown = -2;

@@ -11,6 +11,9 @@
 #include "records/notes_file.h"
 #include "records/person_file.h"
 #include "yearend/adjustment_result_file.h"
+#include "yearend/dependants_file.h"
+#include "yearend/insurance_file.h"
+#include "yearend/spouse_housing_file.h"
 
 namespace nencho::test {
 
@@ -94,7 +97,63 @@ inline AdjustmentResult fixtureAdjustment(std::int32_t balance = -12'300,
     return result;
 }
 
-// Writes every record of the fixture person the readers on hand know.
+inline InsuranceRecord fixtureInsurance() {
+    InsuranceRecord record;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string n = std::to_string(i + 1);
+        record.lifePolicies[i] = {"生命" + n, "終身" + n, "10年" + n,
+                                  "本人" + n, "妻" + n,   "夫" + n};
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string n = std::to_string(i + 1);
+        record.pensionPolicies[i] = {"年金" + n, "個人" + n, "20年" + n,
+                                     "本人" + n, "本人" + n, "本" + n};
+        record.casualtyPolicies[i] = {"損保" + n, "火災" + n, "30年" + n, "本人" + n,
+                                      "本人" + n, "本" + n,   "H30" + n};
+    }
+    record.lifePremiums = {120'000, 30'000, 0};
+    record.lifeTotal = 150'000;
+    record.lifeDeduction = 50'000;
+    record.pensionPremiums = {60'000, 0};
+    record.pensionTotal = 60'000;
+    record.pensionDeduction = 40'000;
+    record.lifeInsuranceDeduction = 90'000;
+    record.casualtyPremiums = {30'000, 2'000};
+    record.longTermPremiums = 30'000;
+    record.shortTermPremiums = 2'000;
+    record.longTermDeduction = 15'000;
+    record.shortTermDeduction = 2'000;
+    record.casualtyDeduction = 15'000;
+    record.mutualAidPremiums = 12'000;
+    record.declaredSocialInsurance = 20'000;
+    return record;
+}
+
+// A spouse and two dependants: one disabled, one specific and one elderly among five counted.
+inline DependantsRecord fixtureDependants() {
+    DependantsRecord record;
+    record.personDisabledWidowOrStudent = 270'000;
+    record.disabledAmount = 270'000;
+    record.specificDependantAddition = 250'000;
+    record.elderlyDependantAddition = 100'000;
+    record.basicAndDependantsDeduction = 2'280'000;
+    record.totalDeduction = 2'900'000;
+    record.disabledCount = 1;
+    record.specificDependantCount = 1;
+    record.elderlyDependantCount = 1;
+    record.dependantsInAll = 5;
+    record.spouse = {"山田　花子", "妻", "S47.5.1", "", "パート", "同上", "控除対象"};
+    record.dependants[0] = {"山田　一郎", "長男", "S62.4.1", "特定", "学生", "同上", "0", ""};
+    record.dependants[1] = {"山田　梅", "母", "T15.1.1", "老人", "", "同上", "", "同居"};
+    record.spouseAnnualIncome = 480'000;
+    return record;
+}
+
+inline SpouseHousingRecord fixtureSpouseHousing() {
+    return {150'000, 1'000'000, 350'000, 110'000, "ヤマダ　ハナコ", "山田　花子", {}};
+}
+
+// Writes every record of the fixture person.
 inline void writeFixtureYear(std::int32_t company = 1, std::int32_t code = 5,
                              const AdjustmentResult& result = fixtureAdjustment()) {
     ensureDataTree(kPrintYear);
@@ -105,6 +164,9 @@ inline void writeFixtureYear(std::int32_t company = 1, std::int32_t code = 5,
     ledgerFileWriter(fixtureLedger()).save(*ledgerFilePath(kPrintYear, LedgerOwner{company, code}));
     AdjustmentResultFile::save(kPrintYear, key,
                                AdjustmentResultRecord::of(result, AdjustmentStatus::Adjusted));
+    InsuranceFile::save(kPrintYear, key, fixtureInsurance());
+    DependantsFile::save(kPrintYear, key, fixtureDependants());
+    SpouseHousingFile::save(kPrintYear, key, fixtureSpouseHousing());
 }
 
 }  // namespace nencho::test

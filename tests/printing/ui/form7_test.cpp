@@ -76,13 +76,26 @@ TEST_F(Form7Test, ShowsThePersonsYearEndSummary) {
                  {"Label47", "乙欄"},
                  {"Label40", ""},
                  {"Label46", ""},
-                 {"Label14", "無"},
-                 {"Label18", ""},
+                 {"Label14", "有"},
+                 {"Label28", "山田　花子"},
+                 {"Label33", "山田　一郎"},
+                 {"Label34", "山田　梅"},
+                 {"Label35", ""},
+                 {"Label16", "1"},
+                 {"Label17", "1"},
+                 {"Label18", "1"},
+                 {"Label19", ""},
+                 {"Label20", "1"},
+                 {kHousingCreditLabel, "150,000"},
+                 {kSpouseIncomeLabel, "480,000"},
+                 {kPensionPremiumsLabel, "60,000"},
+                 {kLongTermCasualtyLabel, "30,000"},
                  {"Label42", "前職 株式会社緑 300,000円"},
                  {"Label43", "住宅取得 平成16年"}});
     EXPECT_EQ(screens::touch(kForm).control<QLabel>("Label32")->styleSheet(), "");
     EXPECT_EQ(data().personName, "山田　太郎");
-    EXPECT_EQ(data().spouseFlag, 0);
+    EXPECT_EQ(data().spouseFlag, 1);
+    EXPECT_EQ(data().otherDependantsCount, 1);
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
@@ -106,10 +119,35 @@ TEST_F(Form7Test, APersonWithoutRecordsAfterOneWithShowsAndHoldsNothingOfTheFirs
     screens::press(kForm, kNextPersonButton);  // person 6 has no record at all
 
     EXPECT_EQ(shown(kPersonBox), "6");
-    for (const char* control :
-         {kNameBox,  "Label50", "Label6",  "Label7",  "Label8",  "Label9",  "Label10", "Label15",
-          "Label21", "Label22", "Label23", "Label32", "Label29", "Label45", "Label41", "Label47",
-          "Label42", "Label43", "Label51", "Label52", "Label28", "Label16", "Label18"})
+    for (const char* control : {kNameBox,
+                                "Label50",
+                                "Label6",
+                                "Label7",
+                                "Label8",
+                                "Label9",
+                                "Label10",
+                                "Label15",
+                                "Label21",
+                                "Label22",
+                                "Label23",
+                                "Label32",
+                                "Label29",
+                                "Label45",
+                                "Label41",
+                                "Label47",
+                                "Label42",
+                                "Label43",
+                                "Label51",
+                                "Label52",
+                                "Label28",
+                                "Label33",
+                                "Label16",
+                                "Label18",
+                                "Label20",
+                                kHousingCreditLabel,
+                                kSpouseIncomeLabel,
+                                kPensionPremiumsLabel,
+                                kLongTermCasualtyLabel})
         EXPECT_EQ(shown(control), "") << control;
     expectShown(
         {{"Label31", "役職なし"}, {"Label38", "還 付 額"}, {"Label30", "内 "}, {"Label14", "無"}});
@@ -117,6 +155,10 @@ TEST_F(Form7Test, APersonWithoutRecordsAfterOneWithShowsAndHoldsNothingOfTheFirs
     EXPECT_EQ(data().noteLines[1], "");
     EXPECT_EQ(data().printLedgerTable, LedgerSheet{});
     EXPECT_EQ(data().adjustmentResult, AdjustmentResult{});
+    EXPECT_EQ(data().dependantTable[kSpouseRow][kDependantNameColumn], "");
+    EXPECT_EQ(data().kindCounts[7], 0);
+    EXPECT_EQ(data().spouseFlag, 0);
+    EXPECT_EQ(data().lifePensionTexts[1], "");
     EXPECT_EQ(data().companyTexts[2], "株式会社青葉");
     EXPECT_TRUE(dialogs->messages.empty());
 }

@@ -37,7 +37,7 @@ void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
 
 Form16::Form16() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("配偶者特別控除・住宅取得控除");
-    setDesignSize(9240, 7680);
+    setDesignSize(9240, 6480);
     buildEntries();
     buildPayFrame();
     buildDeductionTable();
@@ -59,7 +59,7 @@ void Form16::buildEntries() {
         {"Command8", "配偶者の氏名", "Text6", rowTop(2)},
         {"Command6", "配偶者の所得金額", "Text2", rowTop(3)},
         {"Command1", "配偶者特別控除の額", "Text3", rowTop(4)},
-        {"Command26", "住宅所得控除金額の入力", "Text1", 6000},
+        {"Command26", "住宅所得控除金額の入力", "Text1", 4920},
     };
     for (const Entry& entry : entries) {
         addButton(entry.button, entry.caption, kCaptionLeft, entry.top, kCaptionWidth, kRowHeight);
@@ -117,7 +117,7 @@ void Form16::buildDeductionTable() {
 }
 
 void Form16::buildButtons() {
-    const int top = 6840;
+    const int top = 5640;
     addButton(kLoadButton, "DATA", kCaptionLeft, top, 1800, 600);
     addButton(kClearButton, "クリア", 2280, top, 1800, 600);
     QPushButton* save = addButton(kSaveButton, "計算実行", 4800, top, 4200, 600);

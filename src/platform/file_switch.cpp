@@ -26,6 +26,8 @@ FileSwitch::FileSwitch(std::string planPath) : planPath_(std::move(planPath)) {}
 void FileSwitch::replace(const std::string& targetPath, std::string_view bytes) {
     changes_.push_back({true, targetPath});
     try {
+        // What would stop the move in later is found now, while nothing has changed.
+        if (folderExists(targetPath)) fail(FileErrorKind::WriteFailed, targetPath);
         writeFile(preparedPathOf(targetPath), bytes);
     } catch (const RecordError&) {
         abandon();

@@ -1,11 +1,9 @@
 #include "platform/file_system.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <csignal>
 
 #include "platform/drive_map.h"
 #include "platform/record_error.h"
@@ -137,15 +135,13 @@ TEST(FileOperations, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     }
 
     // A full disk: the system refuses the bytes once the temporary file is there.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit former{};
-    ::getrlimit(RLIMIT_FSIZE, &former);
-    rlimit full = former;
-    full.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &full);
-    const FileErrorKind kind = errorOf([&] { writeFile(path, "new\r\n"); });
-    const FileErrorKind newKind = errorOf([&] { writeNewFile(path + ".2", "new\r\n"); });
-    ::setrlimit(RLIMIT_FSIZE, &former);
+    FileErrorKind kind;
+    FileErrorKind newKind;
+    {
+        test::FullDisk full;
+        kind = errorOf([&] { writeFile(path, "new\r\n"); });
+        newKind = errorOf([&] { writeNewFile(path + ".2", "new\r\n"); });
+    }
     EXPECT_EQ(kind, FileErrorKind::WriteFailed);
     EXPECT_EQ(newKind, FileErrorKind::WriteFailed);
     EXPECT_EQ(test::readBytes(path), "old\r\n");

@@ -41,6 +41,7 @@ TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept)
     leave("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz", "half");
     leave("c:\\年末調整\\個人名\\102.txt", "person");
     test::writeBytes(kJanuary + ".tmp-q1w2e3", "being written now");
+    fs::last_write_time(drives.host(kJanuary + ".tmp-q1w2e3"), runStart + std::chrono::seconds(1));
 
     const RecoveryReport report = recoverUnfinishedWork(runStart);
 

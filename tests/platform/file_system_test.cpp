@@ -8,6 +8,7 @@
 #include "platform/drive_map.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
+#include "support/failing_writes.h"
 #include "support/file_faults.h"
 #include "support/temp_drives.h"
 
@@ -135,12 +136,14 @@ TEST(FileOperations, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     }
 
     // A full disk: the system refuses the bytes once the temporary file is there.
+    const std::string record(100, 'x');
     FileErrorKind kind;
     FileErrorKind newKind;
     {
-        test::FullDisk full;
-        kind = errorOf([&] { writeFile(path, "new\r\n"); });
-        newKind = errorOf([&] { writeNewFile(path + ".2", "new\r\n"); });
+        test::FailingWrites full;
+        full.arm();
+        kind = errorOf([&] { writeFile(path, record); });
+        newKind = errorOf([&] { writeNewFile(path + ".2", record); });
     }
     EXPECT_EQ(kind, FileErrorKind::WriteFailed);
     EXPECT_EQ(newKind, FileErrorKind::WriteFailed);

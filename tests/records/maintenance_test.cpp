@@ -9,6 +9,7 @@
 #include "platform/recovery.h"
 #include "records/list_entries.h"
 #include "records/maintenance_fixture.h"
+#include "support/failing_writes.h"
 #include "support/file_faults.h"
 
 namespace nencho::test {
@@ -279,7 +280,8 @@ TEST_F(MaintenanceTest, ACopyThatCannotBeMadeSaysNothingChangedAndLeavesNothing)
 
     std::string full;
     {
-        FullDisk disk;
+        FailingWrites disk;
+        disk.arm();
         full = failureOf([] { copyPerson({kYear, 1, 3, 9}); });
     }
     EXPECT_NE(full.find("ファイルに書き込めませんでした。"), std::string::npos) << full;

@@ -1,9 +1,6 @@
 #include "support/file_faults.h"
 
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -33,22 +30,6 @@ bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>
     } catch (const ProgramStopped&) {
     }
     return faults.reached();
-}
-
-FullDisk::FullDisk() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    former_ = limit.rlim_cur;
-    limit.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FullDisk::~FullDisk() {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = former_;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 std::vector<std::pair<std::string, std::string>> dataSnapshot() {

@@ -34,19 +34,6 @@ class FileFaults {
 // there; a failure goes through the program's own handling.
 bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>& action);
 
-// A disk that takes no more bytes while it lives: every write of a file's content fails (the
-// file itself can still be made, as on a full disk).
-class FullDisk {
-  public:
-    FullDisk();
-    ~FullDisk();
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-  private:
-    unsigned long former_;
-};
-
 // Every file the data root holds, relative to c:'s host folder, with its bytes.
 std::vector<std::pair<std::string, std::string>> dataSnapshot();
 

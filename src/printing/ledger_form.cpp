@@ -18,12 +18,13 @@ constexpr double kTableLeft = 32;
 constexpr double kTableTop = 21;
 constexpr double kHeadBottom = 30;
 constexpr double kTableBottom = 200;
-constexpr double kTableRight = 164;
+constexpr double kTableRight = 165.2;
 // Column edges from the kind column to the withheld tax.
 constexpr double kKindRight = 37.5;
 constexpr double kMonthRight = 47;
-constexpr double kDateRight = 57;
-constexpr double kAmountEdges[] = {72, 89, 109, 118, 134, 148, kTableRight};
+constexpr double kDateRight = 52.5;
+// An amount of seven digits runs one character past its right edge: the rules leave room.
+constexpr double kAmountEdges[] = {73.5, 90.5, 111, 118, 135, 148.5, kTableRight};
 constexpr double kMonthTotalTop = 150;
 constexpr double kBonusTop = 162.5;
 constexpr double kBonusRowHeight = 5;
@@ -31,18 +32,18 @@ constexpr int kBonusRowsOnForm = 5;
 constexpr double kBonusTotalTop = kBonusTop + kBonusRowsOnForm * kBonusRowHeight;
 
 // The year-end block.
-constexpr double kBlockLeft = 166;
+constexpr double kBlockLeft = 166.5;
 constexpr double kBlockRight = 284;
 constexpr double kBlockTop = 60;
 constexpr double kBlockHeadBottom = 69.5;
 constexpr double kLabelLeft = 172;
 constexpr double kAmountLeft = 220;
-constexpr double kAmountRight = 242;
+constexpr double kAmountRight = 243.5;
 constexpr double kTaxLeft = 258;
 constexpr double kNotesTop = 84.5;
 constexpr double kNotesBottom = 129.5;
-constexpr double kBalanceTop = 157.5;
-constexpr double kBalanceBottom = 163.5;
+constexpr double kBalanceTop = 158.3;
+constexpr double kBalanceBottom = 164.2;
 
 constexpr double kLabelPoints = 6.5;
 constexpr double kMarkPoints = 5;
@@ -108,7 +109,8 @@ void drawTableHead(FormBuilder& form) {
                                  "差引徴収\n税額"};
     double left = kDateRight;
     for (int i = 0; i < 7; ++i) {
-        form.text(heads[i], left, kTableTop, kAmountEdges[i], kHeadBottom, kLabelPoints);
+        form.text(heads[i], left, kTableTop, kAmountEdges[i], kHeadBottom,
+                  i == 3 ? 6 : kLabelPoints);
         // The unit of the column at the top of its first row.
         const char* unit = i == 3 ? "人" : "円";
         form.textAt(unit, kAmountEdges[i] - 2.1, kHeadBottom + 0.2, kMarkPoints);
@@ -214,9 +216,12 @@ void drawPayRows(FormBuilder& form) {
     };
     const Row rows[] = {
         {"給料・手当等", "①", "②", "③"}, {"賞与等", "④", "⑤", "⑥"}, {"計", "⑦", nullptr, "⑧"}};
+    // The tax of the pay stands 1 mm lower than its amount.
+    const double bottoms[] = {75, 80, kNotesTop};
     double top = kBlockHeadBottom;
-    for (const Row& row : rows) {
-        const double bottom = top + 5;
+    for (int i = 0; i < 3; ++i) {
+        const Row& row = rows[i];
+        const double bottom = bottoms[i];
         label(form, row.label, top, bottom, kAmountLeft);
         mark(form, row.amount, kAmountLeft, top);
         if (row.rate) {
@@ -264,7 +269,7 @@ void drawNotes(FormBuilder& form) {
                                                     {"長期損害保険料の支払額", 104},
                                                     {"小規模企業共済等掛金の額", 115}};
     for (const auto& [text, fieldTop] : notes) {
-        form.textAt(text, kAmountRight + 1.5, fieldTop - 3.6, 6);
+        form.textAt(text, kAmountRight + 1.5, fieldTop - 3.3, 6);
         form.textAt("（", kAmountRight + 1.5, fieldTop + 0.6, 8);
         form.textAt("円）", 276, fieldTop + 0.6, 8);
     }

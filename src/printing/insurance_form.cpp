@@ -343,7 +343,7 @@ void drawSpouseIncome(FormBuilder& form) {
     const double rows[] = {80, 85.5, 90, 94.5, 99};
     form.text("配偶者の\n本年中の\n合計所得\n金額の\n見積額", kSpouseLeft, 80, 206, 99, 6);
     form.vline(206, 80, 99);
-    form.vline(226, 80, 99);
+    form.vline(226, 80, 94.5);
     form.vline(256, 80, 99);
     form.text("所得の種類", 206, rows[0], 226, rows[1], 6);
     form.text("収入金額", 226, rows[0], 256, rows[1], 6);

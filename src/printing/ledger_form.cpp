@@ -61,10 +61,10 @@ void drawTitle(FormBuilder& form) {
 }
 
 void drawPersonCells(FormBuilder& form) {
-    form.text("所属", 32.5, 6, 39, 21, 7, Align::Spread);
+    form.text("所属", 33, 6, 38, 21, 7, Align::Spread);
     form.vline(39, 6, 21);
     form.vline(64, 6, 21);
-    form.text("職名", 64.5, 6, 71, 21, 7, Align::Spread);
+    form.text("職名", 65, 6, 70, 21, 7, Align::Spread);
     form.vline(71, 6, 21);
     form.vline(96, 6, 21);
     form.text("住所", 98, 6, 110, 21, 8, Align::Spread);

@@ -126,7 +126,6 @@ void drawPolicyRows(FormBuilder& form, const double (&rowTops)[4], const char* t
     form.text("計", kLifeInsurerLeft, rowTops[2], kLifeEdges[6] - 2, rowTops[3], 8, Align::Right);
     mark(form, total, kLifeEdges[6], rowTops[2]);
     form.text(name, kLabelRight, rowTops[0], kLifeInsurerLeft, rowTops[3], kHeadPoints);
-    yenAtTopRight(form, kLifeEdges[7], rowTops[0]);
 }
 
 // The steps by which a total becomes its deduction.
@@ -171,6 +170,7 @@ void drawLifePart(FormBuilder& form) {
     // Three life policies (the third from 70) and two pension policies, each with a total.
     const double lifeRows[] = {kLifeHeadBottom, 64.5, kLifeTotalTop, kPensionTop};
     drawPolicyRows(form, lifeRows, "(a)", "一般の\n生命保険料");
+    yenAtTopRight(form, kLifeEdges[7], kLifeHeadBottom);
     form.hline(70, kLifeInsurerLeft, kLifeEdges[7]);
     form.hline(kPensionTop, kLabelRight, kLifeEdges[7]);
     const double pensionRows[] = {kPensionTop, 86.5, kPensionTotalTop, kLifeRowsBottom};

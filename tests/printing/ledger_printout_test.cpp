@@ -9,6 +9,7 @@
 #include "common/amount.h"
 #include "form_fit.h"
 #include "platform/recording_page.h"
+#include "printed_texts.h"
 #include "printing/page_images.h"
 #include "printing/printouts.h"
 #include "printout_fixture.h"
@@ -17,55 +18,13 @@ namespace nencho {
 namespace {
 
 using Kind = PrintOperation::Kind;
-
-struct Placed {
-    std::string text;
-    double x;
-    double y;
-    double points;
-};
-
-std::string show(const std::vector<Placed>& texts) {
-    std::ostringstream out;
-    for (const Placed& t : texts)
-        out << t.points << "pt (" << t.x << ", " << t.y << ") " << t.text << '\n';
-    return out.str();
-}
-
-std::vector<Placed> placedTexts(const RecordingPage& page) {
-    std::vector<Placed> texts;
-    for (const PrintOperation& op : page.operationsOf(Kind::Text))
-        texts.push_back({op.text, op.x, op.y, op.fontSize});
-    return texts;
-}
-
-void expectSame(const std::vector<Placed>& actual, const std::vector<Placed>& expected) {
-    bool same = actual.size() == expected.size();
-    for (std::size_t i = 0; same && i < actual.size(); ++i)
-        same = actual[i].text == expected[i].text && std::abs(actual[i].x - expected[i].x) < 1e-9 &&
-               actual[i].y == expected[i].y && actual[i].points == expected[i].points;
-    EXPECT_TRUE(same) << "printed:\n" << show(actual) << "expected:\n" << show(expected);
-}
-
-// Half a character of 11 pt: the width of a blank, a digit, a comma or a minus sign.
-constexpr double kHalfEm = 0.5 * 11 * 25.4 / 72;
-
-// An amount as the form places it: the blank or minus sign and the plain digits end at the
-// edge; 0 prints nothing.
-void addAmount(std::vector<Placed>& texts, std::int64_t amount, double edge, double y) {
-    if (amount == 0) return;
-    const double measured = static_cast<double>(std::to_string(std::llabs(amount)).size() + 1);
-    texts.push_back({formatAmount(amount), edge - measured * kHalfEm, y, 11});
-}
-
-void addText(std::vector<Placed>& texts, const std::string& text, double x, double y,
-             double points) {
-    if (!text.empty()) texts.push_back({text, x, y, points});
-}
-
-std::string number(int value) {
-    return (value < 0 ? "" : " ") + std::to_string(value);
-}
+using test::addAmount;
+using test::addText;
+using test::expectSame;
+using test::kHalfEm;
+using test::number;
+using test::Placed;
+using test::placedTexts;
 
 // The ledger page as the form's tables give it, in the order it is printed.
 std::vector<Placed> expectedLedger(const PrintData& d) {
@@ -289,16 +248,6 @@ TEST(LedgerPrintout, GivesTheSamePageWhateverThePageHeldBefore) {
 
 // The page image is drawn so that the data lands in its boxes.
 
-// The nth text printed at that height.
-const PrintOperation& textAt(const RecordingPage& page, const std::string& text, double y,
-                             int nth = 0) {
-    static const PrintOperation none;
-    for (const PrintOperation& op : page.operations())
-        if (op.kind == Kind::Text && op.text == text && op.y == y && nth-- == 0) return op;
-    ADD_FAILURE() << "nothing printed: " << text << " at " << y;
-    return none;
-}
-
 TEST(LedgerForm, EveryPrintedTextLiesInABoxWithoutTouchingARuleOrACaption) {
     const FormDrawing& form = *pageImageForm(kLedgerImage);
     for (std::int32_t balance : {-61'880, 0, 45'600}) {
@@ -390,8 +339,8 @@ TEST(LedgerForm, EachValueSitsBesideItsCaption) {
     const FormDrawing& form = *pageImageForm(kLedgerImage);
     const RecordingPage page = printed(test::fullPrintData());
     for (const Fit& fit : fits)
-        EXPECT_TRUE(
-            test::besideCaption(form, textAt(page, fit.text, fit.y, fit.nth), fit.caption, fit.how))
+        EXPECT_TRUE(test::besideCaption(form, test::textAt(page, fit.text, fit.y, fit.nth),
+                                        fit.caption, fit.how))
             << fit.text << " at " << fit.y << " beside " << fit.caption;
 }
 

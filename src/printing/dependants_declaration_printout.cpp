@@ -54,7 +54,7 @@ void printDependantsDeclaration(PrinterPage& page, const PrintData& data) {
     printPayerAndPerson(page, data);
     page.setFontSize(11);
     printTableRow(page, data, kSpouseRow, kSpouseRowTop, true);
-    for (int dependant = 1; dependant < kDependantRows; ++dependant)
+    for (int dependant = 1; dependant < kDependantTableRows; ++dependant)
         printTableRow(page, data, kSpouseRow + dependant, dependantRowTop(dependant), false);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/ui/qt_printer_page.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
+#include "printing/ui/page_image_renderer.h"
 
 namespace nencho {
 
@@ -49,6 +50,7 @@ void setUpTranslations(QApplication& app) {
 void startProgram(QApplication& app) {
     setUpFonts(app);
     setUpTranslations(app);
+    registerFormPageImages();
     std::error_code ec;
     std::filesystem::create_directories(defaultDriveC(), ec);
     DriveMap::instance().setDrive('c', defaultDriveC());

@@ -4,9 +4,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
-#include <map>
 #include <string>
 
+#include "platform/ui/page_image_registry.h"
 #include "printing/page_images.h"
 
 namespace nencho {
@@ -84,11 +84,15 @@ QImage renderFormImage(const FormDrawing& drawing) {
 }
 
 QImage renderPageImage(std::string_view name) {
-    static std::map<std::string, QImage, std::less<>> rendered;
-    if (auto found = rendered.find(name); found != rendered.end()) return found->second;
     const FormDrawing* drawing = pageImageForm(name);
-    if (!drawing) return {};
-    return rendered.emplace(std::string(name), renderFormImage(*drawing)).first->second;
+    return drawing ? renderFormImage(*drawing) : QImage();
+}
+
+void registerFormPageImages() {
+    // Registering again would drop an image already rendered.
+    for (std::string_view name : pageImageNames())
+        if (!hasPageImage(std::string(name)))
+            registerPageImage(std::string(name), [name] { return renderPageImage(name); });
 }
 
 }  // namespace nencho

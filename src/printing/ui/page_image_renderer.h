@@ -13,8 +13,11 @@ namespace nencho {
 // the drawing's page rectangle.
 QImage renderFormImage(const FormDrawing& drawing);
 
-// The page image of that name, rendered at its first use and kept; a null image for a name no
-// form has.
+// The page image of that name; a null image for a name no form has.
 QImage renderPageImage(std::string_view name);
+
+// Gives the printer pages the three forms' images by name; each is rendered when a page first
+// draws it and kept from then on. Calling it again changes nothing.
+void registerFormPageImages();
 
 }  // namespace nencho

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include "platform/ui/page_image_registry.h"
 #include "printing/page_images.h"
 #include "support/screen_test.h"
 
@@ -13,7 +14,10 @@ namespace {
 
 class PageImageRenderer : public ::testing::Test {
   protected:
-    void SetUp() override { test::ensureApplication(); }
+    void SetUp() override {
+        test::ensureApplication();
+        registerFormPageImages();
+    }
 };
 
 // The pixel under a point of the page, given in millimetres.
@@ -26,7 +30,7 @@ bool blackAt(const QImage& image, const FormDrawing& form, double x, double y) {
 TEST_F(PageImageRenderer, MakesA1BitA4LandscapeImageAt300DpiThatPdfsKeepLossless) {
     for (std::string_view name : pageImageNames()) {
         SCOPED_TRACE(std::string(name));
-        const QImage image = renderPageImage(name);
+        const QImage& image = pageImage(std::string(name));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(kPageImageWidthPixels, kPageImageHeightPixels));
         EXPECT_EQ(image.format(), QImage::Format_Mono);
@@ -51,7 +55,7 @@ TEST_F(PageImageRenderer, DrawsTheRulesWhereTheFormPlacesThemOnThePage) {
     for (std::string_view name : pageImageNames()) {
         SCOPED_TRACE(std::string(name));
         const FormDrawing& form = *pageImageForm(name);
-        const QImage image = renderPageImage(name);
+        const QImage& image = pageImage(std::string(name));
         int checked = 0;
         for (const FormRule& rule : form.rules) {
             if (rule.x1 != rule.x2 || rule.y2 - rule.y1 < 4) continue;
@@ -79,10 +83,12 @@ TEST_F(PageImageRenderer, TheFacesHoldEveryCharacterOfTheCaptions) {
         }
 }
 
-TEST_F(PageImageRenderer, RendersAnImageOnceAndNothingForAnUnknownName) {
-    const QImage first = renderPageImage(kLedgerImage);
-    const QImage again = renderPageImage(kLedgerImage);
-    EXPECT_EQ(first.cacheKey(), again.cacheKey());
+TEST_F(PageImageRenderer, GivesThePagesEachFormRenderedOnceAndNothingForAnUnknownName) {
+    for (std::string_view name : pageImageNames()) {
+        const QImage& first = pageImage(std::string(name));
+        EXPECT_EQ(first.size(), QSize(kPageImageWidthPixels, kPageImageHeightPixels)) << name;
+        EXPECT_EQ(pageImage(std::string(name)).cacheKey(), first.cacheKey()) << name;
+    }
     EXPECT_TRUE(renderPageImage("no-such-form").isNull());
 }
 

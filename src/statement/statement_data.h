@@ -8,7 +8,7 @@ namespace nencho {
 
 struct PrintData;
 
-// The fixed-rate lines, then each copy's data moved by the shift. part tells the data-only
+// Each copy's data moved by the shift, and the remark lines. part tells the data-only
 // printout (Data) from the full statement (FormAndData), which places a few elements
 // differently.
 void drawStatementData(PrinterPage& page, const PrintData& data, StatementPart part,

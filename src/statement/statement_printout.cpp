@@ -3,15 +3,18 @@
 #include "printing/print_data.h"
 #include "statement/statement_data.h"
 #include "statement/statement_form.h"
+#include "statement/statement_shift.h"
 
 namespace nencho {
 
 namespace {
 
-// Runs one printout on the page; any failure drops the page before it reaches the caller.
+// Runs one printout on the page; any failure drops the page before it reaches the caller. A
+// shift of the data is checked before anything is drawn.
 template <typename Draw>
-void printOnePage(PrinterPage& page, Draw draw) {
+void printOnePage(PrinterPage& page, const StatementDataShift* shift, Draw draw) {
     try {
+        if (shift) checkStatementShift(*shift);
         setUpStatementPage(page);
         draw();
         page.endDocument();
@@ -28,11 +31,11 @@ void printOnePage(PrinterPage& page, Draw draw) {
 }  // namespace
 
 void printBlankStatementForm(PrinterPage& page, std::string_view eraYear) {
-    printOnePage(page, [&] { drawStatementForm(page, eraYear); });
+    printOnePage(page, nullptr, [&] { drawStatementForm(page, eraYear); });
 }
 
 void printStatementDataOnly(PrinterPage& page, const PrintData& data, StatementDataShift shift) {
-    printOnePage(page, [&] {
+    printOnePage(page, &shift, [&] {
         drawFixedRateLines(page, data.adjustmentResult[AdjustmentValue::FixedRateReduction]);
         drawStatementData(page, data, StatementPart::Data, shift);
     });
@@ -40,7 +43,7 @@ void printStatementDataOnly(PrinterPage& page, const PrintData& data, StatementD
 
 void printFullStatement(PrinterPage& page, const PrintData& data, StatementDataShift shift,
                         std::string_view eraYear) {
-    printOnePage(page, [&] {
+    printOnePage(page, &shift, [&] {
         drawFixedRateLines(page, data.adjustmentResult[AdjustmentValue::FixedRateReduction]);
         drawStatementData(page, data, StatementPart::FormAndData, shift);
         drawStatementForm(page, eraYear);

@@ -15,7 +15,8 @@ struct PrintData;
 enum class StatementPart { Form, Data, FormAndData };
 
 // The print screen's three buttons and the batch run (FormAndData with no shift). The shift
-// moves the data right and down by whole millimetres; the form never moves.
+// moves the data right and down by whole millimetres; the form never moves. A shift that
+// readStatementShift would refuse is a Failure, and nothing is drawn.
 void printStatement(PrinterPage& page, const PrintData& data, StatementPart part, double shiftX,
                     double shiftY);
 

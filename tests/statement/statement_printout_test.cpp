@@ -7,6 +7,7 @@
 
 #include "platform/recording_page.h"
 #include "printing/print_data.h"
+#include "statement/statement_shift.h"
 
 namespace nencho {
 namespace {
@@ -93,7 +94,12 @@ TEST(StatementPrintout, TheFormOfTheFullStatementIsTheBlankFormWhateverTheShift)
     // Everything between the set-up and the end of the document.
     const std::vector<PrintOperation> blankForm(blank.operations().begin() + 1,
                                                 blank.operations().end() - 1);
-    const double shifts[][2] = {{0, 0}, {5, 3}, {-8, -10}, {15, 19}};
+    const StatementShiftRange right = statementShiftRange(StatementShiftBox::Right);
+    const StatementShiftRange down = statementShiftRange(StatementShiftBox::Down);
+    const double shifts[][2] = {{0, 0},
+                                {5, 3},
+                                {double(right.least), double(down.least)},
+                                {double(right.most), double(down.most)}};
     for (const auto& shift : shifts) {
         const RecordingPage full = printed(data, StatementPart::FormAndData, shift[0], shift[1]);
         EXPECT_EQ(formOf(full, blankForm.size()), blankForm) << shift[0] << "," << shift[1];

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -247,6 +248,18 @@ TEST(StatementData, RightAlignedAmountsAreMeasuredOnTheirPlainDigits) {
         EXPECT_DOUBLE_EQ(op.x, 54 - widthOf(c.measured, 11)) << c.amount;
         EXPECT_EQ(op.y, 27);
     }
+}
+
+TEST(StatementData, SumsBeyond32BitsPrintTheirTrueValue) {
+    PrintData data;
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    data.adjustmentResult[AdjustmentValue::SocialInsuranceFromPay] = kMost;
+    data.adjustmentResult[AdjustmentValue::DeclaredSocialInsurance] = kMost;
+    data.kindCounts[5] = kMost;
+    data.kindCounts[6] = 1;
+    const auto texts = dataTexts(printed(data, StatementPart::Data));
+    EXPECT_NE(findText(texts, "4,294,967,294"), nullptr);
+    EXPECT_NE(findText(texts, "2,147,483,648"), nullptr);
 }
 
 TEST(StatementData, WordsAndMarksPrintOnlyForTheirExactWord) {

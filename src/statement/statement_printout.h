@@ -1,8 +1,8 @@
 #pragma once
 // The withholding statement printouts: the blank form, the data alone (for paper that already
 // carries the form) and the full statement (the data, then the form over it, on one page). Each
-// draws one page and ends the document once; a failure drops the page, so that nothing half
-// drawn reaches the printer, and reaches the caller.
+// draws one page; the caller opens the page and ends (or, after a failure, aborts) the
+// document.
 #include <string_view>
 
 #include "platform/printer_page.h"

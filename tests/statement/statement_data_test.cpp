@@ -423,8 +423,7 @@ TEST(StatementShift, ARefusedShiftPrintsNothingAndSaysWhy) {
                 EXPECT_NE(std::string(failure.what()).find(shift[0] != 0 ? "右側へ" : "下方へ"),
                           std::string::npos);
             }
-            EXPECT_TRUE(page.operationsOf(Kind::Text).empty());
-            EXPECT_TRUE(page.operationsOf(Kind::EndDocument).empty());
+            EXPECT_TRUE(page.operations().empty());
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include "platform/recording_page.h"
 #include "printing/print_data.h"
+#include "statement/statement_fixture.h"
 #include "statement/statement_printout.h"
 #include "statement/statement_shift.h"
 
@@ -16,55 +17,6 @@ namespace nencho {
 namespace {
 
 using Kind = PrintOperation::Kind;
-
-PrintData fixturePerson() {
-    PrintData d;
-    d.personAddress1 = "東京都千代田区一番町1-2";
-    d.personAddress2 = "二番館301";
-    d.personName = "山田太郎";
-    d.personReading = "ヤマダタロウ";
-    d.personPosition = "取締役";
-    d.payKindTexts[3] = "給与";
-    d.companyTexts[2] = "株式会社見本";
-    d.companyTexts[3] = "東京都港区三番町3";
-    d.companyTexts[8] = "03-1234-5678";
-    auto& r = d.adjustmentResult;
-    r[AdjustmentValue::PayInAll] = 4800000;
-    r[AdjustmentValue::EmploymentIncome] = 3300000;
-    r[AdjustmentValue::DeductionsInAll] = 1234567;
-    r[AdjustmentValue::AnnualTax] = 98700;
-    r[AdjustmentValue::SocialInsuranceFromPay] = 600000;
-    r[AdjustmentValue::DeclaredSocialInsurance] = 12000;
-    r[AdjustmentValue::MutualAidPremiums] = 24000;
-    r[AdjustmentValue::LifeInsuranceDeduction] = 50000;
-    r[AdjustmentValue::CasualtyDeduction] = 3000;
-    r[AdjustmentValue::FixedRateReduction] = 500;
-    d.spouseTotalIncome = 380000;
-    d.lifePensionAmounts[8] = 120000;
-    d.casualtyAmounts[3] = 15000;
-    for (int kind = 1; kind <= 6; ++kind) d.kindCounts[kind] = 1;
-    d.kindCounts[6] = 2;
-    d.spouseFlag = 1;
-    d.otherDependantsCount = 2;
-    d.dependantTable[1][1] = "山田花子";
-    d.dependantTable[2][1] = "山田一郎";
-    d.dependantTable[3][1] = "山田二郎";
-    d.dependantTable[5][1] = "山田四郎";
-    d.personStatusTexts[3] = "老年者";
-    d.personStatusTexts[7] = "勤労学生";
-    d.personStatusTexts[17] = "乙欄";
-    d.personStatusTexts[12] = "就　職";
-    d.personStatusTexts[14] = "17";
-    d.personStatusTexts[15] = "4";
-    d.personStatusTexts[16] = "1";
-    d.birthEra = "昭和";
-    d.birthYear = 45;
-    d.birthMonth = 3;
-    d.birthDay = 7;
-    d.noteLines[1] = "前職分を含む";
-    d.taxEraYear = "17";
-    return d;
-}
 
 RecordingPage printed(const PrintData& data, StatementPart part, double dx = 0, double dy = 0) {
     RecordingPage page;
@@ -176,7 +128,7 @@ TEST(StatementData, DataOnlyPrintoutOfAFixturePersonFollowsTheTablesInOrder) {
     appendCopy(expected, 3);
     appendCopy(expected, 4);
 
-    const auto texts = dataTexts(printed(fixturePerson(), StatementPart::Data));
+    const auto texts = dataTexts(printed(test::statementFixturePerson(), StatementPart::Data));
     ASSERT_EQ(texts.size(), expected.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(texts[i].text, expected[i].text) << i;
@@ -217,7 +169,7 @@ TEST(StatementData, PositionsWorkedOutByHandReproduce) {
         {"remark of copy 1", StatementPart::Data, 0, 0, "前職分を含む", 1, 10, 58},
     };
     for (const Case& c : cases) {
-        const auto texts = dataTexts(printed(fixturePerson(), c.part, c.dx, c.dy));
+        const auto texts = dataTexts(printed(test::statementFixturePerson(), c.part, c.dx, c.dy));
         const PrintOperation* op = findText(texts, c.text, c.nth);
         ASSERT_NE(op, nullptr) << c.what;
         EXPECT_EQ(op->x, c.x) << c.what;
@@ -313,7 +265,7 @@ TEST(StatementData, WordsAndMarksPrintOnlyForTheirExactWord) {
 }
 
 TEST(StatementData, FullStatementDiffersFromDataOnlyOnlyAtTheListedOffsets) {
-    PrintData data = fixturePerson();
+    PrintData data = test::statementFixturePerson();
     data.spouseFlag = 0;  // the mark on 無
     const auto only = dataTexts(printed(data, StatementPart::Data));
     const auto full = dataTexts(printed(data, StatementPart::FormAndData));
@@ -337,8 +289,8 @@ TEST(StatementData, FullStatementDiffersFromDataOnlyOnlyAtTheListedOffsets) {
 
 TEST(StatementData, TwoIdenticalClicksGiveIdenticalPages) {
     for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData})
-        EXPECT_EQ(printed(fixturePerson(), part, 3, -2).log(),
-                  printed(fixturePerson(), part, 3, -2).log());
+        EXPECT_EQ(printed(test::statementFixturePerson(), part, 3, -2).log(),
+                  printed(test::statementFixturePerson(), part, 3, -2).log());
 }
 
 TEST(StatementData, ABirthDateNeverEnteredPrintsZeros) {
@@ -395,7 +347,7 @@ TEST(StatementShift, BoxesReadAsWholeMillimetresWithinThePaper) {
 
 TEST(StatementShift, TheRangeKeepsTheStartOfEveryDataElementOnThePaper) {
     // Every conditional element present, the spouse mark on 有 at the left edge included.
-    const PrintData data = fixturePerson();
+    const PrintData data = test::statementFixturePerson();
     double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
     for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData}) {
         for (const auto& op : dataTexts(printed(data, part))) {
@@ -417,7 +369,7 @@ TEST(StatementShift, ARefusedShiftPrintsNothingAndSaysWhy) {
         for (const auto& shift : shifts) {
             RecordingPage page;
             try {
-                printStatement(page, fixturePerson(), part, shift[0], shift[1]);
+                printStatement(page, test::statementFixturePerson(), part, shift[0], shift[1]);
                 ADD_FAILURE() << "printed with " << shift[0] << "," << shift[1];
             } catch (const Failure& failure) {
                 EXPECT_NE(std::string(failure.what()).find(shift[0] != 0 ? "右側へ" : "下方へ"),

@@ -321,7 +321,7 @@ TEST(StatementShift, BoxesReadAsWholeMillimetresWithinThePaper) {
         {"3.5", B::Right, 4},
         {"-2.5", B::Down, -2},
         {"abc", B::Right, std::nullopt},
-        {"３", B::Right, std::nullopt},
+        {"３", B::Right, 3},
         {"40000", B::Down, std::nullopt},
         {"32760", B::Right, std::nullopt},
         {"14", B::Right, 14},

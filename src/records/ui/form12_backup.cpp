@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QShowEvent>
 
+#include "common/failure.h"
 #include "platform/drive_map.h"
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
@@ -27,18 +28,6 @@ TransferControls controlsOf(TransferDirection direction) {
     if (direction == TransferDirection::Backup)
         return {"Drive1", "ProgressBar1", "ドライブへのリカバリー"};
     return {"Drive2", "ProgressBar2", "ドライブよりリストア"};
-}
-
-QString resultText(const TransferResult& result) {
-    QString text = QString("%1人のデータをコピーしました。").arg(result.copiedPersons);
-    if (!result.skippedCodes.empty()) {
-        QStringList codes;
-        for (int code : result.skippedCodes) codes << QString::number(code);
-        text += "\n年末調整を実行していないため、コピーしなかった個人コード: " + codes.join(", ");
-    }
-    if (!result.complete())
-        text += "\n次の理由で中止しました。\n" + QString::fromStdString(result.failure);
-    return text;
 }
 
 }  // namespace
@@ -114,16 +103,24 @@ void Form12::runTransfer(TransferDirection direction) {
     setAutoFillBackground(true);
     setPalette(running);
     bar->show();
-    const TransferResult result = transferCompany(request, [bar](int percent) {
-        bar->setValue(percent);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    QString outcome;
+    bool complete = true;
+    try {
+        const TransferResult result = transferCompany(request, [bar](int percent) {
+            bar->setValue(percent);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        outcome = QString::fromStdString(describeTransfer(result));
+    } catch (const Failure& failure) {
+        outcome = QString::fromStdString(failure.what());
+        complete = false;
+    }
     bar->setValue(0);
     setPalette(normalPalette_);
 
-    if (result.complete()) dialogs().beep();
-    showMessage(resultText(result), controls.title,
-                result.complete() ? MessageIcon::Information : MessageIcon::Exclamation);
+    if (complete) dialogs().beep();
+    showMessage(outcome, controls.title,
+                complete ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

@@ -8,7 +8,7 @@ using namespace form17;
 
 Form17::Form17() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("全員の印刷");
-    setDesignSize(9030, 4470);
+    setDesignSize(9210, 4470);
     buildAllPersonsFrame();
     buildRangeFrame();
     buildHiddenControls();

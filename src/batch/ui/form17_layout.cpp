@@ -38,6 +38,7 @@ void embolden(QPushButton* button) {
 void useAsLabel(QLineEdit* box, const QString& caption) {
     box->setText(caption);
     box->setReadOnly(true);
+    box->setCursorPosition(0);
     box->setFrame(false);
     box->setFocusPolicy(Qt::NoFocus);
     paintYellow(box);
@@ -69,15 +70,15 @@ void Form17::buildAllPersonsFrame() {
 }
 
 void Form17::buildRangeFrame() {
-    QGroupBox* frame = addFrame("Frame2", "特定の印刷", 3975, 120, 4935, 3615);
+    QGroupBox* frame = addFrame("Frame2", "特定の印刷", 3975, 120, 5115, 3615);
     paintYellow(frame);
     addText(kFirstCodeBox, 120, 360, 615, 375, frame);
     useAsLabel(addText("Text4", 780, 360, 900, 375, frame), "人目から");
     addText(kLastCodeRangeBox, 1725, 360, 615, 375, frame);
-    useAsLabel(addText("Text5", 2385, 360, 1455, 375, frame), "人目までの印刷");
-    addButton(kRangeClearButton, "Ｃ", 3885, 360, 435, 375, {}, frame);
-    addButton(kSameCodeButton, "同", 4365, 360, 435, 375, {}, frame);
-    constexpr int kWidth = 4695;
+    useAsLabel(addText("Text5", 2385, 360, 1755, 375, frame), "人目までの印刷");
+    addButton(kRangeClearButton, "Ｃ", 4200, 360, 375, 375, {}, frame);
+    addButton(kSameCodeButton, "同", 4620, 360, 375, 375, {}, frame);
+    constexpr int kWidth = 4875;
     embolden(addButton(kRangeStatementsButton, "源泉徴収票", kButtonLeft, 840, kWidth,
                        kTallButtonHeight, {}, frame));
     addButton(kRangeLedgersButton, "源泉徴収簿", kButtonLeft, 1800, kWidth, kButtonHeight, {},

@@ -71,8 +71,10 @@ void Form12::addProgressBar(const QString& name, int left, int top, int width, i
 }
 
 void Form12::showEvent(QShowEvent* event) {
-    // A stick put in since the list was filled is offered when the screen is opened.
+    // The lists are filled when the screen is opened, not when it is created at start-up, so
+    // that a company registered or a stick put in since is offered.
     refreshDriveLists();
+    press("Command12");
     WorkScreen::showEvent(event);
 }
 

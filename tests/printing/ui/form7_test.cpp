@@ -208,6 +208,7 @@ TEST_F(Form7Test, TheBatchScreenTakesOverTheYearCompanyAndPerson) {
     clearEvents();
     screens::press(kForm, kBatchButton);
     EXPECT_EQ(screens::read(form17::kForm, form17::kYearBox), "H14");
+    EXPECT_EQ(screens::read(form17::kForm, form17::kEraYearBox), "17");
     EXPECT_EQ(screens::read(form17::kForm, form17::kCompanyBox), "1");
     EXPECT_EQ(screens::read(form17::kForm, form17::kPersonBox), "5");
     EXPECT_EQ(pressesOn(form17::kForm),

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <string>
 
 #include "batch/batch_run.h"
 #include "platform/drive_map.h"
@@ -51,7 +52,9 @@ void BM_BatchRunOf99PersonsToPdf(benchmark::State& state) {
         const BatchRunOutcome outcome =
             runBatch(BatchRun{opener, document, test::kPrintYear, "17", 1}, *all.range, data);
         if (outcome.printedCodes.size() != kPersons) {
-            state.SkipWithError(("the run ended early: " + outcome.stop).c_str());
+            std::string why = "the run ended early: ";
+            why += outcome.stop;
+            state.SkipWithError(why.c_str());
             break;
         }
     }

@@ -17,7 +17,9 @@ void printTextAt(PrinterPage& page, double x, double y, std::string_view text) {
 
 std::string printedNumber(std::int64_t value) {
     if (value < 0) return decimal(value);
-    return " " + decimal(value);
+    std::string signPlace = " ";
+    signPlace += decimal(value);
+    return signPlace;
 }
 
 void printRightAlignedAmount(PrinterPage& page, double rightEdge, double top, std::int64_t amount) {

@@ -6,7 +6,6 @@
 #include "common/code_list.h"
 #include "common/keys.h"
 #include "common/paths.h"
-#include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "records/company_file.h"
@@ -72,7 +71,7 @@ PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCod
 
 std::vector<std::string> companyListRows() {
     std::vector<std::string> rows;
-    for (int code = 1; code <= kLastCompanyCode; ++code) {
+    for (std::int64_t code : storedCompanyCodes()) {
         if (const auto entry = readCompanyListEntry(code))
             rows.push_back(codeListItem(entry->code, entry->name));
     }
@@ -81,24 +80,18 @@ std::vector<std::string> companyListRows() {
 
 std::vector<std::string> personListRows(std::int32_t companyCode, bool pastGaps) {
     std::vector<std::string> rows;
+    const std::vector<std::int64_t> stored = storedPersonCodes(companyCode);
+    auto next = stored.begin();
     for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code) {
-        const auto entry = readPersonListEntry(companyCode, code);
+        const bool hasRecord = next != stored.end() && *next == code;
+        if (hasRecord) ++next;
+        const auto entry = hasRecord ? readPersonListEntry(companyCode, code) : std::nullopt;
         if (entry && entry->code == code)
             rows.push_back(codeListItem(entry->code, entry->name));
         else if (!pastGaps)
             break;
     }
     return rows;
-}
-
-std::optional<std::string> readAdjustmentStatus(const std::string& taxYearCode,
-                                                std::int32_t personKey) {
-    const auto path = yearFilePath(taxYearCode, personKey, YearFileKind::AdjustmentResult);
-    if (!path) fail(FileErrorKind::Overflow);
-    if (!fileExists(*path)) return std::nullopt;
-    RecordReader reader = RecordReader::open(*path);
-    for (int line = 1; line <= 25; ++line) reader.longNumber();
-    return reader.text();
 }
 
 }  // namespace nencho

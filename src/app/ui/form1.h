@@ -11,6 +11,8 @@
 
 namespace nencho {
 
+struct AdjustmentResultRecord;
+
 class Form1 : public Screen {
     Q_OBJECT
 
@@ -55,7 +57,7 @@ class Form1 : public Screen {
     void loadPerson();
     void stepPerson(int step);
     void handPersonToScreens(bool viaStep);
-    void reloadInsuranceAndDependants(std::int32_t company);
+    void reloadYearEndEntries(std::int32_t company);
     void recomputeStoredDeductions(std::int32_t company, std::int16_t person);
 
     // Opening the work screens and the links (form1_entry.cpp).
@@ -65,6 +67,7 @@ class Form1 : public Screen {
     void openPrintScreen();
     void openYearEnd();
     void replayAdjustment(const PersonChoice& choice);
+    void storeNotAdjustedAgain(std::int32_t key, const AdjustmentResultRecord& before);
     void openDataMaintenance();
     void openLink(const std::string& target);
 

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/reported_action.h"
 #include "platform/ui/screens.h"
 #include "printing/ui/form7_controls.h"
 #include "records/ui/form6_controls.h"
@@ -59,7 +60,7 @@ void Form1::loadPerson() {
     setTextOf("Command11", QString::fromStdString(person.name));
     screens::write(form2::kForm, form2::kCompanyBox,
                    QString::fromStdString(decimal(currentCompanyCode_)));
-    handPersonToScreens(false);
+    runReported(kPersonTitle, [this] { handPersonToScreens(false); });
 }
 
 void Form1::stepPerson(int step) {
@@ -80,7 +81,7 @@ void Form1::stepPerson(int step) {
     if (screensCompany_ != currentCompanyCode_ && !loadCompany().empty()) return;
     currentPersonCode_ = person.code;
     setTextOf("Command11", QString::fromStdString(person.name));
-    handPersonToScreens(true);
+    runReported(kPersonTitle, [this] { handPersonToScreens(true); });
 }
 
 void Form1::handPersonToScreens(bool viaStep) {
@@ -95,7 +96,7 @@ void Form1::handPersonToScreens(bool viaStep) {
     screens::write(form16::kForm, form16::kPersonBox, code);
 
     const PersonChoice choice{currentCompanyCode_, currentPersonCode_};
-    reloadInsuranceAndDependants(choice.company);
+    reloadYearEndEntries(choice.company);
     press("Command1");
     screens::press(form2::kForm, form2::kLoadButton);
     if (viaStep) recomputeStoredDeductions(choice.company, choice.person);
@@ -105,8 +106,9 @@ void Form1::handPersonToScreens(bool viaStep) {
 
 // Each screen is cleared and given the year and company (the person code it has already)
 // before its load, so that a person without records of their own shows empty screens, never
-// the former person's values.
-void Form1::reloadInsuranceAndDependants(std::int32_t company) {
+// the former person's values, and the spouse and housing screen never saves one person's
+// entries under another's code.
+void Form1::reloadYearEndEntries(std::int32_t company) {
     struct Reload {
         const char* form;
         const char* companyBox;
@@ -118,7 +120,9 @@ void Form1::reloadInsuranceAndDependants(std::int32_t company) {
     for (const Reload& screen : {Reload{form4::kForm, form4::kCompanyBox, form4::kYearButton,
                                         form4::kClearButton, form4::kLoadButton},
                                  Reload{form5::kForm, form5::kCompanyBox, form5::kYearButton,
-                                        form5::kClearButton, form5::kLoadButton}}) {
+                                        form5::kClearButton, form5::kLoadButton},
+                                 Reload{form16::kForm, form16::kCompanyBox, form16::kYearButton,
+                                        form16::kClearButton, form16::kLoadButton}}) {
         screens::write(screen.form, screen.companyBox, companyCode);
         screens::press(screen.form, screen.yearButton);
         screens::press(screen.form, screen.clear);

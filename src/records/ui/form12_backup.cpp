@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <filesystem>
 
+#include "common/failure.h"
 #include "platform/drive_map.h"
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
@@ -47,18 +48,6 @@ bool isDataDrive(const QString& entry) {
     if (!folder || !dataFolder) return false;
     std::error_code ec;
     return std::filesystem::equivalent(*folder, *dataFolder, ec);
-}
-
-QString resultText(const TransferResult& result) {
-    QString text = QString("%1人のデータをコピーしました。").arg(result.copiedPersons);
-    if (!result.skippedCodes.empty()) {
-        QStringList codes;
-        for (int code : result.skippedCodes) codes << QString::number(code);
-        text += "\n年末調整を実行していないため、コピーしなかった個人コード: " + codes.join(", ");
-    }
-    if (!result.complete())
-        text += "\n次の理由で中止しました。\n" + QString::fromStdString(result.failure);
-    return text;
 }
 
 }  // namespace
@@ -102,8 +91,10 @@ void Form12::addProgressBar(const QString& name, int left, int top, int width, i
 }
 
 void Form12::showEvent(QShowEvent* event) {
-    // A stick put in since the list was filled is offered when the screen is opened.
+    // The lists are filled when the screen is opened, not when it is created at start-up, so
+    // that a company registered or a stick put in since is offered.
     refreshDriveLists();
+    press("Command12");
     WorkScreen::showEvent(event);
 }
 
@@ -144,16 +135,24 @@ void Form12::runTransfer(TransferDirection direction) {
     setAutoFillBackground(true);
     setPalette(running);
     bar->show();
-    const TransferResult result = transferCompany(request, [bar](int percent) {
-        bar->setValue(percent);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    QString outcome;
+    bool complete = true;
+    try {
+        const TransferResult result = transferCompany(request, [bar](int percent) {
+            bar->setValue(percent);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        outcome = QString::fromStdString(describeTransfer(result));
+    } catch (const Failure& failure) {
+        outcome = QString::fromStdString(failure.what());
+        complete = false;
+    }
     bar->setValue(0);
     setPalette(normalPalette_);
 
-    if (result.complete()) dialogs().beep();
-    showMessage(resultText(result), controls.title,
-                result.complete() ? MessageIcon::Information : MessageIcon::Exclamation);
+    if (complete) dialogs().beep();
+    showMessage(outcome, controls.title,
+                complete ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

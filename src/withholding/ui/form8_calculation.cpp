@@ -12,11 +12,15 @@
 #include "withholding/monthly_pay_record.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form8.h"
+#include "withholding/ui/ledger_check.h"
 #include "withholding/ui/ledger_write_back.h"
 
 namespace nencho {
 
 namespace {
+
+const QString kLedgerOverflowProblem =
+    "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
 std::int32_t amountIn(const QString& text) {
     return readAmountOrZero(text.toStdString());
@@ -50,6 +54,10 @@ void Form8::calculate(bool withNursingCare) {
     } catch (const CalculationError& error) {
         return showProblem(QString::fromUtf8(error.what()));
     }
+    // A month the ledger would refuse leaves no pay record either: checked before any write.
+    if (!ledgerTakesMonthRow(*month, {figures.pay, figures.socialInsurance,
+                                      figures.afterSocialInsurance, figures.tax}))
+        return showProblem(kLedgerOverflowProblem);
 
     hide();
     writeMonthRowBoxes(*month, rowOf(figures, *dependants));

@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Installs the Debian packages nencho needs, when any is missing.
+#   setup.sh run    what building and running the program need
+#   setup.sh test   those, and what building and running the tests and benchmarks need
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev libcups2-dev libgtest-dev libbenchmark-dev
-  fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n xdg-utils
-  xvfb cups printer-driver-cups-pdf poppler-utils)
+run_packages=(cmake g++ ninja-build qt6-base-dev libcups2-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n xdg-utils)
+test_packages=(libgtest-dev libbenchmark-dev xvfb cups printer-driver-cups-pdf poppler-utils)
+
+case "${1:-}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNENCHO_WERROR=ON -DNENCHO_SANITIZE=ON
 cmake --build build/test
 # Qt and fontconfig keep caches for the life of the process; leaks are not what these runs look for.

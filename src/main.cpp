@@ -4,6 +4,5 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    nencho::startProgram(app);
-    return app.exec();
+    return nencho::runProgram(app);
 }

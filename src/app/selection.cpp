@@ -8,7 +8,9 @@
 #include "common/paths.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
+#include "records/company_file.h"
 #include "records/list_entries.h"
+#include "records/person_file.h"
 
 namespace nencho {
 
@@ -49,12 +51,8 @@ std::int16_t steppedPersonCode(std::int16_t code, int step) {
 }
 
 CompanyHeading readCompanyHeading(std::int64_t companyCode) {
-    RecordReader reader = RecordReader::open(companyFilePath(companyCode));
-    CompanyHeading heading{reader.longNumber(), {}};
-    for (int line = 2; line <= 8; ++line) reader.longNumber();
-    reader.text();  // the reading of the name
-    heading.name = reader.text();
-    return heading;
+    const CompanyRecord company = loadCompanyFile(companyCode, CompanyFields::Heading);
+    return {company.code, company.name};
 }
 
 PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCode,
@@ -62,20 +60,13 @@ PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCod
     if (!isOwnPersonCode(personCode))
         refuse("個人コードは " + decimal(kFirstPersonCode) + " から " + decimal(kLastPersonCode) +
                " までです。");
-    const std::string path = personFilePath(requirePersonKey(companyCode, personCode));
-    RecordReader reader = RecordReader::open(path);
-    PersonHeading heading{reader.integerNumber(), {}};
-    reader.text();  // the reading of the name
-    heading.name = reader.text();
-    if (throughBirthDate) {
-        reader.text();  // address, upper line
-        reader.text();  // birth era
-        for (int part = 0; part < 3; ++part) reader.longNumber();
-    }
-    if (heading.code != personCode)
+    const std::int32_t key = requirePersonKey(companyCode, personCode);
+    const PersonEntry person = PersonFile::load(
+        key, throughBirthDate ? PersonFile::Fields::BirthDate : PersonFile::Fields::Name);
+    if (person.personCode != personCode)
         refuse("個人コード " + decimal(personCode) + " の記録には別の個人コード " +
-               decimal(heading.code) + " が記録されています。\n" + path);
-    return heading;
+               decimal(person.personCode) + " が記録されています。\n" + PersonFile::path(key));
+    return {personCode, person.name};
 }
 
 std::vector<std::string> companyListRows() {

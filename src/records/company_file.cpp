@@ -51,12 +51,13 @@ RecordWriter companyFileWriter(const CompanyRecord& record) {
     return writer;
 }
 
-CompanyRecord loadCompanyFile(std::int64_t companyCode) {
+CompanyRecord loadCompanyFile(std::int64_t companyCode, CompanyFields fields) {
     RecordReader reader = RecordReader::open(companyFilePath(companyCode));
     CompanyRecord record;
     readHead(reader, record);
     record.reading = reader.text();
     record.name = reader.text();
+    if (fields == CompanyFields::Heading) return record;
     record.taxPlace = reader.text();
     record.representativeReading = reader.text();
     record.representativeName = reader.text();

@@ -46,9 +46,16 @@ struct CompanyRecord : LegacyCompanyLayout {
 // The 32 fields of the CompanyFile, ready to save (texts are checked when the bytes are made).
 RecordWriter companyFileWriter(const CompanyRecord& record);
 
-// Lines 1 to 20 of the company's CompanyFile (the spare lines are not read). Throws a
-// RecordError when the file is missing, ends early or holds a text on a number line.
-CompanyRecord loadCompanyFile(std::int64_t companyCode);
+// How far a company record is read. The lists and the main menu read the heading, lines 1 to
+// 10 (eight numbers, the reading and the name); the company screen reads lines 1 to 20 (the
+// spare lines are never read). A record is refused only for the lines asked for.
+enum class CompanyFields { Heading, Whole };
+
+// The one reader of the CompanyFile: every screen reads a company record through it. Fields
+// not read keep their empty values. Throws a RecordError when the file is missing, ends early
+// or holds a text on a number line.
+CompanyRecord loadCompanyFile(std::int64_t companyCode,
+                              CompanyFields fields = CompanyFields::Whole);
 
 // The 19 lines of the corporate-tax program's file of that code. Throws like loadCompanyFile.
 LegacyCompanyLayout loadLegacyCompanyFile(std::int64_t companyCode);

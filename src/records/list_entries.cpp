@@ -8,23 +8,12 @@
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/record_error.h"
-#include "platform/record_file.h"
+#include "records/company_file.h"
+#include "records/person_file.h"
 
 namespace nencho {
 
 namespace {
-
-std::optional<ListEntry> readEntry(const std::string& path, int nameLine) {
-    try {
-        RecordReader reader = RecordReader::open(path);
-        ListEntry entry{reader.longNumber(), {}};
-        reader.skip(nameLine - 2);
-        entry.name = reader.text();
-        return entry;
-    } catch (const RecordError&) {
-        return std::nullopt;
-    }
-}
 
 // The number a record's file name stands for: its decimal digits, as the record paths write
 // them (no sign, no leading zero), followed by ".txt".
@@ -53,13 +42,23 @@ std::vector<std::int64_t> storedNumbersIn(const std::string& folder) {
 }  // namespace
 
 std::optional<ListEntry> readCompanyListEntry(std::int64_t companyCode) {
-    return readEntry(companyFilePath(companyCode), 10);
+    try {
+        const CompanyRecord company = loadCompanyFile(companyCode, CompanyFields::Heading);
+        return ListEntry{company.code, company.name};
+    } catch (const RecordError&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<ListEntry> readPersonListEntry(std::int64_t companyCode, std::int64_t personCode) {
     const auto key = personKey(companyCode, personCode);
     if (!key) return std::nullopt;
-    return readEntry(personFilePath(*key), 3);
+    try {
+        const PersonEntry person = PersonFile::load(*key, PersonFile::Fields::Name);
+        return ListEntry{person.personCode, person.name};
+    } catch (const RecordError&) {
+        return std::nullopt;
+    }
 }
 
 std::vector<std::int64_t> storedCompanyCodes() {

@@ -1,6 +1,7 @@
 #pragma once
 // What the company and person lists show of a record: the code stored on its first line and
-// the name (the company's on line 10 of its file, the person's on line 3).
+// the name (the company's on line 10 of its file, the person's on line 3), read through the
+// records' own readers.
 #include <cstdint>
 #include <optional>
 #include <string>

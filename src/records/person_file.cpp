@@ -81,21 +81,24 @@ void PersonFile::overwrite(const PersonEntry& entry) {
     record(entry).save(path(entry.personKey));
 }
 
-PersonEntry PersonFile::load(std::int32_t personKey) {
-    return loadFile(path(personKey));
+PersonEntry PersonFile::load(std::int32_t personKey, Fields fields) {
+    return loadFile(path(personKey), fields);
 }
 
-PersonEntry PersonFile::loadFile(const std::string& systemPath) {
+PersonEntry PersonFile::loadFile(const std::string& systemPath, Fields fields) {
     RecordReader reader = RecordReader::open(systemPath);
     PersonEntry entry;
     entry.personCode = reader.longNumber();
+    if (fields == Fields::Code) return entry;
     entry.reading = reader.text();
     entry.name = reader.text();
+    if (fields == Fields::Name) return entry;
     entry.upperAddress = reader.text();
     entry.birthEra = reader.text();
     entry.birthYear = reader.longNumber();
     entry.birthMonth = reader.longNumber();
     entry.birthDay = reader.longNumber();
+    if (fields == Fields::BirthDate) return entry;
     entry.position = reader.text();
     for (std::string& status : entry.statuses) status = reader.text();
     for (std::string& payKind : entry.payKinds) payKind = reader.text();
@@ -104,7 +107,7 @@ PersonEntry PersonFile::loadFile(const std::string& systemPath) {
 }
 
 std::int32_t PersonFile::storedCode(std::int32_t personKey) {
-    return RecordReader::open(path(personKey)).longNumber();
+    return load(personKey, Fields::Code).personCode;
 }
 
 }  // namespace nencho

@@ -96,9 +96,16 @@ class PersonFile {
     // Replaces an existing record whole; on a failure the old record stays as it was.
     static void overwrite(const PersonEntry& entry);
 
-    // Lines 1-32 (the spare lines are never read). The key fields of the entry are not set.
-    static PersonEntry load(std::int32_t personKey);
-    static PersonEntry loadFile(const std::string& systemPath);
+    // How far a record is read, by its last line: the code alone, through the name (the lists),
+    // through the birth date (the main menu's stepping) or lines 1-32 (the spare lines are never
+    // read). A record is refused only for the lines asked for.
+    enum class Fields { Code = 1, Name = 3, BirthDate = 8, Whole = 32 };
+
+    // The one reader of the person record: every screen reads a person through it. Fields not
+    // read keep their empty values; the key fields of the entry are not set. Throws a
+    // RecordError when the file is missing, ends early or holds a text on a number line.
+    static PersonEntry load(std::int32_t personKey, Fields fields = Fields::Whole);
+    static PersonEntry loadFile(const std::string& systemPath, Fields fields = Fields::Whole);
     // Line 1 alone: the person code stored in the record.
     static std::int32_t storedCode(std::int32_t personKey);
 };

@@ -113,23 +113,22 @@ int bonusRate(int dependants, std::int32_t previousMonthPay) {
     return percent;
 }
 
-Outcome<BonusCalculation> calculateBonus(const BonusInput& input) {
+BonusCalculation calculateBonus(const BonusInput& input) {
     BonusCalculation result;
     // The triple is formed even when health insurance is not deducted.
-    const auto triple = fitInt32(std::int64_t{input.bonus} * 3);
-    if (!triple) return overflowError();
-    result.health = input.healthInsured ? *floorToInt32(*triple / 1000.0) : 0;
+    const std::int32_t triple = checkedAmount(std::int64_t{input.bonus} * 3, "賞与の3倍の額");
+    result.health = input.healthInsured ? *floorToInt32(triple / 1000.0) : 0;
     result.wageGroup = bonusWageGroup(input.bonus);
     result.employment = input.employmentInsured ? result.wageGroup * 4 : 0;
     result.socialInsurance = result.health + result.employment;
 
-    const auto after = fitInt32(std::int64_t{input.bonus} - result.socialInsurance);
-    if (!after) return overflowError();
-    result.afterSocialInsurance = *after;
+    result.afterSocialInsurance = checkedAmount(std::int64_t{input.bonus} - result.socialInsurance,
+                                                "社会保険料控除後の賞与の金額");
     result.ratePercent = bonusRate(input.dependants, input.previousMonthPay);
-    const auto product = fitInt32(std::int64_t{result.ratePercent} * result.afterSocialInsurance);
-    if (!product) return overflowError();
-    result.tax = *floorToInt32(*product / 100.0 / 10.0) * 10;
+    const std::int32_t product =
+        checkedAmount(std::int64_t{result.ratePercent} * result.afterSocialInsurance,
+                      "税率と社会保険料控除後の賞与の金額の積");
+    result.tax = *floorToInt32(product / 100.0 / 10.0) * 10;
     return result;
 }
 

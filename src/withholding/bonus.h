@@ -3,7 +3,7 @@
 // withholding tax at the rate given by the dependants number and the previous month's pay.
 #include <cstdint>
 
-#include "withholding/outcome.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho {
 
@@ -32,9 +32,9 @@ std::int32_t bonusWageGroup(std::int32_t bonus);
 // the previous month's pay.
 int bonusRate(int dependants, std::int32_t previousMonthPay);
 
-// Every product and sum is kept in the signed 32-bit range; leaving it gives an error instead
-// of an amount: a bonus whose triple leaves the range, or a rate x amount after social insurance
-// that does.
-Outcome<BonusCalculation> calculateBonus(const BonusInput& input);
+// Every product and sum is kept in the signed 32-bit range; leaving it throws a CalculationError
+// naming the amount instead of giving one: a bonus whose triple leaves the range, or a rate x
+// amount after social insurance that does.
+BonusCalculation calculateBonus(const BonusInput& input);
 
 }  // namespace nencho

@@ -1,9 +1,9 @@
 #pragma once
 // What the calculation screens hand to the withholding rules and what they get back: one
 // month's pay or one bonus in, the premiums and the tax out. The screens only read boxes,
-// call these two functions and write the figures back into the ledger.
+// call these functions and write the figures back into the ledger. An amount that cannot be
+// formed throws a CalculationError (checked_amounts.h) whose description the screen shows.
 #include <cstdint>
-#include <optional>
 
 namespace nencho {
 
@@ -30,9 +30,9 @@ struct MonthlyFigures {
     std::int32_t netPay = 0;                // pay − total deductions
 };
 
-// The premiums after the check boxes and the month's withholding tax. No value when a sum
-// leaves the signed 32-bit range (only a pay near the lowest 32-bit number gets there).
-std::optional<MonthlyFigures> computeMonthly(const MonthlyInputs& inputs);
+// The premiums after the check boxes and the month's withholding tax. A CalculationError when a
+// sum leaves the signed 32-bit range (only a pay near the lowest 32-bit number gets there).
+MonthlyFigures computeMonthly(const MonthlyInputs& inputs);
 
 // One bonus of one person, as the bonus screen has it.
 struct BonusInputs {
@@ -52,8 +52,12 @@ struct BonusFigures {
     std::int32_t tax = 0;  // a multiple of 10
 };
 
-// No value when a product or sum leaves the signed 32-bit range (a bonus above 715,827,882
-// yen, or a taxed amount too large for its rate).
-std::optional<BonusFigures> computeBonus(const BonusInputs& inputs);
+// A CalculationError when a product or sum leaves the signed 32-bit range (a bonus above
+// 715,827,882 yen, or a taxed amount too large for its rate).
+BonusFigures computeBonus(const BonusInputs& inputs);
+
+// The pay or bonus less the social insurance typed by hand; a CalculationError when the
+// difference leaves the signed 32-bit range.
+std::int32_t payAfterSocialInsurance(std::int32_t pay, std::int32_t socialInsurance);
 
 }  // namespace nencho

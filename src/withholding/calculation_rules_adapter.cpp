@@ -6,7 +6,7 @@
 
 namespace nencho {
 
-std::optional<MonthlyFigures> computeMonthly(const MonthlyInputs& inputs) {
+MonthlyFigures computeMonthly(const MonthlyInputs& inputs) {
     MonthlyInput input;
     input.pay = inputs.pay;
     input.nursingCare = inputs.withNursingCare ? NursingCare::With : NursingCare::Without;
@@ -14,9 +14,7 @@ std::optional<MonthlyFigures> computeMonthly(const MonthlyInputs& inputs) {
     input.pensionInsured = !inputs.noPension;
     input.employmentInsured = inputs.withEmployment;
     input.dependants = inputs.dependants;
-    const Outcome<MonthlyCalculation> outcome = calculateMonth(input);
-    if (!outcome.ok()) return std::nullopt;
-    const MonthlyCalculation& month = outcome.value();
+    const MonthlyCalculation month = calculateMonth(input);
     MonthlyFigures figures;
     figures.pay = inputs.pay;
     figures.health = month.health;
@@ -30,16 +28,14 @@ std::optional<MonthlyFigures> computeMonthly(const MonthlyInputs& inputs) {
     return figures;
 }
 
-std::optional<BonusFigures> computeBonus(const BonusInputs& inputs) {
+BonusFigures computeBonus(const BonusInputs& inputs) {
     BonusInput input;
     input.bonus = inputs.bonus;
     input.previousMonthPay = inputs.previousMonthPay;
     input.dependants = inputs.dependantsNumber;
     input.healthInsured = inputs.withHealth;
     input.employmentInsured = inputs.withEmployment;
-    const Outcome<BonusCalculation> outcome = calculateBonus(input);
-    if (!outcome.ok()) return std::nullopt;
-    const BonusCalculation& bonus = outcome.value();
+    const BonusCalculation bonus = calculateBonus(input);
     BonusFigures figures;
     figures.health = bonus.health;
     figures.employment = bonus.employment;
@@ -48,6 +44,10 @@ std::optional<BonusFigures> computeBonus(const BonusInputs& inputs) {
     figures.ratePercent = bonus.ratePercent;
     figures.tax = bonus.tax;
     return figures;
+}
+
+std::int32_t payAfterSocialInsurance(std::int32_t pay, std::int32_t socialInsurance) {
+    return checkedAmount(std::int64_t{pay} - socialInsurance, "社会保険料控除後の金額");
 }
 
 }  // namespace nencho

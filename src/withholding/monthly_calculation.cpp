@@ -2,7 +2,7 @@
 
 namespace nencho {
 
-Outcome<MonthlyCalculation> calculateMonth(const MonthlyInput& input) {
+MonthlyCalculation calculateMonth(const MonthlyInput& input) {
     MonthlyCalculation month;
     month.grade = standardGrade(input.pay);
     month.health = input.healthInsured ? healthPremium(month.grade, input.nursingCare) : 0;
@@ -12,17 +12,11 @@ Outcome<MonthlyCalculation> calculateMonth(const MonthlyInput& input) {
     // Each premium is far below a quarter of the signed 32-bit range.
     month.socialInsurance = month.health + month.pension + month.employment;
 
-    const Outcome<MonthlyTax> tax = monthlyTax(input.pay, month.socialInsurance, input.dependants);
-    if (!tax.ok()) return tax.error();
-    month.tax = tax.value();
+    month.tax = monthlyTax(input.pay, month.socialInsurance, input.dependants);
     month.payAfterSocialInsurance = month.tax.subjectToTax;
-
-    const auto total = fitInt32(std::int64_t{month.socialInsurance} + month.tax.tax);
-    if (!total) return overflowError();
-    const auto net = fitInt32(std::int64_t{input.pay} - *total);
-    if (!net) return overflowError();
-    month.totalDeductions = *total;
-    month.netPay = *net;
+    month.totalDeductions =
+        checkedAmount(std::int64_t{month.socialInsurance} + month.tax.tax, "控除額の合計");
+    month.netPay = checkedAmount(std::int64_t{input.pay} - month.totalDeductions, "差引支給額");
     return month;
 }
 

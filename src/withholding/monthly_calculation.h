@@ -3,8 +3,8 @@
 // amounts the ledger row receives.
 #include <cstdint>
 
+#include "withholding/checked_amounts.h"
 #include "withholding/monthly_tax.h"
-#include "withholding/outcome.h"
 #include "withholding/social_insurance.h"
 
 namespace nencho {
@@ -31,7 +31,8 @@ struct MonthlyCalculation {
     std::int32_t netPay = 0;
 };
 
-// A premium that does not apply is 0; an amount outside the signed 32-bit range gives an error.
-Outcome<MonthlyCalculation> calculateMonth(const MonthlyInput& input);
+// A premium that does not apply is 0; an amount outside the signed 32-bit range throws a
+// CalculationError naming it.
+MonthlyCalculation calculateMonth(const MonthlyInput& input);
 
 }  // namespace nencho

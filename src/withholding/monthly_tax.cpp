@@ -67,23 +67,19 @@ std::int32_t taxOnTaxableAmount(std::int32_t taxable) {
     return rounded / 10 * 10;
 }
 
-Outcome<MonthlyTax> monthlyTax(std::int32_t pay, std::int32_t socialInsurance,
-                               std::int32_t dependants) {
+MonthlyTax monthlyTax(std::int32_t pay, std::int32_t socialInsurance, std::int32_t dependants) {
     MonthlyTax result;
-    const auto subject = fitInt32(std::int64_t{pay} - socialInsurance);
-    if (!subject) return overflowError();
-    result.subjectToTax = *subject;
-
-    const auto after =
-        fitInt32(std::int64_t{result.subjectToTax} - employmentIncomeDeduction(*subject));
-    const auto basic = fitInt32((std::int64_t{dependants} + 1) * kDeductionPerPerson);
-    if (!after || !basic) return overflowError();
-    result.afterIncomeDeduction = *after;
-    result.basicAndDependantsDeduction = *basic;
-
-    const auto taxable = fitInt32(std::int64_t{*after} - *basic);
-    if (!taxable) return overflowError();
-    result.taxable = std::max(*taxable, 0);
+    result.subjectToTax =
+        checkedAmount(std::int64_t{pay} - socialInsurance, "社会保険料等控除後の給与等の金額");
+    result.afterIncomeDeduction = checkedAmount(
+        std::int64_t{result.subjectToTax} - employmentIncomeDeduction(result.subjectToTax),
+        "給与所得控除後の金額");
+    result.basicAndDependantsDeduction = checkedAmount(
+        (std::int64_t{dependants} + 1) * kDeductionPerPerson, "基礎控除と扶養控除の額");
+    const std::int32_t taxable = checkedAmount(
+        std::int64_t{result.afterIncomeDeduction} - result.basicAndDependantsDeduction,
+        "課税給与所得金額");
+    result.taxable = std::max(taxable, 0);
     result.tax = taxOnTaxableAmount(result.taxable);
     return result;
 }

@@ -4,7 +4,7 @@
 // by brackets and cut to 10 yen.
 #include <cstdint>
 
-#include "withholding/outcome.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho {
 
@@ -24,8 +24,7 @@ std::int32_t employmentIncomeDeduction(std::int32_t subjectToTax);
 std::int32_t taxOnTaxableAmount(std::int32_t taxable);
 
 // The spouse counts as a dependant. Any count is taken as it is, a negative one too; an
-// intermediate amount outside the signed 32-bit range gives an error.
-Outcome<MonthlyTax> monthlyTax(std::int32_t pay, std::int32_t socialInsurance,
-                               std::int32_t dependants);
+// intermediate amount outside the signed 32-bit range throws a CalculationError naming it.
+MonthlyTax monthlyTax(std::int32_t pay, std::int32_t socialInsurance, std::int32_t dependants);
 
 }  // namespace nencho

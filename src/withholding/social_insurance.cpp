@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "withholding/outcome.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho {
 

@@ -66,6 +66,20 @@ TEST(CompanyFile, LoadFailsOnMissingShortOrMistypedFiles) {
     }
 }
 
+// The heading the lists and the main menu read needs lines 1 to 10 only.
+TEST(CompanyFile, TheHeadingIsReadFromARecordThatEndsAfterTheName) {
+    test::TempDrives drives;
+    writeLines(companyFilePath(6),
+               {"6", "0", "13", "1", "1", "13", "12", "31", "\"カイシャ\"", "\"六社\""});
+    const CompanyRecord heading = loadCompanyFile(6, CompanyFields::Heading);
+    EXPECT_EQ(heading.code, 6);
+    EXPECT_EQ(heading.name, "六社");
+    EXPECT_EQ(heading.taxPlace, "");
+    EXPECT_THROW(loadCompanyFile(6), RecordError);
+    writeLines(companyFilePath(7), {"7", "0", "13", "1", "1", "13", "12", "31", "\"カイシャ\""});
+    EXPECT_THROW(loadCompanyFile(7, CompanyFields::Heading), RecordError);
+}
+
 TEST(LegacyCompanyLayout, ReadsNineteenLinesWithoutRepresentativeName) {
     test::TempDrives drives;
     writeLines(corporateTaxCompanyFilePath(7),

@@ -70,6 +70,35 @@ TEST_F(PersonFileTest, LoadFailsOnAShortOrMistypedRecord) {
     EXPECT_THROW(PersonFile::load(103), RecordError);
 }
 
+// Each reader of the record asks for the lines it uses and is refused only for those.
+TEST_F(PersonFileTest, ARecordIsReadAsFarAsAsked) {
+    test::writeLines(test::personPath(1, 1), {"1", quoted("ア"), quoted("名")});
+    test::writeLines(test::personPath(1, 2), {"2", quoted("イ"), quoted("名2"), quoted("住所"),
+                                              quoted("昭和"), "45", "3", "12"});
+    const struct {
+        std::int32_t key;
+        PersonFile::Fields fields;
+        bool read;
+    } cases[] = {
+        {101, PersonFile::Fields::Code, true},       {101, PersonFile::Fields::Name, true},
+        {101, PersonFile::Fields::BirthDate, false}, {102, PersonFile::Fields::BirthDate, true},
+        {102, PersonFile::Fields::Whole, false},
+    };
+    for (const auto& c : cases) {
+        const int last = static_cast<int>(c.fields);
+        try {
+            const PersonEntry entry = PersonFile::load(c.key, c.fields);
+            EXPECT_TRUE(c.read) << c.key << " " << last;
+            EXPECT_EQ(entry.personCode, c.key - 100) << c.key << " " << last;
+            EXPECT_EQ(entry.name.empty(), last < 3) << c.key << " " << last;
+            EXPECT_EQ(entry.birthDay, last >= 8 ? 12 : 0) << c.key << " " << last;
+            EXPECT_EQ(entry.position, "") << c.key << " " << last;
+        } catch (const RecordError&) {
+            EXPECT_FALSE(c.read) << c.key << " " << last;
+        }
+    }
+}
+
 TEST_F(PersonFileTest, CreateNewRefusesAnExistingRecordAndLeavesIt) {
     test::writePerson(1, 5, "前の人");
     const std::string before = test::readBytes(test::personPath(1, 5));

@@ -1,6 +1,6 @@
 #include "support/recording_pages.h"
 
-#include "platform/ui/printer_pages.h"
+#include "platform/printer_page.h"
 
 namespace nencho::test {
 
@@ -41,16 +41,6 @@ std::unique_ptr<PrinterPage> RecordingPageOpener::open(const std::string& docume
     auto page = std::make_shared<RecordingPage>();
     documents.push_back({documentName, page});
     return std::make_unique<SharedRecordingPage>(page);
-}
-
-RecordedPrinting::RecordedPrinting() {
-    auto opener = std::make_unique<RecordingPageOpener>();
-    opener_ = opener.get();
-    setPageOpener(std::move(opener));
-}
-
-RecordedPrinting::~RecordedPrinting() {
-    setPageOpener(nullptr);
 }
 
 }  // namespace nencho::test

@@ -1,8 +1,11 @@
 #include "support/screen_test.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QTest>
 
 #include "app/ui/screen_catalog.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/program.h"
 
 namespace nencho::test {
@@ -37,13 +40,38 @@ void ensureApplication() {
     (void)app;
 }
 
+void clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    if (!item) {
+        ADD_FAILURE() << "no row " << row << " in " << list->objectName().toStdString();
+        return;
+    }
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void pressKeyIn(QWidget* control, Qt::Key key) {
+    QTest::keyClick(control, key);
+}
+
+void tabInto(QWidget* control) {
+    QWidget* window = control->window();
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    control->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(control->hasFocus()) << control->objectName().toStdString();
+}
+
 void openLedgerOf(const QString& company, const QString& person, const QString& year) {
-    screens::write("Form2", "Text10", year);
-    screens::write("Form2", "Text161", company);
-    screens::write("Form2", "Text162", person);
-    screens::press("Form2", "Command36");
-    screens::press("Form2", "Command3");
-    screens::press("Form2", "Command2");
+    using namespace form2;
+    screens::write(kForm, kYearBox, year);
+    screens::write(kForm, kCompanyBox, company);
+    screens::write(kForm, kPersonBox, person);
+    screens::press(kForm, kYearButton);
+    screens::press(kForm, kDisplayClearButton);
+    screens::press(kForm, kLoadButton);
 }
 
 void ScreenTest::SetUp() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <Qt>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
 #include "support/temp_drives.h"
+
+class QListWidget;
+class QWidget;
 
 // Lets test failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -71,5 +75,12 @@ void openLedgerOf(const QString& company, const QString& person, const QString& 
 
 // Creates the QApplication once per test program, on first use.
 void ensureApplication();
+
+// The user's ways of choosing a row of a list: a click on it, or the focus brought into the list
+// and a key pressed there (Down, Up, Return, ...).
+void clickRow(QListWidget* list, int row);
+void pressKeyIn(QWidget* control, Qt::Key key);
+// Brings the focus into a control the way Tab does, its window shown and active.
+void tabInto(QWidget* control);
 
 }  // namespace nencho::test

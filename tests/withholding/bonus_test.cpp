@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "withholding/checked_amounts.h"
+
 namespace nencho {
 namespace {
 
@@ -112,7 +114,7 @@ TEST(CalculateBonus, PremiumsRateAndTaxCutToTenYen) {
         BonusCalculation expected;
     };
     const Case cases[] = {
-        // The worked example: both insurances, two dependants, previous month 300,000.
+        // A bonus of 500,000: both insurances, two dependants, previous month 300,000.
         {{500'000, 300'000, 2, true, true}, {1'500, 500, 2'000, 3'500, 496'500, 6, 29'790}},
         {{0, 300'000, 2, true, true}, {0, 0, 0, 0, 0, 6, 0}},
         {{333, 0, 0, true, false}, {0, 0, 0, 0, 333, 0, 0}},  // 999 / 1,000 cut down
@@ -128,9 +130,7 @@ TEST(CalculateBonus, PremiumsRateAndTaxCutToTenYen) {
         {{61'356'675, 1'745'000, 0, false, false}, {0, 61'356, 0, 0, 61'356'675, 35, 21'474'830}},
     };
     for (const auto& [input, expected] : cases) {
-        const Outcome<BonusCalculation> result = calculateBonus(input);
-        ASSERT_TRUE(result.ok()) << input.bonus;
-        const BonusCalculation& bonus = result.value();
+        const BonusCalculation bonus = calculateBonus(input);
         EXPECT_EQ(bonus.health, expected.health) << input.bonus;
         EXPECT_EQ(bonus.wageGroup, expected.wageGroup) << input.bonus;
         EXPECT_EQ(bonus.employment, expected.employment) << input.bonus;
@@ -141,23 +141,28 @@ TEST(CalculateBonus, PremiumsRateAndTaxCutToTenYen) {
     }
 }
 
-TEST(CalculateBonus, AmountsLeavingThe32BitRangeGiveAnErrorNotANumber) {
-    const BonusInput cases[] = {
+TEST(CalculateBonus, AmountsLeavingThe32BitRangeGiveAnErrorNamingThem) {
+    const char* const triple = "賞与の3倍の額";
+    const char* const product = "税率と社会保険料控除後の賞与の金額の積";
+    const std::pair<BonusInput, const char*> cases[] = {
         // The triple of the bonus, whether or not health insurance is deducted.
-        {715'827'883, 0, 0, true, true},
-        {715'827'883, 0, 0, false, false},
-        {-715'827'883, 0, 0, false, false},
+        {{715'827'883, 0, 0, true, true}, triple},
+        {{715'827'883, 0, 0, false, false}, triple},
+        {{-715'827'883, 0, 0, false, false}, triple},
         // 35 % of an amount after social insurance of 61,356,676 yen or more.
-        {61'356'676, 1'745'000, 0, false, false},
-        {-61'356'676, 1'745'000, 0, false, false},
+        {{61'356'676, 1'745'000, 0, false, false}, product},
+        {{-61'356'676, 1'745'000, 0, false, false}, product},
     };
-    for (const auto& input : cases) {
-        const Outcome<BonusCalculation> result = calculateBonus(input);
-        ASSERT_FALSE(result.ok()) << input.bonus;
-        EXPECT_EQ(result.error(), overflowError());
+    for (const auto& [input, amount] : cases) {
+        try {
+            calculateBonus(input);
+            ADD_FAILURE() << "no error for " << input.bonus;
+        } catch (const CalculationError& error) {
+            EXPECT_STREQ(error.what(), overflowDescription(amount).c_str()) << input.bonus;
+        }
     }
     // A rate of 0 % never overflows.
-    EXPECT_TRUE(calculateBonus({700'000'000, 0, 0, false, false}).ok());
+    EXPECT_NO_THROW(calculateBonus({700'000'000, 0, 0, false, false}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "withholding/calculation_inputs.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho {
 namespace {
@@ -29,17 +30,16 @@ TEST(MonthlyCalculation, PremiumsCheckBoxesAndTax) {
         {"below the premiums", {9000, false, false, false, false, 0}, 4018, 6654, 0, 0},
     };
     for (const MonthlyCase& c : cases) {
-        const auto figures = computeMonthly(c.inputs);
-        ASSERT_TRUE(figures) << c.name;
-        EXPECT_EQ(figures->health, c.health) << c.name;
-        EXPECT_EQ(figures->pension, c.pension) << c.name;
-        EXPECT_EQ(figures->employment, c.employment) << c.name;
-        EXPECT_EQ(figures->tax, c.tax) << c.name;
+        const MonthlyFigures figures = computeMonthly(c.inputs);
+        EXPECT_EQ(figures.health, c.health) << c.name;
+        EXPECT_EQ(figures.pension, c.pension) << c.name;
+        EXPECT_EQ(figures.employment, c.employment) << c.name;
+        EXPECT_EQ(figures.tax, c.tax) << c.name;
         const std::int32_t social = c.health + c.pension + c.employment;
-        EXPECT_EQ(figures->socialInsurance, social) << c.name;
-        EXPECT_EQ(figures->afterSocialInsurance, c.inputs.pay - social) << c.name;
-        EXPECT_EQ(figures->totalDeductions, social + c.tax) << c.name;
-        EXPECT_EQ(figures->netPay, c.inputs.pay - social - c.tax) << c.name;
+        EXPECT_EQ(figures.socialInsurance, social) << c.name;
+        EXPECT_EQ(figures.afterSocialInsurance, c.inputs.pay - social) << c.name;
+        EXPECT_EQ(figures.totalDeductions, social + c.tax) << c.name;
+        EXPECT_EQ(figures.netPay, c.inputs.pay - social - c.tax) << c.name;
     }
 }
 
@@ -49,18 +49,17 @@ TEST(MonthlyCalculation, EmploymentPremiumsAndTheNursingCareRateInDoublePrecisio
         {216000, 1536}, {465000, 3255}, {1000000, 7000},
     };
     for (const auto& [pay, premium] : employment)
-        EXPECT_EQ(computeMonthly({pay, false, false, false, true, 0})->employment, premium) << pay;
+        EXPECT_EQ(computeMonthly({pay, false, false, false, true, 0}).employment, premium) << pay;
     const std::pair<std::int32_t, std::int32_t> nursingCare[] = {
         {8908, 4561}, {330000, 15826}, {665000, 31653}, {955000, 45619}};
     for (const auto& [pay, premium] : nursingCare)
-        EXPECT_EQ(computeMonthly({pay, true, false, false, false, 0})->health, premium) << pay;
+        EXPECT_EQ(computeMonthly({pay, true, false, false, false, 0}).health, premium) << pay;
 }
 
 TEST(MonthlyCalculation, APayBelowThePremiumsLeavesANegativeNetPay) {
-    const auto figures = computeMonthly({9000, false, false, false, false, 0});
-    ASSERT_TRUE(figures);
-    EXPECT_EQ(figures->afterSocialInsurance, -1672);
-    EXPECT_EQ(figures->netPay, -1672);
+    const MonthlyFigures figures = computeMonthly({9000, false, false, false, false, 0});
+    EXPECT_EQ(figures.afterSocialInsurance, -1672);
+    EXPECT_EQ(figures.netPay, -1672);
 }
 
 struct BonusCase {
@@ -73,7 +72,7 @@ struct BonusCase {
 
 TEST(BonusCalculation, PremiumsRateAndTax) {
     const BonusCase cases[] = {
-        {"worked example", {500000, 300000, 2, true, true}, 3500, 6, 29790},
+        {"bonus of 500,000", {500000, 300000, 2, true, true}, 3500, 6, 29790},
         {"no insurance", {500000, 300000, 2, false, false}, 0, 6, 30000},
         {"health cut down", {333, 0, 0, true, false}, 0, 0, 0},
         {"lowest wage group", {88000, 0, 0, false, true}, 360, 0, 0},
@@ -91,20 +90,30 @@ TEST(BonusCalculation, PremiumsRateAndTax) {
         {"other number uses column 0", {0, 65000, 9, false, false}, 0, 2, 0},
     };
     for (const BonusCase& c : cases) {
-        const auto figures = computeBonus(c.inputs);
-        ASSERT_TRUE(figures) << c.name;
-        EXPECT_EQ(figures->socialInsurance, c.socialInsurance) << c.name;
-        EXPECT_EQ(figures->afterSocialInsurance, c.inputs.bonus - c.socialInsurance) << c.name;
-        EXPECT_EQ(figures->ratePercent, c.rate) << c.name;
-        EXPECT_EQ(figures->tax, c.tax) << c.name;
+        const BonusFigures figures = computeBonus(c.inputs);
+        EXPECT_EQ(figures.socialInsurance, c.socialInsurance) << c.name;
+        EXPECT_EQ(figures.afterSocialInsurance, c.inputs.bonus - c.socialInsurance) << c.name;
+        EXPECT_EQ(figures.ratePercent, c.rate) << c.name;
+        EXPECT_EQ(figures.tax, c.tax) << c.name;
     }
 }
 
 TEST(BonusCalculation, AmountsBeyondThirtyTwoBitsGiveNoFigures) {
-    EXPECT_TRUE(computeBonus({715827882, 0, 0, true, false}));
-    EXPECT_FALSE(computeBonus({715827883, 0, 0, true, false}));
-    EXPECT_TRUE(computeBonus({61356675, 1745000, 0, false, false}));
-    EXPECT_FALSE(computeBonus({61356676, 1745000, 0, false, false}));
+    EXPECT_NO_THROW(computeBonus({715827882, 0, 0, true, false}));
+    EXPECT_THROW(computeBonus({715827883, 0, 0, true, false}), CalculationError);
+    EXPECT_NO_THROW(computeBonus({61356675, 1745000, 0, false, false}));
+    EXPECT_THROW(computeBonus({61356676, 1745000, 0, false, false}), CalculationError);
+}
+
+TEST(ManualEntry, PayAfterSocialInsuranceBeyondThirtyTwoBitsIsAnError) {
+    EXPECT_EQ(payAfterSocialInsurance(1000, 1500), -500);
+    EXPECT_EQ(payAfterSocialInsurance(-2'000'000'000, 147'483'648), -2'147'483'648);
+    try {
+        payAfterSocialInsurance(-2'000'000'000, 2'000'000'000);
+        ADD_FAILURE() << "no error";
+    } catch (const CalculationError& error) {
+        EXPECT_STREQ(error.what(), overflowDescription("社会保険料控除後の金額").c_str());
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <climits>
 #include <utility>
 
+#include "withholding/checked_amounts.h"
+
 namespace nencho {
 namespace {
 
@@ -63,7 +65,7 @@ struct MonthlyTaxCase {
     MonthlyTax expected;
 };
 
-TEST(MonthlyTax, WorkedExamplesKeepEveryIntermediate) {
+TEST(MonthlyTax, PaysFromNothingTo1000000KeepEveryIntermediate) {
     const MonthlyTaxCase cases[] = {
         {0, 0, 0, {0, -54'167, 31'667, 0, 0}},
         {250'000, 28'314, 0, {221'686, 140'180, 31'667, 108'513, 8'680}},
@@ -77,9 +79,7 @@ TEST(MonthlyTax, WorkedExamplesKeepEveryIntermediate) {
         {300'000, 0, -1, {300'000, 195'000, 0, 195'000, 15'600}},
     };
     for (const auto& c : cases) {
-        const Outcome<MonthlyTax> result = monthlyTax(c.pay, c.socialInsurance, c.dependants);
-        ASSERT_TRUE(result.ok()) << c.pay;
-        const MonthlyTax& tax = result.value();
+        const MonthlyTax tax = monthlyTax(c.pay, c.socialInsurance, c.dependants);
         EXPECT_EQ(tax.subjectToTax, c.expected.subjectToTax) << c.pay;
         EXPECT_EQ(tax.afterIncomeDeduction, c.expected.afterIncomeDeduction) << c.pay;
         EXPECT_EQ(tax.basicAndDependantsDeduction, c.expected.basicAndDependantsDeduction)
@@ -89,25 +89,29 @@ TEST(MonthlyTax, WorkedExamplesKeepEveryIntermediate) {
     }
 }
 
-TEST(MonthlyTax, AmountsOutsideThe32BitRangeGiveAnErrorNotANumber) {
+// An amount outside the signed 32-bit range is an error naming that amount, never a number.
+TEST(MonthlyTax, AmountsOutsideThe32BitRangeGiveAnErrorNamingThem) {
     struct Case {
         std::int32_t pay, socialInsurance, dependants;
-        bool ok;
+        const char* failingAmount;  // none: the tax is computed
     };
     const Case cases[] = {
-        {300'000, 0, 67'813, true},   // 67,814 persons: 2,147,465,938
-        {300'000, 0, 67'814, false},  // 67,815 persons leave the range
-        {300'000, 0, INT_MAX, false},
-        {300'000, 0, -67'815, false},  // a negative deduction that pushes the taxable amount out
-        {INT_MIN, 1, 0, false},        // pay less social insurance
-        {INT_MIN, 0, 0, false},        // the amount after the fixed deduction
-        {INT_MIN + 85'834, 0, 0, true},
+        {300'000, 0, 67'813, nullptr},                   // 67,814 persons: 2,147,465,938
+        {300'000, 0, 67'814, "基礎控除と扶養控除の額"},  // 67,815 persons leave the range
+        {300'000, 0, INT_MAX, "基礎控除と扶養控除の額"},
+        // A negative deduction that pushes the taxable amount out.
+        {300'000, 0, -67'815, "課税給与所得金額"},
+        {INT_MIN, 1, 0, "社会保険料等控除後の給与等の金額"},
+        {INT_MIN, 0, 0, "給与所得控除後の金額"},  // after the fixed deduction
+        {INT_MIN + 85'834, 0, 0, nullptr},
     };
     for (const auto& c : cases) {
-        const Outcome<MonthlyTax> result = monthlyTax(c.pay, c.socialInsurance, c.dependants);
-        EXPECT_EQ(result.ok(), c.ok) << c.pay << " " << c.dependants;
-        if (!result.ok()) {
-            EXPECT_EQ(result.error(), overflowError());
+        try {
+            monthlyTax(c.pay, c.socialInsurance, c.dependants);
+            EXPECT_EQ(c.failingAmount, nullptr) << c.pay << " " << c.dependants;
+        } catch (const CalculationError& error) {
+            ASSERT_NE(c.failingAmount, nullptr) << c.pay << " " << c.dependants;
+            EXPECT_STREQ(error.what(), overflowDescription(c.failingAmount).c_str());
         }
     }
 }
@@ -117,7 +121,7 @@ TEST(MonthlyTax, EveryPayUpTo1500000GivesANonNegativeNonDecreasingMultipleOfTen)
     for (std::int32_t dependants : {0, 4}) {
         std::int32_t previous = 0;
         for (std::int32_t pay = 0; pay <= 1'500'000; ++pay) {
-            const std::int32_t tax = monthlyTax(pay, 0, dependants).value().tax;
+            const std::int32_t tax = monthlyTax(pay, 0, dependants).tax;
             if (tax % 10 != 0 || tax < 0 || tax < previous) {
                 ADD_FAILURE() << "pay " << pay << " dependants " << dependants << " tax " << tax
                               << " after " << previous;

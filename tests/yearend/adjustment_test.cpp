@@ -20,7 +20,8 @@ std::int32_t recordLine(const AdjustmentResult& result, int line) {
     return result.at(kAdjustmentRecordValues.at(static_cast<std::size_t>(line - 1)));
 }
 
-AdjustmentInput workedExample() {
+// Pay of 5,000,000 with 150,000 withheld: the annual tax of 162,800 leaves a shortfall of 12,800.
+AdjustmentInput shortfallOf12800() {
     AdjustmentInput input;
     input.monthPay = 4'200'000;
     input.bonusPay = 800'000;
@@ -152,9 +153,9 @@ TEST(AnnualTaxAfterReduction, IsCutDownToHundreds) {
     }
 }
 
-TEST(YearEndAdjustment, WorkedExampleEndsInAShortfall) {
+TEST(YearEndAdjustment, PayOf5000000With150000WithheldEndsInAShortfallOf12800) {
     AdjustmentResult result;
-    ASSERT_EQ(runYearEndAdjustment(workedExample(), result), AdjustmentOutcome::Adjusted);
+    ASSERT_EQ(runYearEndAdjustment(shortfallOf12800(), result), AdjustmentOutcome::Adjusted);
     EXPECT_EQ(statusAfter(AdjustmentOutcome::Adjusted), AdjustmentStatus::Adjusted);
     EXPECT_EQ(balanceKind(result[V::Balance]), BalanceKind::Shortfall);
 
@@ -173,10 +174,10 @@ TEST(YearEndAdjustment, BalanceOfZeroOrBelowIsARefund) {
     struct Case {
         std::int32_t taxWithheld, balance;
     };
-    // The worked example's annual tax is 162,800.
+    // The annual tax of the shortfall case is 162,800.
     const Case cases[] = {{162'800, 0}, {170'000, -7'200}, {162'700, 100}};
     for (const Case& c : cases) {
-        AdjustmentInput input = workedExample();
+        AdjustmentInput input = shortfallOf12800();
         input.taxWithheld = c.taxWithheld;
         AdjustmentResult result;
         ASSERT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
@@ -187,7 +188,7 @@ TEST(YearEndAdjustment, BalanceOfZeroOrBelowIsARefund) {
 }
 
 TEST(YearEndAdjustment, DeductionsAboveTheIncomeLeaveNoTaxAndRefundTheWithholding) {
-    AdjustmentInput input = workedExample();
+    AdjustmentInput input = shortfallOf12800();
     input.dependantsDeduction = 2'800'000;  // deductions 3,465,000 above the income 3,460,000
     AdjustmentResult result;
     ASSERT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
@@ -200,7 +201,7 @@ TEST(YearEndAdjustment, DeductionsAboveTheIncomeLeaveNoTaxAndRefundTheWithholdin
 }
 
 TEST(YearEndAdjustment, HousingLoanCreditAboveTheTaxLeavesNoTax) {
-    AdjustmentInput input = workedExample();
+    AdjustmentInput input = shortfallOf12800();
     input.housingLoanCredit = 300'000;
     AdjustmentResult result;
     ASSERT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
@@ -225,7 +226,7 @@ TEST(YearEndAdjustment, RefusalsStoreTheNotAdjustedRecord) {
         {20'000'000, 379'000, AdjustmentOutcome::RefusedTaxableIncomeTooHigh, 17'300'000},
     };
     for (const Case& c : cases) {
-        AdjustmentInput input = workedExample();
+        AdjustmentInput input = shortfallOf12800();
         input.monthPay = 17'000'000;
         input.bonusPay = c.payInAll - input.monthPay;
         input.payInAll = c.payInAll;
@@ -235,8 +236,8 @@ TEST(YearEndAdjustment, RefusalsStoreTheNotAdjustedRecord) {
         input.casualtyDeduction = 0;
         input.dependantsDeduction = c.dependantsDeduction;
         input.housingLoanCredit = 10'000;
-        AdjustmentResult result;  // the sheet's values after adjusting the worked example
-        ASSERT_EQ(runYearEndAdjustment(workedExample(), result), AdjustmentOutcome::Adjusted);
+        AdjustmentResult result;  // the sheet's values after adjusting the shortfall case
+        ASSERT_EQ(runYearEndAdjustment(shortfallOf12800(), result), AdjustmentOutcome::Adjusted);
         ASSERT_EQ(runYearEndAdjustment(input, result), c.outcome);
         EXPECT_EQ(statusAfter(c.outcome), AdjustmentStatus::NotAdjusted);
         const std::pair<int, std::int32_t> fromTheSheet[] = {
@@ -255,8 +256,8 @@ TEST(YearEndAdjustment, RefusalsStoreTheNotAdjustedRecord) {
 
 TEST(YearEndAdjustment, NotAdjustedAfterAnAdjustmentKeepsTheComputedPayValues) {
     AdjustmentResult result;
-    ASSERT_EQ(runYearEndAdjustment(workedExample(), result), AdjustmentOutcome::Adjusted);
-    markNotAdjusted(workedExample(), result);
+    ASSERT_EQ(runYearEndAdjustment(shortfallOf12800(), result), AdjustmentOutcome::Adjusted);
+    markNotAdjusted(shortfallOf12800(), result);
 
     const std::pair<int, std::int32_t> kept[] = {
         {1, 4'200'000}, {2, 800'000},   {3, 5'000'000}, {4, 4'000},
@@ -286,9 +287,9 @@ TEST(YearEndAdjustment, AmountsLeavingTheRangeAreAFailureAndChangeNothing) {
         {"annual tax less the tax withheld", [](AdjustmentInput& in) { in.taxWithheld = kMin; }},
     };
     AdjustmentResult before;
-    ASSERT_EQ(runYearEndAdjustment(workedExample(), before), AdjustmentOutcome::Adjusted);
+    ASSERT_EQ(runYearEndAdjustment(shortfallOf12800(), before), AdjustmentOutcome::Adjusted);
     for (const Case& c : cases) {
-        AdjustmentInput input = workedExample();
+        AdjustmentInput input = shortfallOf12800();
         c.change(input);
         AdjustmentResult result = before;
         EXPECT_THROW(runYearEndAdjustment(input, result), Failure) << c.what;

@@ -47,7 +47,7 @@ TEST(DependantsDeduction, EachCountedConditionHasItsAmount) {
     EXPECT_EQ(result.grandTotal, 21);
 }
 
-TEST(DependantsDeduction, WorkedExamples) {
+TEST(DependantsDeduction, ASpecificDependantAnElderlySpouseAndANegativeCount) {
     struct Case {
         const char* what;
         DependantsInput input;

@@ -7,11 +7,14 @@
 #include <QTranslator>
 #include <cstdlib>
 
+#include "app/ui/form1_controls.h"
 #include "app/ui/screen_catalog.h"
+#include "app/ui/startup_steps.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/recovery.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/qt_printer_page.h"
 #include "platform/ui/screens.h"
@@ -35,7 +38,7 @@ std::filesystem::path defaultDriveC() {
 namespace {
 
 void setUpFonts(QApplication& app) {
-    // The printed forms name the Windows Mincho face; IPAMincho has the same metrics.
+    // The printed forms name the face "MS 明朝"; IPAMincho has the same metrics.
     installPrintFontSubstitutions();
     QFont font("IPAPGothic");
     font.setPointSize(10);
@@ -73,7 +76,20 @@ void startProgram(QApplication& app) {
     registerScreens();
     recoverAtStart(runStart);
     app.setQuitOnLastWindowClosed(false);
-    screens::show("Form1");
+    // A failure of the main window's start-up sequence is shown; the window opens all the same,
+    // so that the program can still be used and ended.
+    runGuarded("給与システム", [] { screens::touch(form1::kForm); });
+    screens::show(form1::kForm);
+}
+
+int runProgram(QApplication& app) {
+    startProgram(app);
+    scheduleStartupSteps();
+    const int status = app.exec();
+    // The screens are Qt widgets: they must go while the application object lives.
+    ScreenRegistry::instance().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 }  // namespace nencho

@@ -15,4 +15,8 @@ void recoverAtStart(std::filesystem::file_time_type runStart);
 // Sets up fonts, translations, the drive mapping and the screens, and opens the main window.
 void startProgram(QApplication& app);
 
+// Starts the program, runs it until it ends and destroys every screen while the application
+// object still lives. Returns the program's exit status.
+int runProgram(QApplication& app);
+
 }  // namespace nencho

@@ -8,11 +8,26 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/ui/form1_controls.h"
+#include "batch/ui/form17_controls.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/program.h"
 #include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
+#include "records/ui/form11_controls.h"
+#include "records/ui/form12_controls.h"
+#include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
+#include "yearend/ui/form16_controls.h"
+#include "yearend/ui/form18_controls.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -20,20 +35,26 @@ namespace {
 
 // The work screens' year boxes, in the order the year is written into them.
 const std::pair<const char*, const char*> kYearBoxes[] = {
-    {"Form2", "Text10"},  {"Form3", "Text16"},  {"Form4", "Text85"},  {"Form5", "Text73"},
-    {"Form6", "Text3"},   {"Form7", "Text10"},  {"Form11", "Text24"}, {"Form12", "Text10"},
-    {"Form13", "Text10"}, {"Form16", "Text85"},
+    {form2::kForm, form2::kYearBox},   {form3::kForm, form3::kYearBox},
+    {form4::kForm, form4::kYearBox},   {form5::kForm, form5::kYearBox},
+    {form6::kForm, form6::kYearBox},   {form7::kForm, form7::kYearBox},
+    {form11::kForm, form11::kYearBox}, {form12::kForm, form12::kYearBox},
+    {form13::kForm, form13::kYearBox}, {form16::kForm, form16::kYearBox},
 };
 
-const char* const kScreensHiddenAtStartUp[] = {"Form2",  "Form3",  "Form4", "Form5",
-                                               "Form6",  "Form7",  "Form8", "Form9",
-                                               "Form16", "Form17", "Form18"};
-const char* const kScreensHiddenOnYearSwitch[] = {"Form2", "Form3", "Form4", "Form5",
-                                                  "Form6", "Form7", "Form8", "Form9"};
+const char* const kScreensHiddenAtStartUp[] = {
+    form2::kForm, form3::kForm, form4::kForm,  form5::kForm,  form6::kForm, form7::kForm,
+    form8::kForm, form9::kForm, form16::kForm, form17::kForm, form18::kForm};
+const char* const kScreensHiddenOnYearSwitch[] = {form2::kForm, form3::kForm, form4::kForm,
+                                                  form5::kForm, form6::kForm, form7::kForm,
+                                                  form8::kForm, form9::kForm};
+
+// Every work screen has its year button under the same name.
+constexpr const char* kYearButton = form2::kYearButton;
 
 }  // namespace
 
-Form1::Form1() : Screen("Form1") {
+Form1::Form1() : Screen(form1::kForm) {
     setWindowTitle("給与システム");
     setDesignSize(10320, 8040);
     buildYearControls();
@@ -52,15 +73,16 @@ void Form1::buildYearControls() {
         addOption(QString("Option%1").arg(i + 1), captions[i], 120 + (i % 3) * 960,
                   300 + (i / 3) * 420, 900, 360, frame);
     control<QRadioButton>("Option5")->setChecked(true);
-    connect(control<QRadioButton>("Option1"), &QRadioButton::toggled, this, [this](bool on) {
+    onSwitch("Option1", [this](bool on) {
         if (on) yearSwitchSequence(kYear13, false);
     });
-    connect(control<QRadioButton>("Option2"), &QRadioButton::toggled, this, [this](bool on) {
+    onSwitch("Option2", [this](bool on) {
         if (on) yearSwitchSequence(kYear14, false);
     });
     addLabel("Label4", "税率・計算式は平成13年分を使用しています。", 240, 7560, 5400, 300);
     addLabel("Label6", "ヘルプ機能はありません。", 5760, 7560, 3000, 300);
-    // File handles are held only inside each read or write, so there is nothing left to close.
+    // Every record is read or written whole in one call, so ファイル閉鎖 has nothing to close;
+    // it stays because the sequences press it.
     addHiddenButton("Command7", "ファイル閉鎖", [] {});
     addHiddenButton("Command19", "表示");
     addButton("Command8", "終　　了", 7080, 3360, 3000, 480, [] {
@@ -129,9 +151,10 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     press("Command7");
     taxYearCode_ = year.taxYearCode;
     const QString eraYear = QString::number(year.eraYear);
-    screens::write("Form7", "Text8", QString::fromStdString(year.followingYearMark));
-    screens::write("Form6", "Text12", eraYear);
-    screens::write("Form7", "Text9", eraYear);
+    screens::write(form7::kForm, form7::kFollowingYearMarkBox,
+                   QString::fromStdString(year.followingYearMark));
+    screens::write(form6::kForm, form6::kEraYearBox, eraYear);
+    screens::write(form7::kForm, form7::kEraYearBox, eraYear);
     setWindowTitle(QString::fromStdString(mainWindowCaption(taxYearCode_)));
     setTextOf("Label1", QString::fromStdString(yearLabel(taxYearCode_)));
 
@@ -152,7 +175,7 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     // before the clerk opens it works with an empty or former year.
     auto hideAll = [](const auto& forms) {
         for (const char* form : forms) {
-            if (screens::touch(form).hasControl("Command36")) screens::press(form, "Command36");
+            if (screens::touch(form).hasControl(kYearButton)) screens::press(form, kYearButton);
         }
         for (const char* form : forms) screens::hide(form);
     };

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <exception>
 
+#include "app/ui/form19_controls.h"
+#include "app/ui/form1_controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printers.h"
 #include "platform/ui/screens.h"
@@ -15,7 +17,7 @@ namespace {
 const char* const kTitle = "プリンターの変更";
 }
 
-Form19::Form19() : Screen("Form19") {
+Form19::Form19() : Screen(form19::kForm) {
     setWindowTitle("Form19");
     setDesignSize(6000, 4200);
     addLabel("Label1", "プリンタ：", 240, 240, 1200, 300);
@@ -59,8 +61,8 @@ void Form19::setChosenPrinterAsDefault() {
 }
 
 void Form19::returnToMainWindow() {
-    screens::show("Form1");
-    screens::hide("Form19");
+    screens::show(form1::kForm);
+    screens::hide(form19::kForm);
 }
 
 }  // namespace nencho

@@ -4,14 +4,24 @@
 #include "app/link_addresses.h"
 #include "app/selection.h"
 #include "app/ui/form1.h"
+#include "app/ui/form19_controls.h"
 #include "common/amount.h"
 #include "common/keys.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/links.h"
 #include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
+#include "records/ui/form11_controls.h"
+#include "records/ui/form12_controls.h"
+#include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
 #include "yearend/adjustment_result_file.h"
+#include "yearend/ui/form16_controls.h"
 #include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -24,27 +34,38 @@ const QString kYearEndTitle = QStringLiteral("年末調整");
 void Form1::connectMenuActions() {
     onPress("Command1", [this] { openLedger(); });
     onPress("Command3", [this] {
-        openScreen("Form4", {"Command36", "Command3", "Command2", "Command5"});
+        openScreen(form4::kForm, {form4::kYearButton, form4::kClearButton, form4::kLoadButton,
+                                  form4::kLedgerInsuranceButton});
     });
     onPress("Command4", [this] {
-        openScreen("Form5", {"Command36", "Command10", "Command9", "Command22"});
+        openScreen(form5::kForm, {form5::kYearButton, form5::kClearButton, form5::kLoadButton,
+                                  form5::kOwnConditionsButton});
     });
-    onPress("Command21", [this] { openScreen("Form16", {"Command36", "Command10", "Command5"}); });
+    onPress("Command21", [this] {
+        openScreen(form16::kForm, {form16::kYearButton, form16::kClearButton, form16::kLoadButton});
+    });
     onPress("Command2", [this] { openYearEnd(); });
     onPress("Command6", [this] { openPrintScreen(); });
-    onPress("Command20", [this] { openScreen("Form13", {"Command36", "Command5"}); });
-    onPress("Command5", [this] { openScreen("Form11", {"Command36", "Command9"}); });
-    onPress("Command13", [this] { openScreen("Form6", {"Command36", "Command6", "Command2"}); });
+    onPress("Command20", [this] {
+        openScreen(form13::kForm, {form13::kYearButton, form13::kSumButton});
+    });
+    onPress("Command5", [this] {
+        openScreen(form11::kForm, {form11::kYearButton, form11::kClearButton});
+    });
+    onPress("Command13", [this] {
+        openScreen(form6::kForm,
+                   {form6::kYearButton, form6::kClearButton, form6::kStatusClearButton});
+    });
     onPress("Command16", [this] { openDataMaintenance(); });
-    // The printer window leaves the shared file handles as they are.
-    onPress("Command30", [] { screens::show("Form19"); });
+    // Unlike the other openings, the printer window is opened without pressing ファイル閉鎖.
+    onPress("Command30", [] { screens::show(form19::kForm); });
     onPress("Command26", [this] { openLink(kHomePageAddress); });
     onPress("Command27", [this] { openLink(mailLinkTarget(kMailAddress)); });
     onPress("Command28", [this] { openLink(kSupportForumAddress); });
 }
 
-// Closes the file handles, presses the screen's year, clear and load buttons in order and
-// shows the screen beside the main window.
+// Presses the main window's ファイル閉鎖, then the screen's year, clear and load buttons in
+// order, and shows the screen beside the main window.
 void Form1::openScreen(const char* form, std::initializer_list<const char*> buttons) {
     press("Command7");
     for (const char* button : buttons) screens::press(form, button);
@@ -53,7 +74,8 @@ void Form1::openScreen(const char* form, std::initializer_list<const char*> butt
 
 void Form1::openLedger() {
     try {
-        openScreen("Form2", {"Command36", "Command3", "Command2"});
+        openScreen(form2::kForm,
+                   {form2::kYearButton, form2::kDisplayClearButton, form2::kLoadButton});
     } catch (const std::exception& error) {
         dialogs().beep();
         showMessage(QString::fromUtf8(error.what()), "源泉徴収簿", MessageIcon::Exclamation);
@@ -62,7 +84,8 @@ void Form1::openLedger() {
 
 void Form1::openPrintScreen() {
     try {
-        openScreen("Form7", {"Command7", "Command36", "Command5", "Command3", "Command8"});
+        openScreen(form7::kForm, {form7::kClearButton, form7::kYearButton, form7::kLoadButton,
+                                  form7::kDisplayButton, form7::kNotesButton});
     } catch (const std::exception& error) {
         showMessage(QString::fromUtf8(error.what()), "印刷", MessageIcon::Exclamation);
     }
@@ -70,11 +93,13 @@ void Form1::openPrintScreen() {
 
 void Form1::openDataMaintenance() {
     press("Command7");
-    screens::setControlVisible("Form12", "Label3", false);
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text7", "Text6"})
-        screens::write("Form12", box, {});
-    screens::press("Form12", "Command36");
-    screens::show("Form12");
+    screens::setControlVisible(form12::kForm, form12::kDeletionNotice, false);
+    for (const char* box :
+         {form12::kCompanyCodeBox, form12::kCompanyNameBox, form12::kPersonNameBox,
+          form12::kPersonCodeBox, form12::kBackupCompanyNameBox, form12::kRestoreCompanyNameBox})
+        screens::write(form12::kForm, box, {});
+    screens::press(form12::kForm, form12::kYearButton);
+    screens::show(form12::kForm);
 }
 
 // The year-end screen works on the person of the last person load or step, and the stored
@@ -82,12 +107,12 @@ void Form1::openDataMaintenance() {
 void Form1::openYearEnd() {
     press("Command7");
     const std::optional<PersonChoice> choice = loadedPerson_;
-    screens::write("Form3", "Text161",
+    screens::write(form3::kForm, form3::kCompanyBox,
                    choice ? QString::fromStdString(decimal(choice->company)) : QString());
-    screens::write("Form3", "Text162",
+    screens::write(form3::kForm, form3::kPersonBox,
                    choice ? QString::fromStdString(decimal(choice->person)) : QString());
-    screens::press("Form3", "Command6");
-    screens::press("Form3", "Command10");
+    screens::press(form3::kForm, form3::kClearButton);
+    screens::press(form3::kForm, form3::kLoadButton);
     try {
         currentPersonCode_ = readPersonCodeBox(textOf("Text162").toStdString());
         currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
@@ -95,7 +120,7 @@ void Form1::openYearEnd() {
         // The copies keep what they were; the replay does not depend on them.
     }
     if (choice) replayAdjustment(*choice);
-    screens::show("Form3");
+    screens::show(form3::kForm);
 }
 
 void Form1::replayAdjustment(const PersonChoice& choice) {

@@ -5,12 +5,19 @@
 #include "common/amount.h"
 #include "common/keys.h"
 #include "common/paths.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/reported_action.h"
 #include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
+#include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
 #include "yearend/ui/form16_controls.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -47,10 +54,12 @@ void Form1::loadPerson() {
         showMessage(QString::fromStdString(failure), kPersonTitle, MessageIcon::Exclamation);
         return;
     }
-    screens::write("Form6", "Text2", QString::fromStdString(decimal(typedPerson)));
+    screens::write(form6::kForm, form6::kChosenPersonBox,
+                   QString::fromStdString(decimal(typedPerson)));
     currentPersonCode_ = person.code;
     setTextOf("Command11", QString::fromStdString(person.name));
-    screens::write("Form2", "Text161", QString::fromStdString(decimal(currentCompanyCode_)));
+    screens::write(form2::kForm, form2::kCompanyBox,
+                   QString::fromStdString(decimal(currentCompanyCode_)));
     runReported(kPersonTitle, [this] { handPersonToScreens(false); });
 }
 
@@ -77,17 +86,21 @@ void Form1::stepPerson(int step) {
 
 void Form1::handPersonToScreens(bool viaStep) {
     const QString code = QString::fromStdString(decimal(currentPersonCode_));
-    for (const char* form : {"Form2", "Form3", "Form4", "Form5"})
-        screens::write(form, "Text162", code);
-    if (viaStep) screens::write("Form6", "Text2", code);
-    for (const char* form : {"Form7", "Form13", "Form16"}) screens::write(form, "Text162", code);
+    screens::write(form2::kForm, form2::kPersonBox, code);
+    screens::write(form3::kForm, form3::kPersonBox, code);
+    screens::write(form4::kForm, form4::kPersonBox, code);
+    screens::write(form5::kForm, form5::kPersonBox, code);
+    if (viaStep) screens::write(form6::kForm, form6::kChosenPersonBox, code);
+    screens::write(form7::kForm, form7::kPersonBox, code);
+    screens::write(form13::kForm, form13::kPersonBox, code);
+    screens::write(form16::kForm, form16::kPersonBox, code);
 
     const PersonChoice choice{currentCompanyCode_, currentPersonCode_};
     reloadYearEndEntries(choice.company);
     press("Command1");
-    screens::press("Form2", "Command2");
+    screens::press(form2::kForm, form2::kLoadButton);
     if (viaStep) recomputeStoredDeductions(choice.company, choice.person);
-    screens::press("Form7", "Command3");
+    screens::press(form7::kForm, form7::kDisplayButton);
     loadedPerson_ = choice;
 }
 
@@ -98,15 +111,20 @@ void Form1::handPersonToScreens(bool viaStep) {
 void Form1::reloadYearEndEntries(std::int32_t company) {
     struct Reload {
         const char* form;
+        const char* companyBox;
+        const char* yearButton;
         const char* clear;
         const char* load;
     };
     const QString companyCode = QString::fromStdString(decimal(company));
-    for (const Reload& screen :
-         {Reload{"Form4", "Command3", "Command2"}, Reload{"Form5", "Command10", "Command9"},
-          Reload{form16::kForm, form16::kClearButton, form16::kLoadButton}}) {
-        screens::write(screen.form, "Text161", companyCode);
-        screens::press(screen.form, "Command36");
+    for (const Reload& screen : {Reload{form4::kForm, form4::kCompanyBox, form4::kYearButton,
+                                        form4::kClearButton, form4::kLoadButton},
+                                 Reload{form5::kForm, form5::kCompanyBox, form5::kYearButton,
+                                        form5::kClearButton, form5::kLoadButton},
+                                 Reload{form16::kForm, form16::kCompanyBox, form16::kYearButton,
+                                        form16::kClearButton, form16::kLoadButton}}) {
+        screens::write(screen.form, screen.companyBox, companyCode);
+        screens::press(screen.form, screen.yearButton);
         screens::press(screen.form, screen.clear);
         screens::press(screen.form, screen.load);
     }
@@ -116,9 +134,9 @@ void Form1::reloadYearEndEntries(std::int32_t company) {
 // has: recomputing from empty screens must not give a person records they never had.
 void Form1::recomputeStoredDeductions(std::int32_t company, std::int16_t person) {
     if (hasYearFile(taxYearCode_, company, person, YearFileKind::Insurance))
-        screens::press("Form4", "Command1");
+        screens::press(form4::kForm, form4::kComputeButton);
     if (hasYearFile(taxYearCode_, company, person, YearFileKind::Dependants))
-        screens::press("Form5", "Command3");
+        screens::press(form5::kForm, form5::kComputeButton);
 }
 
 }  // namespace nencho

@@ -3,11 +3,25 @@
 
 #include "app/selection.h"
 #include "app/ui/form1.h"
+#include "app/ui/form1_controls.h"
+#include "batch/ui/form17_controls.h"
 #include "common/amount.h"
 #include "common/code_list.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
+#include "records/ui/form11_controls.h"
+#include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
+#include "yearend/ui/form16_controls.h"
+#include "yearend/ui/form18_controls.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -15,9 +29,9 @@ namespace {
 
 // The screens that may show a person: hidden when the person or the company is cleared, and
 // when another company is chosen, so that none goes on showing the former choice.
-const char* const kPersonScreens[] = {"Form2", "Form3", "Form4", "Form5",
-                                      "Form6", "Form7", "Form8", "Form9"};
-const char* const kCompanyOnlyScreens[] = {"Form16", "Form17", "Form18"};
+const char* const kPersonScreens[] = {form2::kForm, form3::kForm, form4::kForm, form5::kForm,
+                                      form6::kForm, form7::kForm, form8::kForm, form9::kForm};
+const char* const kCompanyOnlyScreens[] = {form16::kForm, form17::kForm, form18::kForm};
 
 void hideScreens() {
     for (const char* form : kPersonScreens) screens::hide(form);
@@ -51,12 +65,8 @@ void Form1::connectSelectionActions() {
     for (const char* next : {"Command14", "Command24"}) onPress(next, [this] { stepPerson(1); });
     for (const char* previous : {"Command15", "Command23"})
         onPress(previous, [this] { stepPerson(-1); });
-    connect(control<QListWidget>("List1"), &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) chooseCompanyRow(false);
-    });
-    connect(control<QListWidget>("List2"), &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) choosePersonRow();
-    });
+    onChoice("List1", [this](int) { chooseCompanyRow(false); });
+    onChoice("List2", [this](int) { choosePersonRow(); });
 }
 
 void Form1::fillCompanyList() {
@@ -65,7 +75,7 @@ void Form1::fillCompanyList() {
 
 void Form1::returnToStart() {
     press("Command19");
-    screens::show("Form1");
+    screens::show(form1::kForm);
 }
 
 void Form1::chooseCompanyRow(bool pastGaps) {
@@ -107,23 +117,25 @@ std::string Form1::loadCompany() {
     }
     if (screensCompany_ != company.code) {
         hideScreens();
-        screens::hide("Form16");
+        screens::hide(form16::kForm);
         loadedPerson_.reset();
     }
     currentCompanyCode_ = company.code;
     const QString typed = QString::fromStdString(decimal(typedCode));
     const QString code = QString::fromStdString(decimal(company.code));
     const QString name = QString::fromStdString(company.name);
-    screens::write("Form7", "Text161", typed);
+    screens::write(form7::kForm, form7::kCompanyBox, typed);
     setTextOf("Command12", name);
-    for (const char* form : {"Form2", "Form3", "Form4", "Form5"})
-        screens::write(form, "Text161", code);
-    screens::write("Form6", "Text1", code);
-    screens::write("Form11", "Text23", code);
-    screens::write("Form7", "Text161", code);
-    screens::write("Form13", "Text161", code);
-    screens::write("Form13", "Text4", name);
-    screens::write("Form16", "Text161", code);
+    screens::write(form2::kForm, form2::kCompanyBox, code);
+    screens::write(form3::kForm, form3::kCompanyBox, code);
+    screens::write(form4::kForm, form4::kCompanyBox, code);
+    screens::write(form5::kForm, form5::kCompanyBox, code);
+    screens::write(form6::kForm, form6::kCompanyBox, code);
+    screens::write(form11::kForm, form11::kMenuCompanyBox, code);
+    screens::write(form7::kForm, form7::kCompanyBox, code);
+    screens::write(form13::kForm, form13::kCompanyBox, code);
+    screens::write(form13::kForm, form13::kCompanyNameBox, name);
+    screens::write(form16::kForm, form16::kCompanyBox, code);
     screensCompany_ = company.code;
     return {};
 }

@@ -2,22 +2,39 @@
 
 #include "app/ui/form1.h"
 #include "app/ui/form19.h"
+#include "app/ui/form19_controls.h"
+#include "app/ui/form1_controls.h"
 #include "batch/ui/form17.h"
+#include "batch/ui/form17_controls.h"
 #include "ledger/ui/form10.h"
+#include "ledger/ui/form10_controls.h"
 #include "ledger/ui/form2.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/screens.h"
 #include "printing/ui/form7.h"
+#include "printing/ui/form7_controls.h"
 #include "records/ui/form11.h"
+#include "records/ui/form11_controls.h"
 #include "records/ui/form12.h"
+#include "records/ui/form12_controls.h"
 #include "records/ui/form6.h"
+#include "records/ui/form6_controls.h"
 #include "summary/ui/form13.h"
+#include "summary/ui/form13_controls.h"
 #include "withholding/ui/form8.h"
+#include "withholding/ui/form8_controls.h"
 #include "withholding/ui/form9.h"
+#include "withholding/ui/form9_controls.h"
 #include "yearend/ui/form16.h"
+#include "yearend/ui/form16_controls.h"
 #include "yearend/ui/form18.h"
+#include "yearend/ui/form18_controls.h"
 #include "yearend/ui/form3.h"
+#include "yearend/ui/form3_controls.h"
 #include "yearend/ui/form4.h"
+#include "yearend/ui/form4_controls.h"
 #include "yearend/ui/form5.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -30,23 +47,23 @@ void add(ScreenRegistry& registry, const char* name) {
 
 void registerScreens() {
     ScreenRegistry& registry = ScreenRegistry::instance();
-    add<Form1>(registry, "Form1");
-    add<Form2>(registry, "Form2");
-    add<Form3>(registry, "Form3");
-    add<Form4>(registry, "Form4");
-    add<Form5>(registry, "Form5");
-    add<Form6>(registry, "Form6");
-    add<Form7>(registry, "Form7");
-    add<Form8>(registry, "Form8");
-    add<Form9>(registry, "Form9");
-    add<Form10>(registry, "Form10");
-    add<Form11>(registry, "Form11");
-    add<Form12>(registry, "Form12");
-    add<Form13>(registry, "Form13");
-    add<Form16>(registry, "Form16");
-    add<Form17>(registry, "Form17");
-    add<Form18>(registry, "Form18");
-    add<Form19>(registry, "Form19");
+    add<Form1>(registry, form1::kForm);
+    add<Form2>(registry, form2::kForm);
+    add<Form3>(registry, form3::kForm);
+    add<Form4>(registry, form4::kForm);
+    add<Form5>(registry, form5::kForm);
+    add<Form6>(registry, form6::kForm);
+    add<Form7>(registry, form7::kForm);
+    add<Form8>(registry, form8::kForm);
+    add<Form9>(registry, form9::kForm);
+    add<Form10>(registry, form10::kForm);
+    add<Form11>(registry, form11::kForm);
+    add<Form12>(registry, form12::kForm);
+    add<Form13>(registry, form13::kForm);
+    add<Form16>(registry, form16::kForm);
+    add<Form17>(registry, form17::kForm);
+    add<Form18>(registry, form18::kForm);
+    add<Form19>(registry, form19::kForm);
 }
 
 }  // namespace nencho

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QLineEdit>
 
+#include "ledger/ui/form10_controls.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/screens.h"
 
 namespace nencho {
@@ -37,7 +39,7 @@ QLineEdit* shownOnly(QLineEdit* box, Qt::Alignment alignment) {
 
 }  // namespace
 
-Form10::Form10() : Screen("Form10") {
+Form10::Form10() : Screen(form10::kForm) {
     setWindowTitle("給与明細書");
     setDesignSize(3840, 3840);
     int top = kTop;
@@ -57,7 +59,7 @@ Form10::Form10() : Screen("Form10") {
     month->setFont(bold);
     addLabel("Label1", "月分", 900, top + 30, 600, 300);
     addButton("Command1", "確　　認", kAmountLeft, top - 60, kAmountWidth, 480, [this] {
-        screens::show("Form2");
+        screens::show(form2::kForm);
         hide();
     });
 }

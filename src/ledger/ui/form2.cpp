@@ -10,7 +10,7 @@ namespace nencho {
 
 using namespace form2;
 
-Form2::Form2() : WorkScreen("Form2", "Text10") {
+Form2::Form2() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("源泉徴収簿");
     QFont gridFont = font();
     gridFont.setPointSize(9);

@@ -1,8 +1,11 @@
 #pragma once
-// The names of the ledger screen's row buttons, which do not follow the row order.
+// The ledger screen's controls that other screens write or press, and the names of its row
+// buttons, which do not follow the row order.
 #include <QString>
 
 namespace nencho::form2 {
+
+inline constexpr const char* kForm = "Form2";
 
 inline QString command(int number) {
     return QStringLiteral("Command%1").arg(number);
@@ -41,7 +44,9 @@ inline constexpr const char* kBonusTotalsButton = "Command21";
 inline constexpr const char* kSaveButton = "Command22";
 inline constexpr const char* kLoadButton = "Command2";
 inline constexpr const char* kDisplayClearButton = "Command3";
+inline constexpr const char* kEndButton = "Command37";
 inline constexpr const char* kYearButton = "Command36";
+inline constexpr const char* kYearBox = "Text10";
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kPresetCounterBox = "Text2";

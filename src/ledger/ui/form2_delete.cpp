@@ -11,6 +11,8 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
 #include "withholding/monthly_pay_record.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
 
 namespace nencho {
 
@@ -99,12 +101,14 @@ bool Form2::runDeletion(const std::string& januaryRecordPath) {
     press(monthComputeButton(1));
     // The calculation saves after its month totals and once more; with "５人以上" it asks for
     // the number of dependants, and a cancelled question stores nothing.
-    if (!endsInSaves(2, [] { screens::press("Form8", "Command1"); })) return false;
+    if (!endsInSaves(2, [] { screens::press(form8::kForm, form8::kWithoutNursingCareButton); }))
+        return false;
     if (!holdsZeroJanuary(januaryRecordPath)) return false;
     if (!endsInSaves(2, [this] { press(copyButton(1)); })) return false;
     for (int bonus = 1; bonus <= kBonusCount; ++bonus) {
         press(bonusComputeButton(bonus));
-        if (!endsInSaves(1, [] { screens::press("Form9", "Command4"); })) return false;
+        if (!endsInSaves(1, [] { screens::press(form9::kForm, form9::kManualEntryButton); }))
+            return false;
     }
     return true;
 }
@@ -119,8 +123,8 @@ bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
 // run's saves had fed the year-end screens, a save of the restored ledger feeds them its own
 // figures again (a damaged ledger is left as it was rather than saved from what could be read).
 void Form2::undoDeletion(KeptFiles& kept, bool refeed) {
-    screens::hide("Form8");
-    screens::hide("Form9");
+    screens::hide(form8::kForm);
+    screens::hide(form9::kForm);
     try {
         kept.restore();
     } catch (const RecordError& error) {

@@ -10,6 +10,8 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
 
 namespace nencho {
 
@@ -48,14 +50,14 @@ void Form2::handOffMonth(int month) {
     if (!takeCodes()) return;
     const std::int32_t pay = readBox(ledgerRowBoxes(month).pay);
     sheet().setCell(month, LedgerColumn::Pay, pay);
-    screens::press("Form8", "Command7");
-    screens::show("Form8");
-    screens::write("Form8", "Label3", QString::fromStdString(formatAmount(pay)));
-    screens::write("Form8", "Text3", QString::number(month));
+    screens::press(form8::kForm, form8::kClearButton);
+    screens::show(form8::kForm);
+    screens::write(form8::kForm, form8::kPayLabel, QString::fromStdString(formatAmount(pay)));
+    screens::write(form8::kForm, form8::kMonthBox, QString::number(month));
     press(kYearButton);
-    screens::write("Form8", "Text11", workingYear());
-    screens::write("Form8", "Text161", QString::number(owner_->companyCode));
-    screens::write("Form8", "Text162", QString::number(owner_->personCode));
+    screens::write(form8::kForm, form8::kYearBox, workingYear());
+    screens::write(form8::kForm, form8::kCompanyBox, QString::number(owner_->companyCode));
+    screens::write(form8::kForm, form8::kPersonBox, QString::number(owner_->personCode));
 }
 
 // The bonus screen takes neither the year nor the codes.
@@ -64,17 +66,17 @@ void Form2::handOffBonus(int bonus) {
     const int row = bonusRow(bonus);
     const std::int32_t pay = readBox(ledgerRowBoxes(row).pay);
     sheet().setCell(row, LedgerColumn::Pay, pay);
-    screens::press("Form9", "Command10");
-    screens::show("Form9");
-    screens::write("Form9", "Label3", QString::fromStdString(formatAmount(pay)));
-    screens::write("Form9", "Text3", QString::number(bonus));
-    screens::write("Form9", "Text28", QString::number(bonus));
+    screens::press(form9::kForm, form9::kClearButton);
+    screens::show(form9::kForm);
+    screens::write(form9::kForm, form9::kBonusLabel, QString::fromStdString(formatAmount(pay)));
+    screens::write(form9::kForm, form9::kBonusNumberBox, QString::number(bonus));
+    screens::write(form9::kForm, form9::kManualNumberBox, QString::number(bonus));
 }
 
 // A calculation screen still open for a row of the person shown before would write that row back
 // into the ledger of the person shown now; the ledger closes it when it takes up another person.
 void Form2::closeFormerHandOffs() {
-    for (const char* form : {"Form8", "Form9"}) {
+    for (const char* form : {form8::kForm, form9::kForm}) {
         const Screen* screen = ScreenRegistry::instance().existing(form);
         if (screen && screen->isVisible()) screens::hide(form);
     }

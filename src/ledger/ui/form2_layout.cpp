@@ -1,7 +1,9 @@
 // The ledger grid: columns at fixed twips positions, one 360-twip line per row.
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 
 #include "ledger/ledger_grid.h"
 #include "ledger/ui/form2.h"
@@ -48,12 +50,59 @@ constexpr int totalTop(int row) {
 const QColor kComputedColour(224, 224, 224);
 const QColor kTotalColour(192, 255, 255);
 
+constexpr qreal kNarrowPointSize = 8;
+constexpr qreal kSmallestPointSize = 4;
+constexpr qreal kPointSizeStep = 0.5;
+// How far a face is narrowed before it is made smaller, in percent of its width.
+constexpr int kNarrowestStretch = 60;
+constexpr int kStretchStep = 5;
+// A line edit keeps two pixels beside its text on each side, and one for the cursor.
+constexpr int kLineEditTextMargins = 2 * 2 + 1;
+
 // The one-character-wide columns: day, month and number of dependants.
 QLineEdit* narrow(QLineEdit* box) {
     QFont small = box->font();
-    small.setPointSize(8);
+    small.setPointSizeF(kNarrowPointSize);
     box->setFont(small);
     box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+// The width a line edit shows its text in.
+qreal textRoom(const QLineEdit* box) {
+    int room = box->width() - kLineEditTextMargins;
+    if (box->hasFrame())
+        room -= 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const QMargins margins = box->textMargins();
+    return room - margins.left() - margins.right();
+}
+
+bool fits(const QFont& font, const QLineEdit* box) {
+    return QFontMetricsF(font).horizontalAdvance(box->text()) <= textRoom(box);
+}
+
+// The narrow face; where the text would not fit whole, the face narrowed, then made smaller.
+void fitTextWhole(QLineEdit* box) {
+    QFont font = box->font();
+    font.setPointSizeF(kNarrowPointSize);
+    font.setStretch(QFont::Unstretched);
+    for (int stretch = QFont::Unstretched; !fits(font, box) && stretch > kNarrowestStretch;) {
+        stretch -= kStretchStep;
+        font.setStretch(stretch);
+    }
+    for (qreal size = kNarrowPointSize; !fits(font, box) && size > kSmallestPointSize;) {
+        size -= kPointSizeStep;
+        font.setPointSizeF(size);
+    }
+    box->setFont(font);
+}
+
+// A day box holds free text such as "末日", "25日" or "10,25". A text wider than the box would
+// scroll to its end and show "5日" or "),25", which reads as another date; it is shown whole in
+// a narrower or smaller face instead.
+QLineEdit* dayBox(QLineEdit* box) {
+    narrow(box);
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { fitTextWhole(box); });
     return box;
 }
 
@@ -136,7 +185,7 @@ void Form2::buildMonthRow(int month) {
     const QString caption = QString::number(month);
     addButton(copyButton(month), caption, kMonthColumn.left, top, kMonthColumn.width, kRowHeight);
     const LedgerRowBoxes boxes = ledgerRowBoxes(month);
-    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
+    dayBox(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
     addAmountBoxes(boxes, top);
     addButton(monthComputeButton(month), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
               kRowHeight);
@@ -149,8 +198,8 @@ void Form2::buildMonthRow(int month) {
 void Form2::buildBonusRow(int bonus) {
     const int top = bonusTop(bonus);
     const LedgerRowBoxes boxes = ledgerRowBoxes(bonusRow(bonus));
-    narrow(addGridBox(boxes.bonusMonth, kMonthColumn.left, top, kMonthColumn.width));
-    narrow(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
+    dayBox(addGridBox(boxes.bonusMonth, kMonthColumn.left, top, kMonthColumn.width));
+    dayBox(addGridBox(boxes.date, kDayColumn.left, top, kDayColumn.width));
     addAmountBoxes(boxes, top);
     addButton(bonusComputeButton(bonus), "計算実行", kButtonColumn.left, top, kButtonColumn.width,
               kRowHeight);

@@ -4,6 +4,7 @@
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/pay_statement.h"
+#include "ledger/ui/form10_controls.h"
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
@@ -15,17 +16,7 @@ namespace nencho {
 
 using namespace form2;
 
-namespace {
-
-const QString kStatement = QStringLiteral("Form10");
-
-// The statement window's amount boxes, top to bottom, and its month box.
-QString amountBox(int row) {
-    return QStringLiteral("Text%1").arg(row);
-}
-constexpr const char* kMonthBox = "Text15";
-
-}  // namespace
+namespace {}  // namespace
 
 void Form2::connectPayStatements() {
     for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
@@ -59,10 +50,10 @@ void Form2::showPayStatement(int month) {
     }
     const auto amounts = payStatementAmounts(record);
     for (int row = 1; row <= kPayStatementRows; ++row)
-        screens::write(kStatement, amountBox(row),
+        screens::write(form10::kForm, form10::amountBox(row),
                        QString::fromStdString(formatAmount(amounts[row - 1])));
-    screens::write(kStatement, kMonthBox, QString::number(month));
-    screens::show(kStatement);
+    screens::write(form10::kForm, form10::kMonthBox, QString::number(month));
+    screens::show(form10::kForm);
 }
 
 }  // namespace nencho

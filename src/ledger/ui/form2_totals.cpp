@@ -7,6 +7,9 @@
 #include "ledger/ui/form2_controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -22,19 +25,35 @@ QString amount(std::int32_t value) {
     return QString::fromStdString(formatAmount(value));
 }
 
-// A screen fed by the ledger: its year box and the buttons that take up a person, as the main
-// menu presses them when it opens the screen.
+// A screen fed by the ledger: its year, company and person boxes and the buttons that take up
+// a person, as the main menu presses them when it opens the screen.
 struct FedScreen {
     const char* form;
     const char* yearBox;
+    const char* companyBox;
+    const char* personBox;
     std::initializer_list<const char*> takeUpPerson;
 };
 
 const FedScreen* fedScreen(const QString& form) {
     static const FedScreen screens[] = {
-        {"Form3", "Text16", {"Command36", "Command6", "Command10"}},
-        {"Form4", "Text85", {"Command36", "Command3", "Command2", "Command5"}},
-        {"Form5", "Text73", {"Command36", "Command10", "Command9", "Command22"}},
+        {form3::kForm,
+         form3::kYearBox,
+         form3::kCompanyBox,
+         form3::kPersonBox,
+         {form3::kYearButton, form3::kClearButton, form3::kLoadButton}},
+        {form4::kForm,
+         form4::kYearBox,
+         form4::kCompanyBox,
+         form4::kPersonBox,
+         {form4::kYearButton, form4::kClearButton, form4::kLoadButton,
+          form4::kLedgerInsuranceButton}},
+        {form5::kForm,
+         form5::kYearBox,
+         form5::kCompanyBox,
+         form5::kPersonBox,
+         {form5::kYearButton, form5::kClearButton, form5::kLoadButton,
+          form5::kOwnConditionsButton}},
     };
     for (const FedScreen& screen : screens)
         if (form == screen.form) return &screen;
@@ -70,9 +89,9 @@ void Form2::monthTotals() {
     overflowReported_ = false;
     showTotalRow(kMonthTotalRow);
     const LedgerFeed feed = feedOf(sheet());
-    followLedgerPerson("Form3");
-    screens::write("Form3", "Text2", amount(feed.monthPay));
-    screens::write("Form3", "Text22", amount(feed.monthTax));
+    followLedgerPerson(form3::kForm);
+    screens::write(form3::kForm, form3::kMonthPayBox, amount(feed.monthPay));
+    screens::write(form3::kForm, form3::kMonthTaxBox, amount(feed.monthTax));
     press(kSaveButton);
 }
 
@@ -92,9 +111,9 @@ void Form2::bonusTotals() {
     overflowReported_ = false;
     showTotalRow(kBonusTotalRow);
     const LedgerFeed feed = feedOf(sheet());
-    followLedgerPerson("Form3");
-    screens::write("Form3", "Text23", amount(feed.bonusPay));
-    screens::write("Form3", "Text24", amount(feed.bonusTax));
+    followLedgerPerson(form3::kForm);
+    screens::write(form3::kForm, form3::kBonusPayBox, amount(feed.bonusPay));
+    screens::write(form3::kForm, form3::kBonusTaxBox, amount(feed.bonusTax));
 }
 
 // A save refused here says so itself, so the next save is not taken as already reported.
@@ -133,12 +152,12 @@ void Form2::followLedgerPerson(const QString& form) {
     const FedScreen* fed = fedScreen(form);
     const LedgerOwner owner = owner_.value();
     if (screens::read(form, fed->yearBox) == workingYear() &&
-        holdsCode(form, "Text161", owner.companyCode) &&
-        holdsCode(form, "Text162", owner.personCode))
+        holdsCode(form, fed->companyBox, owner.companyCode) &&
+        holdsCode(form, fed->personBox, owner.personCode))
         return;
     screens::write(form, fed->yearBox, workingYear());
-    screens::write(form, "Text161", QString::number(owner.companyCode));
-    screens::write(form, "Text162", QString::number(owner.personCode));
+    screens::write(form, fed->companyBox, QString::number(owner.companyCode));
+    screens::write(form, fed->personBox, QString::number(owner.personCode));
     for (const char* button : fed->takeUpPerson) screens::press(form, button);
 }
 
@@ -146,28 +165,29 @@ void Form2::followLedgerPerson(const QString& form) {
 // person without a ledger).
 void Form2::feedLoadedTotals() {
     const LedgerFeed feed = feedOf(sheet());
-    followLedgerPerson("Form3");
-    screens::write("Form3", "Text2", amount(feed.monthPay));
-    screens::write("Form3", "Text22", amount(feed.monthTax));
-    screens::write("Form3", "Text23", amount(feed.bonusPay));
-    screens::write("Form3", "Text24", amount(feed.bonusTax));
-    screens::write("Form3", "Text25", amount(feed.grandPay));
-    screens::write("Form3", "Text26", amount(feed.grandTax));
-    screens::write("Form3", "Text29", amount(feed.grandInsurance));
+    followLedgerPerson(form3::kForm);
+    screens::write(form3::kForm, form3::kMonthPayBox, amount(feed.monthPay));
+    screens::write(form3::kForm, form3::kMonthTaxBox, amount(feed.monthTax));
+    screens::write(form3::kForm, form3::kBonusPayBox, amount(feed.bonusPay));
+    screens::write(form3::kForm, form3::kBonusTaxBox, amount(feed.bonusTax));
+    screens::write(form3::kForm, form3::kGrandPayBox, amount(feed.grandPay));
+    screens::write(form3::kForm, form3::kGrandTaxBox, amount(feed.grandTax));
+    screens::write(form3::kForm, form3::kGrandInsuranceBox, amount(feed.grandInsurance));
 }
 
 // The save's share: grand totals to the year-end screen, December's dependants to the
 // dependants screen, the social insurance to the insurance screen; then both recompute.
 void Form2::feedSavedTotals() {
     const LedgerFeed feed = feedOf(sheet());
-    for (const char* form : {"Form3", "Form4", "Form5"}) followLedgerPerson(form);
-    screens::write("Form3", "Text25", amount(feed.grandPay));
-    screens::write("Form3", "Text26", amount(feed.grandTax));
-    screens::write("Form3", "Text29", amount(feed.grandInsurance));
-    screens::write("Form5", "Text48", QString::number(feed.decemberDependants));
-    screens::write("Form4", "Text91", amount(feed.grandInsurance));
-    screens::press("Form4", "Command1");
-    screens::press("Form5", "Command3");
+    for (const char* form : {form3::kForm, form4::kForm, form5::kForm}) followLedgerPerson(form);
+    screens::write(form3::kForm, form3::kGrandPayBox, amount(feed.grandPay));
+    screens::write(form3::kForm, form3::kGrandTaxBox, amount(feed.grandTax));
+    screens::write(form3::kForm, form3::kGrandInsuranceBox, amount(feed.grandInsurance));
+    screens::write(form5::kForm, form5::kDependantsCountBox,
+                   QString::number(feed.decemberDependants));
+    screens::write(form4::kForm, form4::kLedgerInsuranceBox, amount(feed.grandInsurance));
+    screens::press(form4::kForm, form4::kComputeButton);
+    screens::press(form5::kForm, form5::kComputeButton);
 }
 
 }  // namespace nencho

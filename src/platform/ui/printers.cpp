@@ -3,7 +3,9 @@
 #include <cups/cups.h>
 
 #include <QPrinterInfo>
-#include <stdexcept>
+#include <string>
+
+#include "platform/printer_page.h"
 
 namespace nencho {
 
@@ -60,11 +62,11 @@ void CupsPrinterSystem::setDefaultPrinter(const QString& name) {
     Destinations destinations;
     cups_dest_t* chosen = destinations.find(queue, instance);
     if (!chosen)
-        throw std::runtime_error(("プリンター「" + name + "」が見つかりません。").toStdString());
+        throw PrinterFailure(("プリンター「" + name + "」が見つかりません。").toStdString());
     destinations.makeDefault(chosen);
     if (!destinations.save())
-        throw std::runtime_error("標準のプリンターを設定できませんでした。\n" +
-                                 std::string(cupsLastErrorString()));
+        throw PrinterFailure("標準のプリンターを設定できませんでした。\n" +
+                             std::string(cupsLastErrorString()));
 }
 
 }  // namespace nencho

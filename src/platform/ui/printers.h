@@ -12,7 +12,7 @@ class PrinterSystem {
     virtual ~PrinterSystem() = default;
     // The installed printers' names in the system's order; empty when there are none.
     virtual QStringList printerNames() = 0;
-    // Makes the printer the user's default; throws std::runtime_error with a description.
+    // Makes the printer the user's default; throws a PrinterFailure with a description.
     virtual void setDefaultPrinter(const QString& name) = 0;
 };
 

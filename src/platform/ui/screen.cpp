@@ -10,6 +10,9 @@
 #include <QRadioButton>
 #include <stdexcept>
 
+#include "platform/ui/action_guard.h"
+#include "platform/ui/choice_list.h"
+
 namespace nencho {
 
 Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
@@ -87,7 +90,7 @@ QPushButton* Screen::addButton(const QString& name, const QString& caption, int 
     auto* button = new QPushButton(caption);
     place(button, name, left, top, width, height, parent);
     button->setAutoDefault(false);
-    if (action) connect(button, &QPushButton::clicked, this, [action] { action(); });
+    if (action) onPress(name, std::move(action));
     return button;
 }
 
@@ -114,7 +117,7 @@ QGroupBox* Screen::addFrame(const QString& name, const QString& caption, int lef
 
 QListWidget* Screen::addList(const QString& name, int left, int top, int width, int height,
                              QWidget* parent) {
-    auto* list = new QListWidget;
+    auto* list = new ChoiceList;
     place(list, name, left, top, width, height, parent);
     return list;
 }
@@ -134,7 +137,29 @@ QPushButton* Screen::addHiddenButton(const QString& name, const QString& caption
 
 void Screen::onPress(const QString& name, std::function<void()> action) {
     auto* button = control<QAbstractButton>(name);
-    connect(button, &QAbstractButton::clicked, this, [action] { action(); });
+    connect(button, &QAbstractButton::clicked, this, [this, button, action = std::move(action)] {
+        runGuarded(actionTitle(button), action);
+    });
+}
+
+void Screen::onChoice(const QString& listName, std::function<void(int row)> action) {
+    auto* list = control<ChoiceList>(listName);
+    connect(list, &ChoiceList::rowChosen, this, [this, action = std::move(action)](int row) {
+        runGuarded(windowTitle(), [&] { action(row); });
+    });
+}
+
+void Screen::onSwitch(const QString& name, std::function<void(bool on)> action) {
+    auto* button = control<QAbstractButton>(name);
+    connect(button, &QAbstractButton::toggled, this,
+            [this, button, action = std::move(action)](bool on) {
+                runGuarded(actionTitle(button), [&] { action(on); });
+            });
+}
+
+QString Screen::actionTitle(const QAbstractButton* button) const {
+    const QString caption = button->text().simplified();
+    return caption.isEmpty() ? windowTitle() : caption;
 }
 
 void Screen::setDesignSize(int width, int height) {

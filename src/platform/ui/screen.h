@@ -1,6 +1,8 @@
 #pragma once
 // A screen: one window with numbered controls. Its Qt objectName is its name and every
-// control's objectName is the control's name, which is how other screens reach it.
+// control's objectName is the control's name, which is how other screens reach it. Every action
+// connected here runs inside the action guard (action_guard.h): a failure that escapes it is
+// shown under the action's title and the program goes on.
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -69,6 +71,13 @@ class Screen : public QWidget {
                                  std::function<void()> action = {}, QWidget* parent = nullptr);
     // Connects an action to a button created elsewhere.
     void onPress(const QString& name, std::function<void()> action);
+    // Connects an action to the user's choice of a row in a list (never to the focus arriving
+    // or a row set from code).
+    void onChoice(const QString& listName, std::function<void(int row)> action);
+    // Connects an action to an option or check box being switched on or off.
+    void onSwitch(const QString& name, std::function<void(bool on)> action);
+    // The title a failure of a button's action is shown under: its caption, or the screen's.
+    QString actionTitle(const QAbstractButton* button) const;
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
 

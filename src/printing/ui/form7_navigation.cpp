@@ -4,10 +4,21 @@
 #include "batch/ui/form17_controls.h"
 #include "common/amount.h"
 #include "common/keys.h"
+#include "ledger/ui/form10_controls.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
 #include "printing/ui/form7.h"
 #include "printing/ui/form7_controls.h"
+#include "records/ui/form11_controls.h"
+#include "records/ui/form12_controls.h"
+#include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -19,8 +30,10 @@ QString digits(std::int64_t value) {
     return QString::fromStdString(decimal(value));
 }
 
-const char* const kScreensBeforeThis[] = {"Form2", "Form3", "Form4", "Form5", "Form6"};
-const char* const kScreensAfterThis[] = {"Form8", "Form9", "Form10", "Form11", "Form12", "Form13"};
+const char* const kScreensBeforeThis[] = {form2::kForm, form3::kForm, form4::kForm, form5::kForm,
+                                          form6::kForm};
+const char* const kScreensAfterThis[] = {form8::kForm,  form9::kForm,  form10::kForm,
+                                         form11::kForm, form12::kForm, form13::kForm};
 
 }  // namespace
 

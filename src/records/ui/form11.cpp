@@ -4,8 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/ui/form1_controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "records/ui/form11_controls.h"
 
 namespace nencho {
 
@@ -27,7 +29,7 @@ const char* const kReturnNextBoxes[] = {"Text1",  "Text3",  "Text5",  "Text12", 
 
 }  // namespace
 
-Form11::Form11() : WorkScreen("Form11", "Text24") {
+Form11::Form11() : WorkScreen(form11::kForm, form11::kYearBox) {
     setWindowTitle("会社登録");
     setDesignSize(9000, 5040);
     buildCodeRow();
@@ -122,7 +124,8 @@ void Form11::buildHiddenBoxes() {
 }
 
 void Form11::buildButtons() {
-    addButton("Command10", "menu", kCaptionLeft, 4200, 1800, 480, [] { screens::show("Form1"); });
+    addButton("Command10", "menu", kCaptionLeft, 4200, 1800, 480,
+              [] { screens::show(form1::kForm); });
     addButton("Command4", "登録実行", 6780, 4200, 1800, 480, [this] { registerCompany(); });
     auto hiddenButton = [this](const char* name, const char* caption, int left, int top,
                                std::function<void()> action = {}) {

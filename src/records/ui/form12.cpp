@@ -12,6 +12,7 @@
 #include "records/list_entries.h"
 #include "records/maintenance.h"
 #include "records/person_file.h"
+#include "records/ui/form12_controls.h"
 
 namespace nencho {
 
@@ -27,7 +28,7 @@ std::optional<std::int64_t> typedCode(const QString& text) {
     return *value;
 }
 
-Form12::Form12() : WorkScreen("Form12", "Text10") {
+Form12::Form12() : WorkScreen(form12::kForm, form12::kYearBox) {
     setWindowTitle("データ");
     setDesignSize(9990, 7500);
     normalPalette_ = palette();
@@ -40,9 +41,8 @@ Form12::Form12() : WorkScreen("Form12", "Text10") {
 }
 
 void Form12::buildCompanyControls() {
-    QListWidget* companies = addList("List1", 120, 120, 3615, 4785);
-    connect(companies, &QListWidget::currentRowChanged, this,
-            [this](int row) { chooseCompany(row); });
+    addList("List1", 120, 120, 3615, 4785);
+    onChoice("List1", [this](int row) { chooseCompany(row); });
     addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); });
     addText("Text1", 5160, 120, 615, 375)->setText(kFullWidthSpace);
     addButton("Command6", "会社呼出", 5760, 120, 1335, 375, [this] { loadCompany(); });
@@ -59,8 +59,8 @@ void Form12::buildCompanyControls() {
 }
 
 void Form12::buildPersonControls() {
-    QListWidget* persons = addList("List2", 120, 5280, 3615, 1860);
-    connect(persons, &QListWidget::currentRowChanged, this, [this](int row) { choosePerson(row); });
+    addList("List2", 120, 5280, 3615, 1860);
+    onChoice("List2", [this](int row) { choosePerson(row); });
     addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
     addText("Text4", 5160, 5280, 615, 375)->setText(kFullWidthSpace);
     addButton("Command4", "個人呼出", 5760, 5280, 1335, 375, [this] { loadPerson(); });

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QShowEvent>
+#include <filesystem>
 
 #include "common/failure.h"
 #include "platform/drive_map.h"
@@ -22,12 +23,31 @@ struct TransferControls {
     const char* drive;
     const char* bar;
     QString title;
+    QString otherDrive;  // what to do when the chosen drive is the program's own
 };
 
 TransferControls controlsOf(TransferDirection direction) {
     if (direction == TransferDirection::Backup)
-        return {"Drive1", "ProgressBar1", "ドライブへのリカバリー"};
-    return {"Drive2", "ProgressBar2", "ドライブよりリストア"};
+        return {"Drive1", "ProgressBar1", "ドライブへのリカバリー",
+                "リカバリー先には別のドライブを選択してください。"};
+    return {"Drive2", "ProgressBar2", "ドライブよりリストア",
+            "リストア元には別のドライブを選択してください。"};
+}
+
+constexpr char kDataDrive = 'c';
+
+// Whether a drive list entry ("d:") is the drive the program keeps its records on, or a
+// volume that is the same folder: a run there would copy every file onto itself.
+bool isDataDrive(const QString& entry) {
+    if (entry.size() < 2 || entry[1] != ':') return false;
+    const char letter = entry[0].toLower().toLatin1();
+    if (letter == kDataDrive) return true;
+    const DriveMap& drives = DriveMap::instance();
+    const auto folder = drives.driveFolder(letter);
+    const auto dataFolder = drives.driveFolder(kDataDrive);
+    if (!folder || !dataFolder) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(*folder, *dataFolder, ec);
 }
 
 }  // namespace
@@ -86,8 +106,8 @@ void Form12::refreshDriveLists() {
         const QString chosen = list->currentText();
         list->clear();
         for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
-        const int again = list->findText(chosen);
-        list->setCurrentIndex(again >= 0 ? again : 0);
+        // Nothing is chosen for the user: the first entry is the program's own drive.
+        list->setCurrentIndex(list->findText(chosen));
     }
 }
 
@@ -95,9 +115,19 @@ void Form12::runTransfer(TransferDirection direction) {
     const TransferControls controls = controlsOf(direction);
     const auto company = codeIn("Text1", "会社コード", controls.title);
     if (!company) return;
+    const QString drive = control<QComboBox>(controls.drive)->currentText();
+    if (drive.isEmpty()) {
+        showMessage("ドライブ名を選択してください。", controls.title, MessageIcon::Exclamation);
+        return;
+    }
+    if (isDataDrive(drive)) {
+        showMessage(drive + " はこのプログラムのデータがあるドライブです。\n" + controls.otherDrive,
+                    controls.title, MessageIcon::Exclamation);
+        return;
+    }
     auto* bar = control<QProgressBar>(controls.bar);
     const TransferRequest request{direction, workingYear().toStdString(), *company,
-                                  control<QComboBox>(controls.drive)->currentText().toStdString()};
+                                  drive.toStdString()};
 
     // The screen turns red while a run holds it.
     QPalette running = normalPalette_;

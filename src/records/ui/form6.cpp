@@ -43,7 +43,7 @@ class TypedLengthLimit : public QValidator {
 
 }  // namespace
 
-Form6::Form6() : WorkScreen("Form6", "Text3") {
+Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
     setWindowTitle("会社登録・個人の登録");
     setDesignSize(10080, 7320);
     for (const char* carrier : {"Text1", "Text2", "Text4"}) addHiddenText(carrier);
@@ -201,8 +201,8 @@ void Form6::formLoad() {
     select("Option3");
 }
 
-void Form6::ReturnNext(int keyAscii) {
-    if (keyAscii == kEnter) dialogs().sendTab();
+void Form6::ReturnNext(int keyCode) {
+    if (keyCode == kEnter) dialogs().sendTab();
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

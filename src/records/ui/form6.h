@@ -18,7 +18,7 @@ class Form6 : public WorkScreen {
 
     void formLoad() override;
     // Enter (character code 13) moves the focus to the next field.
-    void ReturnNext(int keyAscii);
+    void ReturnNext(int keyCode);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,10 +10,9 @@
 namespace nencho {
 
 void Form6::onSelected(const char* option, std::function<void()> action) {
-    connect(control<QRadioButton>(option), &QRadioButton::toggled, this,
-            [action = std::move(action)](bool on) {
-                if (on) action();
-            });
+    onSwitch(option, [action = std::move(action)](bool on) {
+        if (on) action();
+    });
 }
 
 void Form6::select(const QString& option) {
@@ -53,23 +52,21 @@ void Form6::connectChoices() {
     for (const auto& payKind : form6::kPayKindOptions)
         onSelected(payKind.control, [this, kind = payKind.kind] { entry_.choosePayKind(kind); });
     for (const auto& check : form6::kStatusChecks) {
-        connect(control<QCheckBox>(check.control), &QCheckBox::toggled, this,
-                [this, status = check.status](bool checked) {
-                    entry_.status(status) =
-                        checked ? std::string(statusWord(status)) : std::string();
-                });
+        onSwitch(check.control, [this, status = check.status](bool checked) {
+            entry_.status(status) = checked ? std::string(statusWord(status)) : std::string();
+        });
     }
 }
 
 void Form6::chooseOwnCondition(PersonStatus status, const char* dependantsOption) {
     entry_.setOwnCondition(status);
-    screens::setOption("Form5", dependantsOption, true);
+    screens::setOption(form5::kForm, dependantsOption, true);
 }
 
 void Form6::chooseNoOwnCondition() {
     entry_.setOwnCondition(std::nullopt);
     for (const char* option : form6::kDependantsPersonOptions)
-        screens::setOption("Form5", option, false);
+        screens::setOption(form5::kForm, option, false);
 }
 
 void Form6::chooseNoChange() {

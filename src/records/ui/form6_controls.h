@@ -1,8 +1,20 @@
 #pragma once
-// The person screen's option groups and status boxes, and the words each one stands for.
+// The person screen's controls that other screens write or press, its option groups and status
+// boxes, and the words each one stands for.
 #include "records/person_file.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho::form6 {
+
+inline constexpr const char* kForm = "Form6";
+inline constexpr const char* kCompanyBox = "Text1";
+inline constexpr const char* kChosenPersonBox = "Text2";  // the main menu's person code
+inline constexpr const char* kYearBox = "Text3";
+inline constexpr const char* kEraYearBox = "Text12";  // the two digits of the working year
+inline constexpr const char* kYearButton = "Command36";
+inline constexpr const char* kStatusClearButton = "Command2";  // 該当なし of the other statuses
+inline constexpr const char* kClearButton = "Command6";        // クリア
+inline constexpr const char* kEndButton = "Command10";
 
 struct CaptionedWord {
     const char* control;
@@ -34,17 +46,18 @@ struct OwnConditionOption {
 };
 
 inline constexpr OwnConditionOption kOwnConditionOptions[] = {
-    {"Option11", "特別障害", PersonStatus::SpecialDisabled, "Option2"},
-    {"Option12", "障害者", PersonStatus::Disabled, "Option1"},
-    {"Option10", "老年者", PersonStatus::Elderly, "Option7"},
-    {"Option13", "寡　婦", PersonStatus::Widow, "Option1"},
-    {"Option14", "特別寡婦", PersonStatus::SpecialWidow, "Option12"},
-    {"Option15", "寡　夫", PersonStatus::Widower, "Option1"},
-    {"Option16", "勤労学生", PersonStatus::WorkingStudent, "Option1"},
+    {"Option11", "特別障害", PersonStatus::SpecialDisabled, form5::kSpeciallyDisabledOption},
+    {"Option12", "障害者", PersonStatus::Disabled, form5::kDisabledWidowStudentOption},
+    {"Option10", "老年者", PersonStatus::Elderly, form5::kElderlyOption},
+    {"Option13", "寡　婦", PersonStatus::Widow, form5::kDisabledWidowStudentOption},
+    {"Option14", "特別寡婦", PersonStatus::SpecialWidow, form5::kSpecialWidowOption},
+    {"Option15", "寡　夫", PersonStatus::Widower, form5::kDisabledWidowStudentOption},
+    {"Option16", "勤労学生", PersonStatus::WorkingStudent, form5::kDisabledWidowStudentOption},
 };
 inline constexpr const char* kNoOwnConditionOption = "Option22";
-inline constexpr const char* kDependantsPersonOptions[] = {"Option1", "Option2", "Option12",
-                                                           "Option7"};
+inline constexpr const char* kDependantsPersonOptions[] = {
+    form5::kDisabledWidowStudentOption, form5::kSpeciallyDisabledOption, form5::kSpecialWidowOption,
+    form5::kElderlyOption};
 
 struct StatusCheck {
     const char* control;

@@ -2,12 +2,24 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+#include "app/ui/form1_controls.h"
 #include "common/amount.h"
 #include "common/keys.h"
+#include "ledger/ui/form10_controls.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
 #include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
+#include "records/ui/form11_controls.h"
+#include "records/ui/form12_controls.h"
 #include "records/ui/form6.h"
 #include "records/ui/form6_controls.h"
+#include "summary/ui/form13_controls.h"
+#include "withholding/ui/form8_controls.h"
+#include "withholding/ui/form9_controls.h"
+#include "yearend/ui/form3_controls.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho {
 
@@ -21,8 +33,9 @@ std::string text(const QString& box) {
 }
 
 // The screens the stepping buttons hide besides the ledger and the year-end screens.
-constexpr const char* kHiddenWhileStepping[] = {"Form7",  "Form8",  "Form9", "Form10",
-                                                "Form11", "Form12", "Form13"};
+constexpr const char* kHiddenWhileStepping[] = {form7::kForm,  form8::kForm,  form9::kForm,
+                                                form10::kForm, form11::kForm, form12::kForm,
+                                                form13::kForm};
 
 }  // namespace
 
@@ -41,9 +54,9 @@ void Form6::loadPerson() {
         fullClear();
         return;
     }
-    screens::write("Form2", "Text161", qs(decimal(*company)));
-    screens::write("Form2", "Text162", qs(decimal(*person)));
-    screens::press("Form2", "Command2");
+    screens::write(form2::kForm, form2::kCompanyBox, qs(decimal(*company)));
+    screens::write(form2::kForm, form2::kPersonBox, qs(decimal(*person)));
+    screens::press(form2::kForm, form2::kLoadButton);
 
     // Nothing of the person shown before may stay on the screen.
     entry_.setOwnCondition(std::nullopt);
@@ -130,9 +143,10 @@ void Form6::loadChosenPerson() {
 }
 
 void Form6::stepPerson(int step) {
-    screens::show("Form1");
-    for (const char* form : {"Form2", "Form3", "Form4", "Form5"}) screens::hide(form);
-    screens::show("Form6");
+    screens::show(form1::kForm);
+    for (const char* form : {form2::kForm, form3::kForm, form4::kForm, form5::kForm})
+        screens::hide(form);
+    screens::show(form6::kForm);
     for (const char* form : kHiddenWhileStepping) screens::hide(form);
     for (const auto& option : form6::kPositionOptions) deselect(option.control);
     const auto code = parseAmount(text(textOf("Text5")));

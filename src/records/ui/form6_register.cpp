@@ -5,6 +5,7 @@
 
 #include "common/amount.h"
 #include "common/keys.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
@@ -15,6 +16,7 @@
 #include "records/ui/form6.h"
 #include "records/ui/form6_controls.h"
 #include "yearend/spouse_housing_file.h"
+#include "yearend/ui/form4_controls.h"
 
 namespace nencho {
 
@@ -111,9 +113,9 @@ void Form6::finishNewPerson() {
     select(form6::kNoOwnConditionOption);
     select(form6::kNoChangeOption);
     press("Command9");
-    screens::press("Form2", "Command3");
-    screens::press("Form4", "Command3");
-    screens::press("Form5", "Command10");
+    screens::press(form2::kForm, form2::kDisplayClearButton);
+    screens::press(form4::kForm, form4::kClearButton);
+    screens::press(form5::kForm, form5::kClearButton);
     press("Command6");
     dialogs().beep();
     press("Command14");

@@ -7,8 +7,9 @@
 #include <QRadioButton>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/key_press.h"
 #include "withholding/typed_numbers.h"
-#include "withholding/ui/key_press.h"
+#include "withholding/ui/form8_controls.h"
 
 namespace nencho {
 
@@ -24,7 +25,7 @@ QLineEdit* makeGrey(QLineEdit* box, const QString& text) {
 
 }  // namespace
 
-Form8::Form8() : Screen("Form8") {
+Form8::Form8() : Screen(form8::kForm) {
     setWindowTitle("毎月の給与計算");
     setDesignSize(8520, 5760);
     buildHandInControls();

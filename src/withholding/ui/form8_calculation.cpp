@@ -7,6 +7,7 @@
 #include "common/paths.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
 #include "withholding/monthly_pay_record.h"
 #include "withholding/typed_numbers.h"
@@ -18,7 +19,6 @@ namespace nencho {
 
 namespace {
 
-const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
 const QString kLedgerOverflowProblem =
     "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
@@ -48,16 +48,20 @@ void Form8::calculate(bool withNursingCare) {
                                isTicked("chkNenkin"),
                                isTicked("chkKoho"),
                                *dependants};
-    const auto figures = computeMonthly(inputs);
-    if (!figures) return showProblem(kOverflowProblem);
+    MonthlyFigures figures;
+    try {
+        figures = computeMonthly(inputs);
+    } catch (const CalculationError& error) {
+        return showProblem(QString::fromUtf8(error.what()));
+    }
     // A month the ledger would refuse leaves no pay record either: checked before any write.
-    if (!ledgerTakesMonthRow(*month, {figures->pay, figures->socialInsurance,
-                                      figures->afterSocialInsurance, figures->tax}))
+    if (!ledgerTakesMonthRow(*month, {figures.pay, figures.socialInsurance,
+                                      figures.afterSocialInsurance, figures.tax}))
         return showProblem(kLedgerOverflowProblem);
 
     hide();
-    writeMonthRowBoxes(*month, rowOf(*figures, *dependants));
-    saveRecord(*recordPath, *month, *figures);
+    writeMonthRowBoxes(*month, rowOf(figures, *dependants));
+    saveRecord(*recordPath, *month, figures);
     // The row and the ledger file are kept in step even when the record could not be written.
     pressMonthTotalsAndSave();
 }
@@ -69,12 +73,15 @@ void Form8::enterManually() {
     const std::int32_t socialInsurance = amountIn(textOf("Text1"));
     const std::int32_t tax = amountIn(textOf("Text2"));
     const std::int32_t dependants = amountIn(textOf("Text7"));
-    const std::int64_t after = std::int64_t{pay} - socialInsurance;
-    if (after != static_cast<std::int32_t>(after)) return showProblem(kOverflowProblem);
+    std::int32_t after = 0;
+    try {
+        after = payAfterSocialInsurance(pay, socialInsurance);
+    } catch (const CalculationError& error) {
+        return showProblem(QString::fromUtf8(error.what()));
+    }
 
     hide();
-    writeBackMonthRow(*month,
-                      {pay, socialInsurance, static_cast<std::int32_t>(after), dependants, tax});
+    writeBackMonthRow(*month, {pay, socialInsurance, after, dependants, tax});
     for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
 }
 

@@ -8,12 +8,13 @@
 #include <QRadioButton>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/key_press.h"
 #include "withholding/typed_numbers.h"
-#include "withholding/ui/key_press.h"
+#include "withholding/ui/form9_controls.h"
 
 namespace nencho {
 
-Form9::Form9() : Screen("Form9") {
+Form9::Form9() : Screen(form9::kForm) {
     setWindowTitle("賞与の源泉所得税");
     setDesignSize(7680, 4800);
     // The manual boxes come first in the focus order, so the screen opens in Text8.
@@ -51,10 +52,9 @@ void Form9::buildDependantsFrame() {
                               {"Option2", "６人"}, {"optFu5", "７人以上"}};
     QGroupBox* frame = addFrame("Frame1", "扶養家族数", 240, 1200, 3420, 1860);
     for (int number = 0; number < 8; ++number) {
-        QRadioButton* option =
-            addOption(choices[number].name, choices[number].caption, 120 + (number / 4) * 1680,
-                      300 + (number % 4) * 360, 1560, 340, frame);
-        connect(option, &QRadioButton::toggled, this, [this, number](bool on) {
+        addOption(choices[number].name, choices[number].caption, 120 + (number / 4) * 1680,
+                  300 + (number % 4) * 360, 1560, 340, frame);
+        onSwitch(choices[number].name, [this, number](bool on) {
             if (on) dependantsNumber_ = number;
         });
     }

@@ -1,8 +1,8 @@
 // The bonus screen's two ways of returning a bonus to the ledger: computed from the bonus and
 // the previous month's pay, or taken as typed.
 #include "common/amount.h"
-#include "platform/record_error.h"
 #include "withholding/calculation_inputs.h"
+#include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form9.h"
@@ -11,8 +11,6 @@
 namespace nencho {
 
 namespace {
-
-const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
 
 std::int32_t amountIn(const QString& text) {
     return readAmountOrZero(text.toStdString());
@@ -27,13 +25,17 @@ void Form9::calculate() {
     const std::int32_t previousMonthPay = amountIn(textOf("Text1"));
     const BonusInputs inputs{bonus, previousMonthPay, dependantsNumber_, isTicked("chkKenkou"),
                              isTicked("chkKoho")};
-    const auto figures = computeBonus(inputs);
-    if (!figures) return showProblem(kOverflowProblem);
+    BonusFigures figures;
+    try {
+        figures = computeBonus(inputs);
+    } catch (const CalculationError& error) {
+        return showProblem(QString::fromUtf8(error.what()));
+    }
 
     setTextOf("Text1", QString::fromStdString(formatAmount(previousMonthPay)));
     hide();
-    writeBackBonusRow(*number, {bonus, figures->socialInsurance, figures->afterSocialInsurance,
-                                dependantsNumber_, figures->tax});
+    writeBackBonusRow(*number, {bonus, figures.socialInsurance, figures.afterSocialInsurance,
+                                dependantsNumber_, figures.tax});
 }
 
 void Form9::enterManually() {
@@ -43,13 +45,16 @@ void Form9::enterManually() {
     const std::int32_t socialInsurance = amountIn(textOf("Text8"));
     const std::int32_t tax = amountIn(textOf("Text2"));
     const std::int32_t dependants = readSmallNumber(textOf("Text7").toStdString()).value_or(0);
-    const std::int64_t after = std::int64_t{bonus} - socialInsurance;
-    if (after != static_cast<std::int32_t>(after)) return showProblem(kOverflowProblem);
+    std::int32_t after = 0;
+    try {
+        after = payAfterSocialInsurance(bonus, socialInsurance);
+    } catch (const CalculationError& error) {
+        return showProblem(QString::fromUtf8(error.what()));
+    }
 
     hide();
     // The typed boxes keep their text; the ledger's next bonus button empties them.
-    writeBackBonusRow(*number,
-                      {bonus, socialInsurance, static_cast<std::int32_t>(after), dependants, tax});
+    writeBackBonusRow(*number, {bonus, socialInsurance, after, dependants, tax});
 }
 
 std::optional<int> Form9::checkedBonusNumber(const QString& box) {

@@ -11,7 +11,7 @@ namespace nencho {
 namespace {
 
 std::int32_t shownAmount(int row, LedgerColumn column) {
-    const QString text = screens::read("Form2", form2::boxName(ledgerBox(row, column)));
+    const QString text = screens::read(form2::kForm, form2::boxName(ledgerBox(row, column)));
     return readAmountOrZero(text.toStdString());
 }
 

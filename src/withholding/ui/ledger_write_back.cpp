@@ -1,18 +1,17 @@
 #include "withholding/ui/ledger_write_back.h"
 
+#include "ledger/ui/form2_controls.h"
 #include "platform/ui/screens.h"
 
 namespace nencho {
 
-namespace {
+using namespace form2;
 
-const QString kLedger = "Form2";
-const QString kSave = "Command22";
+namespace {
 
 void writeRowBoxes(int firstBox, const LedgerRowFigures& figures) {
     for (const LedgerBoxWrite& write : ledgerRowWrites(firstBox, figures))
-        screens::write(kLedger, QString("Text%1").arg(write.box),
-                       QString::fromStdString(write.text));
+        screens::write(kForm, boxName(write.box), QString::fromStdString(write.text));
 }
 
 }  // namespace
@@ -23,8 +22,8 @@ void writeMonthRowBoxes(int month, const LedgerRowFigures& figures) {
 
 void pressMonthTotalsAndSave() {
     // The month totals end with a save of their own; the second save is the calculation's.
-    screens::press(kLedger, "Command17");
-    screens::press(kLedger, kSave);
+    screens::press(kForm, kMonthTotalsButton);
+    screens::press(kForm, kSaveButton);
 }
 
 void writeBackMonthRow(int month, const LedgerRowFigures& figures) {
@@ -34,8 +33,8 @@ void writeBackMonthRow(int month, const LedgerRowFigures& figures) {
 
 void writeBackBonusRow(int bonusNumber, const LedgerRowFigures& figures) {
     writeRowBoxes(bonusRowFirstBox(bonusNumber), figures);
-    screens::press(kLedger, "Command21");
-    screens::press(kLedger, kSave);
+    screens::press(kForm, kBonusTotalsButton);
+    screens::press(kForm, kSaveButton);
 }
 
 }  // namespace nencho

@@ -145,6 +145,49 @@ TEST_F(CompanySelection, ClearingThePersonAndTheCompany) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+// Tab into a list shows its rows and chooses nothing; a key or a click there chooses.
+TEST_F(CompanySelection, TheListsActOnTheUsersChoiceNeverOnTheFocus) {
+    writeCompany(1, "一社");
+    writeCompany(2, "二社");
+    writePerson(1, 1, "甲");
+    writePerson(1, 2, "乙");
+    menu();
+    clearEvents();
+    tabInto(list("List1"));
+    EXPECT_EQ(menu().textOf("Text161"), "");
+    EXPECT_EQ(list("List1")->currentRow(), -1);
+    EXPECT_TRUE(eventsOf(Kind::Write).empty());
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    pressKeyIn(list("List1"), Qt::Key_Down);  // the first row
+    EXPECT_EQ(menu().textOf("Text161"), "1");
+    EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙"}));
+
+    clearEvents();
+    tabInto(list("List2"));
+    EXPECT_EQ(menu().textOf("Text162"), "");
+    EXPECT_TRUE(events.empty());
+    EXPECT_FALSE(visible("Form2"));
+
+    pressKeyIn(list("List2"), Qt::Key_Down);
+    EXPECT_EQ(menu().textOf("Command11"), "甲");
+    EXPECT_TRUE(visible("Form2"));
+    pressKeyIn(list("List2"), Qt::Key_Down);
+    EXPECT_EQ(menu().textOf("Command11"), "乙");
+
+    // Enter chooses the current row again, here after the person box was typed over.
+    menu().setTextOf("Text162", "1");
+    pressKeyIn(list("List2"), Qt::Key_Return);
+    EXPECT_EQ(menu().textOf("Text162"), "2");
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    // A row set from code is no choice.
+    clearEvents();
+    list("List1")->setCurrentRow(1);
+    EXPECT_EQ(menu().textOf("Text161"), "1");
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(CompanySelection, StartScreenButtonsRefillTheCompanyList) {
     writeCompany(1, "一社");
     menu();

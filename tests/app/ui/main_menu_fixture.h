@@ -46,8 +46,8 @@ class MainMenuTest : public ScreenTest {
         return result;
     }
 
-    // Chooses a row as a click on it does.
-    void choose(const char* name, int row) { list(name)->setCurrentRow(row); }
+    // Chooses a row with a click on it.
+    void choose(const char* name, int row) { clickRow(list(name), row); }
 
     void typeCodes(const QString& company, const QString& person) {
         menu().setTextOf("Text161", company);

@@ -74,6 +74,29 @@ TEST_F(LedgerLayout, CaptionsFitTheirBoxes) {
     }
 }
 
+// A pay-day text wider than its box would scroll to its end: "25日" would show as "5日" and
+// "10,25" as "),25". Each is shown whole in the column's designed width.
+TEST_F(LedgerLayout, TheDayColumnShowsEveryTextWhole) {
+    const QString texts[] = {"末日", "25日", "10,25", "15,末", "25", "5"};
+    // January's and December's day, a bonus's month and day.
+    for (const char* name : {"Text11", "Text110", "Text127", "Text128"}) {
+        auto* box = ledger().control<QLineEdit>(name);
+        for (const QString& text : texts) {
+            box->setText(text);
+            box->grab();  // a paint scrolls a text that does not fit
+            const int middle = box->height() / 2;
+            EXPECT_EQ(box->cursorPositionAt({0, middle}), 0) << name << " " << text.toStdString();
+            EXPECT_EQ(box->cursorPositionAt({box->width() - 1, middle}), text.size())
+                << name << " " << text.toStdString();
+            EXPECT_GE(box->font().pointSizeF(), 4.0) << name << " " << text.toStdString();
+        }
+        EXPECT_EQ(box->width(), twipsToPixels(375)) << name;
+        box->setText("1");  // a text that fits keeps the column's face
+        EXPECT_EQ(box->font().pointSizeF(), 8.0) << name;
+        EXPECT_EQ(box->font().stretch(), QFont::Unstretched) << name;
+    }
+}
+
 TEST_F(LedgerLayout, TabVisitsOnlyThePayBoxes) {
     ledger().show();
     QWidget* first = ledger().controlWidget("Text12");
@@ -94,6 +117,9 @@ TEST_F(LedgerLayout, TabVisitsOnlyThePayBoxes) {
 
 TEST_F(LedgerLayout, PictureOfAKnownLedger) {
     openKnownLedger();
+    ledger().setTextOf("Text11", "末日");
+    ledger().setTextOf("Text20", "25日");
+    ledger().setTextOf("Text29", "10,25");
     const auto path = std::filesystem::temp_directory_path() / "nencho-ledger-Form2.png";
     EXPECT_TRUE(screens::touch("Form2").grab().save(QString::fromStdString(path.string())));
     std::cout << "ledger picture: " << path << "\n";

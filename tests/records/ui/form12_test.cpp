@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "platform/volumes.h"
 #include "records/backup.h"
@@ -40,7 +42,7 @@ class Form12Test : public ScreenTest {
     }
 
     static void choose(Screen& screen, const QString& list, int row) {
-        screen.control<QListWidget>(list)->setCurrentRow(row);
+        clickRow(screen.control<QListWidget>(list), row);
     }
 };
 
@@ -78,6 +80,40 @@ TEST_F(Form12Test, CompanyAndPersonChoiceListTheCompanysOwnPersons) {
     screen.press("Command4");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
+}
+
+// Opening the screen and moving through its lists loads nothing until a row is chosen.
+TEST_F(Form12Test, TheListsActOnTheUsersChoiceNeverOnTheFocus) {
+    writeCompany(5, "五社");
+    writeCompany(6, "六社");
+    writePerson(5, 1, "一郎");
+    writePerson(5, 2, "二郎");
+    Screen& screen = open();
+    auto* companies = screen.control<QListWidget>("List1");
+    auto* persons = screen.control<QListWidget>("List2");
+
+    tabInto(companies);
+    EXPECT_EQ(companies->currentRow(), -1);
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"})
+        EXPECT_EQ(screen.textOf(box).trimmed(), "") << box;
+    EXPECT_EQ(persons->count(), 0);
+
+    pressKeyIn(companies, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text1"), "5");
+    EXPECT_EQ(screen.textOf("Text2"), "五社");
+    ASSERT_EQ(persons->count(), 2);
+
+    tabInto(persons);
+    EXPECT_EQ(screen.textOf("Text4"), "");
+    EXPECT_EQ(screen.textOf("Text3"), "");
+    pressKeyIn(persons, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text4"), "1");
+    EXPECT_EQ(screen.textOf("Text3"), "一郎");
+
+    pressKeyIn(companies, Qt::Key_Down);
+    EXPECT_EQ(screen.textOf("Text2"), "六社");
+    EXPECT_EQ(persons->count(), 0);
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(Form12Test, PersonDeletionAsksAboutTheTypedCodeAndDeletesOnlyThatPerson) {
@@ -226,6 +262,82 @@ TEST_F(Form12Test, BackupToAStickAndRestoreFromIt) {
     EXPECT_EQ(readBytes(yearFile(1, 1, 0)), ledger);
     EXPECT_EQ(countExisting(sevenFiles(1, 3)), 7);
     EXPECT_FALSE(screen.control<QProgressBar>("ProgressBar2")->isHidden());
+}
+
+// A file of every record under the data drive, with its bytes.
+std::map<std::string, std::string> filesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+// The program's own drive as the target of a backup or the source of a restore would copy the
+// company onto itself: it is refused before anything is written, and no drive is preselected.
+TEST_F(Form12Test, TheDataDriveIsNeverABackupTargetOrARestoreSource) {
+    const fs::path media = drives->root() / "media";
+    fs::create_directories(media / "USB");
+    fs::create_directory_symlink(drives->host("c:\\"), media / "SAME");  // c: once more
+    setVolumeRoots({media});
+    writeCompany(1, "山田商事");
+    writePerson(1, 1, "一郎");
+    Screen& screen = open();
+    choose(screen, "List1", 0);
+    const auto before = filesUnder(drives->host("c:\\"));
+    ASSERT_FALSE(before.empty());
+
+    struct Case {
+        const char* drive;
+        const char* button;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"c:", "Command14", "ドライブへのリカバリー"},
+        {"c:", "Command16", "ドライブよりリストア"},
+        {"d:", "Command14", "ドライブへのリカバリー"},  // the volume that is c:'s folder
+        {"d:", "Command16", "ドライブよりリストア"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.drive) + " " + c.button);
+        auto* list =
+            screen.control<QComboBox>(QString(c.button) == "Command14" ? "Drive1" : "Drive2");
+        ASSERT_EQ(list->itemText(1), "d:");
+        list->setCurrentIndex(list->findText(c.drive));
+        dialogs->messages.clear();
+        screen.press(c.button);
+        ASSERT_EQ(dialogs->messages.size(), 1u);
+        EXPECT_EQ(dialogs->messages[0].title, c.title);
+        EXPECT_TRUE(dialogs->messages[0].prompt.startsWith(QString(c.drive) + " はこのプログラム"));
+        EXPECT_EQ(dialogs->beeps, 0);
+        EXPECT_EQ(filesUnder(drives->host("c:\\")), before);
+    }
+}
+
+TEST_F(Form12Test, NoDriveIsChosenForTheUser) {
+    const fs::path media = drives->root() / "media";
+    fs::create_directories(media / "USB");
+    setVolumeRoots({media});
+    writeCompany(1, "山田商事");
+    Screen& screen = open();
+    for (const char* name : {"Drive1", "Drive2"}) {
+        auto* list = screen.control<QComboBox>(name);
+        EXPECT_EQ(list->count(), 2) << name;
+        EXPECT_EQ(list->currentIndex(), -1) << name;
+    }
+    choose(screen, "List1", 0);
+    screen.press("Command14");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].prompt, "ドライブ名を選択してください。");
+    EXPECT_FALSE(exists(backupPath("d:", companyFilePath(1))));
+
+    // A drive the user chose stays chosen when the screen is opened again.
+    screen.control<QComboBox>("Drive1")->setCurrentIndex(1);
+    screens::show("Form12");
+    EXPECT_EQ(screen.control<QComboBox>("Drive1")->currentText(), "d:");
+    EXPECT_EQ(screen.control<QComboBox>("Drive2")->currentIndex(), -1);
 }
 
 TEST_F(Form12Test, ABackupWithoutACompanyIsRefused) {

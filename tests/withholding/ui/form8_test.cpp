@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho::test {
 namespace {
@@ -258,7 +259,8 @@ TEST_F(Form8Test, ManualEntryBeyondThirtyTwoBitsIsRefused) {
     form.setTextOf("Text1", "2,000,000,000");
     form.press("Command2");
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_EQ(dialogs->messages[0].prompt, "オーバーフローしました。");
+    EXPECT_EQ(dialogs->messages[0].prompt,
+              QString::fromStdString(overflowDescription("社会保険料控除後の金額")));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(ledgerWritesAndPresses().isEmpty());
     EXPECT_EQ(form.textOf("Text1"), "2,000,000,000");

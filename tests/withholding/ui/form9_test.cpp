@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
+#include "withholding/checked_amounts.h"
 
 namespace nencho::test {
 namespace {
@@ -57,7 +58,7 @@ class Form9Test : public ScreenTest {
     }
 };
 
-TEST_F(Form9Test, TheWorkedBonusIsComputedWrittenBackTotalledAndSaved) {
+TEST_F(Form9Test, ABonusOf500000IsComputedWrittenBackTotalledAndSaved) {
     chooseInsurances(true, true);
     screens::setOption("Form9", "optFu2", true);
     Screen& form = handIn(1, "500,000");
@@ -100,7 +101,8 @@ TEST_F(Form9Test, AnOverflowIsReportedBeforeAnythingIsWritten) {
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "賞与計算");
-    EXPECT_EQ(dialogs->messages[0].prompt, "オーバーフローしました。");
+    EXPECT_EQ(dialogs->messages[0].prompt,
+              QString::fromStdString(overflowDescription("賞与の3倍の額")));
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(ledgerUntouched());

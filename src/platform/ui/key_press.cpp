@@ -1,9 +1,11 @@
-#include "withholding/ui/key_press.h"
+#include "platform/ui/key_press.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 #include <optional>
+
+#include "platform/ui/action_guard.h"
 
 namespace nencho {
 
@@ -19,7 +21,11 @@ class KeyPressFilter : public QObject {
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
         const auto keyCode = characterCodeOf(static_cast<QKeyEvent*>(event));
         if (!keyCode) return QObject::eventFilter(watched, event);
-        return handler_(*keyCode);
+        bool consumed = true;
+        const auto* control = qobject_cast<QWidget*>(watched);
+        const QString title = control ? control->window()->windowTitle() : QString();
+        runGuarded(title, [&] { consumed = handler_(*keyCode); });
+        return consumed;
     }
 
   private:

@@ -1,0 +1,16 @@
+#pragma once
+// The monthly calculation screen's controls that the ledger writes or presses.
+namespace nencho::form8 {
+
+inline constexpr const char* kForm = "Form8";
+inline constexpr const char* kPayLabel = "Label3";  // the month's pay
+inline constexpr const char* kMonthBox = "Text3";
+inline constexpr const char* kYearBox = "Text11";
+inline constexpr const char* kCompanyBox = "Text161";
+inline constexpr const char* kPersonBox = "Text162";
+inline constexpr const char* kClearButton = "Command7";               // クリア
+inline constexpr const char* kWithoutNursingCareButton = "Command1";  // 介護保険なし
+inline constexpr const char* kWithNursingCareButton = "Command3";     // 介護保険あり
+inline constexpr const char* kManualEntryButton = "Command2";         // 手動計算実行
+
+}  // namespace nencho::form8

@@ -3,7 +3,6 @@
 // spouse's conditions, the grid of conditions and the number of dependants.
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace nencho {
 
@@ -102,7 +101,7 @@ struct DependantsDeduction {
 // person and the spouse each count at most once in a grid row, and a grid mark adds nothing
 // where the own condition's amount (R2, R3, R6 to R8) already deducts that condition. The
 // spouse's 老人 counts both as R9 and in the 老人扶養 row, which its marker always marks.
-// None when a count or an amount leaves the signed 32-bit range.
-std::optional<DependantsDeduction> computeDependantsDeduction(const DependantsInput& input);
+// Throws a Failure when a count or an amount leaves the signed 32-bit range.
+DependantsDeduction computeDependantsDeduction(const DependantsInput& input);
 
 }  // namespace nencho

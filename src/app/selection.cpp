@@ -6,7 +6,6 @@
 #include "common/code_list.h"
 #include "common/keys.h"
 #include "common/paths.h"
-#include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "records/list_entries.h"
@@ -98,16 +97,6 @@ std::vector<std::string> personListRows(std::int32_t companyCode, bool pastGaps)
             break;
     }
     return rows;
-}
-
-std::optional<std::string> readAdjustmentStatus(const std::string& taxYearCode,
-                                                std::int32_t personKey) {
-    const auto path = yearFilePath(taxYearCode, personKey, YearFileKind::AdjustmentResult);
-    if (!path) fail(FileErrorKind::Overflow);
-    if (!fileExists(*path)) return std::nullopt;
-    RecordReader reader = RecordReader::open(*path);
-    for (int line = 1; line <= 25; ++line) reader.longNumber();
-    return reader.text();
 }
 
 }  // namespace nencho

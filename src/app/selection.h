@@ -1,7 +1,6 @@
 #pragma once
 // What the main menu reads to choose a company and a person: the codes typed into its boxes,
-// the heading lines of the company and person records, the rows of its two lists and the
-// stored year-end decision of a person.
+// the heading lines of the company and person records, the rows of its two lists.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,13 +43,5 @@ std::vector<std::string> companyListRows();
 // The person list of a company: the persons of codes 1 to 99 whose record stores that code.
 // Up to the first code without such a record, or past every gap when asked.
 std::vector<std::string> personListRows(std::int32_t companyCode, bool pastGaps);
-
-// The decision stored on line 26 of a person's year-end result of the year; no value when
-// the record is missing. RecordError when it exists but cannot be read that far.
-std::optional<std::string> readAdjustmentStatus(const std::string& taxYearCode,
-                                                std::int32_t personKey);
-
-inline constexpr const char* kAdjustedStatus = "年末調整実行";
-inline constexpr const char* kNotAdjustedStatus = "年調しない";
 
 }  // namespace nencho

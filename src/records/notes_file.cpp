@@ -2,7 +2,6 @@
 
 #include "common/keys.h"
 #include "common/paths.h"
-#include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 
@@ -32,15 +31,6 @@ NotesLines NotesFile::load(const std::string& taxYearCode, std::int32_t personKe
     lines.first = reader.text();
     lines.second = reader.text();
     return lines;
-}
-
-bool SpouseHousingFile::saveZerosIfMissing(const std::string& taxYearCode, std::int32_t personKey) {
-    const std::string path = requirePath(taxYearCode, personKey, YearFileKind::SpouseHousing);
-    if (fileExists(path)) return false;
-    RecordWriter writer;
-    for (int line = 0; line < kZeroLines; ++line) writer.number(0);
-    writer.save(path);
-    return true;
 }
 
 }  // namespace nencho

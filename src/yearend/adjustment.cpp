@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/failure.h"
 #include "yearend/yen_arithmetic.h"
 
 namespace nencho {
@@ -107,6 +108,12 @@ AdjustmentOutcome refuse(AdjustmentOutcome refusal, const AdjustmentInput& input
     return refusal;
 }
 
+[[noreturn]] void failOutOfRange() {
+    throw Failure(
+        "計算の途中の金額が扱える範囲（2,147,483,647 円）を超えるため、"
+        "年末調整を計算できません。\n入力した金額を確かめてください。");
+}
+
 // The steps from the tax on the taxable income to the balance; false when out of range.
 bool computeAnnualTax(AdjustmentResult& result) {
     using V = AdjustmentValue;
@@ -172,10 +179,10 @@ AdjustmentOutcome runYearEndAdjustment(const AdjustmentInput& input, AdjustmentR
     computed[V::EmploymentIncome] = employmentIncome(*roundedPay);
 
     const auto deductions = deductionsInAll(computed);
-    if (!deductions) return AdjustmentOutcome::AmountOutOfRange;
+    if (!deductions) failOutOfRange();
     computed[V::DeductionsInAll] = *deductions;
     const auto taxable = taxableIncome(computed[V::EmploymentIncome], *deductions);
-    if (!taxable) return AdjustmentOutcome::AmountOutOfRange;
+    if (!taxable) failOutOfRange();
     computed[V::TaxableIncome] = *taxable;
 
     const auto tax = taxOnTaxableIncome(*taxable);
@@ -183,7 +190,7 @@ AdjustmentOutcome runYearEndAdjustment(const AdjustmentInput& input, AdjustmentR
         return refuse(AdjustmentOutcome::RefusedTaxableIncomeTooHigh, input, computed, result);
     }
     computed[V::TaxOnTaxableIncome] = *tax;
-    if (!computeAnnualTax(computed)) return AdjustmentOutcome::AmountOutOfRange;
+    if (!computeAnnualTax(computed)) failOutOfRange();
     result = computed;
     return AdjustmentOutcome::Adjusted;
 }
@@ -203,17 +210,9 @@ void markNotAdjusted(const AdjustmentInput& input, AdjustmentResult& result) {
     result[V::AnnualTax] = input.taxWithheld;
 }
 
-std::optional<AdjustmentStatus> statusAfter(AdjustmentOutcome outcome) {
-    switch (outcome) {
-        case AdjustmentOutcome::Adjusted:
-            return AdjustmentStatus::Adjusted;
-        case AdjustmentOutcome::RefusedPayTooHigh:
-        case AdjustmentOutcome::RefusedTaxableIncomeTooHigh:
-            return AdjustmentStatus::NotAdjusted;
-        case AdjustmentOutcome::AmountOutOfRange:
-            break;
-    }
-    return std::nullopt;
+AdjustmentStatus statusAfter(AdjustmentOutcome outcome) {
+    return outcome == AdjustmentOutcome::Adjusted ? AdjustmentStatus::Adjusted
+                                                  : AdjustmentStatus::NotAdjusted;
 }
 
 BalanceKind balanceKind(std::int32_t balance) {

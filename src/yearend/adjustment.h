@@ -87,20 +87,19 @@ enum class AdjustmentOutcome {
     RefusedPayTooHigh,
     // Taxable income above 16,920,000 yen: the person is recorded as not adjusted.
     RefusedTaxableIncomeTooHigh,
-    // A sum or difference left the signed 32-bit range: nothing was changed or may be stored.
-    AmountOutOfRange,
 };
 
 // Computes the adjustment into `result`. A refusal leaves `result` as the not-adjusted action
-// leaves it (after setting the rounded pay to 0); AmountOutOfRange leaves `result` untouched.
+// leaves it (after setting the rounded pay to 0). A sum or difference that leaves the signed
+// 32-bit range is a Failure; `result` is then left untouched and nothing may be stored.
 AdjustmentOutcome runYearEndAdjustment(const AdjustmentInput& input, AdjustmentResult& result);
 
 // Records the person as not adjusted: the annual tax is the tax withheld, with no deduction and
 // no balance. Values 1, 2, 4, 5, 7 and 25 keep what they hold.
 void markNotAdjusted(const AdjustmentInput& input, AdjustmentResult& result);
 
-// The status an outcome leaves on the sheet and in the record; none when nothing may be stored.
-std::optional<AdjustmentStatus> statusAfter(AdjustmentOutcome outcome);
+// The status an outcome leaves on the sheet and in the record.
+AdjustmentStatus statusAfter(AdjustmentOutcome outcome);
 
 enum class BalanceKind { Shortfall, Refund };
 

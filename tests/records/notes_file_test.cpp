@@ -39,21 +39,8 @@ TEST_F(NotesFileTest, SaveFailsWhenTheYearFolderIsMissing) {
     }
 }
 
-TEST_F(NotesFileTest, SpouseHousingZerosOnlyForAPersonWithoutARecord) {
-    EXPECT_TRUE(SpouseHousingFile::saveZerosIfMissing("H17", 105));
-    EXPECT_EQ(test::readBytes("c:\\年末調整\\H17年末調整\\1055.txt"),
-              test::goldenBytes("spouse_housing_zeros.txt"));
-
-    const std::vector<std::string> entered{
-        "120000", "500000", "0", "0", "\"ヤマダ　ハナコ\"", "\"山田　花子\"", "0", "0", "0", "0"};
-    test::writeLines("c:\\年末調整\\H17年末調整\\1065.txt", entered);
-    EXPECT_FALSE(SpouseHousingFile::saveZerosIfMissing("H17", 106));
-    EXPECT_EQ(test::readLines("c:\\年末調整\\H17年末調整\\1065.txt"), entered);
-}
-
 TEST_F(NotesFileTest, KeyWhoseFileNumberLeavesThirtyTwoBitsFails) {
     EXPECT_THROW(NotesFile::save("H17", 300000000, {"", ""}), RecordError);
-    EXPECT_THROW(SpouseHousingFile::saveZerosIfMissing("H17", 300000000), RecordError);
 }
 
 }  // namespace

@@ -10,8 +10,16 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/links.h"
 #include "platform/ui/screens.h"
+#include "yearend/adjustment_result_file.h"
+#include "yearend/ui/form3_controls.h"
 
 namespace nencho {
+
+namespace {
+
+const QString kYearEndTitle = QStringLiteral("年末調整");
+
+}  // namespace
 
 void Form1::connectMenuActions() {
     onPress("Command1", [this] { openLedger(); });
@@ -91,25 +99,46 @@ void Form1::openYearEnd() {
 }
 
 void Form1::replayAdjustment(const PersonChoice& choice) {
-    std::optional<std::string> status;
+    const auto key = personKey(choice.company, choice.person);
+    if (!key) return;
+    std::optional<AdjustmentResultRecord> stored;
     try {
-        const auto key = personKey(choice.company, choice.person);
-        if (!key) return;
-        status = readAdjustmentStatus(taxYearCode_, *key);
+        stored = AdjustmentResultFile::load(taxYearCode_, *key);
     } catch (const RecordError& error) {
-        showMessage(QString::fromStdString(error.what()), "年末調整", MessageIcon::Exclamation);
+        showMessage(QString::fromUtf8(error.what()), kYearEndTitle, MessageIcon::Exclamation);
         return;
     }
-    if (status == kAdjustedStatus) {
-        screens::write("Form3", "Text40", kAdjustedStatus);
-        screens::press("Form3", "Command6");
-        screens::press("Form3", "Command1");
-    } else if (status == kNotAdjustedStatus) {
-        // The adjustment runs, then the decision not to adjust is stored again.
-        screens::write("Form3", "Text40", kNotAdjustedStatus);
-        screens::press("Form3", "Command6");
-        screens::press("Form3", "Command1");
-        screens::press("Form3", "Command7");
+    const auto decision = stored ? stored->status() : std::nullopt;
+    if (!decision) return;
+    screens::write(form3::kForm, form3::kStatusBox,
+                   QString::fromUtf8(adjustmentStatusText(*decision)));
+    screens::press(form3::kForm, form3::kClearButton);
+    screens::press(form3::kForm, form3::kAdjustButton);
+    if (*decision == AdjustmentStatus::NotAdjusted) storeNotAdjustedAgain(*key, *stored);
+}
+
+// After the replayed adjustment the decision not to adjust is stored again. Whatever write
+// fails on the way, the person stays recorded as not adjusted: an adjustment that stored
+// nothing (the sheet said why) is not followed by a second write, and a record left saying
+// "adjusted" is put back as it was.
+void Form1::storeNotAdjustedAgain(std::int32_t key, const AdjustmentResultRecord& before) {
+    const auto storedNotAdjusted = [&] {
+        try {
+            const auto now = AdjustmentResultFile::load(taxYearCode_, key);
+            return now && now->status() == AdjustmentStatus::NotAdjusted;
+        } catch (const RecordError&) {
+            return false;
+        }
+    };
+    if (storedNotAdjusted()) return;
+    screens::press(form3::kForm, form3::kNotAdjustButton);
+    if (storedNotAdjusted()) return;
+    try {
+        AdjustmentResultFile::save(taxYearCode_, key, before);
+    } catch (const RecordError& error) {
+        showMessage(
+            "「年調しない」の記録を元に戻せませんでした。\n" + QString::fromUtf8(error.what()),
+            kYearEndTitle, MessageIcon::Exclamation);
     }
 }
 

@@ -13,5 +13,10 @@ inline constexpr const char* kClearButton = "Command7";
 inline constexpr const char* kLoadButton = "Command5";
 inline constexpr const char* kDisplayButton = "Command3";
 inline constexpr const char* kNotesButton = "Command8";
+// The summary's labels that the year-end screens write or empty.
+inline constexpr const char* kHousingCreditLabel = "Label24";
+inline constexpr const char* kSpouseIncomeLabel = "Label25";
+inline constexpr const char* kPensionPremiumsLabel = "Label26";
+inline constexpr const char* kLongTermCasualtyLabel = "Label27";
 
 }  // namespace nencho::form7

@@ -13,6 +13,7 @@
 #include "records/person_search.h"
 #include "records/ui/form6.h"
 #include "records/ui/form6_controls.h"
+#include "yearend/spouse_housing_file.h"
 
 namespace nencho {
 

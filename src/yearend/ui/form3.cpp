@@ -1,23 +1,54 @@
 #include "yearend/ui/form3.h"
 
+#include <QLineEdit>
+
+#include "common/amount.h"
+#include "platform/ui/program.h"
+#include "yearend/ui/form3_controls.h"
+
 namespace nencho {
 
-Form3::Form3() : WorkScreen("Form3", "Text16") {
+using namespace form3;
+
+Form3::Form3() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("年末調整");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
-    addHiddenText("Text40");
-    addHiddenText("Text2");
-    addHiddenText("Text22");
-    addHiddenText("Text23");
-    addHiddenText("Text24");
-    addHiddenText("Text25");
-    addHiddenText("Text26");
-    addHiddenText("Text29");
-    addHiddenButton("Command6", "ク    リ   ア");
-    addHiddenButton("Command10", "データ呼出");
-    addHiddenButton("Command1", "年末調整実行");
-    addHiddenButton("Command7", "年末調整しない");
+    setFont(QFont("ＭＳ Ｐゴシック", 9));
+    setDesignSize(7620, 7440);
+    buildCaptions();
+    buildAmountBoxes();
+    buildSideControls();
+
+    onPress(kLoadButton, [this] { load("年末調整"); });
+    onPress(kClearButton, [this] { clear(); });
+    onPress(kAdjustButton, [this] { adjust(); });
+    onPress(kNotAdjustButton, [this] { notAdjust(); });
+    onPress(kEndButton, [] { endProgram(); });
+}
+
+void Form3::showAmount(const char* box, std::int32_t value) {
+    setTextOf(box, QString::fromStdString(formatAmount(value)));
+}
+
+std::int32_t Form3::readAmountBox(const char* box) const {
+    return readAmountOrZero(textOf(box).toStdString());
+}
+
+void Form3::emptyBoxes(std::initializer_list<const char*> boxes) {
+    for (const char* box : boxes) setTextOf(box, {});
+}
+
+// Above 0 the person pays the shortfall; 0 or below is a refund. Both lie on the same place.
+void Form3::showBalanceCaption(std::int32_t balance) {
+    const bool shortfall = balanceKind(balance) == BalanceKind::Shortfall;
+    controlWidget(kShortfallCaption)->setVisible(shortfall);
+    controlWidget(kRefundCaption)->setVisible(!shortfall);
+}
+
+// The year button takes the working year, then the codes name the person.
+std::optional<SheetOwner> Form3::ownerFromBoxes() {
+    press(kYearButton);
+    return sheetOwner(workingYear().toStdString(), textOf(kCompanyBox).toStdString(),
+                      textOf(kPersonBox).toStdString());
 }
 
 }  // namespace nencho

@@ -1,5 +1,16 @@
 #pragma once
+// The year-end sheet: one person's pay, tax withheld and deductions of the working year beside
+// the result of the adjustment, which 年末調整実行 computes and stores and 年末調整しない
+// replaces by the not-adjusted record. The actions live in form3_*.cpp by subject.
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
 #include "platform/ui/work_screen.h"
+#include "yearend/adjustment.h"
+#include "yearend/year_end_sheet.h"
+
+class QLineEdit;
 
 namespace nencho {
 
@@ -8,6 +19,47 @@ class Form3 : public WorkScreen {
 
   public:
     Form3();
+
+  private:
+    // Layout (form3_layout.cpp).
+    void buildCaptions();
+    void buildAmountBoxes();
+    void buildSideControls();
+    QLineEdit* addCaptionBox(const char* name, const char* caption, int left, int top, int width,
+                             int height);
+    QLineEdit* addAmountBox(const char* name, int left, int top, int width, int height);
+
+    // Boxes (form3.cpp).
+    void showAmount(const char* box, std::int32_t value);
+    std::int32_t readAmountBox(const char* box) const;
+    void emptyBoxes(std::initializer_list<const char*> boxes);
+    void showBalanceCaption(std::int32_t balance);
+    std::optional<SheetOwner> ownerFromBoxes();
+
+    // Load and clear (form3_load.cpp).
+    enum class LoadResult { NoPerson, AmountsDamaged, Loaded };
+    LoadResult load(const QString& title);
+    void forgetShownPerson();
+    void takeUpPerson(const SheetOwner& owner);
+    void fillBoxes();
+    void clear();
+
+    // The two actions (form3_adjust.cpp).
+    void adjust();
+    void adjustWithRules(const AdjustmentInput& input);
+    void refuse(AdjustmentOutcome refusal);
+    void showAdjustment();
+    void notAdjust();
+    AdjustmentInput inputFromBoxes() const;
+    bool storeResult(AdjustmentStatus status, const QString& title);
+
+    // Whose year the boxes show: the person of the last load.
+    std::optional<SheetOwner> shown_;
+    SheetRecords records_;
+    // The sheet's values, which belong to the person shown: reset when another is taken up.
+    AdjustmentResult result_;
+    // Whether 年末調整実行 computed the employment income of the person since the last load.
+    bool computedSinceLoad_ = false;
 };
 
 }  // namespace nencho

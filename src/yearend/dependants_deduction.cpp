@@ -117,7 +117,7 @@ bool countExceeded(const DependantsInput& input, const KindCounts& counts) {
 
 // Fills R1 to R9 from the conditions, R10 to R15 from C1 to C6, R16 from C7 and R17.
 void fillAmounts(const DependantsInput& input, const KindCounts& counts,
-                 DeductionAmounts& amounts) {
+                 DependantsDeductionAmounts& amounts) {
     const PersonConditionAmounts& p = input.person;
     const SpouseConditionAmounts& s = input.spouse;
     auto& r = amounts.values;

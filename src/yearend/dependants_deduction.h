@@ -76,18 +76,18 @@ struct KindCounts {
 };
 
 // R1 to R17, stored in this order; R17 is the deduction the adjustment takes.
-struct DeductionAmounts {
+struct DependantsDeductionAmounts {
     std::array<std::int32_t, 17> values{};
     std::int32_t r(int number) const { return values.at(number - 1); }
 
-    bool operator==(const DeductionAmounts&) const = default;
+    bool operator==(const DependantsDeductionAmounts&) const = default;
 };
 
 struct DependantsDeduction {
     std::array<std::int32_t, kConditionRowCount> rowTotals{};
     std::int32_t grandTotal = 0;
     KindCounts counts;
-    DeductionAmounts amounts;
+    DependantsDeductionAmounts amounts;
     // The typed numbers the record keeps; emptied when the count check fails.
     std::array<std::int32_t, kConditionRowCount> dependantCounts{};
     // More persons with conditions than the person and the dependants counted: the grid, the

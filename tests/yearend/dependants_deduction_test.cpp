@@ -251,7 +251,7 @@ TEST(DependantsDeduction, FailedCountCheckKeepsOnlyThePersonsOwnDeductions) {
     const DependantsDeduction result = computed(input);
 
     ASSERT_TRUE(result.countExceeded);
-    DeductionAmounts expected;
+    DependantsDeductionAmounts expected;
     expected.values[4] = 350'000;   // R5
     expected.values[15] = 380'000;  // R16: the person alone
     expected.values[16] = 730'000;  // R17

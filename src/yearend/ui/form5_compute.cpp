@@ -5,6 +5,8 @@
 #include "common/failure.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/screens.h"
+#include "printing/ui/form7_controls.h"
 #include "yearend/dependants_file.h"
 #include "yearend/ui/form5.h"
 #include "yearend/ui/form5_controls.h"
@@ -111,7 +113,10 @@ void Form5::store(const DependantsRecord& record) {
         DependantsFile::save(workingYear().toStdString(), *key, record);
     } catch (const RecordError& error) {
         showMessage(QString::fromUtf8(error.what()), kComputeTitle, MessageIcon::Exclamation);
+        return;
     }
+    // The print screen's summary shows the spouse's income of the record it last displayed.
+    screens::write(form7::kForm, form7::kSpouseIncomeLabel, {});
 }
 
 }  // namespace nencho

@@ -1,6 +1,7 @@
 // 計算実行: what the sheet shows and what the record stores.
 #include "dependants_sheet_fixture.h"
 #include "ledger/ui/form2_controls.h"
+#include "printing/ui/form7_controls.h"
 
 namespace nencho::test {
 namespace {
@@ -171,6 +172,17 @@ TEST_F(DependantsComputation, ThePersonScreensOptionsSetThePersonsAmounts) {
     screens::setOption(kForm, kSpecialWidowOption, true);
     press(kComputeButton);
     EXPECT_EQ(record().personSpecialWidow, 350'000);
+}
+
+// The print screen's spouse income label is emptied by each stored computation only.
+TEST_F(DependantsComputation, AStoredComputationEmptiesThePrintScreensSpouseIncome) {
+    screens::write(form7::kForm, form7::kSpouseIncomeLabel, "480,000");
+    type(kPersonBox, "");
+    press(kComputeButton);
+    EXPECT_EQ(screens::read(form7::kForm, form7::kSpouseIncomeLabel), "480,000");
+    type(kPersonBox, "2");
+    press(kComputeButton);
+    EXPECT_EQ(screens::read(form7::kForm, form7::kSpouseIncomeLabel), "");
 }
 
 TEST_F(DependantsComputation, FailuresAreSaidAndLeaveTheStoredRecord) {

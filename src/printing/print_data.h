@@ -25,9 +25,9 @@ struct Numbered {
     bool operator==(const Numbered&) const = default;
 };
 
-inline constexpr int kDependantRows = 6;     // the spouse, then dependants 1 to 5
-inline constexpr int kDependantColumns = 8;  // name, relation, birth date, marker, occupation,
-                                             // address, annual income, other
+inline constexpr int kDependantTableRows = 6;     // the spouse, then dependants 1 to 5
+inline constexpr int kDependantTableColumns = 8;  // name, relation, birth date, marker, occupation,
+                                                  // address, annual income, other
 inline constexpr int kSpouseRow = 1;
 inline constexpr int kDependantNameColumn = 1;
 inline constexpr int kDependantIncomeColumn = 7;
@@ -85,7 +85,7 @@ struct PrintData {
     Numbered<std::int32_t, 17> deductionAmounts;  // R1 to R17
     Numbered<std::int32_t, 8> kindCounts;         // C1 to C8; 7 counts the spouse too
     // Rows: spouse, dependants 1-5; the spouse's annual income is not stored and stays empty.
-    Numbered<Numbered<std::string, kDependantColumns>, kDependantRows> dependantTable;
+    Numbered<Numbered<std::string, kDependantTableColumns>, kDependantTableRows> dependantTable;
     std::int32_t spouseTotalIncome = 0;  // 配偶者合計所得
     std::int32_t spouseIncomeSpare = 0;
 

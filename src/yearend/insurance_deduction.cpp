@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "common/failure.h"
 #include "yearend/yen_arithmetic.h"
 
 namespace nencho {
@@ -41,6 +42,15 @@ constexpr PremiumScale kLongTermCasualtyScale{kLongTermCasualtyBands, 15'000};
 constexpr PremiumScale kShortTermCasualtyScale{kShortTermCasualtyBands, 3'000};
 constexpr std::int32_t kCasualtyDeductionCap = 15'000;
 
+std::int32_t sumInRange(std::initializer_list<std::int64_t> amounts) {
+    const auto sum = checkedSum(amounts);
+    if (!sum)
+        throw Failure(
+            "保険料の合計が計算できる範囲を超えるため計算できません。\n"
+            "入力した金額を確かめてください。");
+    return *sum;
+}
+
 std::int32_t deductionOnScale(const PremiumScale& scale, std::int32_t premiums) {
     for (const PremiumBand& band : scale.bands) {
         if (premiums <= band.upTo) return premiums / band.divisor + band.addition;
@@ -62,37 +72,48 @@ std::int32_t shortTermCasualtyDeduction(std::int32_t premiums) {
     return deductionOnScale(kShortTermCasualtyScale, premiums);
 }
 
-std::optional<std::int32_t> casualtyPremiumDeduction(std::int32_t longTermPremiums,
-                                                     std::int32_t shortTermPremiums) {
-    const auto sum = checkedSum({longTermCasualtyDeduction(longTermPremiums),
-                                 shortTermCasualtyDeduction(shortTermPremiums)});
-    if (!sum) return std::nullopt;
-    return std::min(*sum, kCasualtyDeductionCap);
+std::int32_t casualtyPremiumDeduction(std::int32_t longTermPremiums,
+                                      std::int32_t shortTermPremiums) {
+    return std::min(sumInRange({longTermCasualtyDeduction(longTermPremiums),
+                                shortTermCasualtyDeduction(shortTermPremiums)}),
+                    kCasualtyDeductionCap);
 }
 
-std::optional<InsuranceDeductions> computeInsuranceDeductions(const InsurancePremiums& premiums) {
+InsuranceDeductions computeInsuranceDeductions(const InsurancePremiums& premiums) {
     const auto& life = premiums.lifePremiums;
     const auto& pension = premiums.pensionPremiums;
-    const auto lifeTotal = checkedSum({life[0], life[1], life[2]});
-    const auto pensionTotal = checkedSum({pension[0], pension[1]});
-    if (!lifeTotal || !pensionTotal) return std::nullopt;
-
     InsuranceDeductions result;
-    result.lifeTotal = *lifeTotal;
-    result.lifeDeduction = lifePremiumDeduction(*lifeTotal);
-    result.pensionTotal = *pensionTotal;
-    result.pensionDeduction = lifePremiumDeduction(*pensionTotal);
-    const auto lifeInAll = checkedSum({result.lifeDeduction, result.pensionDeduction});
-    const auto casualty = casualtyPremiumDeduction(premiums.longTermCasualtyPremiums,
-                                                   premiums.shortTermCasualtyPremiums);
-    if (!lifeInAll || !casualty) return std::nullopt;
-    result.lifeInsuranceDeduction = *lifeInAll;
+    result.lifeTotal = sumInRange({life[0], life[1], life[2]});
+    result.lifeDeduction = lifePremiumDeduction(result.lifeTotal);
+    result.pensionTotal = sumInRange({pension[0], pension[1]});
+    result.pensionDeduction = lifePremiumDeduction(result.pensionTotal);
+    result.lifeInsuranceDeduction = sumInRange({result.lifeDeduction, result.pensionDeduction});
     result.longTermDeduction = longTermCasualtyDeduction(premiums.longTermCasualtyPremiums);
     result.shortTermDeduction = shortTermCasualtyDeduction(premiums.shortTermCasualtyPremiums);
-    result.casualtyDeduction = *casualty;
+    result.casualtyDeduction = casualtyPremiumDeduction(premiums.longTermCasualtyPremiums,
+                                                        premiums.shortTermCasualtyPremiums);
     result.mutualAidPremiums = premiums.mutualAidPremiums;
     result.declaredSocialInsurance = premiums.declaredSocialInsurance;
     return result;
+}
+
+void computeInsuranceRecord(InsuranceRecord& record) {
+    InsurancePremiums premiums;
+    premiums.lifePremiums = record.lifePremiums;
+    premiums.pensionPremiums = record.pensionPremiums;
+    premiums.longTermCasualtyPremiums = record.longTermPremiums;
+    premiums.shortTermCasualtyPremiums = record.shortTermPremiums;
+    premiums.mutualAidPremiums = record.mutualAidPremiums;
+    premiums.declaredSocialInsurance = record.declaredSocialInsurance;
+    const InsuranceDeductions deductions = computeInsuranceDeductions(premiums);
+    record.lifeTotal = deductions.lifeTotal;
+    record.lifeDeduction = deductions.lifeDeduction;
+    record.pensionTotal = deductions.pensionTotal;
+    record.pensionDeduction = deductions.pensionDeduction;
+    record.lifeInsuranceDeduction = deductions.lifeInsuranceDeduction;
+    record.longTermDeduction = deductions.longTermDeduction;
+    record.shortTermDeduction = deductions.shortTermDeduction;
+    record.casualtyDeduction = deductions.casualtyDeduction;
 }
 
 }  // namespace nencho

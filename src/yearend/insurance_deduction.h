@@ -3,7 +3,8 @@
 // person's year, from the premiums typed on the insurance screen.
 #include <array>
 #include <cstdint>
-#include <optional>
+
+#include "yearend/insurance_file.h"
 
 namespace nencho {
 
@@ -42,12 +43,16 @@ std::int32_t longTermCasualtyDeduction(std::int32_t premiums);
 // At most 3,000 yen.
 std::int32_t shortTermCasualtyDeduction(std::int32_t premiums);
 
-// Long-term and short-term deductions together, at most 15,000 yen; none when the sum of two
-// negative deductions leaves the signed 32-bit range.
-std::optional<std::int32_t> casualtyPremiumDeduction(std::int32_t longTermPremiums,
-                                                     std::int32_t shortTermPremiums);
+// Long-term and short-term deductions together, at most 15,000 yen. Throws a Failure when the
+// sum of two negative deductions leaves the signed 32-bit range.
+std::int32_t casualtyPremiumDeduction(std::int32_t longTermPremiums,
+                                      std::int32_t shortTermPremiums);
 
-// None when a total or a sum leaves the signed 32-bit range.
-std::optional<InsuranceDeductions> computeInsuranceDeductions(const InsurancePremiums& premiums);
+// Throws a Failure when a total or a sum leaves the signed 32-bit range.
+InsuranceDeductions computeInsuranceDeductions(const InsurancePremiums& premiums);
+
+// The record's totals and deductions (lines 34, 35, 38-40 and 59-61) from the premiums it holds
+// as typed; the texts and typed amounts stay. Throws a Failure as above.
+void computeInsuranceRecord(InsuranceRecord& record);
 
 }  // namespace nencho

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "common/failure.h"
 #include "yearend/yen_arithmetic.h"
 
 namespace nencho {
@@ -41,9 +42,14 @@ std::int32_t spouseSpecialDeduction(std::int32_t spouseIncome) {
     return band->deduction;  // the first band starts at the lowest income
 }
 
-std::optional<std::int32_t> spouseIncomeFromPay(std::int32_t spousePay) {
+std::int32_t spouseIncomeFromPay(std::int32_t spousePay) {
     if (spousePay == 0) return 0;
-    return amountInRange(std::int64_t{spousePay} - kEmploymentIncomeDeduction);
+    const auto income = amountInRange(std::int64_t{spousePay} - kEmploymentIncomeDeduction);
+    if (!income)
+        throw Failure(
+            "配偶者の所得金額が計算できる範囲を超えるため計算できません。\n"
+            "入力した金額を確かめてください。");
+    return *income;
 }
 
 }  // namespace nencho

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "common/failure.h"
+
 namespace nencho {
 namespace {
 
@@ -41,20 +43,19 @@ TEST(CasualtyPremiumDeduction, FollowsTheLongAndShortTermBands) {
 TEST(CasualtyPremiumDeduction, TogetherIsCappedAt15000WithNoLowerBound) {
     struct Case {
         std::int32_t longTerm, shortTerm;
-        std::optional<std::int32_t> deduction;
+        std::int32_t deduction;
     };
     const Case cases[] = {
-        {20'000, 4'000, 15'000},  // not 18,000
-        {12'000, 4'000, 14'000},  // 11,000 + 3,000
-        {14'000, 2'000, 14'000},
-        {16'000, 2'000, 15'000},  // 13,000 + 2,000 reaches the cap
+        {20'000, 4'000, 15'000},                           // not 18,000
+        {12'000, 4'000, 14'000},                           // 11,000 + 3,000
+        {14'000, 2'000, 14'000}, {16'000, 2'000, 15'000},  // 13,000 + 2,000 reaches the cap
         {-3'000, 1'000, -2'000},
-        {kMin, -1, std::nullopt},  // two negative deductions beyond the range
     };
     for (const Case& c : cases) {
         EXPECT_EQ(casualtyPremiumDeduction(c.longTerm, c.shortTerm), c.deduction)
             << c.longTerm << " " << c.shortTerm;
     }
+    EXPECT_THROW(casualtyPremiumDeduction(kMin, -1), Failure);  // beyond the range
 }
 
 TEST(InsuranceDeductions, TotalsAndDeductionsOfTheScreen) {
@@ -84,9 +85,7 @@ TEST(InsuranceDeductions, LifeAndPensionAtTheirCapsGive100000) {
     InsurancePremiums premiums;
     premiums.lifePremiums = {100'000, 0, 0};
     premiums.pensionPremiums = {0, 100'000};
-    const auto result = computeInsuranceDeductions(premiums);
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->lifeInsuranceDeduction, 100'000);
+    EXPECT_EQ(computeInsuranceDeductions(premiums).lifeInsuranceDeduction, 100'000);
 }
 
 TEST(InsuranceDeductions, NothingTypedGivesZeroEverywhere) {
@@ -106,8 +105,31 @@ TEST(InsuranceDeductions, SumsBeyondTheRangeAreAnError) {
     casualtyTooLow.shortTermCasualtyPremiums = -1;
     for (const InsurancePremiums& premiums :
          {lifeTooHigh, pensionTooLow, deductionsTooLow, casualtyTooLow}) {
-        EXPECT_FALSE(computeInsuranceDeductions(premiums).has_value());
+        EXPECT_THROW(computeInsuranceDeductions(premiums), Failure);
     }
+}
+
+TEST(InsuranceRecordDeductions, ComputedLinesFollowTheTypedPremiumsOnly) {
+    InsuranceRecord record;
+    record.lifePolicies[0].insurer = "日本生命";
+    record.lifePremiums = {60'000, 12'345, 0};
+    record.pensionPremiums = {80'000, 0};
+    record.casualtyPremiums = {50'000, 50'000};  // stored only
+    record.longTermPremiums = 15'000;
+    record.shortTermPremiums = 3'000;
+    record.mutualAidPremiums = 84'000;
+    record.lifeDeduction = 999;  // whatever stood before is recomputed
+    computeInsuranceRecord(record);
+    EXPECT_EQ(record.lifeTotal, 72'345);
+    EXPECT_EQ(record.lifeDeduction, 43'086);
+    EXPECT_EQ(record.pensionTotal, 80'000);
+    EXPECT_EQ(record.pensionDeduction, 45'000);
+    EXPECT_EQ(record.lifeInsuranceDeduction, 88'086);
+    EXPECT_EQ(record.longTermDeduction, 12'500);
+    EXPECT_EQ(record.shortTermDeduction, 2'500);
+    EXPECT_EQ(record.casualtyDeduction, 15'000);
+    EXPECT_EQ(record.mutualAidPremiums, 84'000);
+    EXPECT_EQ(record.lifePolicies[0].insurer, "日本生命");
 }
 
 }  // namespace

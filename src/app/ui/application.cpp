@@ -9,6 +9,7 @@
 
 #include "app/ui/screen_catalog.h"
 #include "platform/drive_map.h"
+#include "platform/ui/qt_printer_page.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
 
@@ -30,8 +31,7 @@ namespace {
 
 void setUpFonts(QApplication& app) {
     // The printed forms name the Windows Mincho face; IPAMincho has the same metrics.
-    for (const char* name : {"MS 明朝", "ＭＳ 明朝", "MS Mincho"})
-        QFont::insertSubstitutions(name, {"IPAMincho"});
+    installPrintFontSubstitutions();
     QFont font("IPAPGothic");
     font.setPointSize(10);
     app.setFont(font);

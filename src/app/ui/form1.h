@@ -57,7 +57,7 @@ class Form1 : public Screen {
     void loadPerson();
     void stepPerson(int step);
     void handPersonToScreens(bool viaStep);
-    void reloadInsuranceAndDependants(std::int32_t company);
+    void reloadYearEndEntries(std::int32_t company);
     void recomputeStoredDeductions(std::int32_t company, std::int16_t person);
 
     // Opening the work screens and the links (form1_entry.cpp).

@@ -8,7 +8,9 @@
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/reported_action.h"
 #include "platform/ui/screens.h"
+#include "yearend/ui/form16_controls.h"
 
 namespace nencho {
 
@@ -49,7 +51,7 @@ void Form1::loadPerson() {
     currentPersonCode_ = person.code;
     setTextOf("Command11", QString::fromStdString(person.name));
     screens::write("Form2", "Text161", QString::fromStdString(decimal(currentCompanyCode_)));
-    handPersonToScreens(false);
+    runReported(kPersonTitle, [this] { handPersonToScreens(false); });
 }
 
 void Form1::stepPerson(int step) {
@@ -70,7 +72,7 @@ void Form1::stepPerson(int step) {
     if (screensCompany_ != currentCompanyCode_ && !loadCompany().empty()) return;
     currentPersonCode_ = person.code;
     setTextOf("Command11", QString::fromStdString(person.name));
-    handPersonToScreens(true);
+    runReported(kPersonTitle, [this] { handPersonToScreens(true); });
 }
 
 void Form1::handPersonToScreens(bool viaStep) {
@@ -81,7 +83,7 @@ void Form1::handPersonToScreens(bool viaStep) {
     for (const char* form : {"Form7", "Form13", "Form16"}) screens::write(form, "Text162", code);
 
     const PersonChoice choice{currentCompanyCode_, currentPersonCode_};
-    reloadInsuranceAndDependants(choice.company);
+    reloadYearEndEntries(choice.company);
     press("Command1");
     screens::press("Form2", "Command2");
     if (viaStep) recomputeStoredDeductions(choice.company, choice.person);
@@ -91,8 +93,9 @@ void Form1::handPersonToScreens(bool viaStep) {
 
 // Each screen is cleared and given the year and company (the person code it has already)
 // before its load, so that a person without records of their own shows empty screens, never
-// the former person's values.
-void Form1::reloadInsuranceAndDependants(std::int32_t company) {
+// the former person's values, and the spouse and housing screen never saves one person's
+// entries under another's code.
+void Form1::reloadYearEndEntries(std::int32_t company) {
     struct Reload {
         const char* form;
         const char* clear;
@@ -100,7 +103,8 @@ void Form1::reloadInsuranceAndDependants(std::int32_t company) {
     };
     const QString companyCode = QString::fromStdString(decimal(company));
     for (const Reload& screen :
-         {Reload{"Form4", "Command3", "Command2"}, Reload{"Form5", "Command10", "Command9"}}) {
+         {Reload{"Form4", "Command3", "Command2"}, Reload{"Form5", "Command10", "Command9"},
+          Reload{form16::kForm, form16::kClearButton, form16::kLoadButton}}) {
         screens::write(screen.form, "Text161", companyCode);
         screens::press(screen.form, "Command36");
         screens::press(screen.form, screen.clear);

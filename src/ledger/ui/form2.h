@@ -45,6 +45,7 @@ class Form2 : public WorkScreen {
     // Load and save (form2_file.cpp).
     void load();
     void save();
+    void saveLedger();
     void fillGrid(const LedgerRecord& record);
     PayDateTexts payDatesFromBoxes() const;
     bool writeLedgerFile(const LedgerRecord& record);

@@ -6,6 +6,7 @@
 #include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/reported_action.h"
 
 namespace nencho {
 
@@ -92,8 +93,13 @@ PayDateTexts Form2::payDatesFromBoxes() const {
 }
 
 // Grand totals, the feed into the year-end screens, then the ledger file of the person whose
-// sheet this is. A refused or failed step ends the save with a message.
+// sheet this is. A refused or failed step ends the save with a message; a record that a fed
+// screen could not store is told in the same message, once.
 void Form2::save() {
+    runReported(kSaveFailureTitle, [this] { saveLedger(); });
+}
+
+void Form2::saveLedger() {
     if (!owner_) {
         ++saveTally_.failed;
         showMessage("会社と個人が選ばれていないため、源泉徴収簿を保存できません。",
@@ -121,7 +127,7 @@ bool Form2::writeLedgerFile(const LedgerRecord& record) {
         ledgerFileWriter(record).save(*path);
         return true;
     } catch (const RecordError& error) {
-        showMessage(QString::fromUtf8(error.what()), kSaveFailureTitle, MessageIcon::Exclamation);
+        reportFailure(QString::fromUtf8(error.what()));
         return false;
     }
 }

@@ -1,25 +1,53 @@
 #include "printing/ui/form7.h"
 
-#include <QLabel>
+#include <QCloseEvent>
 
+#include "platform/ui/dialogs.h"
+#include "platform/ui/program.h"
 #include "printing/ui/form7_controls.h"
 
 namespace nencho {
 
+using namespace form7;
+
 Form7::Form7() : WorkScreen("Form7", "Text10") {
-    setWindowTitle("印刷");
-    addHiddenText("Text9");
-    addHiddenText("Text8");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
-    addHiddenText("Text1");
-    addHiddenButton("Command7", "クリア");
-    addHiddenButton("Command5", "データ呼出");
-    addHiddenButton("Command3", "表示実行");
-    addHiddenButton("Command8", "特記事項呼出");
-    for (const char* label : {form7::kHousingCreditLabel, form7::kSpouseIncomeLabel,
-                              form7::kPensionPremiumsLabel, form7::kLongTermCasualtyLabel})
-        addLabel(label, {}, 0, 0, 1000, 300)->hide();
+    setWindowTitle("年末調整印刷");
+    setDesignSize(9945, 7635);
+    buildSummary();
+    buildConditionsAndNotes();
+    buildStatementFrame();
+    buildButtons();
+    buildHiddenControls();
+
+    onPress(kDisplayButton, [this] { display(); });
+    onPress(kWithSpouseButton, [this] { spouseStep(true); });
+    onPress(kWithoutSpouseButton, [this] { spouseStep(false); });
+    onPress(kClearButton, [this] { clearScreen(); });
+    onPress(kLoadButton, [this] { load(); });
+    onPress(kNotesButton, [this] { loadNotes(); });
+    onPress(kShiftClearButton, [this] {
+        setTextOf(kShiftRightBox, {});
+        setTextOf(kShiftDownBox, {});
+    });
+    onPress(kNextPersonButton, [this] { stepPerson(+1); });
+    onPress(kPreviousPersonButton, [this] { stepPerson(-1); });
+    onPress(kBackToMenuButton, [this] { backToMenu(); });
+    onPress(kBatchButton, [this] { handOverToBatch(); });
+    onPress(kEndButton, [this] { endFromButton(); });
+    connectPrintouts();
+}
+
+void Form7::endFromButton() {
+    dialogs().beep();
+    endProgram();
+}
+
+// Closing from the close box or the system menu ends the program; any other close passes.
+void Form7::closeEvent(QCloseEvent* event) {
+    if (!event->spontaneous()) return;
+    dialogs().beep();
+    event->ignore();
+    endProgram();
 }
 
 }  // namespace nencho

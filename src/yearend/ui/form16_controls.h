@@ -9,5 +9,6 @@ inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kClearButton = "Command10";
 inline constexpr const char* kLoadButton = "Command5";  // DATA
+inline constexpr const char* kSaveButton = "Command3";  // 計算実行 at the bottom
 
 }  // namespace nencho::form16

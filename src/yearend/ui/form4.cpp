@@ -1,16 +1,24 @@
 #include "yearend/ui/form4.h"
 
+#include "yearend/ui/form4_boxes.h"
+#include "yearend/ui/form4_controls.h"
+
 namespace nencho {
 
-Form4::Form4() : WorkScreen("Form4", "Text85") {
-    setWindowTitle("保険料控除");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
-    addHiddenText("Text91");
-    addHiddenButton("Command3", "クリア");
-    addHiddenButton("Command2", "データ呼出");
-    addHiddenButton("Command5", "給与控除社保料呼出");
-    addHiddenButton("Command1", "計　算　実　行");
+using namespace form4;
+
+Form4::Form4() : WorkScreen(kForm, kYearBox) {
+    setWindowTitle("保険等");
+    setDesignSize(12240, 8280);
+    buildLifeFrame();
+    buildCasualtyFrame();
+    buildEntryStrip();
+    buildButtons();
+    addHiddenText(kCompanyBox);
+    addHiddenText(kPersonBox);
+    // Until the boxes are cleared or loaded each holds one full-width space.
+    for (int number : clearedBoxes()) setTextOf(box(number), QStringLiteral("\u3000"));
+    connectActions();
 }
 
 }  // namespace nencho

@@ -1,5 +1,13 @@
 #pragma once
+// The insurance screen: life, individual-pension and casualty policies with their premiums,
+// the declared social insurance and the mutual aid premiums of one person and year, the
+// deductions computed from them and the person's insurance record. The layout lives in
+// form4_layout.cpp, the actions in form4_record.cpp.
+#include <cstdint>
+#include <optional>
+
 #include "platform/ui/work_screen.h"
+#include "yearend/insurance_file.h"
 
 namespace nencho {
 
@@ -8,6 +16,26 @@ class Form4 : public WorkScreen {
 
   public:
     Form4();
+
+  private:
+    // Layout (form4_layout.cpp).
+    void buildLifeFrame();
+    void buildCasualtyFrame();
+    void buildEntryStrip();
+    void buildButtons();
+
+    // Actions (form4_record.cpp).
+    void connectActions();
+    void clear();
+    void load();
+    void compute();
+    void showLedgerInsurance();
+
+    std::optional<std::int32_t> keyFromBoxes() const;
+    std::int32_t amountOf(int box) const;
+    void showAmount(int box, std::int32_t value);
+    InsuranceRecord recordFromBoxes() const;
+    void showRecord(const InsuranceRecord& record);
 };
 
 }  // namespace nencho

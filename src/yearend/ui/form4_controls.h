@@ -12,5 +12,7 @@ inline constexpr const char* kClearButton = "Command3";
 inline constexpr const char* kLoadButton = "Command2";
 inline constexpr const char* kLedgerInsuranceButton = "Command5";  // 給与控除社保料呼出
 inline constexpr const char* kComputeButton = "Command1";
+// The life table's first column heading; company registration writes its code into it.
+inline constexpr const char* kCompanyHeadingBox = "Text1";
 
 }  // namespace nencho::form4

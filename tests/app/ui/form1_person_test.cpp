@@ -1,5 +1,8 @@
 // Loading a person and stepping through persons from the main window.
 #include "main_menu_fixture.h"
+#include "platform/ui/work_screen.h"
+#include "yearend/insurance_file.h"
+#include "yearend/spouse_housing_file.h"
 
 namespace nencho::test {
 namespace {
@@ -27,9 +30,10 @@ class PersonSwitch : public MainMenuTest {
 
     // The presses of the insurance, dependants, ledger and print screens of one switch.
     static std::vector<QString> switchPresses(std::vector<QString> recomputations) {
-        std::vector<QString> presses{"Form4.Command36", "Form4.Command3",  "Form4.Command2",
-                                     "Form5.Command36", "Form5.Command10", "Form5.Command9",
-                                     "Form2.Command36", "Form2.Command3",  "Form2.Command2",
+        std::vector<QString> presses{"Form4.Command36",  "Form4.Command3",   "Form4.Command2",
+                                     "Form5.Command36",  "Form5.Command10",  "Form5.Command9",
+                                     "Form16.Command36", "Form16.Command10", "Form16.Command5",
+                                     "Form2.Command36",  "Form2.Command3",   "Form2.Command2",
                                      "Form2.Command2"};
         presses.insert(presses.end(), recomputations.begin(), recomputations.end());
         presses.push_back("Form7.Command3");
@@ -87,7 +91,7 @@ TEST_F(PersonSwitch, APersonThatCannotBeLoadedIsReportedAndChangesNoScreen) {
 }
 
 TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePersonHas) {
-    writeYearFile(1, 2, YearFileKind::Insurance, {"0"});
+    InsuranceFile::save("H17", 102, {});
     loadPerson("1");
     clearEvents();
     menu().press("Command14");
@@ -101,9 +105,10 @@ TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePerson
                                     "Form5.Text162=2", "Form7.Text162=2", "Form13.Text162=2",
                                     "Form16.Text162=2"}));
     EXPECT_EQ(writesInto("Text2", "Form6"), std::vector<QString>{"Form6.Text2=2"});
-    EXPECT_EQ(writesInto("Text161"), (std::vector<QString>{"Form4.Text161=1", "Form5.Text161=1"}));
+    EXPECT_EQ(writesInto("Text161"),
+              (std::vector<QString>{"Form4.Text161=1", "Form5.Text161=1", "Form16.Text161=1"}));
 
-    writeYearFile(1, 1, YearFileKind::Insurance, {"0"});
+    InsuranceFile::save("H17", 101, {});
     writeYearFile(1, 1, YearFileKind::Dependants, {"0"});
     clearEvents();
     menu().press("Command23");  // the left column's previous
@@ -147,6 +152,40 @@ TEST_F(PersonSwitch, SteppingUnderATypedCompanyLoadsThatCompanyFirst) {
     EXPECT_EQ(screens::read("Form2", "Text161"), "2");
     EXPECT_EQ(screens::read("Form7", "Text161"), "2");
     EXPECT_FALSE(eventsOf(Kind::Hide).empty());
+}
+
+// The spouse and housing screen follows every choice or step of a person like the other
+// year-end screens, so its save stores what it shows under the code of the person it shows.
+TEST_F(PersonSwitch, TheSpouseAndHousingScreenFollowsTheChosenAndSteppedPerson) {
+    SpouseHousingRecord first;
+    first.spouseName = "甲の配偶者";
+    first.housingLoanCredit = 120'000;
+    SpouseHousingFile::save("H17", 101, first);
+    InsuranceRecord insurance;
+    insurance.lifePolicies[0].insurer = "甲の生命";
+    InsuranceFile::save("H17", 101, insurance);
+    loadPerson("1");
+    Screen& spouse = screens::touch("Form16");
+    EXPECT_EQ(spouse.textOf("Text6"), "甲の配偶者");
+    EXPECT_EQ(screens::read("Form4", "Text9"), "甲の生命");
+
+    menu().press("Command14");  // person 2 has no records
+    EXPECT_EQ(spouse.textOf("Text161"), "1");
+    EXPECT_EQ(spouse.textOf("Text162"), "2");
+    EXPECT_EQ(static_cast<WorkScreen&>(spouse).workingYear(), "H17");
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        EXPECT_EQ(spouse.textOf(box), "") << box;
+    EXPECT_EQ(screens::read("Form4", "Text9"), "");
+    // The step stores nothing for a person without records.
+    for (YearFileKind kind :
+         {YearFileKind::Insurance, YearFileKind::Dependants, YearFileKind::SpouseHousing})
+        EXPECT_FALSE(exists(*yearFilePath("H17", 102, kind))) << static_cast<int>(kind);
+
+    spouse.setTextOf("Text6", "乙の配偶者");
+    spouse.press("Command3");
+    EXPECT_EQ(SpouseHousingFile::load("H17", 102)->spouseName, "乙の配偶者");
+    EXPECT_EQ(SpouseHousingFile::load("H17", 101), first);
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 }  // namespace

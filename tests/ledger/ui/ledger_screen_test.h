@@ -56,6 +56,7 @@ class LedgerScreenTest : public ScreenTest {
             screen.setTextOf(c.yearBox, "H17");
             screen.setTextOf("Text161", QString::number(company));
             screen.setTextOf("Text162", QString::number(person));
+            screen.press("Command36");  // the working year, as the main menu's person load sets it
         }
         // As the main menu's person load does, the dependants sheet takes up the year.
         screens::touch("Form5").press("Command36");

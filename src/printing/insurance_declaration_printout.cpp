@@ -1,0 +1,8 @@
+#include "printing/printouts.h"
+
+namespace nencho {
+
+// Not drawn yet: the page stays blank.
+void printInsuranceDeclaration(PrinterPage&, const PrintData&) {}
+
+}  // namespace nencho

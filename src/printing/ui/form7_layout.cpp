@@ -1,0 +1,166 @@
+// The print screen's layout: the summary rows like the top of the withholding statement, the
+// conditions and notes, the statement's frame and the buttons. Positions in twips.
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "printing/ui/form7.h"
+#include "printing/ui/form7_controls.h"
+
+namespace nencho {
+
+using namespace form7;
+
+namespace {
+
+constexpr int kRowHeight = 255;
+
+QLabel* bold(QLabel* label) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* rightAligned(QLabel* label) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* centred(QLabel* label) {
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel* framed(QLabel* label) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+// A caption no other part of the program reads.
+struct Caption {
+    const char* text;
+    int left;
+    int top;
+    int width;
+};
+
+}  // namespace
+
+void Form7::buildSummary() {
+    centred(addLabel("Label31", {}, 120, 120, 1575, 375));
+    addText(kNameBox, 1800, 120, 2775, 375);
+    addLabel("Label50", {}, 4680, 180, 3135, kRowHeight);
+
+    for (const Caption& c :
+         {Caption{"種　　別", 120, 720, 1575}, Caption{"支 払 金 額", 1800, 720, 1815},
+          Caption{"給与所得控除後の金額", 3720, 720, 1935},
+          Caption{"所得控除の額の合計額", 5760, 720, 1935},
+          Caption{"源泉徴収税額", 7800, 720, 1935}})
+        centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
+    framed(centred(addLabel("Label6", {}, 120, 1320, 1575, 375)));
+    framed(rightAligned(bold(addLabel("Label7", {}, 1800, 1320, 1815, 375))));
+    framed(rightAligned(addLabel("Label8", {}, 3720, 1320, 1935, 375)));
+    framed(rightAligned(addLabel("Label9", {}, 5760, 1320, 1935, 375)));
+    framed(rightAligned(bold(addLabel("Label10", {}, 7800, 1320, 1935, 375))));
+
+    for (const Caption& c :
+         {Caption{"配偶  者", 120, 1800, 735}, Caption{"配偶者特別控除", 960, 1800, 1335},
+          Caption{"扶  養  家  族  数", 2400, 1800, 1695}, Caption{"特定", 2400, 2160, 495},
+          Caption{"老人", 3000, 2160, 495}, Caption{"その他", 3600, 2160, 495},
+          Caption{"障 害 者", 4200, 1800, 1095}, Caption{"特別", 4200, 2160, 495},
+          Caption{"その他", 4800, 2160, 495}, Caption{"社会保険料", 5400, 1800, 1095},
+          Caption{"生命保険", 6600, 1800, 1035}, Caption{"損害保険", 7740, 1800, 1035},
+          Caption{"住宅取得控除", 8880, 1800, 1035}})
+        centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
+    framed(centred(addLabel("Label14", {}, 120, 2640, 735, kRowHeight)));
+    framed(rightAligned(addLabel("Label15", {}, 960, 2640, 1335, kRowHeight)));
+    const char* countLabels[] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
+    for (int i = 0; i < 5; ++i)
+        framed(rightAligned(addLabel(countLabels[i], {}, 2400 + 600 * i, 2640, 495, kRowHeight)));
+    rightAligned(addLabel("Label30", {}, 5400, 2400, 1095, kRowHeight));
+    framed(rightAligned(addLabel("Label21", {}, 5400, 2640, 1095, kRowHeight)));
+    framed(rightAligned(addLabel("Label22", {}, 6600, 2640, 1035, kRowHeight)));
+    framed(rightAligned(addLabel("Label23", {}, 7740, 2640, 1035, kRowHeight)));
+    framed(rightAligned(addLabel(kHousingCreditLabel, {}, 8880, 2640, 1035, kRowHeight)));
+}
+
+void Form7::buildConditionsAndNotes() {
+    addLabel({}, " 配偶者等:", 120, 3120, 840, kRowHeight);
+    addLabel("Label28", {}, 960, 3120, 1035, kRowHeight);
+    const char* nameLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
+    for (int i = 0; i < 5; ++i)
+        addLabel(nameLabels[i], {}, 2040 + 1080 * i, 3120, 1035, kRowHeight);
+    addLabel({}, "配偶者合計所得", 7320, 3120, 1515, kRowHeight);
+    framed(rightAligned(addLabel(kSpouseIncomeLabel, {}, 8880, 3120, 1035, kRowHeight)));
+
+    addLabel({}, "[本人の条件]", 120, 3600, 1215, kRowHeight);
+    const char* firstLine[] = {"Label29", "Label40", "Label46", "Label47"};
+    const char* secondLine[] = {"Label41", "Label48", "Label49", "Label45"};
+    for (int i = 0; i < 4; ++i) {
+        addLabel(firstLine[i], {}, 1440 + 1200 * i, 3600, 1095, kRowHeight);
+        addLabel(secondLine[i], {}, 1440 + 1200 * i, 3840, 1095, kRowHeight);
+    }
+    addLabel({}, "個人年金保険料", 6600, 3600, 1575, kRowHeight);
+    framed(rightAligned(addLabel(kPensionPremiumsLabel, {}, 8280, 3600, 1455, kRowHeight)));
+    addLabel({}, "長期損害保険料", 6600, 3960, 1575, kRowHeight);
+    framed(rightAligned(addLabel(kLongTermCasualtyLabel, {}, 8280, 3960, 1455, kRowHeight)));
+
+    addLabel("Label42", {}, 120, 4200, 6255, kRowHeight);
+    addLabel("Label43", {}, 120, 4560, 6255, kRowHeight);
+    centred(bold(addLabel("Label38", {}, 6600, 4320, 1455, 375)));
+    QLabel* balance = framed(rightAligned(bold(addLabel("Label32", {}, 8160, 4320, 1575, 375))));
+    balance->setAutoFillBackground(true);
+    addLabel("Label51", {}, 6600, 5040, 1455, kRowHeight);
+    rightAligned(addLabel("Label52", {}, 8160, 5040, 1575, kRowHeight));
+}
+
+void Form7::buildStatementFrame() {
+    QGroupBox* frame = addFrame("Frame1", "源泉徴収票", 120, 5160, 4215, 1455);
+    auto greyCaption = [&](const char* text, int left, int top, int width) {
+        QLabel* caption = addLabel({}, text, left, top, width, kRowHeight, frame);
+        caption->setAutoFillBackground(true);
+        caption->setStyleSheet("background-color: rgb(192, 192, 192);");
+    };
+    greyCaption("右側へ", 120, 360, 570);
+    addText(kShiftRightBox, 690, 300, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1140, 360, 1080);
+    greyCaption("下方へ", 120, 840, 570);
+    addText(kShiftDownBox, 690, 780, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1140, 840, 1080);
+    addButton(kShiftClearButton, "クリア", 2250, 240, 555, 1095, {}, frame);
+    addButton(kStatementDataPrintButton, "データのみ印刷", 2850, 240, 1290, 1095, {}, frame);
+}
+
+void Form7::buildButtons() {
+    addButton(kStatementPrintButton, "源泉徴収票の印刷", 4440, 5400, 2055, 495);
+    addButton(kNextPersonButton, "次の人", 4440, 5940, 1005, 375);
+    addButton(kPreviousPersonButton, "前の人", 5490, 5940, 1005, 375);
+    addButton(kStatementFormPrintButton, "源泉徴収票のフォームのみ印刷", 120, 6660, 4215, 315);
+    addButton(kBatchButton, "全員の一括印刷", 4440, 6360, 2055, 495);
+    QGroupBox* frame = addFrame("Frame2", "各種の印刷", 6600, 5400, 3225, 1575);
+    addButton(kLedgerPrintButton, "源泉徴収簿", 120, 240, 2985, 375, {}, frame);
+    addButton(kDependantsPrintButton, "扶養控除等申告書", 120, 660, 2985, 375, {}, frame);
+    addButton(kInsurancePrintButton, "保険控除 兼 配偶者特別控除申告書", 120, 1080, 2985, 375, {},
+              frame);
+    addLabel({}, "※ 印刷はA4コピー用紙に印刷してください", 120, 7080, 4215, kRowHeight);
+    addButton(kBackToMenuButton, "初期画面に戻る", 4440, 6960, 2055, 495);
+    addButton(kEndButton, "終　　了", 6600, 7080, 3225, 375);
+}
+
+void Form7::buildHiddenControls() {
+    addHiddenText(kEraYearBox);
+    addHiddenText(kFollowingYearMarkBox);
+    addHiddenText(kCompanyBox);
+    addHiddenText(kPersonBox);
+    addHiddenButton(kDisplayButton, "表示実行");
+    addHiddenButton(kWithSpouseButton, "配偶者あり");
+    addHiddenButton(kWithoutSpouseButton, "配偶者なし");
+    addHiddenButton(kLoadButton, "データ呼出");
+    addHiddenButton(kClearButton, "クリア");
+    addHiddenButton(kNotesButton, "特記事項呼出");
+}
+
+}  // namespace nencho

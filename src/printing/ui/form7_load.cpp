@@ -1,0 +1,90 @@
+// The print screen's data load (データ呼出), its notes load (特記事項呼出) and its clear.
+#include <limits>
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "platform/record_error.h"
+#include "platform/ui/dialogs.h"
+#include "printing/print_data_load.h"
+#include "printing/ui/form7.h"
+#include "printing/ui/form7_controls.h"
+
+namespace nencho {
+
+using namespace form7;
+
+namespace {
+
+const char* const kClearedLabels[] = {
+    "Label29", "Label40", "Label41", "Label45", "Label46", "Label47", "Label48", "Label49",
+    "Label14", "Label31", "Label6",  "Label7",  "Label8",  "Label9",  "Label10", "Label15",
+    "Label21", "Label30", "Label22", "Label23", "Label32", "Label18", "Label50"};
+
+}  // namespace
+
+// A code box read as a whole number of the 16-bit range; none when it holds no such number.
+std::optional<std::int32_t> Form7::codeIn(const char* box) const {
+    const auto value = parseAmount(textOf(box).toStdString());
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return value;
+}
+
+// Loads the person in the code boxes afresh and shows them. Boxes without codes (no person
+// chosen yet) change nothing.
+void Form7::load() {
+    const auto company = codeIn(kCompanyBox);
+    const auto person = codeIn(kPersonBox);
+    if (!company || !person) return;
+    const PrintDataLoad outcome =
+        loadPrintData(data_, workingYear().toStdString(), *company, *person);
+    clearDisplay();
+    setTextOf(kNameBox, QString::fromStdString(data_.personName));
+    press(kDisplayButton);
+    showNotes();
+    if (!outcome.loaded) {
+        showMessage(QString::fromStdString(outcome.refusal), "データ呼出",
+                    MessageIcon::Exclamation);
+    } else if (!outcome.damagedRecords.empty()) {
+        QString text = "次の記録を読めませんでした。印刷する前に確かめてください。";
+        for (const std::string& record : outcome.damagedRecords)
+            text += "\n" + QString::fromStdString(record);
+        showMessage(text, "データ呼出", MessageIcon::Exclamation);
+    }
+}
+
+// Reads the notes of the person in the code boxes again. A person without notes has none.
+void Form7::loadNotes() {
+    const auto company = codeIn(kCompanyBox);
+    const auto person = codeIn(kPersonBox);
+    if (!company || !person || !isOwnPersonCode(*person)) return;
+    const auto key = personKey(*company, *person);
+    if (!key) return;
+    try {
+        data_.noteLines = loadNoteLines(workingYear().toStdString(), *key);
+    } catch (const RecordError&) {
+        // The load just before said that this record cannot be read.
+        data_.noteLines = {};
+    }
+    showNotes();
+}
+
+void Form7::showNotes() {
+    setTextOf("Label42", QString::fromStdString(data_.noteLines[1]));
+    setTextOf("Label43", QString::fromStdString(data_.noteLines[2]));
+}
+
+// The screen clear: the summary's labels, the name, and the notes with their labels.
+void Form7::clearScreen() {
+    clearDisplay();
+    data_.noteLines = {};
+    showNotes();
+}
+
+void Form7::clearDisplay() {
+    for (const char* label : kClearedLabels) setTextOf(label, {});
+    setTextOf(kNameBox, {});
+}
+
+}  // namespace nencho

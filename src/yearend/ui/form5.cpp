@@ -4,6 +4,7 @@
 
 #include "common/amount.h"
 #include "common/keys.h"
+#include "platform/ui/reported_action.h"
 #include "yearend/ui/form5_controls.h"
 
 namespace nencho {
@@ -21,10 +22,13 @@ Form5::Form5() : WorkScreen(kForm, kYearBox) {
     connectOptions();
     connectMarks();
     connectResets();
-    onPress(kComputeButton, [this] { compute(); });
-    onPress(kLoadButton, [this] { load(); });
-    onPress(kImportButton, [this] { importPreviousYear(); });
-    onPress(kOwnConditionsButton, [this] { showOwnConditions(); });
+    // A failure ends the action and is told under its title, or under the title of the action
+    // of another screen that pressed it.
+    onPress(kComputeButton, [this] { runReported("計算実行", [this] { compute(); }); });
+    onPress(kLoadButton, [this] { runReported("データ呼出", [this] { load(); }); });
+    onPress(kImportButton,
+            [this] { runReported("前年度データ取込", [this] { importPreviousYear(); }); });
+    onPress(kOwnConditionsButton, [this] { runReported("表示", [this] { showOwnConditions(); }); });
 }
 
 std::int32_t Form5::readBox(const char* name) const {

@@ -17,7 +17,8 @@ using namespace form5;
 
 namespace {
 
-const QString kComputeTitle = QStringLiteral("計算実行");
+const std::string kNotComputed = "扶養控除等を計算できませんでした。\n";
+const std::string kNotStored = "扶養控除等のデータを保存できませんでした。\n";
 
 std::string stdText(const QString& text) {
     return text.toStdString();
@@ -32,8 +33,7 @@ void Form5::compute() {
     try {
         result = computeDependantsDeduction(inputFromSheet());
     } catch (const Failure& failure) {
-        showMessage(QString::fromUtf8(failure.what()), kComputeTitle, MessageIcon::Exclamation);
-        return;
+        throw Failure(kNotComputed + failure.what());
     }
     if (result.countExceeded)
         resetAfterCountCheck();
@@ -104,16 +104,11 @@ void Form5::resetAfterCountCheck() {
 
 void Form5::store(const DependantsRecord& record) {
     const auto key = personKeyFromBoxes();
-    if (!key) {
-        showMessage("会社と個人が選ばれていないため、扶養控除等を保存できません。", kComputeTitle,
-                    MessageIcon::Exclamation);
-        return;
-    }
+    if (!key) throw Failure(kNotStored + "会社と個人が選ばれていません。");
     try {
         DependantsFile::save(workingYear().toStdString(), *key, record);
     } catch (const RecordError& error) {
-        showMessage(QString::fromUtf8(error.what()), kComputeTitle, MessageIcon::Exclamation);
-        return;
+        throw Failure(kNotStored + error.what());
     }
     // The print screen's summary shows the spouse's income of the record it last displayed.
     screens::write(form7::kForm, form7::kSpouseIncomeLabel, {});

@@ -2,8 +2,8 @@
 #include <QLineEdit>
 
 #include "common/amount.h"
+#include "common/failure.h"
 #include "platform/record_error.h"
-#include "platform/ui/dialogs.h"
 #include "records/person_file.h"
 #include "yearend/dependants_file.h"
 #include "yearend/ui/form5.h"
@@ -15,9 +15,6 @@ using namespace form5;
 
 namespace {
 
-const QString kLoadTitle = QStringLiteral("データ呼出");
-const QString kImportTitle = QStringLiteral("前年度データ取込");
-
 bool isMissing(const RecordError& error) {
     return error.kind() == FileErrorKind::FileNotFound ||
            error.kind() == FileErrorKind::PathNotFound;
@@ -25,20 +22,6 @@ bool isMissing(const RecordError& error) {
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-void showDamaged(const RecordError& error, const QString& title) {
-    showMessage(QString::fromUtf8(error.what()), title, MessageIcon::Exclamation);
-}
-
-std::optional<DependantsRecord> readRecord(const std::string& taxYearCode, std::int32_t key,
-                                           const QString& title) {
-    try {
-        return DependantsFile::load(taxYearCode, key);
-    } catch (const RecordError& error) {
-        showDamaged(error, title);
-        return std::nullopt;
-    }
 }
 
 }  // namespace
@@ -53,7 +36,8 @@ void Form5::load() {
     const auto person = readPerson(*key);
     if (!person) return;
     showLoadedOwnCondition(*person);
-    const auto record = readRecord(workingYear().toStdString(), *key, kLoadTitle);
+    // A damaged record is told and left as it is: nothing is computed or stored.
+    const auto record = DependantsFile::load(workingYear().toStdString(), *key);
     if (!record) return;
     const std::array<bool, 2> shownMarks{!textOf(kPersonMarks[0].button).isEmpty(),
                                          !textOf(kPersonMarks[1].button).isEmpty()};
@@ -65,29 +49,13 @@ void Form5::load() {
 // computed or stored until 計算実行.
 void Form5::importPreviousYear() {
     const auto key = personKeyFromBoxes();
-    if (!key) {
-        showMessage("会社と個人が選ばれていません。", kImportTitle, MessageIcon::Exclamation);
-        return;
-    }
+    if (!key) throw Failure("会社と個人が選ばれていません。");
     const auto previousYear = previousTaxYearCode(workingYear().toStdString());
-    if (!previousYear) {
-        showMessage("前年度がありません。", kImportTitle, MessageIcon::Exclamation);
-        return;
-    }
+    if (!previousYear) throw Failure("前年度がありません。");
     const auto person = readPerson(*key);
     if (!person) return;
-    std::optional<DependantsRecord> record;
-    try {
-        record = DependantsFile::load(*previousYear, *key);
-    } catch (const RecordError& error) {
-        showDamaged(error, kImportTitle);
-        return;
-    }
-    if (!record) {
-        showMessage("前年度の扶養控除等のデータがありません。", kImportTitle,
-                    MessageIcon::Information);
-        return;
-    }
+    const auto record = DependantsFile::load(*previousYear, *key);
+    if (!record) throw Failure(*previousYear + " の扶養控除等のデータがありません。");
     clearSheet();
     showLoadedOwnCondition(*person);
     const std::array<bool, 2> shownMarks{!textOf(kPersonMarks[0].button).isEmpty(),

@@ -139,6 +139,16 @@ TEST_F(DependantsComputation, TheLedgerSaveGivesDecembersDependantsAndStoresTheR
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+// Pressed by the ledger's save, a record that cannot be stored is told in the save's message.
+TEST_F(DependantsComputation, AFailurePressedByTheLedgerSaveIsToldWithTheSave) {
+    openLedgerOf("1", "2", "H99");  // no folder for the year
+    screens::press("Form2", form2::kSaveButton);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "メモリー不足により登録不可");
+    EXPECT_TRUE(dialogs->messages[0].prompt.contains("扶養控除等のデータを保存できませんでした。"))
+        << dialogs->messages[0].prompt.toStdString();
+}
+
 TEST_F(DependantsComputation, ThePersonScreensOptionsSetThePersonsAmounts) {
     struct Case {
         const char* option;

@@ -80,7 +80,7 @@ PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCod
 
 std::vector<std::string> companyListRows() {
     std::vector<std::string> rows;
-    for (int code = 1; code <= kLastCompanyCode; ++code) {
+    for (std::int64_t code : storedCompanyCodes()) {
         if (const auto entry = readCompanyListEntry(code))
             rows.push_back(codeListItem(entry->code, entry->name));
     }
@@ -89,8 +89,12 @@ std::vector<std::string> companyListRows() {
 
 std::vector<std::string> personListRows(std::int32_t companyCode, bool pastGaps) {
     std::vector<std::string> rows;
+    const std::vector<std::int64_t> stored = storedPersonCodes(companyCode);
+    auto next = stored.begin();
     for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code) {
-        const auto entry = readPersonListEntry(companyCode, code);
+        const bool hasRecord = next != stored.end() && *next == code;
+        if (hasRecord) ++next;
+        const auto entry = hasRecord ? readPersonListEntry(companyCode, code) : std::nullopt;
         if (entry && entry->code == code)
             rows.push_back(codeListItem(entry->code, entry->name));
         else if (!pastGaps)

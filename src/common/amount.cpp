@@ -27,6 +27,35 @@ std::string formatAmount(std::int64_t yen) {
 
 namespace {
 
+// Input methods type full-width digits, minus and comma; they are read as their ASCII forms.
+std::string withAsciiDigits(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        if (i + 2 < text.size() && byte(i) == 0xEF && byte(i + 1) == 0xBC) {
+            const unsigned char last = byte(i + 2);
+            if (last >= 0x90 && last <= 0x99) {  // ０ to ９, U+FF10 to U+FF19
+                ascii += static_cast<char>('0' + (last - 0x90));
+                i += 2;
+                continue;
+            }
+            if (last == 0x8D || last == 0x8C) {  // － U+FF0D, ， U+FF0C
+                ascii += last == 0x8D ? '-' : ',';
+                i += 2;
+                continue;
+            }
+        }
+        if (i + 2 < text.size() && byte(i) == 0xE2 && byte(i + 1) == 0x88 && byte(i + 2) == 0x92) {
+            ascii += '-';  // − U+2212, the minus sign some input methods type
+            i += 2;
+            continue;
+        }
+        ascii += text[i];
+    }
+    return ascii;
+}
+
 std::string_view trimSpaces(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -48,8 +77,9 @@ std::optional<std::int32_t> parseAmount(std::string_view text) {
     return readAmount(text).value;
 }
 
-AmountReading readAmount(std::string_view text) {
-    text = trimSpaces(text);
+AmountReading readAmount(std::string_view typed) {
+    const std::string ascii = withAsciiDigits(typed);
+    std::string_view text = trimSpaces(ascii);
     if (text.empty()) return {};
     bool negative = false;
     if (text.front() == '+' || text.front() == '-') {

@@ -12,8 +12,8 @@ std::string formatAmount(std::int64_t yen);
 
 // Reads a typed amount: optional sign, digits with or without thousands separators and an
 // optional decimal fraction rounded to the nearest yen (a half to the even yen). Surrounding
-// spaces are allowed. Empty text, any other text or a value outside the signed 32-bit range
-// gives no value.
+// spaces are allowed; full-width digits, minus and comma read as their ASCII forms. Empty
+// text, any other text or a value outside the signed 32-bit range gives no value.
 std::optional<std::int32_t> parseAmount(std::string_view text);
 
 // Why a typed amount gave no value: the text is no number, or a number beyond 32 bits.

@@ -4,18 +4,137 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "common/paths.h"
 #include "platform/drive_map.h"
+#include "platform/file_steps.h"
 #include "platform/record_error.h"
 
 namespace nencho {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr mode_t kFileMode = 0600;
+constexpr mode_t kFolderMode = 0700;
+constexpr std::string_view kTemporaryMarker = ".tmp-";
+constexpr std::size_t kTemporaryUniquePart = 6;  // the characters mkstemp fills in
+
+// The system's reason for a failure, in the words the user reads.
+std::string reason(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return "ディスクの空き容量が足りません。";
+        case EROFS:
+            return "書き込みが禁止されたディスクです。";
+        case EACCES:
+        case EPERM:
+            return "アクセスが拒否されました。";
+        case EIO:
+            return "ディスクの読み書きに失敗しました。";
+        default:
+            return std::strerror(error);
+    }
+}
+
+[[noreturn]] void failWith(FileErrorKind kind, const std::string& systemPath, int error) {
+    fail(kind, systemPath, reason(error));
+}
+
+// Makes a folder's rename or deletion durable. Some file systems cannot sync a folder; the
+// change itself has been made all the same, so that is not a failure.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// 0 or the errno of the first failed write.
+int writeAll(int fd, std::string_view data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Makes one folder level owner-only: the umask only takes bits away, so the mode is set again.
+int makeFolder(const fs::path& host) {
+    beforeFileStep(FileStep::MakeFolder, host);
+    if (::mkdir(host.c_str(), kFolderMode) != 0) return errno;
+    ::chmod(host.c_str(), kFolderMode);  // not kept by every file system
+    syncFolder(host.parent_path());
+    return 0;
+}
+
+fs::path requireFolderOf(const std::string& systemPath) {
+    const fs::path host = requireHostPath(systemPath);
+    std::error_code ec;
+    if (!fs::is_directory(host.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
+    if (fs::is_directory(host, ec)) fail(FileErrorKind::WriteFailed, systemPath);
+    return host;
+}
+
+// Writes the bytes to an owner-only temporary file beside the target and syncs it.
+fs::path writeTemporary(const std::string& systemPath, const fs::path& target,
+                        std::string_view bytes) {
+    beforeFileStep(FileStep::WriteTemporary, target);
+    std::string temp = target.string();
+    temp.append(kTemporaryMarker).append(kTemporaryUniquePart, 'X');
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) failWith(FileErrorKind::WriteFailed, systemPath, errno);
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    ::fchmod(fd, kFileMode);  // mkstemp makes it owner-only already where modes are kept
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        failWith(FileErrorKind::WriteFailed, systemPath, error);
+    }
+    return temp;
+}
+
+// The step before a rename: a failure made there leaves no temporary file behind.
+void beforeRename(const fs::path& temp, const fs::path& target) {
+    try {
+        beforeFileStep(FileStep::Rename, target);
+    } catch (const RecordError&) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+}
+
+// Moves the temporary file to a target that must not exist. A file system without an
+// exclusive rename may still have hard links, which are exclusive too; one with neither (FAT)
+// is checked first, as only this program writes in its folders. 0, EEXIST or another errno.
+int placeExclusively(const fs::path& temp, const fs::path& target) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) return error;
+    if (::link(temp.c_str(), target.c_str()) == 0) {
+        ::unlink(temp.c_str());
+        return 0;
+    }
+    if (errno == EEXIST) return EEXIST;
+    std::error_code ec;
+    if (fs::exists(target, ec)) return EEXIST;
+    return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+}
+
+}  // namespace
 
 bool folderExists(const std::string& systemPath) {
     const auto host = DriveMap::instance().hostPath(systemPath);
@@ -34,8 +153,15 @@ void createFolder(const std::string& systemPath) {
     std::error_code ec;
     if (fs::exists(host, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
     if (!fs::is_directory(host.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
-    if (::mkdir(host.c_str(), 0755) != 0)
-        fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
+    if (const int error = makeFolder(host)) failWith(FileErrorKind::WriteFailed, systemPath, error);
+}
+
+void createHostFolders(const fs::path& hostFolder) {
+    std::error_code ec;
+    if (hostFolder.empty() || fs::is_directory(hostFolder, ec)) return;
+    createHostFolders(hostFolder.parent_path());
+    if (const int error = makeFolder(hostFolder); error != 0 && error != EEXIST)
+        fail(FileErrorKind::WriteFailed, hostFolder.string(), reason(error));
 }
 
 void createMissingFolders(const std::vector<std::string>& systemPaths) {
@@ -44,9 +170,7 @@ void createMissingFolders(const std::vector<std::string>& systemPaths) {
         const fs::path host = requireHostPath(path);
         // A drive's own folder stands for the drive: make it when the mapping points nowhere yet.
         const auto drive = DriveMap::instance().driveFolder(path.empty() ? 'c' : path[0]);
-        std::error_code ec;
-        if (drive && host.parent_path() == *drive && !fs::is_directory(*drive, ec))
-            fs::create_directories(*drive, ec);
+        if (drive && host.parent_path() == *drive) createHostFolders(*drive);
         createFolder(path);
     }
 }
@@ -62,42 +186,105 @@ void ensureDataTree(const std::string& taxYearCode, bool withWithholdingBook) {
     createMissingFolders(levels);
 }
 
-void createNewFile(const std::string& systemPath, bool overwrite) {
+std::string readFile(const std::string& systemPath) {
     const fs::path host = requireHostPath(systemPath);
-    std::error_code ec;
-    if (!fs::is_directory(host.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
-    const int flags = O_WRONLY | O_CREAT | (overwrite ? O_TRUNC : O_EXCL);
-    const int fd = ::open(host.c_str(), flags, 0644);
+    const int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == EEXIST) fail(FileErrorKind::FileAlreadyExists, systemPath);
-        fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
+        const int error = errno;
+        std::error_code ec;
+        if (error == ENOENT || error == ENOTDIR)
+            fail(fs::is_directory(host.parent_path(), ec) ? FileErrorKind::FileNotFound
+                                                          : FileErrorKind::PathNotFound,
+                 systemPath);
+        failWith(FileErrorKind::ReadFailed, systemPath, error);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        fail(FileErrorKind::FileNotFound, systemPath);  // a folder stands where the file would
+    }
+    std::string bytes;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            failWith(FileErrorKind::ReadFailed, systemPath, error);
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    return bytes;
+}
+
+void writeFile(const std::string& systemPath, std::string_view bytes) {
+    const fs::path target = requireFolderOf(systemPath);
+    const fs::path temp = writeTemporary(systemPath, target, bytes);
+    beforeRename(temp, target);
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        failWith(FileErrorKind::WriteFailed, systemPath, error);
+    }
+    syncFolder(target.parent_path());
+}
+
+void writeNewFile(const std::string& systemPath, std::string_view bytes) {
+    const fs::path target = requireFolderOf(systemPath);
+    std::error_code ec;
+    if (fs::exists(target, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
+    const fs::path temp = writeTemporary(systemPath, target, bytes);
+    beforeRename(temp, target);
+    if (const int error = placeExclusively(temp, target)) {
+        ::unlink(temp.c_str());
+        if (error == EEXIST) fail(FileErrorKind::FileAlreadyExists, systemPath);
+        failWith(FileErrorKind::WriteFailed, systemPath, error);
+    }
+    syncFolder(target.parent_path());
 }
 
 void copyFile(const std::string& sourcePath, const std::string& destinationPath) {
     const fs::path source = requireHostPath(sourcePath);
-    const fs::path destination = requireHostPath(destinationPath);
     std::error_code ec;
     if (!fs::is_regular_file(source, ec)) fail(FileErrorKind::FileNotFound, sourcePath);
-    if (!fs::is_directory(destination.parent_path(), ec))
-        fail(FileErrorKind::PathNotFound, destinationPath);
-    const fs::path temp = destination.string() + ".tmp-copy";
-    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temp, destination, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        fail(FileErrorKind::WriteFailed, destinationPath, ec.message());
-    }
+    requireFolderOf(destinationPath);
+    writeFile(destinationPath, readFile(sourcePath));
+}
+
+void moveFile(const std::string& sourcePath, const std::string& destinationPath) {
+    const fs::path source = requireHostPath(sourcePath);
+    const fs::path destination = requireFolderOf(destinationPath);
+    std::error_code ec;
+    if (!fs::is_regular_file(source, ec)) fail(FileErrorKind::FileNotFound, sourcePath);
+    beforeFileStep(FileStep::Rename, destination);
+    if (::rename(source.c_str(), destination.c_str()) != 0)
+        failWith(FileErrorKind::WriteFailed, destinationPath, errno);
+    syncFolder(destination.parent_path());
+    if (source.parent_path() != destination.parent_path()) syncFolder(source.parent_path());
 }
 
 void deleteFile(const std::string& systemPath) {
     const fs::path host = requireHostPath(systemPath);
     std::error_code ec;
     if (!fs::is_regular_file(host, ec)) fail(FileErrorKind::FileNotFound, systemPath);
-    if (!fs::remove(host, ec) || ec)
-        fail(FileErrorKind::WriteFailed, systemPath, ec ? ec.message() : std::string{});
+    beforeFileStep(FileStep::Delete, host);
+    if (::unlink(host.c_str()) != 0) failWith(FileErrorKind::WriteFailed, systemPath, errno);
+    syncFolder(host.parent_path());
+}
+
+bool isTemporaryFileName(std::string_view fileName) {
+    for (std::string_view fixed : {".tmp-copy", ".tmp-undo"})
+        if (fileName.size() > fixed.size() && fileName.ends_with(fixed)) return true;
+    const std::size_t length = kTemporaryMarker.size() + kTemporaryUniquePart;
+    if (fileName.size() <= length) return false;
+    const std::string_view tail = fileName.substr(fileName.size() - length);
+    if (!tail.starts_with(kTemporaryMarker)) return false;
+    for (char c : tail.substr(kTemporaryMarker.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
 }
 
 }  // namespace nencho

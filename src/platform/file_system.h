@@ -1,6 +1,16 @@
 #pragma once
 // Folder and file operations on system paths. Failures are RecordErrors.
+//
+// Every file the program writes goes through one path: the bytes go to a temporary file of a
+// unique name in the target's folder, which is synced and then renamed over the target, and
+// the folder is synced. A failed write leaves the old file as it was and no temporary file; a
+// write cut short by the end of the program leaves the old file and a temporary file that the
+// next start removes. Files are owner-only (0600) and folders the program makes owner-only
+// (0700) whatever the umask; on a file system that keeps no modes the write goes on all the
+// same.
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nencho {
@@ -12,6 +22,9 @@ bool fileExists(const std::string& systemPath);
 // FileAlreadyExists when the folder exists.
 void createFolder(const std::string& systemPath);
 
+// Creates a host folder and each missing level above it, owner-only.
+void createHostFolders(const std::filesystem::path& hostFolder);
+
 // Creates each missing folder of the list, in order, one level at a time. The host folder
 // behind a drive letter is made when missing, as a drive is always there.
 void createMissingFolders(const std::vector<std::string>& systemPaths);
@@ -20,14 +33,30 @@ void createMissingFolders(const std::vector<std::string>& systemPaths);
 // (and "源泉簿" when asked), every missing level created.
 void ensureDataTree(const std::string& taxYearCode, bool withWithholdingBook = false);
 
-// Creates an empty file; without overwrite it throws FileAlreadyExists when the file exists.
-void createNewFile(const std::string& systemPath, bool overwrite);
+// The whole file. FileNotFound when it is missing, PathNotFound when its folder is, ReadFailed
+// when it is there but cannot be read.
+std::string readFile(const std::string& systemPath);
 
-// Copies a file whole (temporary file and rename at the destination); FileNotFound when the
-// source is missing, PathNotFound when the destination's folder is missing.
+// Writes the bytes as the whole file, replacing it. PathNotFound when its folder is missing,
+// WriteFailed.
+void writeFile(const std::string& systemPath, std::string_view bytes);
+
+// Writes the bytes as a file that must not exist yet: FileAlreadyExists when it does, and
+// nothing is written. The file appears whole or not at all, never empty.
+void writeNewFile(const std::string& systemPath, std::string_view bytes);
+
+// Copies a file whole through the same path; FileNotFound when the source is missing,
+// PathNotFound when the destination's folder is missing, ReadFailed, WriteFailed.
 void copyFile(const std::string& sourcePath, const std::string& destinationPath);
+
+// Renames a file over another of the same folder in one step. FileNotFound, WriteFailed.
+void moveFile(const std::string& sourcePath, const std::string& destinationPath);
 
 // Deletes a file; FileNotFound when it is missing.
 void deleteFile(const std::string& systemPath);
+
+// Whether a file name is one the writes above give their temporary files ("<name>.tmp-" and
+// six characters), or one of the fixed temporary names earlier versions used.
+bool isTemporaryFileName(std::string_view fileName);
 
 }  // namespace nencho

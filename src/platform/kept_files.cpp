@@ -1,22 +1,45 @@
 #include "platform/kept_files.h"
 
+#include <sstream>
+
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 
 namespace nencho {
 
+namespace {
+
+constexpr const char* kCopySuffix = ".keep";
+constexpr const char* kListSuffix = ".keep-list";
+// A list line: "1" or "0" (the file existed or not), a tab, the file's system path.
+constexpr char kExisted = '1';
+constexpr char kAbsent = '0';
+
+bool endsWith(const std::string& text, const std::string& suffix) {
+    return text.size() > suffix.size() && text.ends_with(suffix);
+}
+
+}  // namespace
+
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
+    if (systemPaths.empty()) return;
+    listPath_ = listPathOf(systemPaths.front());
     try {
+        std::string list;
         for (const std::string& path : systemPaths) {
             const bool existed = fileExists(path);
             if (existed) copyFile(path, copyPathOf(path));
             files_.push_back({path, existed});
+            list += existed ? kExisted : kAbsent;
+            list += "\t" + path + "\n";
         }
+        writeFile(listPath_, list);
     } catch (const RecordError&) {
         try {
-            discard();
+            removeCopies();
         } catch (const RecordError&) {
-            // A copy that cannot be removed stays beside its file; the original is untouched.
+            // A copy that cannot be removed stays beside its file; the original is untouched,
+            // and with no list the next start removes it.
         }
         throw;
     }
@@ -33,6 +56,11 @@ void KeptFiles::restore() {
 }
 
 void KeptFiles::discard() {
+    if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
+    removeCopies();
+}
+
+void KeptFiles::removeCopies() const {
     for (const Kept& file : files_) {
         const std::string copy = copyPathOf(file.path);
         if (file.existed && fileExists(copy)) deleteFile(copy);
@@ -40,7 +68,52 @@ void KeptFiles::discard() {
 }
 
 std::string KeptFiles::copyPathOf(const std::string& systemPath) {
-    return systemPath + ".keep";
+    return systemPath + kCopySuffix;
+}
+
+std::string KeptFiles::listPathOf(const std::string& firstSystemPath) {
+    return firstSystemPath + kListSuffix;
+}
+
+bool KeptFiles::isCopyName(const std::string& fileName) {
+    return endsWith(fileName, kCopySuffix);
+}
+
+bool KeptFiles::isListName(const std::string& fileName) {
+    return endsWith(fileName, kListSuffix);
+}
+
+KeptFiles KeptFiles::fromList(const std::string& listPath) {
+    KeptFiles kept;
+    kept.listPath_ = listPath;
+    std::istringstream lines(readFile(listPath));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
+            fail(FileErrorKind::ReadFailed, listPath);
+        kept.files_.push_back({line.substr(2), line[0] == kExisted});
+    }
+    return kept;
+}
+
+std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) {
+    KeptFiles kept = fromList(listPath);
+    // The list is written after the copies and removed before them, so each copy it names is
+    // there; one that is not was removed by hand, and nothing is put back without it.
+    for (const Kept& file : kept.files_)
+        if (file.existed && !fileExists(copyPathOf(file.path)))
+            fail(FileErrorKind::FileNotFound, copyPathOf(file.path));
+    kept.restore();
+    std::vector<std::string> restored;
+    for (const Kept& file : kept.files_) restored.push_back(file.path);
+    return restored;
+}
+
+std::vector<std::string> KeptFiles::copiesNamedBy(const std::string& listPath) {
+    std::vector<std::string> copies;
+    for (const Kept& file : fromList(listPath).files_)
+        if (file.existed) copies.push_back(copyPathOf(file.path));
+    return copies;
 }
 
 }  // namespace nencho

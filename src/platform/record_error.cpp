@@ -29,6 +29,9 @@ std::string describe(FileErrorKind kind, const std::string& systemPath) {
         case FileErrorKind::WriteFailed:
             text = "ファイルに書き込めませんでした。";
             break;
+        case FileErrorKind::ReadFailed:
+            text = "ファイルを読み込めませんでした。";
+            break;
     }
     if (!systemPath.empty()) text += "\n" + systemPath;
     return text;

@@ -16,6 +16,7 @@ enum class FileErrorKind {
     InputPastEnd,       // more fields read than the file holds
     TextNotStorable,    // a text the record file could not give back as it was
     WriteFailed,        // the system refused a write, rename, copy or delete
+    ReadFailed,         // a file that is there could not be read
 };
 
 class RecordError : public Failure {

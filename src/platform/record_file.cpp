@@ -1,23 +1,14 @@
 #include "platform/record_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <algorithm>
 #include <limits>
-#include <sstream>
 
 #include "common/amount.h"
 #include "platform/cp932.h"
-#include "platform/drive_map.h"
+#include "platform/file_system.h"
 #include "platform/record_error.h"
 
 namespace nencho {
-
-namespace fs = std::filesystem;
 
 std::string storableText(std::string_view utf8) {
     std::string mapped = mapToCp932Twins(utf8);
@@ -61,64 +52,18 @@ std::string RecordWriter::bytes() const {
     return *encoded;
 }
 
-namespace {
-
-void writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw std::system_error(errno, std::generic_category());
-        done += static_cast<std::size_t>(n);
-    }
+void RecordWriter::save(const std::string& systemPath) const {
+    writeFile(systemPath, bytes());  // bytes() refuses unstorable text before any file is touched
 }
 
-}  // namespace
-
-void RecordWriter::save(const std::string& systemPath) const {
-    const std::string data = bytes();  // refuses unstorable text before any file is touched
-    const fs::path target = requireHostPath(systemPath);
-    std::error_code ec;
-    if (!fs::is_directory(target.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
-    if (fs::is_directory(target, ec)) fail(FileErrorKind::WriteFailed, systemPath);
-
-    std::string temp = target.string() + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
-    try {
-        writeAll(fd, data);
-        if (::fsync(fd) != 0) throw std::system_error(errno, std::generic_category());
-        ::fchmod(fd, 0644);
-        if (::close(fd) != 0) {
-            ::unlink(temp.c_str());
-            fail(FileErrorKind::WriteFailed, systemPath, std::strerror(errno));
-        }
-    } catch (const std::system_error& e) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        fail(FileErrorKind::WriteFailed, systemPath, e.what());
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        fail(FileErrorKind::WriteFailed, systemPath, std::strerror(error));
-    }
+void RecordWriter::saveNew(const std::string& systemPath) const {
+    writeNewFile(systemPath, bytes());
 }
 
 RecordReader::RecordReader(std::string utf8Content) : content_(std::move(utf8Content)) {}
 
 RecordReader RecordReader::open(const std::string& systemPath) {
-    const fs::path path = requireHostPath(systemPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        const bool folderThere = fs::is_directory(path.parent_path(), ec);
-        fail(folderThere ? FileErrorKind::FileNotFound : FileErrorKind::PathNotFound, systemPath);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) fail(FileErrorKind::FileNotFound, systemPath);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return RecordReader(decodeCp932(bytes.str()));
+    return RecordReader(decodeCp932(readFile(systemPath)));
 }
 
 std::string RecordReader::nextField() {

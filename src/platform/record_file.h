@@ -1,7 +1,7 @@
 #pragma once
 // Record files: one field per line ended by CR LF, texts in double quotes, whole numbers in
-// plain decimal, code page 932 on disk. A record is written whole to a temporary file in its
-// folder and renamed over the old one, so a failed write leaves the old record as it was.
+// plain decimal, code page 932 on disk. A record is written whole through the one safe write
+// of platform/file_system.h, so a failed write leaves the old record as it was.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,9 +20,12 @@ class RecordWriter {
     // or a character code page 932 cannot hold (the twins of Linux input methods are mapped).
     std::string bytes() const;
 
-    // Writes the record at a system path (temporary file, flush, rename). Throws a RecordError:
-    // PathNotFound when its folder is missing, TextNotStorable, WriteFailed.
+    // Writes the record at a system path, replacing it. Throws a RecordError: PathNotFound
+    // when its folder is missing, TextNotStorable (before any file is touched), WriteFailed.
     void save(const std::string& systemPath) const;
+    // Writes a record that must not exist yet; FileAlreadyExists when it does. The record is
+    // never seen empty or half written.
+    void saveNew(const std::string& systemPath) const;
 
     std::size_t fieldCount() const { return fields_.size(); }
 
@@ -40,7 +43,8 @@ class RecordWriter {
 class RecordReader {
   public:
     explicit RecordReader(std::string utf8Content);
-    // Reads the file at a system path whole and closes it. Throws FileNotFound, PathNotFound.
+    // Reads the file at a system path whole and closes it. Throws FileNotFound, PathNotFound,
+    // ReadFailed.
     static RecordReader open(const std::string& systemPath);
 
     std::string text();            // any field as its text

@@ -3,12 +3,13 @@
 #include <cctype>
 
 #include "common/amount.h"
+#include "common/failure.h"
 #include "common/keys.h"
 #include "common/paths.h"
+#include "platform/file_switch.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "records/maintenance.h"
-#include "records/maintenance_undo.h"
 
 namespace nencho {
 
@@ -32,13 +33,12 @@ struct TransferEnds {
 };
 
 void checkRequest(const TransferRequest& request, const TransferEnds& ends) {
-    if (!isDriveEntry(request.drive)) throw MaintenanceError("ドライブ名を選択してください。");
+    if (!isDriveEntry(request.drive)) throw Failure("ドライブ名を選択してください。");
     if (!folderExists(request.drive + "\\"))
-        throw MaintenanceError("ドライブ " + request.drive + " が見つかりません。");
-    if (request.taxYearCode.empty()) throw MaintenanceError("作業年度が決まっていません。");
+        throw Failure("ドライブ " + request.drive + " が見つかりません。");
+    if (request.taxYearCode.empty()) throw Failure("作業年度が決まっていません。");
     if (!fileExists(ends.source(companyFilePath(request.companyCode))))
-        throw MaintenanceError("会社コード " + decimal(request.companyCode) +
-                               " の会社データがありません。");
+        throw Failure("会社コード " + decimal(request.companyCode) + " の会社データがありません。");
 }
 
 void createTargetFolders(const TransferRequest& request, const TransferEnds& ends) {
@@ -58,16 +58,20 @@ bool hasEveryFile(const PersonFiles& files, const TransferEnds& ends) {
     return true;
 }
 
-// Copies one person's seven files, or none of them.
-void copyPerson(const PersonFiles& files, const TransferEnds& ends) {
-    FileChanges changes;
+// Copies one person's seven files together, the person file last. A switch of this person
+// that an earlier run left unfinished is finished first.
+void copyPersonFiles(const PersonFiles& files, const TransferEnds& ends) {
+    const std::string targetPerson = ends.target(files.personFile);
+    FileSwitch::finish(FileSwitch::planPathFor(targetPerson));
+    FileSwitch change(FileSwitch::planPathFor(targetPerson));
     try {
-        for (const std::string& path : files.all())
-            changes.copy(ends.source(path), ends.target(path));
-    } catch (const RecordError& error) {
-        std::string message = error.what();
-        for (const std::string& problem : changes.rollback()) message += "\n" + problem;
-        throw MaintenanceError(message);
+        for (const std::string& path : files.yearFiles)
+            change.replace(ends.target(path), readFile(ends.source(path)));
+        change.replace(targetPerson, readFile(ends.source(files.personFile)));
+        change.commit();
+    } catch (const RecordError&) {
+        change.abandon();
+        throw;
     }
 }
 
@@ -77,7 +81,7 @@ void runPersons(const TransferRequest& request, const TransferEnds& ends, Transf
         const PersonFiles files = personFiles(request.taxYearCode, request.companyCode, code);
         if (fileExists(ends.source(files.personFile))) {
             if (hasEveryFile(files, ends)) {
-                copyPerson(files, ends);
+                copyPersonFiles(files, ends);
                 ++result.copiedPersons;
             } else {
                 result.skippedCodes.push_back(code);
@@ -88,6 +92,16 @@ void runPersons(const TransferRequest& request, const TransferEnds& ends, Transf
 }
 
 }  // namespace
+
+std::string describeTransfer(const TransferResult& result) {
+    std::string text = std::to_string(result.copiedPersons) + "人のデータをコピーしました。";
+    if (!result.skippedCodes.empty()) {
+        text += "\n年末調整を実行していないため、コピーしなかった個人コード: ";
+        for (std::size_t i = 0; i < result.skippedCodes.size(); ++i)
+            text += (i == 0 ? "" : ", ") + std::to_string(result.skippedCodes[i]);
+    }
+    return text;
+}
 
 std::string backupPath(const std::string& drive, const std::string& dataRootPath) {
     // Data-root paths all start with the drive "c:".
@@ -104,8 +118,11 @@ TransferResult transferCompany(const TransferRequest& request,
         const std::string companyFile = companyFilePath(request.companyCode);
         copyFile(ends.source(companyFile), ends.target(companyFile));
         runPersons(request, ends, result, progress);
-    } catch (const std::runtime_error& error) {
-        result.failure = error.what();
+    } catch (const UnfinishedSwitch& error) {
+        throw Failure(describeTransfer(result) + "\n次の理由で中止しました。\n" + error.what() +
+                      "\n途中だった個人のコピーは、もう一度実行すると最後まで行います。");
+    } catch (const Failure& error) {
+        throw Failure(describeTransfer(result) + "\n次の理由で中止しました。\n" + error.what());
     }
     return result;
 }

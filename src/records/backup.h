@@ -5,6 +5,9 @@
 // seven files (person file and the six year files of the working year) are all there; a
 // person without them (year-end adjustment not run) is skipped and named in the result.
 // Pay records and other years' files are never copied.
+//
+// Each person's seven files are prepared beside their targets and switched in together, so a
+// person at the target is the old one or the copied one whole, even when a run is cut short.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,16 +30,18 @@ struct TransferRequest {
 struct TransferResult {
     int copiedPersons = 0;
     std::vector<int> skippedCodes;  // persons without a complete set of files
-    std::string failure;            // empty when the run went through every code
-    bool complete() const { return failure.empty(); }
 };
+
+// What a run did, as the user reads it.
+std::string describeTransfer(const TransferResult& result);
 
 // The path of a data-root path ("c:\年末調整\...") in the backup tree on a drive.
 std::string backupPath(const std::string& drive, const std::string& dataRootPath);
 
 // Runs a backup or restore. Every missing folder level of the target is created. `progress`
-// receives 0 to 100 as the person codes are gone through. A failure stops the run: the person
-// being copied is put back as it was, the persons copied before stay, and `failure` says why.
+// receives 0 to 100 as the person codes are gone through. A failure stops the run with a
+// Failure that says what was copied before it and why it stopped: the persons copied before
+// stay, the person being copied stays as he was.
 TransferResult transferCompany(const TransferRequest& request,
                                const std::function<void(int percent)>& progress = {});
 

@@ -1,40 +1,60 @@
 #include "records/maintenance.h"
 
 #include "common/amount.h"
+#include "common/failure.h"
 #include "common/paths.h"
+#include "platform/file_switch.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "records/list_entries.h"
-#include "records/maintenance_undo.h"
 #include "records/person_file.h"
 
 namespace nencho {
 
 namespace {
 
+// The order in which a person deletion removes the year files, and a company deletion's.
+constexpr std::array<int, kYearFileKindCount> kPersonDeletionKinds{0, 1, 2, 3, 5, 4};
+constexpr std::array<int, kYearFileKindCount> kCompanyDeletionKinds{0, 1, 2, 3, 4, 5};
+
 std::string codeText(std::int64_t code) {
     return decimal(code);
 }
 
-void deleteIfPresent(const std::string& path, DeletionReport& report) {
+[[noreturn]] void failDeletion(const RecordError& error) {
+    throw Failure(std::string("削除できなかったファイルがあります。\n") + error.what() +
+                  "\nもう一度削除すると、残りのファイルを削除します。");
+}
+
+void deleteIfPresent(const std::string& path, int& deleted) {
     if (!fileExists(path)) return;
     try {
         deleteFile(path);
-        ++report.deleted;
+        ++deleted;
     } catch (const RecordError& error) {
-        report.failures.push_back(error.what());
+        failDeletion(error);
     }
 }
 
-void deleteFiles(const PersonFiles& files, DeletionReport& report) {
-    for (const std::string& path : files.all()) deleteIfPresent(path, report);
+// The year files first, the person file last: a person half deleted is still found.
+void deletePersonFiles(const PersonFiles& files, const std::array<int, kYearFileKindCount>& kinds,
+                       int& deleted) {
+    finishUnfinishedCopy(files);
+    for (int kind : kinds) deleteIfPresent(files.yearFiles[kind], deleted);
+    deleteIfPresent(files.personFile, deleted);
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += "\n" + line;
-    return text;
+bool holdsAnything(const PersonFiles& files) {
+    return fileExists(files.personFile) || !files.existingYearFiles().empty() ||
+           fileExists(FileSwitch::planPathFor(files.personFile));
+}
+
+std::vector<PersonFiles> companyPersons(const std::string& taxYearCode, std::int64_t companyCode) {
+    std::vector<PersonFiles> persons;
+    for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code)
+        persons.push_back(personFiles(taxYearCode, companyCode, code));
+    return persons;
 }
 
 }  // namespace
@@ -45,72 +65,112 @@ std::vector<std::string> PersonFiles::all() const {
     return paths;
 }
 
+std::vector<std::string> PersonFiles::existingYearFiles() const {
+    std::vector<std::string> paths;
+    for (const std::string& path : yearFiles)
+        if (fileExists(path)) paths.push_back(path);
+    return paths;
+}
+
 std::string ownPersonFilePath(std::int64_t companyCode, std::int64_t personCode) {
-    if (!isOwnPersonCode(personCode)) throw MaintenanceError("個人コードは 1 から 99 までです。");
+    if (!isOwnPersonCode(personCode)) throw Failure("個人コードは 1 から 99 までです。");
     const auto key = personKey(companyCode, personCode);
-    if (!key) throw MaintenanceError(describe(FileErrorKind::Overflow));
+    if (!key) throw Failure(describe(FileErrorKind::Overflow));
     return personFilePath(*key);
 }
 
 PersonFiles personFiles(const std::string& taxYearCode, std::int64_t companyCode,
                         std::int64_t personCode) {
-    if (taxYearCode.empty()) throw MaintenanceError("作業年度が決まっていません。");
+    if (taxYearCode.empty()) throw Failure("作業年度が決まっていません。");
     PersonFiles files;
     files.personFile = ownPersonFilePath(companyCode, personCode);
     const std::int32_t key = *personKey(companyCode, personCode);
     for (int kind = 0; kind < kYearFileKindCount; ++kind) {
         const auto path = yearFilePath(taxYearCode, key, static_cast<YearFileKind>(kind));
-        if (!path) throw MaintenanceError(describe(FileErrorKind::Overflow));
+        if (!path) throw Failure(describe(FileErrorKind::Overflow));
         files.yearFiles[kind] = *path;
     }
     return files;
 }
 
-std::string personNameToDelete(std::int64_t companyCode, std::int64_t personCode) {
-    if (!fileExists(ownPersonFilePath(companyCode, personCode)))
-        throw MaintenanceError("個人コード " + codeText(personCode) +
-                               " の個人データがありません。");
-    // A record too damaged to show its name can still be deleted; the question names the code.
+void finishUnfinishedCopy(const PersonFiles& files) {
+    try {
+        FileSwitch::finish(FileSwitch::planPathFor(files.personFile));
+    } catch (const UnfinishedSwitch& error) {
+        throw Failure(std::string("途中で止まった個人データのコピーを完了できませんでした。\n") +
+                      error.what());
+    }
+}
+
+std::string personNameToDelete(const std::string& taxYearCode, std::int64_t companyCode,
+                               std::int64_t personCode) {
+    const PersonFiles files = personFiles(taxYearCode, companyCode, personCode);
+    finishUnfinishedCopy(files);
+    if (!holdsAnything(files))
+        throw Failure("個人コード " + codeText(personCode) + " の個人データがありません。");
+    // A record too damaged to show its name, or one whose person file was deleted before its
+    // year files, can still be deleted; the question names the code.
     const auto entry = readPersonListEntry(companyCode, personCode);
     return entry ? entry->name : "個人コード " + codeText(personCode) + " の個人";
 }
 
-std::string companyNameToDelete(std::int64_t companyCode) {
-    if (!fileExists(companyFilePath(companyCode)))
-        throw MaintenanceError("会社コード " + codeText(companyCode) +
-                               " の会社データがありません。");
+std::string companyNameToDelete(const std::string& taxYearCode, std::int64_t companyCode) {
+    const std::vector<PersonFiles> persons = companyPersons(taxYearCode, companyCode);
+    if (!fileExists(companyFilePath(companyCode))) {
+        bool personsLeft = false;
+        for (const PersonFiles& files : persons) personsLeft = personsLeft || holdsAnything(files);
+        if (!personsLeft)
+            throw Failure("会社コード " + codeText(companyCode) + " の会社データがありません。");
+    }
     const auto entry = readCompanyListEntry(companyCode);
     return entry ? entry->name : "会社コード " + codeText(companyCode) + " の会社";
 }
 
-DeletionReport deletePerson(const std::string& taxYearCode, std::int64_t companyCode,
-                            std::int64_t personCode) {
-    DeletionReport report;
-    deleteFiles(personFiles(taxYearCode, companyCode, personCode), report);
-    return report;
+int deletePerson(const std::string& taxYearCode, std::int64_t companyCode,
+                 std::int64_t personCode) {
+    int deleted = 0;
+    deletePersonFiles(personFiles(taxYearCode, companyCode, personCode), kPersonDeletionKinds,
+                      deleted);
+    return deleted;
 }
 
-DeletionReport deleteCompany(const std::string& taxYearCode, std::int64_t companyCode) {
+int deleteCompany(const std::string& taxYearCode, std::int64_t companyCode) {
     // Every path is formed before the first deletion, so a bad code deletes nothing.
-    std::vector<PersonFiles> persons;
-    for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code)
-        persons.push_back(personFiles(taxYearCode, companyCode, code));
-    DeletionReport report;
-    deleteIfPresent(companyFilePath(companyCode), report);
-    for (const PersonFiles& files : persons) deleteFiles(files, report);
-    return report;
+    const std::vector<PersonFiles> persons = companyPersons(taxYearCode, companyCode);
+    int deleted = 0;
+    for (const PersonFiles& files : persons)
+        deletePersonFiles(files, kCompanyDeletionKinds, deleted);
+    deleteIfPresent(companyFilePath(companyCode), deleted);
+    return deleted;
+}
+
+int removeLeftoversBeforeRegistration(const std::string& taxYearCode, std::int64_t companyCode,
+                                      std::int64_t personCode) {
+    const PersonFiles files = personFiles(taxYearCode, companyCode, personCode);
+    finishUnfinishedCopy(files);
+    if (fileExists(files.personFile)) return 0;
+    int removed = 0;
+    for (int kind : kPersonDeletionKinds) {
+        if (!fileExists(files.yearFiles[kind])) continue;
+        try {
+            deleteFile(files.yearFiles[kind]);
+            ++removed;
+        } catch (const RecordError& error) {
+            throw Failure("個人コード " + codeText(personCode) +
+                          " に残っている以前の個人のデータを削除できないため、登録できません。\n" +
+                          error.what());
+        }
+    }
+    return removed;
 }
 
 bool checkPersonCopy(const PersonCopy& copy) {
     const PersonFiles from = personFiles(copy.taxYearCode, copy.companyCode, copy.fromCode);
-    if (!isOwnPersonCode(copy.toCode))
-        throw MaintenanceError("新しい個人コードは 1 から 99 までです。");
-    if (copy.toCode == copy.fromCode)
-        throw MaintenanceError("新しい個人コードが元の個人コードと同じです。");
+    if (!isOwnPersonCode(copy.toCode)) throw Failure("新しい個人コードは 1 から 99 までです。");
+    if (copy.toCode == copy.fromCode) throw Failure("新しい個人コードが元の個人コードと同じです。");
     const PersonFiles to = personFiles(copy.taxYearCode, copy.companyCode, copy.toCode);
     if (!fileExists(from.personFile))
-        throw MaintenanceError("個人コード " + codeText(copy.fromCode) +
-                               " の個人データがありません。");
+        throw Failure("個人コード " + codeText(copy.fromCode) + " の個人データがありません。");
     PersonFile::loadFile(from.personFile);  // a damaged record is not copied
     return fileExists(to.personFile);
 }
@@ -119,29 +179,34 @@ int copyPerson(const PersonCopy& copy) {
     checkPersonCopy(copy);
     const PersonFiles from = personFiles(copy.taxYearCode, copy.companyCode, copy.fromCode);
     const PersonFiles to = personFiles(copy.taxYearCode, copy.companyCode, copy.toCode);
+    finishUnfinishedCopy(from);
+    finishUnfinishedCopy(to);
     PersonEntry person = PersonFile::loadFile(from.personFile);
     person.personCode = static_cast<std::int32_t>(copy.toCode);
-    FileChanges changes;
+    FileSwitch change(FileSwitch::planPathFor(to.personFile));
     int written = 0;
     try {
         for (int kind = 0; kind < kYearFileKindCount; ++kind) {
             if (fileExists(from.yearFiles[kind])) {
-                changes.copy(from.yearFiles[kind], to.yearFiles[kind]);
+                change.replace(to.yearFiles[kind], readFile(from.yearFiles[kind]));
                 ++written;
             } else if (fileExists(to.yearFiles[kind])) {
-                changes.remove(to.yearFiles[kind]);
+                change.remove(to.yearFiles[kind]);
             }
         }
-        changes.write(to.personFile, PersonFile::record(person));
-        return written + 1;
+        // The person file is switched in last.
+        change.replace(to.personFile, PersonFile::record(person).bytes());
+        change.commit();
+    } catch (const UnfinishedSwitch& error) {
+        throw Failure(std::string(error.what()) + "\n個人コード " + codeText(copy.toCode) +
+                      " へのコピーは途中で止まっています。もう一度実行するか、" +
+                      "プログラムを起動し直すと、最後まで行います。");
     } catch (const RecordError& error) {
-        const std::vector<std::string> problems = changes.rollback();
-        std::string message = error.what();
-        message += problems.empty()
-                       ? "\n変更したファイルは元に戻しました。"
-                       : "\n元に戻せなかったファイルがあります。" + joinLines(problems);
-        throw MaintenanceError(message);
+        change.abandon();
+        throw Failure(std::string(error.what()) + "\n個人コード " + codeText(copy.toCode) +
+                      " のデータは何も変わっていません。");
     }
+    return written + 1;
 }
 
 }  // namespace nencho

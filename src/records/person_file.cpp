@@ -1,7 +1,6 @@
 #include "records/person_file.h"
 
 #include "common/paths.h"
-#include "platform/file_system.h"
 #include "platform/record_error.h"
 
 namespace nencho {
@@ -75,19 +74,7 @@ RecordWriter PersonFile::record(const PersonEntry& entry) {
 }
 
 void PersonFile::createNew(const PersonEntry& entry) {
-    const RecordWriter writer = record(entry);
-    writer.bytes();  // refuses unstorable text before the file is created
-    const std::string file = path(entry.personKey);
-    createNewFile(file, false);
-    try {
-        writer.save(file);
-    } catch (const RecordError&) {
-        try {
-            deleteFile(file);  // the empty file just created would pass for a record
-        } catch (const RecordError&) {
-        }
-        throw;
-    }
+    record(entry).saveNew(path(entry.personKey));
 }
 
 void PersonFile::overwrite(const PersonEntry& entry) {

@@ -89,8 +89,9 @@ class PersonFile {
     // The 43 lines of the record.
     static RecordWriter record(const PersonEntry& entry);
 
-    // Writes a record that must not exist yet. Throws FileAlreadyExists when it does; any
-    // other failure leaves no file behind. Text that cannot be stored is refused first.
+    // Writes a record that must not exist yet. Throws FileAlreadyExists when it does; the
+    // record is never seen empty, and a failure leaves no file behind. Text that cannot be
+    // stored is refused first.
     static void createNew(const PersonEntry& entry);
     // Replaces an existing record whole; on a failure the old record stays as it was.
     static void overwrite(const PersonEntry& entry);

@@ -46,6 +46,22 @@ TEST(AmountReading, AcceptsSignSeparatorsAndRoundsFractionsHalfToEven) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(parseAmount(text), expected) << text;
 }
 
+TEST(AmountReading, FullWidthDigitsMinusAndCommaReadAsTheirAsciiForms) {
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+        {"１２", 12},
+        {"２５００００", 250000},
+        {"２５０，０００", 250000},
+        {"－１，０００", -1000},
+        {"\u22121,000", -1000},  // the minus sign U+2212
+        {"1２3", 123},
+        {"２，，０", std::nullopt},
+        {"１２ａ", std::nullopt},
+        {"２１４７４８３６４８", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(parseAmount(text), expected) << text;
+    EXPECT_TRUE(readAmount("９９９９９９９９９９９").outOfRange);
+}
+
 TEST(AmountReading, GuardedReadGivesZeroForAnythingElse) {
     EXPECT_EQ(readAmountOrZero(""), 0);
     EXPECT_EQ(readAmountOrZero("x"), 0);

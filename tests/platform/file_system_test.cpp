@@ -1,9 +1,15 @@
 #include "platform/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 
 #include "platform/drive_map.h"
 #include "platform/record_error.h"
+#include "platform/record_file.h"
+#include "support/failing_writes.h"
+#include "support/file_faults.h"
 #include "support/temp_drives.h"
 
 namespace nencho {
@@ -46,23 +52,126 @@ TEST(FileOperations, ExclusiveCreationCopyAndDelete) {
     test::TempDrives drives;
     ensureDataTree("H17");
     const std::string path = "c:\\年末調整\\個人名\\101.txt";
-    createNewFile(path, false);
-    EXPECT_EQ(errorOf([&] { createNewFile(path, false); }), FileErrorKind::FileAlreadyExists);
-    test::writeBytes(path, "x\r\n");
-    createNewFile(path, true);
-    EXPECT_EQ(test::readBytes(path), "");
+    writeNewFile(path, "new\r\n");
+    EXPECT_EQ(errorOf([&] { writeNewFile(path, "again\r\n"); }), FileErrorKind::FileAlreadyExists);
+    EXPECT_EQ(test::readBytes(path), "new\r\n");
 
-    test::writeBytes(path, "data\r\n");
+    writeFile(path, "data\r\n");
     copyFile(path, "c:\\年末調整\\個人名\\102.txt");
     EXPECT_EQ(test::readBytes("c:\\年末調整\\個人名\\102.txt"), "data\r\n");
     EXPECT_EQ(
         errorOf([] { copyFile("c:\\年末調整\\個人名\\9.txt", "c:\\年末調整\\個人名\\8.txt"); }),
         FileErrorKind::FileNotFound);
     EXPECT_EQ(errorOf([&] { copyFile(path, "c:\\無い\\1.txt"); }), FileErrorKind::PathNotFound);
+    EXPECT_EQ(errorOf([] { readFile("c:\\年末調整\\個人名\\9.txt"); }),
+              FileErrorKind::FileNotFound);
+    EXPECT_EQ(errorOf([] { readFile("c:\\無い\\9.txt"); }), FileErrorKind::PathNotFound);
 
     deleteFile(path);
     EXPECT_FALSE(fileExists(path));
     EXPECT_EQ(errorOf([&] { deleteFile(path); }), FileErrorKind::FileNotFound);
+}
+
+// The files of a host folder, by name.
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t modeOf(const std::filesystem::path& host) {
+    struct stat status {};
+    EXPECT_EQ(::stat(host.c_str(), &status), 0) << host;
+    return status.st_mode & 07777;
+}
+
+// Restores the umask a test changed.
+class PermissiveUmask {
+  public:
+    PermissiveUmask() : former_(::umask(0)) {}
+    ~PermissiveUmask() { ::umask(former_); }
+
+  private:
+    mode_t former_;
+};
+
+TEST(FileOperations, RecordsAreOwnerOnlyAndSoAreTheFoldersTheProgramMakes) {
+    test::TempDrives drives;
+    PermissiveUmask umask;
+    const auto e = drives.root() / "e" / "stick";  // a drive whose folder is not there yet
+    DriveMap::instance().setDrive('e', e);
+    createMissingFolders({"e:\\年末調整"});
+    ensureDataTree("H17", true);
+    for (const std::filesystem::path& folder :
+         {e, drives.host("e:\\年末調整"), drives.host("c:\\年末調整"),
+          drives.host("c:\\年末調整\\個人名"), drives.host("c:\\年末調整\\年調法人名"),
+          drives.host("c:\\年末調整\\H17年末調整"), drives.host("c:\\年末調整\\源泉簿")})
+        EXPECT_EQ(modeOf(folder), 0700u) << folder;
+
+    const std::string record = "c:\\年末調整\\個人名\\101.txt";
+    RecordWriter().text("給与").saveNew(record);
+    EXPECT_EQ(modeOf(drives.host(record)), 0600u);
+    ::chmod(drives.host(record).c_str(), 0644);  // as earlier versions left it
+    RecordWriter().text("給与改").save(record);
+    EXPECT_EQ(modeOf(drives.host(record)), 0600u);
+    copyFile(record, "e:\\年末調整\\101.txt");
+    EXPECT_EQ(modeOf(drives.host("e:\\年末調整\\101.txt")), 0600u);
+}
+
+TEST(FileOperations, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    test::TempDrives drives;
+    ensureDataTree("H17");
+    const std::string path = "c:\\年末調整\\個人名\\101.txt";
+    writeFile(path, "old\r\n");
+    const auto folder = drives.host("c:\\年末調整\\個人名");
+    for (int step : {1, 2}) {  // writing the temporary file, renaming it
+        SCOPED_TRACE(step);
+        EXPECT_TRUE(test::runWithFault(test::FileFaults::Mode::Fail, step, [&] {
+            EXPECT_EQ(errorOf([&] { writeFile(path, "new\r\n"); }), FileErrorKind::WriteFailed);
+        }));
+        EXPECT_EQ(test::readBytes(path), "old\r\n");
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"101.txt"});
+    }
+
+    // A full disk: the system refuses the bytes once the temporary file is there.
+    const std::string record(100, 'x');
+    FileErrorKind kind;
+    FileErrorKind newKind;
+    {
+        test::FailingWrites full;
+        full.arm();
+        kind = errorOf([&] { writeFile(path, record); });
+        newKind = errorOf([&] { writeNewFile(path + ".2", record); });
+    }
+    EXPECT_EQ(kind, FileErrorKind::WriteFailed);
+    EXPECT_EQ(newKind, FileErrorKind::WriteFailed);
+    EXPECT_EQ(test::readBytes(path), "old\r\n");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"101.txt"});
+}
+
+TEST(FileOperations, ANewFileStoppedBeforeItsRenameIsNotThereAtAll) {
+    test::TempDrives drives;
+    ensureDataTree("H17");
+    const std::string path = "c:\\年末調整\\個人名\\101.txt";
+    EXPECT_TRUE(test::runWithFault(test::FileFaults::Mode::Stop, 2,
+                                   [&] { writeNewFile(path, "record\r\n"); }));
+    EXPECT_FALSE(fileExists(path));  // not empty, not half written: not there
+    const auto names = namesIn(drives.host("c:\\年末調整\\個人名"));
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(isTemporaryFileName(names[0])) << names[0];
+}
+
+TEST(FileOperations, TheProgramKnowsItsOwnTemporaryFiles) {
+    const std::pair<const char*, bool> cases[] = {
+        {"101.txt.tmp-a1B2c3", true},   {"101.txt.tmp-copy", true},
+        {"101.txt.tmp-undo", true},     {"101.txt", false},
+        {".tmp-a1B2c3", false},         {"101.txt.tmp-a1B2c", false},
+        {"101.txt.tmp-a1B2c3d", false}, {"101.txt.tmp-a1.2c3", false},
+    };
+    for (const auto& [name, temporary] : cases)
+        EXPECT_EQ(isTemporaryFileName(name), temporary) << name;
 }
 
 }  // namespace

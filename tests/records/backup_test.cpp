@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <map>
 
+#include "common/failure.h"
+#include "platform/recovery.h"
 #include "records/maintenance_fixture.h"
+#include "support/file_faults.h"
 
 namespace nencho::test {
 namespace {
@@ -42,9 +45,11 @@ TEST_F(BackupTest, BackupCopiesCompletePersonsIntoANewTreeAndNamesTheSkippedOnes
 
     const TransferResult result = run(TransferDirection::Backup);
 
-    EXPECT_TRUE(result.complete()) << result.failure;
     EXPECT_EQ(result.copiedPersons, 2);
     EXPECT_EQ(result.skippedCodes, std::vector<int>{2});
+    EXPECT_EQ(describeTransfer(result),
+              "2人のデータをコピーしました。\n"
+              "年末調整を実行していないため、コピーしなかった個人コード: 2");
     EXPECT_EQ(readBytes(onStick(companyFilePath(1))), readBytes(companyFilePath(1)));
     for (int person : {1, 3})
         for (const std::string& path : sevenFiles(1, person))
@@ -62,7 +67,7 @@ TEST_F(BackupTest, RestoreIntoAnEmptyDataFolderRecreatesTheTreeByteForByte) {
     writeCompany(1, "山田商事");
     writePerson(1, 1, "一郎");
     writePerson(1, 3, "三郎");
-    ASSERT_TRUE(run(TransferDirection::Backup).complete());
+    run(TransferDirection::Backup);
     std::map<std::string, std::string> saved{{companyFilePath(1), readBytes(companyFilePath(1))}};
     for (int person : {1, 3})
         for (const std::string& path : sevenFiles(1, person)) saved[path] = readBytes(path);
@@ -70,7 +75,6 @@ TEST_F(BackupTest, RestoreIntoAnEmptyDataFolderRecreatesTheTreeByteForByte) {
 
     const TransferResult result = run(TransferDirection::Restore);
 
-    EXPECT_TRUE(result.complete()) << result.failure;
     EXPECT_EQ(result.copiedPersons, 2);
     EXPECT_TRUE(result.skippedCodes.empty());
     for (const auto& [path, bytes] : saved) EXPECT_EQ(readBytes(path), bytes) << path;
@@ -80,7 +84,7 @@ TEST_F(BackupTest, RestoreReplacesThePersonsOfTheBackupAndLeavesOthers) {
     writeCompany(1, "山田商事");
     writePerson(1, 1, "一郎");
     writePerson(1, 2, "二郎");
-    ASSERT_TRUE(run(TransferDirection::Backup).complete());
+    run(TransferDirection::Backup);
     writePerson(1, 1, "一郎改");
     writePerson(1, 5, "五郎");
     fs::remove(drives.host(onStick(yearFile(1, 2, 3))));  // an incomplete person in the backup
@@ -109,9 +113,7 @@ TEST_F(BackupTest, RunsThatCannotStartSayWhyAndCopyNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
-        const TransferResult result = transferCompany(c.request);
-        EXPECT_FALSE(result.complete());
-        EXPECT_EQ(result.copiedPersons, 0);
+        EXPECT_THROW(transferCompany(c.request), Failure);
     }
     EXPECT_TRUE(fs::is_empty(stick));
 }
@@ -124,14 +126,62 @@ TEST_F(BackupTest, AFailureStopsTheRunWithoutHalfAPerson) {
     // On the stick a folder stands where person 2's notes would go.
     fs::create_directories(drives.host(onStick(yearFile(1, 2, 4))));
 
-    const TransferResult result = run(TransferDirection::Backup);
-
-    EXPECT_FALSE(result.complete());
-    EXPECT_EQ(result.copiedPersons, 1);
+    try {
+        run(TransferDirection::Backup);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(std::string(failure.what())
+                        .starts_with("1人のデータをコピーしました。\n次の理由で中止しました。\n"))
+            << failure.what();
+    }
     EXPECT_EQ(readBytes(onStick(personFile(1, 1))), readBytes(personFile(1, 1)));
-    for (const std::string& path : sevenFiles(1, 2)) {
-        if (path == yearFile(1, 2, 4)) continue;
-        EXPECT_FALSE(exists(onStick(path))) << path;
+    std::vector<std::string> onStickFiles;
+    for (const auto& entry : fs::recursive_directory_iterator(stick))
+        if (entry.is_regular_file()) onStickFiles.push_back(entry.path().filename().string());
+    EXPECT_EQ(onStickFiles.size(), 8u);  // the company and person 1, nothing of person 2
+}
+
+// Whether each of persons 1 and 2 in the data root is wholly the backup's or wholly his own.
+std::string whoseIs(int person, const std::map<std::string, std::string>& mine,
+                    const std::map<std::string, std::string>& backedUp) {
+    bool isMine = true;
+    bool isBackedUp = true;
+    for (const std::string& path : sevenFiles(1, person)) {
+        const std::string bytes = exists(path) ? readBytes(path) : "";
+        isMine = isMine && bytes == mine.at(path);
+        isBackedUp = isBackedUp && bytes == backedUp.at(path);
+    }
+    return isMine ? "mine" : isBackedUp ? "backup" : "mixed";
+}
+
+// A restore stopped at any step and started again leaves each person whole, his own or the
+// backup's; a second restore then brings back every one.
+TEST_F(BackupTest, ARestoreCutShortAnywhereLeavesEveryPersonWhole) {
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        TempDrives fresh;
+        fresh.addDrive('d');
+        writeCompany(1, "山田商事");
+        writePerson(1, 1, "一郎");
+        writePerson(1, 2, "二郎");
+        run(TransferDirection::Backup);
+        std::map<std::string, std::string> backedUp;
+        for (int person : {1, 2})
+            for (const std::string& path : sevenFiles(1, person)) backedUp[path] = readBytes(path);
+        writePerson(1, 1, "一郎改");
+        writePerson(1, 2, "二郎改");
+        std::map<std::string, std::string> mine;
+        for (int person : {1, 2})
+            for (const std::string& path : sevenFiles(1, person)) mine[path] = readBytes(path);
+
+        if (!runWithFault(FileFaults::Mode::Stop, step,
+                          [this] { run(TransferDirection::Restore); }))
+            break;
+        recoverUnfinishedWork(fs::file_time_type::clock::now());
+        for (int person : {1, 2}) EXPECT_NE(whoseIs(person, mine, backedUp), "mixed") << person;
+
+        run(TransferDirection::Restore);
+        for (int person : {1, 2}) EXPECT_EQ(whoseIs(person, mine, backedUp), "backup") << person;
     }
 }
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "records/person_fixture.h"
+#include "support/file_faults.h"
 #include "support/temp_drives.h"
 
 namespace nencho {
@@ -77,6 +80,22 @@ TEST_F(PersonFileTest, CreateNewRefusesAnExistingRecordAndLeavesIt) {
         EXPECT_EQ(error.kind(), FileErrorKind::FileAlreadyExists);
     }
     EXPECT_EQ(test::readBytes(test::personPath(1, 5)), before);
+}
+
+// Stopped at any step, a new person is there whole or not at all: never an empty record that
+// would block the code.
+TEST_F(PersonFileTest, ANewRecordIsNeverSeenEmpty) {
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        const std::string path = test::personPath(1, 5);
+        if (test::exists(path)) std::filesystem::remove(drives.host(path));
+        const bool reached = test::runWithFault(test::FileFaults::Mode::Stop, step,
+                                                [] { PersonFile::createNew(samplePerson()); });
+        if (test::exists(path)) {
+            EXPECT_EQ(test::readBytes(path), test::goldenBytes("person_105.txt"));
+        }
+        if (!reached) break;
+    }
 }
 
 TEST_F(PersonFileTest, UnstorableTextWritesNothingAndKeepsTheOldRecord) {

@@ -9,9 +9,14 @@
 
 #include "app/ui/screen_catalog.h"
 #include "platform/drive_map.h"
+#include "platform/file_system.h"
+#include "platform/record_error.h"
+#include "platform/recovery.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/qt_printer_page.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
+#include "printing/ui/page_image_renderer.h"
 
 namespace nencho {
 
@@ -46,14 +51,27 @@ void setUpTranslations(QApplication& app) {
 
 }  // namespace
 
+void recoverAtStart(std::filesystem::file_time_type runStart) {
+    const RecoveryReport report = recoverUnfinishedWork(runStart);
+    if (report.empty()) return;
+    showMessage(QString::fromStdString(recoveryMessage(report)), "前回の作業の片付け",
+                report.problems.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
+}
+
 void startProgram(QApplication& app) {
+    const auto runStart = std::filesystem::file_time_type::clock::now();
     setUpFonts(app);
     setUpTranslations(app);
-    std::error_code ec;
-    std::filesystem::create_directories(defaultDriveC(), ec);
+    registerFormPageImages();
+    try {
+        createHostFolders(defaultDriveC());
+    } catch (const RecordError&) {
+        // The main menu's start-up reports the data folders it cannot make.
+    }
     DriveMap::instance().setDrive('c', defaultDriveC());
     setVolumeRoots(standardVolumeRoots(currentUserName()));
     registerScreens();
+    recoverAtStart(runStart);
     app.setQuitOnLastWindowClosed(false);
     screens::show("Form1");
 }

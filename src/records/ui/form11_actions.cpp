@@ -54,8 +54,12 @@ QString digits(std::int64_t value) {
     return QString::fromStdString(decimal(value));
 }
 
-std::optional<std::int32_t> wholeNumber(const QString& text) {
-    return parseAmount(text.toStdString());
+// The code in a box; a text that is no number is a type mismatch and a number beyond 32 bits
+// an overflow, as on every screen that reads a code.
+std::int32_t codeIn(const QString& text) {
+    const AmountReading code = readAmount(text.toStdString());
+    if (!code.value) fail(code.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+    return *code.value;
 }
 
 void showFailure(const std::string& description, const char* title) {
@@ -84,9 +88,7 @@ void Form11::showValues(const LegacyCompanyLayout& values) {
 // A failed load empties the fields as the clear does and says why.
 void Form11::loadCompany() {
     try {
-        const std::optional<std::int32_t> code = wholeNumber(textOf("Text1"));
-        if (!code) fail(FileErrorKind::TypeMismatch);
-        record_ = loadCompanyFile(*code);
+        record_ = loadCompanyFile(codeIn(textOf("Text1")));
         showValues(record_);
         setTextOf(kRepresentativeNameBox, QString::fromStdString(record_.representativeName));
     } catch (const RecordError& error) {
@@ -96,13 +98,15 @@ void Form11::loadCompany() {
 }
 
 void Form11::loadMenuCompany() {
-    const std::optional<std::int32_t> code = wholeNumber(textOf("Text23"));
-    if (!code) {
-        showFailure(describe(FileErrorKind::TypeMismatch), kNoCompanyTitle);
+    std::int32_t code = 0;
+    try {
+        code = codeIn(textOf("Text23"));
+    } catch (const RecordError& error) {
+        showFailure(error.what(), kNoCompanyTitle);
         return;
     }
-    record_.code = *code;
-    setTextOf("Text1", digits(*code));
+    record_.code = code;
+    setTextOf("Text1", digits(code));
     press("Command6");
 }
 
@@ -110,9 +114,7 @@ void Form11::loadMenuCompany() {
 // nothing but the code box. The representative's name, which that file lacks, stays.
 void Form11::prefillFromCorporateTax() {
     try {
-        const std::optional<std::int32_t> code = wholeNumber(textOf("Text1"));
-        if (!code) fail(FileErrorKind::TypeMismatch);
-        showValues(loadLegacyCompanyFile(*code));
+        showValues(loadLegacyCompanyFile(codeIn(textOf("Text1"))));
     } catch (const RecordError& error) {
         setTextOf("Text1", {});
         showFailure(error.what(), kPrefillTitle);
@@ -160,6 +162,10 @@ bool Form11::confirmOverwrite(const std::string& path) {
 // Registration stores the company as an individual's: capital 0, business year Heisei 13
 // from January to 31 December, no settlement date. It ends silently when it succeeds.
 void Form11::registerCompany() {
+    if (readAmount(textOf("Text1").toStdString()).outOfRange) {
+        showFailure(describe(FileErrorKind::Overflow), kRegistrationTitle);
+        return;
+    }
     const std::optional<std::int32_t> code = registrationCode(textOf("Text1").toStdString());
     if (!code) {
         showMessage("会社コードは 1 から 999 までの数を入力してください。", kRegistrationTitle,

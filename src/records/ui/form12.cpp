@@ -37,7 +37,6 @@ Form12::Form12() : WorkScreen("Form12", "Text10") {
     // Pressed by nothing: kept so the screen has every button it is known by.
     addHiddenButton("Command11", "登録先のファイル名");
     addHiddenButton("Command13", "ファイル閉鎖");
-    refreshDriveLists();
 }
 
 void Form12::buildCompanyControls() {
@@ -76,13 +75,12 @@ void Form12::buildPersonControls() {
 
 void Form12::formLoad() {
     press("Command36");
-    press("Command12");
 }
 
 void Form12::fillCompanyList() {
     auto* list = control<QListWidget>("List1");
     list->clear();
-    for (int code = 1; code <= kLastCompanyCode; ++code) {
+    for (std::int64_t code : storedCompanyCodes()) {
         if (const auto entry = readCompanyListEntry(code))
             list->addItem(QString::fromStdString(codeListItem(entry->code, entry->name)));
     }
@@ -118,7 +116,7 @@ void Form12::fillPersonList() {
     list->clear();
     const auto company = typedCode(textOf("Text1"));
     if (!company) return;
-    for (int code = kFirstPersonCode; code <= kLastPersonCode; ++code) {
+    for (std::int64_t code : storedPersonCodes(*company)) {
         if (const auto entry = readPersonListEntry(*company, code))
             list->addItem(QString::fromStdString(codeListItem(entry->code, entry->name)));
     }

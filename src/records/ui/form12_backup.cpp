@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QShowEvent>
 
+#include "common/failure.h"
 #include "platform/drive_map.h"
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
@@ -27,18 +28,6 @@ TransferControls controlsOf(TransferDirection direction) {
     if (direction == TransferDirection::Backup)
         return {"Drive1", "ProgressBar1", "ドライブへのリカバリー"};
     return {"Drive2", "ProgressBar2", "ドライブよりリストア"};
-}
-
-QString resultText(const TransferResult& result) {
-    QString text = QString("%1人のデータをコピーしました。").arg(result.copiedPersons);
-    if (!result.skippedCodes.empty()) {
-        QStringList codes;
-        for (int code : result.skippedCodes) codes << QString::number(code);
-        text += "\n年末調整を実行していないため、コピーしなかった個人コード: " + codes.join(", ");
-    }
-    if (!result.complete())
-        text += "\n次の理由で中止しました。\n" + QString::fromStdString(result.failure);
-    return text;
 }
 
 }  // namespace
@@ -82,8 +71,10 @@ void Form12::addProgressBar(const QString& name, int left, int top, int width, i
 }
 
 void Form12::showEvent(QShowEvent* event) {
-    // A stick put in since the list was filled is offered when the screen is opened.
+    // The lists are filled when the screen is opened, not when it is created at start-up, so
+    // that a company registered or a stick put in since is offered.
     refreshDriveLists();
+    press("Command12");
     WorkScreen::showEvent(event);
 }
 
@@ -114,16 +105,24 @@ void Form12::runTransfer(TransferDirection direction) {
     setAutoFillBackground(true);
     setPalette(running);
     bar->show();
-    const TransferResult result = transferCompany(request, [bar](int percent) {
-        bar->setValue(percent);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    QString outcome;
+    bool complete = true;
+    try {
+        const TransferResult result = transferCompany(request, [bar](int percent) {
+            bar->setValue(percent);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        outcome = QString::fromStdString(describeTransfer(result));
+    } catch (const Failure& failure) {
+        outcome = QString::fromStdString(failure.what());
+        complete = false;
+    }
     bar->setValue(0);
     setPalette(normalPalette_);
 
-    if (result.complete()) dialogs().beep();
-    showMessage(resultText(result), controls.title,
-                result.complete() ? MessageIcon::Information : MessageIcon::Exclamation);
+    if (complete) dialogs().beep();
+    showMessage(outcome, controls.title,
+                complete ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

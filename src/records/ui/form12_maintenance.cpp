@@ -2,6 +2,9 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "common/amount.h"
+#include "common/failure.h"
+#include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "records/maintenance.h"
 #include "records/ui/form12.h"
@@ -19,13 +22,6 @@ void showRefusal(const std::exception& error, const QString& title) {
     showMessage(QString::fromStdString(error.what()), title, MessageIcon::Exclamation);
 }
 
-void showFailures(const DeletionReport& report, const QString& title) {
-    QString prompt = "削除できなかったファイルがあります。";
-    for (const std::string& failure : report.failures)
-        prompt += "\n" + QString::fromStdString(failure);
-    showMessage(prompt, title, MessageIcon::Exclamation);
-}
-
 bool askDeletion(const std::string& name, const QString& question) {
     return dialogs().messageBox({}, QString::fromStdString(name) + question, MessageIcon::Question,
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
@@ -35,9 +31,14 @@ bool askDeletion(const std::string& name, const QString& question) {
 
 std::optional<std::int64_t> Form12::codeIn(const QString& box, const QString& what,
                                            const QString& title) {
-    const auto code = typedCode(textOf(box));
-    if (!code) showMessage(what + "を入力してください。", title, MessageIcon::Exclamation);
-    return code;
+    const AmountReading code = readAmount(textOf(box).trimmed().toStdString());
+    if (code.value) return *code.value;
+    // A code beyond 32 bits gets the same message on every screen.
+    const QString prompt = code.outOfRange
+                               ? QString::fromStdString(describe(FileErrorKind::Overflow))
+                               : what + "を入力してください。";
+    showMessage(prompt, title, MessageIcon::Exclamation);
+    return std::nullopt;
 }
 
 void Form12::deletePerson() {
@@ -45,18 +46,17 @@ void Form12::deletePerson() {
     if (!company) return;
     const auto person = codeIn("Text4", "個人コード", kPersonDeletionTitle);
     if (!person) return;
+    const std::string year = workingYear().toStdString();
     try {
         // The question names the person of the codes typed now, read just before asking.
-        const std::string name = personNameToDelete(*company, *person);
+        const std::string name = personNameToDelete(year, *company, *person);
         if (!askDeletion(name, " 氏を削除しますか")) {
             dialogs().beep();
             return;
         }
-        const DeletionReport report =
-            nencho::deletePerson(workingYear().toStdString(), *company, *person);
-        if (!report.complete()) return showFailures(report, kPersonDeletionTitle);
+        nencho::deletePerson(year, *company, *person);
         dialogs().beep();
-    } catch (const std::runtime_error& error) {
+    } catch (const Failure& error) {
         showRefusal(error, kPersonDeletionTitle);
     }
 }
@@ -64,18 +64,19 @@ void Form12::deletePerson() {
 void Form12::deleteCompany() {
     const auto company = codeIn("Text1", "会社コード", kCompanyDeletionTitle);
     if (!company) return;
-    DeletionReport report;
+    const std::string year = workingYear().toStdString();
     try {
-        const std::string name = companyNameToDelete(*company);
+        const std::string name = companyNameToDelete(year, *company);
         if (!askDeletion(name, " を削除しますか")) return;
-        report = nencho::deleteCompany(workingYear().toStdString(), *company);
-    } catch (const std::runtime_error& error) {
+    } catch (const Failure& error) {
         return showRefusal(error, kCompanyDeletionTitle);
     }
-    if (report.complete())
+    try {
+        nencho::deleteCompany(year, *company);
         control<QLabel>("Label3")->show();
-    else
-        showFailures(report, kCompanyDeletionTitle);
+    } catch (const Failure& error) {
+        showRefusal(error, kCompanyDeletionTitle);
+    }
     endCompanyDeletion();
 }
 
@@ -100,7 +101,7 @@ void Form12::copyToNewCode() {
             return;
         copyPerson(copy);
         dialogs().beep();
-    } catch (const std::runtime_error& error) {
+    } catch (const Failure& error) {
         showRefusal(error, kCopyTitle);
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "records/maintenance.h"
 #include "records/notes_file.h"
 #include "records/person_search.h"
 #include "records/ui/form6.h"
@@ -63,8 +64,13 @@ void Form6::registerPerson() {
     entry_.companyCode = *company;
     entry_.personKey = *key;
     takeEntryFromBoxes();
+    int leftovers = 0;
     try {
-        ensureDataTree(text(workingYear()));
+        (void)PersonFile::record(entry_).bytes();  // refuses unstorable text before any change
+        const std::string year = text(workingYear());
+        ensureDataTree(year);
+        // A new person takes over nothing that another left at his code.
+        if (!year.empty()) leftovers = removeLeftoversBeforeRegistration(year, *company, *person);
         PersonFile::createNew(entry_);
     } catch (const RecordError& error) {
         if (error.kind() == FileErrorKind::FileAlreadyExists)
@@ -72,7 +78,16 @@ void Form6::registerPerson() {
         else
             showMessage(qs(error.what()), kRegistrationTitle, MessageIcon::Critical);
         return;
+    } catch (const Failure& error) {
+        showMessage(qs(error.what()), kRegistrationTitle, MessageIcon::Exclamation);
+        return;
     }
+    if (leftovers > 0)
+        showMessage(QString("個人コード %1 に残っていた以前の個人のデータ（ファイル %2 個）を"
+                            "削除してから登録しました。")
+                        .arg(*person)
+                        .arg(leftovers),
+                    kRegistrationTitle, MessageIcon::Information);
     finishNewPerson();
 }
 

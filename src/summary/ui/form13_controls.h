@@ -7,6 +7,7 @@ inline constexpr const char* kYearBox = "Text10";
 inline constexpr const char* kYearButton = "Command36";
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kCompanyNameBox = "Text4";
+inline constexpr const char* kPersonBox = "Text162";   // written by the main menu, read by no one
 inline constexpr const char* kSumButton = "Command5";  // 集計
 
 }  // namespace nencho::form13

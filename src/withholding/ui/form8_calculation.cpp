@@ -11,6 +11,7 @@
 #include "withholding/monthly_pay_record.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form8.h"
+#include "withholding/ui/ledger_check.h"
 #include "withholding/ui/ledger_write_back.h"
 
 namespace nencho {
@@ -18,6 +19,8 @@ namespace nencho {
 namespace {
 
 const QString kOverflowProblem = QString::fromStdString(describe(FileErrorKind::Overflow));
+const QString kLedgerOverflowProblem =
+    "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
 std::int32_t amountIn(const QString& text) {
     return readAmountOrZero(text.toStdString());
@@ -47,6 +50,10 @@ void Form8::calculate(bool withNursingCare) {
                                *dependants};
     const auto figures = computeMonthly(inputs);
     if (!figures) return showProblem(kOverflowProblem);
+    // A month the ledger would refuse leaves no pay record either: checked before any write.
+    if (!ledgerTakesMonthRow(*month, {figures->pay, figures->socialInsurance,
+                                      figures->afterSocialInsurance, figures->tax}))
+        return showProblem(kLedgerOverflowProblem);
 
     hide();
     writeMonthRowBoxes(*month, rowOf(*figures, *dependants));

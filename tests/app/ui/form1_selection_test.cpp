@@ -158,3 +158,44 @@ TEST_F(CompanySelection, StartScreenButtonsRefillTheCompanyList) {
 
 }  // namespace
 }  // namespace nencho::test
+
+namespace nencho::test {
+namespace {
+
+// A code beyond 32 bits is one failure, and the main menu, the company screen and data
+// maintenance say the same of it.
+TEST_F(CompanySelection, ACodeBeyondThirtyTwoBitsGetsOneMessageOnEveryScreen) {
+    const QString code = "99999999999";
+    menu().setTextOf("Text161", code);
+    menu().press("Command12");
+    screens::write("Form11", "Text1", code);
+    screens::press("Form11", "Command6");
+    screens::write("Form11", "Text1", code);
+    screens::press("Form11", "Command4");
+    screens::write("Form12", "Text1", code);
+    screens::press("Form12", "Command1");
+    screens::write("Form12", "Text1", code);
+    screens::press("Form12", "Command10");
+
+    ASSERT_EQ(dialogs->messages.size(), 5u);
+    for (const ShownMessage& message : dialogs->messages)
+        EXPECT_EQ(message.prompt, "オーバーフローしました。") << message.title.toStdString();
+}
+
+// Input methods type full-width digits; the code box reads them as the code.
+TEST_F(CompanySelection, AFullWidthCodeLoadsItsCompany) {
+    writeCompany(12, "十二社");
+    menu().setTextOf("Text161", "１２");
+    menu().press("Command12");
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(menu().textOf("Command12"), "十二社");
+
+    screens::write("Form11", "Text1", "１３");
+    screens::write("Form11", "Text3", "十三社");
+    screens::press("Form11", "Command4");
+    EXPECT_EQ(readLines(companyFilePath(13))[0], "13");
+    EXPECT_FALSE(exists(companyFilePath(999)));
+}
+
+}  // namespace
+}  // namespace nencho::test

@@ -28,6 +28,7 @@ class Form12Test : public ScreenTest {
         screens::write("Form12", "Text10", QString::fromStdString(kYear));
         Screen& screen = screens::touch("Form12");
         screen.press("Command36");
+        screens::show("Form12");
         return screen;
     }
 

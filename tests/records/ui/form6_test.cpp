@@ -270,11 +270,33 @@ TEST_F(Form6Test, AnExistingSpouseAndHousingRecordSurvivesRegistration) {
     const std::vector<std::string> entered{
         "120000", "500000", "0", "0", quoted("ヤマダ　ハナコ"), quoted("山田　花子"),
         "0",      "0",      "0", "0"};
+    test::writePerson(1, 1, "一");  // registered earlier: his record is rewritten
     test::writeLines(yearFile(101, 5), entered);
     type("Text5", "1");
     press("Command3");
-    EXPECT_TRUE(test::exists(test::personPath(1, 1)));
+    EXPECT_EQ(titles(), (std::vector<QString>{"同じコード名があります", "書き換えますか"}));
     EXPECT_EQ(test::readLines(yearFile(101, 5)), entered);
+}
+
+// Year files at a code without a person belong to someone whose deletion was cut short: the
+// new person takes over none of them, and the clerk is told.
+TEST_F(Form6Test, ANewPersonTakesOverNothingLeftAtHisCode) {
+    for (int kind : {0, 2, 3, 4, 5})
+        test::writeLines(yearFile(102, kind), {"1020", quoted("前の人のデータ")});
+    type("Text5", "2");
+    type("Text7", "新しい人");
+    type("Text20", "新しいメモ");
+    press("Command3");
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "個人登録");
+    EXPECT_EQ(dialogs->messages[0].prompt,
+              "個人コード 2 に残っていた以前の個人のデータ（ファイル 5 個）を削除してから"
+              "登録しました。");
+    EXPECT_EQ(test::readLines(test::personPath(1, 2))[2], quoted("新しい人"));
+    for (int kind : {0, 2, 3}) EXPECT_FALSE(test::exists(yearFile(102, kind))) << kind;
+    EXPECT_EQ(test::readLines(yearFile(102, 4))[0], quoted("新しいメモ"));
+    EXPECT_EQ(test::readLines(yearFile(102, 5)), std::vector<std::string>(10, "0"));
 }
 
 TEST_F(Form6Test, NotesAndStatusBoxesDoNotCarryOverToTheNextPerson) {

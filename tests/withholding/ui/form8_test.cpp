@@ -77,6 +77,37 @@ TEST_F(Form8Test, JanuaryIsComputedWrittenBackRecordedTotalledAndSaved) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+// Input methods type full-width digits; the pay reads as the number it shows.
+TEST_F(Form8Test, AFullWidthPayIsComputedAsItsNumber) {
+    Screen& form = handIn(1, "２５００００");
+    form.press("Command1");
+    EXPECT_EQ(rowOf(1)[0], "250,000");
+    EXPECT_EQ(readBytes(recordPath(1)), goldenBytes("monthly_pay_record_january.txt"));
+}
+
+// The ledger refuses a month whose totals would pass 2,147,483,647; the calculation finds that
+// out first and writes nothing, no pay record either.
+TEST_F(Form8Test, AMonthTheLedgerWouldRefuseWritesNoPayRecord) {
+    const std::string ledger = *yearFilePath("H17", 102, YearFileKind::Ledger);
+    writeBytes(ledger, goldenBytes("ledger_1020.txt"));
+    auto lines = readLines(ledger);
+    lines[7 - 1] = "2000000000";  // July's pay
+    writeLines(ledger, lines);
+    const std::string stored = readBytes(ledger);
+    openLedgerOf("1", "2");
+    const QStringList january = rowOf(1);
+
+    Screen& form = handIn(1, "200,000,000");
+    form.press("Command1");
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].prompt.startsWith("合計が 2,147,483,647 円を超える"));
+    EXPECT_FALSE(exists(recordPath(1)));
+    EXPECT_TRUE(ledgerWritesAndPresses().isEmpty());
+    EXPECT_EQ(rowOf(1), january);
+    EXPECT_EQ(readBytes(ledger), stored);
+}
+
 TEST_F(Form8Test, MonthsTwoToFiveGoToTheirOwnRowsAndRecords) {
     const std::pair<int, QString> months[] = {
         {2, "Text21"}, {3, "Text30"}, {4, "Text39"}, {5, "Text48"}};

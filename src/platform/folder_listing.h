@@ -1,0 +1,12 @@
+#pragma once
+// The names of the files a folder holds, read once. A missing or unreadable folder holds none:
+// finding out which records exist is a normal question, not a failure.
+#include <string>
+#include <vector>
+
+namespace nencho {
+
+// The names (UTF-8, no folder) of the regular files in a folder given by its system path.
+std::vector<std::string> fileNamesIn(const std::string& systemFolder);
+
+}  // namespace nencho

@@ -1,0 +1,129 @@
+#include "platform/recovery.h"
+
+#include <set>
+
+#include "common/paths.h"
+#include "platform/drive_map.h"
+#include "platform/file_switch.h"
+#include "platform/file_system.h"
+#include "platform/kept_files.h"
+#include "platform/record_error.h"
+
+namespace nencho {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FoundFile {
+    std::string systemPath;
+    std::string name;
+};
+
+// The files of the data root and of its folders older than the run, by system path.
+std::vector<FoundFile> filesBefore(fs::file_time_type runStart) {
+    std::vector<FoundFile> found;
+    const auto root = DriveMap::instance().hostPath(dataRootFolder());
+    std::error_code ec;
+    if (!root || !fs::is_directory(*root, ec)) return found;
+    auto scan = [&](const fs::path& folder, const std::string& systemFolder) {
+        std::error_code error;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+            std::error_code ignored;
+            if (!entry.is_regular_file(ignored) || entry.last_write_time(ignored) >= runStart)
+                continue;
+            const std::string name = entry.path().filename().string();
+            found.push_back({systemFolder + "\\" + name, name});
+        }
+    };
+    scan(*root, dataRootFolder());
+    for (const fs::directory_entry& entry : fs::directory_iterator(*root, ec)) {
+        std::error_code ignored;
+        if (entry.is_directory(ignored))
+            scan(entry.path(), dataRootFolder() + "\\" + entry.path().filename().string());
+    }
+    return found;
+}
+
+void removeFile(const std::string& systemPath, int& count, RecoveryReport& report) {
+    try {
+        deleteFile(systemPath);
+        ++count;
+    } catch (const RecordError& error) {
+        report.problems.push_back(error.what());
+    }
+}
+
+}  // namespace
+
+bool RecoveryReport::empty() const {
+    return finishedChanges == 0 && removedPreparations == 0 && restoredFiles.empty() &&
+           removedTemporaryFiles == 0 && problems.empty();
+}
+
+RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
+    RecoveryReport report;
+    const std::vector<FoundFile> files = filesBefore(runStart);
+    std::set<std::string> stillNeeded;  // prepared files and copies of what could not be done
+
+    for (const FoundFile& file : files) {
+        if (!FileSwitch::isPlanName(file.name)) continue;
+        try {
+            if (FileSwitch::finish(file.systemPath)) ++report.finishedChanges;
+        } catch (const Failure& error) {
+            report.problems.push_back(error.what());
+            try {
+                for (const std::string& path : FileSwitch::preparedNamedBy(file.systemPath))
+                    stillNeeded.insert(path);
+            } catch (const RecordError&) {
+            }
+        }
+    }
+    for (const FoundFile& file : files) {
+        if (!KeptFiles::isListName(file.name)) continue;
+        try {
+            const std::vector<std::string> restored = KeptFiles::restoreLeftRun(file.systemPath);
+            report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(),
+                                        restored.end());
+        } catch (const RecordError& error) {
+            report.problems.push_back(error.what());
+            try {
+                for (const std::string& path : KeptFiles::copiesNamedBy(file.systemPath))
+                    stillNeeded.insert(path);
+            } catch (const RecordError&) {
+            }
+        }
+    }
+    for (const FoundFile& file : files) {
+        if (stillNeeded.count(file.systemPath) || !fileExists(file.systemPath)) continue;
+        if (FileSwitch::isPreparedName(file.name))
+            removeFile(file.systemPath, report.removedPreparations, report);
+        else if (KeptFiles::isCopyName(file.name) || isTemporaryFileName(file.name))
+            removeFile(file.systemPath, report.removedTemporaryFiles, report);
+    }
+    return report;
+}
+
+std::string recoveryMessage(const RecoveryReport& report) {
+    std::string text = "前回は作業の途中でプログラムが終わっていたため、次のとおり片付けました。";
+    if (report.finishedChanges > 0)
+        text += "\n・途中だったデータの書き換え " + std::to_string(report.finishedChanges) +
+                " 件を最後まで行いました。";
+    if (report.removedPreparations > 0)
+        text += "\n・始まる前に止まったデータの書き換えの準備（" +
+                std::to_string(report.removedPreparations) + " 個のファイル）を取り消しました。";
+    if (!report.restoredFiles.empty()) {
+        text += "\n・途中で止まった処理の前の状態に、次のファイルを戻しました。";
+        for (const std::string& path : report.restoredFiles) text += "\n　" + path;
+    }
+    if (report.removedTemporaryFiles > 0)
+        text += "\n・作業用の一時ファイル " + std::to_string(report.removedTemporaryFiles) +
+                " 個を削除しました。";
+    if (!report.problems.empty()) {
+        text += "\n・次のものは片付けられませんでした。";
+        for (const std::string& problem : report.problems) text += "\n" + problem;
+    }
+    return text;
+}
+
+}  // namespace nencho

@@ -1,0 +1,111 @@
+#include "platform/file_switch.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/file_system.h"
+#include "platform/record_error.h"
+#include "platform/recovery.h"
+#include "support/file_faults.h"
+#include "support/temp_drives.h"
+
+namespace nencho {
+namespace {
+
+using test::FileFaults;
+
+// In the data root, where a start looks for what was left.
+const std::string kReplaced = "c:\\年末調整\\a.txt";
+const std::string kCreated = "c:\\年末調整\\b.txt";
+const std::string kRemoved = "c:\\年末調整\\c.txt";
+const std::string kPlan = FileSwitch::planPathFor(kReplaced);
+
+void setUpFolder() {
+    createFolder("c:\\年末調整");
+    writeFile(kReplaced, "old a");
+    writeFile(kRemoved, "old c");
+}
+
+void runSwitch() {
+    FileSwitch change(kPlan);
+    change.replace(kReplaced, "new a");
+    change.replace(kCreated, "new b");
+    change.remove(kRemoved);
+    change.commit();
+}
+
+using Snapshot = std::vector<std::pair<std::string, std::string>>;
+
+Snapshot oldFiles() {
+    return {{"年末調整/a.txt", "old a"}, {"年末調整/c.txt", "old c"}};
+}
+Snapshot newFiles() {
+    return {{"年末調整/a.txt", "new a"}, {"年末調整/b.txt", "new b"}};
+}
+
+TEST(FileSwitchTest, AllChangesHappenTogether) {
+    test::TempDrives drives;
+    setUpFolder();
+    runSwitch();
+    EXPECT_EQ(test::dataSnapshot(), newFiles());
+    EXPECT_FALSE(FileSwitch::finish(kPlan));
+}
+
+// Stopped before each step, the files are all old or, once the next start has run, all new;
+// nothing of the switch is left over.
+TEST(FileSwitchTest, AStopAtAnyStepLeavesTheOldFilesOrTheNextStartFinishesTheSwitch) {
+    bool sawOld = false;
+    bool sawNew = false;
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        test::TempDrives drives;
+        setUpFolder();
+        if (!test::runWithFault(FileFaults::Mode::Stop, step, runSwitch)) break;
+        const bool planStands = fileExists(kPlan);
+        if (!planStands) {
+            EXPECT_EQ(test::readBytes(kReplaced), "old a");
+            EXPECT_EQ(test::readBytes(kRemoved), "old c");
+            EXPECT_FALSE(fileExists(kCreated));
+        }
+
+        const RecoveryReport report =
+            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+        const Snapshot after = test::dataSnapshot();
+        EXPECT_TRUE(after == oldFiles() || after == newFiles());
+        EXPECT_EQ(after == newFiles(), planStands);
+        EXPECT_EQ(report.finishedChanges, planStands ? 1 : 0);
+        EXPECT_EQ(report.empty(), step == 1);  // the first step is the first file written
+        sawOld = sawOld || after == oldFiles();
+        sawNew = sawNew || after == newFiles();
+    }
+    EXPECT_TRUE(sawOld);
+    EXPECT_TRUE(sawNew);
+}
+
+// A failure before the plan leaves the old files and nothing prepared; one after it is told
+// apart, and finishing the plan makes every file new.
+TEST(FileSwitchTest, AFailureAtAnyStepLeavesTheOldFilesOrAPlanThatFinishes) {
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        test::TempDrives drives;
+        setUpFolder();
+        bool unfinished = false;
+        const bool reached = test::runWithFault(FileFaults::Mode::Fail, step, [&] {
+            try {
+                runSwitch();
+            } catch (const UnfinishedSwitch&) {
+                unfinished = true;
+            } catch (const RecordError&) {
+            }
+        });
+        if (!reached) break;
+        if (!unfinished) {
+            EXPECT_EQ(test::dataSnapshot(), oldFiles());
+            continue;
+        }
+        EXPECT_TRUE(FileSwitch::finish(kPlan));
+        EXPECT_EQ(test::dataSnapshot(), newFiles());
+    }
+}
+
+}  // namespace
+}  // namespace nencho

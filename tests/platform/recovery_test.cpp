@@ -1,0 +1,93 @@
+#include "platform/recovery.h"
+
+#include <gtest/gtest.h>
+
+#include "common/paths.h"
+#include "platform/file_system.h"
+#include "platform/kept_files.h"
+#include "support/file_faults.h"
+#include "support/temp_drives.h"
+
+namespace nencho {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kLedger = "c:\\年末調整\\H17年末調整\\1020.txt";
+const std::string kJanuary = "c:\\年末調整\\H17年末調整\\1020001.txt";
+
+class RecoveryTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ensureDataTree("H17"); }
+
+    // A file as the run before this one left it.
+    void leave(const std::string& path, const std::string& bytes) {
+        test::writeBytes(path, bytes);
+        fs::last_write_time(drives.host(path), runStart - std::chrono::hours(1));
+    }
+
+    test::TempDrives drives;
+    const fs::file_time_type runStart = fs::file_time_type::clock::now();
+};
+
+TEST_F(RecoveryTest, NothingLeftNothingToSay) {
+    test::writeBytes(kLedger, "ledger");
+    EXPECT_TRUE(recoverUnfinishedWork(runStart).empty());
+}
+
+TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept) {
+    leave(kLedger + ".tmp-a1B2c3", "half");
+    leave(kLedger + ".tmp-copy", "half");
+    leave("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz", "half");
+    leave("c:\\年末調整\\個人名\\102.txt", "person");
+    test::writeBytes(kJanuary + ".tmp-q1w2e3", "being written now");
+    fs::last_write_time(drives.host(kJanuary + ".tmp-q1w2e3"), runStart + std::chrono::seconds(1));
+
+    const RecoveryReport report = recoverUnfinishedWork(runStart);
+
+    EXPECT_EQ(report.removedTemporaryFiles, 3);
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_EQ(test::dataSnapshot(),
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"年末調整/H17年末調整/1020001.txt.tmp-q1w2e3", "being written now"},
+                  {"年末調整/個人名/102.txt", "person"}}));
+    EXPECT_NE(recoveryMessage(report).find("一時ファイル 3 個"), std::string::npos);
+}
+
+TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {
+    test::writeBytes(kLedger, "ledger before");
+    {
+        KeptFiles kept({kLedger, kJanuary});  // January had no record
+        test::writeBytes(kLedger, "ledger half deleted");
+        test::writeBytes(kJanuary, "zeros");
+        // The program ends here: neither restore nor discard.
+    }
+    const RecoveryReport report = recoverUnfinishedWork(fs::file_time_type::clock::now());
+
+    EXPECT_EQ(report.restoredFiles, (std::vector<std::string>{kLedger, kJanuary}));
+    EXPECT_EQ(test::dataSnapshot(), (std::vector<std::pair<std::string, std::string>>{
+                                        {"年末調整/H17年末調整/1020.txt", "ledger before"}}));
+    const std::string message = recoveryMessage(report);
+    EXPECT_NE(message.find(kLedger), std::string::npos);
+    EXPECT_TRUE(recoverUnfinishedWork(fs::file_time_type::clock::now()).empty());  // once
+}
+
+TEST_F(RecoveryTest, CopiesOfARunThatEndedAreRemovedAndItsFilesKept) {
+    test::writeBytes(kLedger, "ledger before");
+    // Stopped at each step of the discard: after the list went, copies alone are left.
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        test::writeBytes(kLedger, "ledger before");
+        KeptFiles kept({kLedger});
+        test::writeBytes(kLedger, "deleted");
+        if (!test::runWithFault(test::FileFaults::Mode::Stop, step, [&] { kept.discard(); })) break;
+        recoverUnfinishedWork(fs::file_time_type::clock::now());
+        const auto files = test::dataSnapshot();
+        ASSERT_EQ(files.size(), 1u);
+        // Stopped before the list went, the run counts as not ended and is put back.
+        EXPECT_EQ(files[0].second, step == 1 ? "ledger before" : "deleted");
+    }
+}
+
+}  // namespace
+}  // namespace nencho

@@ -1,0 +1,40 @@
+#pragma once
+// Faults at the file steps of the platform: the Nth step that would change the disk fails with
+// a write failure, or the program "stops" there (ProgramStopped, which no handler catches), as
+// when the power goes.
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "platform/file_steps.h"
+
+namespace nencho::test {
+
+struct ProgramStopped {};
+
+class FileFaults {
+  public:
+    enum class Mode { Fail, Stop };
+    // Faults the step numbered `atStep` (from 1); 0 only counts the steps.
+    FileFaults(Mode mode, int atStep);
+    ~FileFaults();
+    FileFaults(const FileFaults&) = delete;
+    FileFaults& operator=(const FileFaults&) = delete;
+
+    int steps() const { return steps_; }
+    bool reached() const { return atStep_ > 0 && steps_ >= atStep_; }
+
+  private:
+    Mode mode_;
+    int atStep_;
+    int steps_ = 0;
+};
+
+// Runs the action with the fault; true when the fault was reached. A stop ends the action
+// there; a failure goes through the program's own handling.
+bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>& action);
+
+// Every file the data root holds, relative to c:'s host folder, with its bytes.
+std::vector<std::pair<std::string, std::string>> dataSnapshot();
+
+}  // namespace nencho::test

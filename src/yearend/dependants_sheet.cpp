@@ -271,7 +271,10 @@ std::optional<std::string> previousTaxYearCode(const std::string& taxYearCode) {
     const auto year = parseAmount(std::string_view(taxYearCode).substr(1));
     if (!year || *year < 2) return std::nullopt;
     const std::int32_t previous = *year - 1;
-    return "H" + std::string(previous < 10 ? "0" : "") + std::to_string(previous);
+    std::string code = "H";
+    if (previous < 10) code += '0';
+    code += std::to_string(previous);
+    return code;
 }
 
 }  // namespace nencho

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/failure.h"
 #include "yearend/yen_arithmetic.h"
 
 namespace nencho {
@@ -82,14 +83,22 @@ int spouseInRow(const DependantsInput& input, std::size_t row) {
     return rule.spouseChoiceCounts ? (marked || chosen) : (marked && !chosen);
 }
 
-std::optional<std::array<std::int32_t, kConditionRowCount>> rowTotals(
-    const DependantsInput& input) {
+[[noreturn]] void failOutOfRange() {
+    throw Failure(
+        "人数または控除額が 2,147,483,647 を超えるため計算できません。\n"
+        "入力した人数を確かめてください。");
+}
+
+std::int32_t inRange(std::optional<std::int32_t> value) {
+    if (!value) failOutOfRange();
+    return *value;
+}
+
+std::array<std::int32_t, kConditionRowCount> rowTotals(const DependantsInput& input) {
     std::array<std::int32_t, kConditionRowCount> totals{};
     for (std::size_t row = 0; row < kConditionRowCount; ++row) {
-        const auto total = checkedSum(
-            {personInRow(input, row), spouseInRow(input, row), input.matrix.dependantCounts[row]});
-        if (!total) return std::nullopt;
-        totals[row] = *total;
+        totals[row] = inRange(checkedSum(
+            {personInRow(input, row), spouseInRow(input, row), input.matrix.dependantCounts[row]}));
     }
     return totals;
 }
@@ -106,10 +115,9 @@ bool countExceeded(const DependantsInput& input, const KindCounts& counts) {
     return withConditions > std::int64_t{input.dependantsInAll} + 1;
 }
 
-// Fills R1 to R9 from the conditions, R10 to R15 from C1 to C6, R16 from C7 and R17; false when
-// an amount leaves the range.
-bool fillAmounts(const DependantsInput& input, const KindCounts& counts,
-                 DeductionAmounts& amounts) {
+// Fills R1 to R9 from the conditions, R10 to R15 from C1 to C6, R16 from C7 and R17.
+void fillAmounts(const DependantsInput& input, const KindCounts& counts,
+                 DependantsDeductionAmounts& amounts) {
     const PersonConditionAmounts& p = input.person;
     const SpouseConditionAmounts& s = input.spouse;
     auto& r = amounts.values;
@@ -123,29 +131,22 @@ bool fillAmounts(const DependantsInput& input, const KindCounts& counts,
     r[7] = s.cohabitingSpeciallyDisabled;
     r[8] = s.elderly;
     for (std::size_t i = 0; i < kCountedConditions.size(); ++i) {
-        const auto amount =
-            amountInRange(std::int64_t{counts.values[i]} * kCountedConditions[i].amountEach);
-        if (!amount) return false;
-        r[9 + i] = *amount;
+        r[9 + i] = inRange(
+            amountInRange(std::int64_t{counts.values[i]} * kCountedConditions[i].amountEach));
     }
-    const auto basic = amountInRange((std::int64_t{counts.c(7)} + 1) * kBasicDeductionEach);
-    if (!basic) return false;
-    r[15] = *basic;
-    const auto total = checkedSum({r[0], r[1], r[2], r[4], r[5], r[6], r[7], r[8], r[9], r[10],
-                                   r[11], r[12], r[13], r[14], r[15]});
-    if (!total) return false;
-    r[16] = *total;
-    return true;
+    r[15] = inRange(amountInRange((std::int64_t{counts.c(7)} + 1) * kBasicDeductionEach));
+    r[16] = inRange(checkedSum({r[0], r[1], r[2], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11],
+                                r[12], r[13], r[14], r[15]}));
 }
 
 // What remains after the count check has reset the grid, the number of dependants and the
 // spouse's condition: the person's own amounts and the person's basic deduction.
-std::optional<DependantsDeduction> rejectedDeduction(const DependantsInput& input) {
+DependantsDeduction rejectedDeduction(const DependantsInput& input) {
     DependantsInput reset;
     reset.person = input.person;
     DependantsDeduction result;
     result.countExceeded = true;
-    if (!fillAmounts(reset, result.counts, result.amounts)) return std::nullopt;
+    fillAmounts(reset, result.counts, result.amounts);
     return result;
 }
 
@@ -163,21 +164,19 @@ SpouseConditionAmounts spouseConditionAmounts(SpouseCondition condition) {
     return kSpouseChoices.at(static_cast<std::size_t>(condition));
 }
 
-std::optional<DependantsDeduction> computeDependantsDeduction(const DependantsInput& input) {
+DependantsDeduction computeDependantsDeduction(const DependantsInput& input) {
     const auto totals = rowTotals(input);
-    if (!totals) return std::nullopt;
     DependantsDeduction result;
-    result.rowTotals = *totals;
+    result.rowTotals = totals;
     for (std::size_t i = 0; i < kCountedConditions.size(); ++i) {
-        result.counts.values[i] = (*totals)[static_cast<std::size_t>(kCountedConditions[i].row)];
+        result.counts.values[i] = totals[static_cast<std::size_t>(kCountedConditions[i].row)];
     }
     result.counts.values[6] = input.dependantsInAll;
     if (countExceeded(input, result.counts)) return rejectedDeduction(input);
 
-    const auto grandTotal = checkedSum(
-        {(*totals)[0], (*totals)[1], (*totals)[2], (*totals)[3], (*totals)[4], (*totals)[5]});
-    if (!grandTotal || !fillAmounts(input, result.counts, result.amounts)) return std::nullopt;
-    result.grandTotal = *grandTotal;
+    result.grandTotal =
+        inRange(checkedSum({totals[0], totals[1], totals[2], totals[3], totals[4], totals[5]}));
+    fillAmounts(input, result.counts, result.amounts);
     result.dependantCounts = input.matrix.dependantCounts;
     return result;
 }

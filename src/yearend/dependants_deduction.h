@@ -3,7 +3,6 @@
 // spouse's conditions, the grid of conditions and the number of dependants.
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace nencho {
 
@@ -77,18 +76,18 @@ struct KindCounts {
 };
 
 // R1 to R17, stored in this order; R17 is the deduction the adjustment takes.
-struct DeductionAmounts {
+struct DependantsDeductionAmounts {
     std::array<std::int32_t, 17> values{};
     std::int32_t r(int number) const { return values.at(number - 1); }
 
-    bool operator==(const DeductionAmounts&) const = default;
+    bool operator==(const DependantsDeductionAmounts&) const = default;
 };
 
 struct DependantsDeduction {
     std::array<std::int32_t, kConditionRowCount> rowTotals{};
     std::int32_t grandTotal = 0;
     KindCounts counts;
-    DeductionAmounts amounts;
+    DependantsDeductionAmounts amounts;
     // The typed numbers the record keeps; emptied when the count check fails.
     std::array<std::int32_t, kConditionRowCount> dependantCounts{};
     // More persons with conditions than the person and the dependants counted: the grid, the
@@ -102,7 +101,7 @@ struct DependantsDeduction {
 // person and the spouse each count at most once in a grid row, and a grid mark adds nothing
 // where the own condition's amount (R2, R3, R6 to R8) already deducts that condition. The
 // spouse's 老人 counts both as R9 and in the 老人扶養 row, which its marker always marks.
-// None when a count or an amount leaves the signed 32-bit range.
-std::optional<DependantsDeduction> computeDependantsDeduction(const DependantsInput& input);
+// Throws a Failure when a count or an amount leaves the signed 32-bit range.
+DependantsDeduction computeDependantsDeduction(const DependantsInput& input);
 
 }  // namespace nencho

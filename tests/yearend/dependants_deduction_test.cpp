@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "common/failure.h"
+
 namespace nencho {
 namespace {
 
@@ -14,9 +16,7 @@ constexpr std::size_t row(ConditionRow r) {
 }
 
 DependantsDeduction computed(const DependantsInput& input) {
-    const auto result = computeDependantsDeduction(input);
-    EXPECT_TRUE(result.has_value());
-    return result.value_or(DependantsDeduction{});
+    return computeDependantsDeduction(input);
 }
 
 TEST(DependantsDeduction, NothingEnteredGivesThePersonsBasicDeduction) {
@@ -251,7 +251,7 @@ TEST(DependantsDeduction, FailedCountCheckKeepsOnlyThePersonsOwnDeductions) {
     const DependantsDeduction result = computed(input);
 
     ASSERT_TRUE(result.countExceeded);
-    DeductionAmounts expected;
+    DependantsDeductionAmounts expected;
     expected.values[4] = 350'000;   // R5
     expected.values[15] = 380'000;  // R16: the person alone
     expected.values[16] = 730'000;  // R17
@@ -262,7 +262,7 @@ TEST(DependantsDeduction, FailedCountCheckKeepsOnlyThePersonsOwnDeductions) {
     EXPECT_EQ(result.grandTotal, 0);
 }
 
-TEST(DependantsDeduction, CountsOrAmountsBeyondTheRangeAreAnError) {
+TEST(DependantsDeduction, CountsOrAmountsBeyondTheRangeAreAFailure) {
     DependantsInput rowTotalTooHigh;
     rowTotalTooHigh.dependantsInAll = kMax;
     rowTotalTooHigh.matrix.dependantCounts[0] = kMax;
@@ -281,7 +281,7 @@ TEST(DependantsDeduction, CountsOrAmountsBeyondTheRangeAreAnError) {
 
     for (const DependantsInput& input :
          {rowTotalTooHigh, amountTooHigh, basicTooHigh, totalTooHigh}) {
-        EXPECT_FALSE(computeDependantsDeduction(input).has_value());
+        EXPECT_THROW(computeDependantsDeduction(input), Failure);
     }
 }
 

@@ -1,9 +1,40 @@
 #include "yearend/ui/form18.h"
 
+#include "platform/ui/screens.h"
+#include "yearend/ui/form18_controls.h"
+
 namespace nencho {
 
-Form18::Form18() : Screen("Form18") {
-    setWindowTitle("参考");
+namespace {
+
+constexpr int kLabelCount = 6;
+
+const char* const kReferenceTexts[] = {
+    "平成１７年分の扶養控除の参照・抄",
+    "老人配偶者：昭和１１年１月１日生まれ以前",
+    "特定扶養家族：昭和５８年１月２日～平成２年１月１日",
+    "老人扶養：昭和１１年１月１日生まれ以前",
+    "老年者控除は廃止されました。",
+};
+
+}  // namespace
+
+Form18::Form18() : Screen(form18::kForm) {
+    setWindowTitle("Form18");
+    setDesignSize(6000, 3600);
+    for (int i = 1; i <= kLabelCount; ++i)
+        addLabel(QStringLiteral("Label%1").arg(i), {}, 240, 120 + 420 * (i - 1), 5520, 360);
+    // ＥＮＤ unloads the panel and hides it again, which creates it anew, hidden.
+    addButton(form18::kEndButton, "ＥＮＤ", 4200, 2760, 1560, 480, [] {
+        ScreenRegistry::instance().unload(form18::kForm);
+        screens::hide(form18::kForm);
+    });
+}
+
+void Form18::formLoad() {
+    int label = 0;
+    for (const char* text : kReferenceTexts)
+        setTextOf(QStringLiteral("Label%1").arg(++label), text);
 }
 
 }  // namespace nencho

@@ -3,5 +3,6 @@
 namespace nencho::form18 {
 
 inline constexpr const char* kForm = "Form18";
+inline constexpr const char* kEndButton = "Command1";  // ＥＮＤ
 
 }  // namespace nencho::form18

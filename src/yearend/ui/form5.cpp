@@ -1,22 +1,57 @@
 #include "yearend/ui/form5.h"
 
+#include <limits>
+
+#include "common/amount.h"
+#include "common/keys.h"
+#include "platform/ui/reported_action.h"
+#include "yearend/ui/form5_controls.h"
+
 namespace nencho {
 
-Form5::Form5() : WorkScreen("Form5", "Text73") {
+using namespace form5;
+
+Form5::Form5() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("扶養控除等");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
-    addHiddenText("Text48");
-    addHiddenText("Text100");
-    addHiddenButton("Command10", "クリア");
-    addHiddenButton("Command9", "データ呼出");
-    addHiddenButton("Command22", "表示");
-    addHiddenButton("Command3", "計算実行");
-    // The person options, which the person screen's own-condition choice sets.
-    addOption("Option2", "特別障害者", 120, 120, 1500, 300);
-    addOption("Option1", "障害・寡婦学生等", 1680, 120, 2100, 300);
-    addOption("Option7", "老年者", 3840, 120, 1200, 300);
-    addOption("Option12", "特別寡婦", 5100, 120, 1500, 300);
+    setDesignSize(11600, 6600);
+    buildTable();
+    buildFrames();
+    buildGrid();
+    buildRightColumn();
+    buildHiddenControls();
+    connectOptions();
+    connectMarks();
+    connectResets();
+    // A failure ends the action and is told under its title, or under the title of the action
+    // of another screen that pressed it.
+    onPress(kComputeButton, [this] { runReported("計算実行", [this] { compute(); }); });
+    onPress(kLoadButton, [this] { runReported("データ呼出", [this] { load(); }); });
+    onPress(kImportButton,
+            [this] { runReported("前年度データ取込", [this] { importPreviousYear(); }); });
+    onPress(kOwnConditionsButton, [this] { runReported("表示", [this] { showOwnConditions(); }); });
+}
+
+std::int32_t Form5::readBox(const char* name) const {
+    return readAmountOrZero(textOf(name).toStdString());
+}
+
+void Form5::showAmount(const char* name, std::int32_t value) {
+    setTextOf(name, QString::fromStdString(formatAmount(value)));
+}
+
+// Both codes as whole numbers of the 16-bit range, and the person's key from them.
+std::optional<std::int32_t> Form5::personKeyFromBoxes() const {
+    auto code = [this](const char* name) -> std::optional<std::int32_t> {
+        const auto value = parseAmount(textOf(name).toStdString());
+        if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+            *value > std::numeric_limits<std::int16_t>::max())
+            return std::nullopt;
+        return value;
+    };
+    const auto company = code(kCompanyBox);
+    const auto person = code(kPersonBox);
+    if (!company || !person) return std::nullopt;
+    return personKey(*company, *person);
 }
 
 }  // namespace nencho

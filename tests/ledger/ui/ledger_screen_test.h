@@ -58,6 +58,8 @@ class LedgerScreenTest : public ScreenTest {
             screen.setTextOf("Text162", QString::number(person));
             screen.press("Command36");  // the working year, as the main menu's person load sets it
         }
+        // As the main menu's person load does, the dependants sheet takes up the year.
+        screens::touch("Form5").press("Command36");
     }
 
     void openLedger(int company, int person) {

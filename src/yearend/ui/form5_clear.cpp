@@ -1,0 +1,118 @@
+// The sheet's clear and the buttons that reset or empty a part of it.
+#include <QLabel>
+#include <QLineEdit>
+#include <limits>
+
+#include "common/amount.h"
+#include "platform/ui/program.h"
+#include "platform/ui/screens.h"
+#include "yearend/ui/form18_controls.h"
+#include "yearend/ui/form5.h"
+#include "yearend/ui/form5_controls.h"
+
+namespace nencho {
+
+using namespace form5;
+
+namespace {
+
+// The boxes of a row that the record keeps.
+template <class Visit>
+void forEachStoredBox(const TableRow& row, bool spouse, Visit visit) {
+    for (const char* box :
+         {row.name, row.relation, row.birthDate, row.marker, row.occupation, row.address})
+        visit(box);
+    if (!spouse) visit(row.annualIncome);
+    visit(row.other);
+}
+
+}  // namespace
+
+void Form5::connectResets() {
+    onPress(kSpouseResetButton, [this] { resetSpouse(); });
+    onPress(kTotalsResetButton, [this] { resetTotals(); });
+    onPress(kTypedCountsResetButton, [this] {
+        for (const GridRow& row : kGridRows) setTextOf(row.typedCount, "");
+    });
+    onPress(kSpouseRowResetButton, [this] { emptySpouseRow(); });
+    onPress(kTableClearButton, [this] { emptyTable(); });
+    onPress(kCountUpButton, [this] { countUp(); });
+    onPress(kCountClearButton, [this] { setTextOf(kDependantsCountBox, ""); });
+    onPress(kClearButton, [this] { clearSheet(); });
+    onPress(kReferenceButton, [] { screens::show(form18::kForm); });
+    onPress(kEndButton, [] { endProgram(); });
+}
+
+// The spouse's condition taken back: R6 to R9 are 0.
+void Form5::resetSpouse() {
+    for (const char* option : kSpouseOptions) switchOptionOff(option);
+    spouse_ = {};
+    showTotalCaption(kTotalCaption, Qt::AlignCenter);
+}
+
+// The row totals and the amounts counted from them (R10 to R15) taken back.
+void Form5::resetTotals() {
+    for (const GridRow& row : kGridRows) setTextOf(row.total, "");
+    showTotalCaption(kTotalCaption, Qt::AlignCenter);
+    setTextOf(kGrandTotalBox, "");
+}
+
+void Form5::showTotalCaption(const QString& caption, Qt::Alignment alignment) {
+    auto* box = control<QLineEdit>(kTotalBox);
+    box->setAlignment(alignment);
+    box->setText(caption);
+}
+
+// The 47 boxes the record keeps, the hidden markers included; the relation of the spouse
+// starts as 妻.
+void Form5::emptyTable() {
+    forEachStoredBox(kSpouseRow, true, [this](const char* box) { setTextOf(box, ""); });
+    for (const TableRow& row : kDependantTableRows)
+        forEachStoredBox(row, false, [this](const char* box) { setTextOf(box, ""); });
+    setTextOf(kSpouseRow.relation, "妻");
+}
+
+void Form5::emptySpouseRow() {
+    for (const char* box : {kSpouseRow.name, kSpouseRow.birthDate, kSpouseRow.occupation,
+                            kSpouseRow.address, kSpouseRow.annualIncome, kSpouseRow.other})
+        setTextOf(box, "");
+}
+
+void Form5::countUp() {
+    const std::int32_t count = readBox(kDependantsCountBox);
+    if (count == std::numeric_limits<std::int32_t>::max()) return;
+    setTextOf(kDependantsCountBox, QString::fromStdString(decimal(count + 1)));
+}
+
+// Empties everything the sheet shows of a person. The options are switched off too, as the
+// amounts they set are 0 now: switching one on again then sets its amounts again.
+void Form5::clearSheet() {
+    resetTotals();
+    setTextOf(kSpouseConditionButton, "条件変更");
+    control<QLabel>(kSpouseNote)->setVisible(true);
+    emptyTable();
+    setTextOf(kDependantsCountBox, "");
+    showTotalCaption(QString(kTotalCaption) + " ", control<QLineEdit>(kTotalBox)->alignment());
+    setTextOf(kSpouseRow.annualIncome, "");
+    person_ = {};
+    spouse_ = {};
+    for (const char* option : kPersonOptions) switchOptionOff(option);
+    for (const char* option : kSpouseOptions) switchOptionOff(option);
+    showPersonOptionCaptions(std::nullopt);
+    setTextOf(kSpouseRow.markerButton, "");
+    for (const TableRow& row : kDependantTableRows) setTextOf(row.markerButton, "");
+    auto emptyMarks = [this](const auto& marks) {
+        for (const GridMark& mark : marks)
+            for (const char* name : {mark.button, mark.flag, mark.counter}) setTextOf(name, "");
+    };
+    emptyMarks(kPersonMarks);
+    emptyMarks(kSpouseMarks);
+    for (const GridRow& row : kGridRows) {
+        if (row.restoreFlag) setTextOf(row.restoreFlag, "0");
+        setTextOf(row.typedCount, "");
+    }
+    setTextOf(kOwnConditionBox, "");
+    setTextOf(kGrandTotalBox, "");
+}
+
+}  // namespace nencho

@@ -1,8 +1,136 @@
+// 保険控除 兼 配偶者特別控除申告書: the payer, the person, the spouse with the special deduction
+// in two digit boxes, the insurance policies and the social insurance and mutual aid amounts
+// over the insurance and spouse special deduction declaration form.
+#include <cstdint>
+#include <string>
+
+#include "common/failure.h"
+#include "common/int32.h"
+#include "printing/page_images.h"
+#include "printing/printout_text.h"
 #include "printing/printouts.h"
 
 namespace nencho {
 
-// Not drawn yet: the page stays blank.
-void printInsuranceDeclaration(PrinterPage&, const PrintData&) {}
+namespace {
+
+constexpr double kPoints = 11;
+
+// The six text columns of the life and pension policies: insurer, kind, period, policy holder,
+// beneficiary and relation. The texts are stored column by column.
+constexpr double kPolicyColumns[] = {35, 60, 82, 91, 113, 134};
+
+void printPayerAndPerson(PrinterPage& page, const PrintData& data) {
+    page.setFontSize(kPoints);
+    printTextAt(page, 72, 18, data.companyTexts[2]);
+    printTextAt(page, 72, 28, data.companyTexts[3]);
+    printTextAt(page, 172, 20, data.personName);
+    printTextAt(page, 172, 26, data.personAddress1);
+    printTextAt(page, 172, 31, data.personAddress2);
+    page.setFontSize(7);
+    printTextAt(page, 172, 16, data.personReading);
+}
+
+// A step of the printout's whole-number arithmetic, which must stay within 32 bits.
+std::int32_t inRange(std::int64_t value, const char* what) {
+    const auto fitting = fitInt32(value);
+    if (!fitting) throw Failure(std::string(what) + "が範囲外のため印刷できません。");
+    return *fitting;
+}
+
+std::int64_t floorDivide(std::int64_t value, std::int64_t divisor) {
+    std::int64_t quotient = value / divisor;
+    if (value % divisor != 0 && value < 0) --quotient;
+    return quotient;
+}
+
+// The deduction in tens of thousands of yen, as two digits before the form's 万円; the part
+// below 10,000 yen is dropped.
+void printSpouse(PrinterPage& page, const PrintData& data) {
+    constexpr const char* kWhat = "配偶者特別控除額";
+    page.setFontSize(7);
+    printTextAt(page, 228, 61, data.spouseNameTexts[1]);
+    page.setFontSize(kPoints);
+    printTextAt(page, 228, 65, data.spouseNameTexts[2]);
+    const std::int32_t deduction = data.spouseHousingAmounts[4];
+    const std::int32_t first = inRange(floorDivide(deduction, 100'000), kWhat);
+    const std::int32_t hundredThousands = inRange(std::int64_t{100'000} * first, kWhat);
+    const std::int32_t rest = inRange(std::int64_t{deduction} - hundredThousands, kWhat);
+    const std::int32_t second = inRange(floorDivide(rest, 10'000), kWhat);
+    printTextAt(page, 252, 102, printedNumber(first));
+    printTextAt(page, 256, 102, printedNumber(second));
+}
+
+// The texts of `rows` policies, column by column, each column from its top row down.
+void printPolicyTexts(PrinterPage& page, const PrintData& data, int firstLine, int rows,
+                      const double* rowTops) {
+    for (int column = 0; column < 6; ++column)
+        for (int row = 0; row < rows; ++row)
+            printTextAt(page, kPolicyColumns[column], rowTops[row],
+                        data.lifePensionTexts[firstLine + column * rows + row]);
+}
+
+void printLifeAndPension(PrinterPage& page, const PrintData& data) {
+    const double lifeRows[] = {60, 65, 71};
+    printPolicyTexts(page, data, 1, 3, lifeRows);
+    for (int policy = 1; policy <= 3; ++policy)
+        printRightAlignedAmount(page, 163, lifeRows[policy - 1], data.lifePensionAmounts[policy]);
+    printRightAlignedAmount(page, 163, 77, data.lifePensionAmounts[4]);
+    const double pensionRows[] = {81, 87};
+    printPolicyTexts(page, data, 19, 2, pensionRows);
+    for (int policy = 1; policy <= 2; ++policy)
+        printRightAlignedAmount(page, 163, pensionRows[policy - 1],
+                                data.lifePensionAmounts[5 + policy]);
+    printRightAlignedAmount(page, 163, 92, data.lifePensionAmounts[8]);
+    printRightAlignedAmount(page, 179, 110, data.lifePensionAmounts[10]);
+}
+
+void printCasualty(PrinterPage& page, const PrintData& data) {
+    // Insurer, kind, period, policy holder, resident, then the relation and whether a maturity
+    // refund is paid in the form's two narrow columns.
+    const double columns[] = {29, 51, 72, 82, 104, 125, 135};
+    const double rows[] = {133, 138};
+    for (int column = 0; column < 7; ++column)
+        for (int policy = 1; policy <= 2; ++policy)
+            printTextAt(page, columns[column], rows[policy - 1],
+                        data.casualtyTexts[2 * column + policy]);
+    for (int policy = 1; policy <= 2; ++policy)
+        printRightAlignedAmount(page, 165, rows[policy - 1], data.casualtyAmounts[policy]);
+    printRightAlignedAmount(page, 114, 144, data.casualtyAmounts[3]);
+    printRightAlignedAmount(page, 176, 144, data.casualtyAmounts[4]);
+    printRightAlignedAmount(page, 87, 158, data.casualtyAmounts[5]);
+    printRightAlignedAmount(page, 138, 158, data.casualtyAmounts[6]);
+    printRightAlignedAmount(page, 176, 158, data.casualtyAmounts[7]);
+}
+
+void printSocialInsuranceAndMutualAid(PrinterPage& page, const PrintData& data) {
+    const std::int32_t fromPay =
+        data.printLedgerTable.cell(kGrandTotalRow, LedgerColumn::SocialInsurance);
+    printTextAt(page, 29, 179, "社会保険料");
+    printRightAlignedAmount(page, 113, 179, fromPay);
+    printTextAt(page, 29, 184, "国民健康保険");
+    printRightAlignedAmount(page, 113, 184, data.declaredSocialInsurance);
+    const std::int32_t total =
+        inRange(std::int64_t{fromPay} + data.declaredSocialInsurance, "社会保険料の合計");
+    printRightAlignedAmount(page, 113, 194, total);
+    printRightAlignedAmount(page, 178, 194, data.mutualAidPremiums);
+}
+
+}  // namespace
+
+void printInsuranceDeclaration(PrinterPage& page, const PrintData& data) {
+    const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
+    startFormPage(page, kInsuranceDeclarationImage, form.pageWidth, form.pageHeight);
+    // The year in front of the form's 年分 is the same in every working year.
+    page.setFontSize(12);
+    printTextAt(page, 45, 8, "平");
+    printTextAt(page, 50, 8, "成");
+    printTextAt(page, 55, 8, "17");
+    printPayerAndPerson(page, data);
+    printSpouse(page, data);
+    printLifeAndPension(page, data);
+    printCasualty(page, data);
+    printSocialInsuranceAndMutualAid(page, data);
+}
 
 }  // namespace nencho

@@ -1,8 +1,158 @@
+// 源泉徴収簿: one person's ledger and year-end adjustment over the ledger form's page image.
+#include <algorithm>
+#include <cstdlib>
+
+#include "printing/page_images.h"
+#include "printing/printout_text.h"
 #include "printing/printouts.h"
 
 namespace nencho {
 
-// Not drawn yet: the page stays blank.
-void printWithholdingLedger(PrinterPage&, const PrintData&) {}
+namespace {
+
+constexpr double kAmountPoints = 11;
+
+// The right edges of the ledger's six columns: pay, social insurance, pay after social
+// insurance, dependants, tax, and the tax again as withheld.
+struct LedgerColumnEdge {
+    LedgerColumn column;
+    double rightEdge;
+};
+constexpr LedgerColumnEdge kColumnEdges[] = {{LedgerColumn::Pay, 71},
+                                             {LedgerColumn::SocialInsurance, 88},
+                                             {LedgerColumn::AfterInsurance, 108},
+                                             {LedgerColumn::Dependants, 117},
+                                             {LedgerColumn::Tax, 133},
+                                             {LedgerColumn::Tax, 163}};
+
+double monthTop(int month) {
+    return 23 + 10 * month;
+}
+
+double bonusTop(int bonus) {
+    return 158 + 5 * bonus;
+}
+
+void printHeader(PrinterPage& page, const PrintData& data) {
+    // The year stands above the form's printed 年分 and is the same in every working year.
+    page.setFontSize(12);
+    printTextAt(page, 24, 29, "平");
+    printTextAt(page, 24, 34, "成");
+    printTextAt(page, 24, 39, "17");
+    page.setFontSize(11);
+    printTextAt(page, 115, 12, data.personAddress1);
+    printTextAt(page, 115, 16, data.personAddress2);
+    printTextAt(page, 211, 13, data.personName);
+    page.setFontSize(7);
+    printTextAt(page, 211, 10, data.personReading);
+    page.setFontSize(9);
+    printTextAt(page, 217, 17, data.birthEra);
+    printTextAt(page, 224, 17, printedNumber(data.birthYear));
+    printTextAt(page, 231, 17, printedNumber(data.birthMonth));
+    printTextAt(page, 237, 17, printedNumber(data.birthDay));
+}
+
+void printDates(PrinterPage& page, const PrintData& data) {
+    page.setFontSize(11);
+    for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month) {
+        // Two-digit months start 1 mm further left.
+        printTextAt(page, month < 10 ? 42 : 41, monthTop(month), printedNumber(month));
+        printTextAt(page, 48, monthTop(month), data.payDateTexts[month]);
+    }
+    for (int bonus = 1; bonus <= kBonusCount; ++bonus) {
+        printTextAt(page, 43, bonusTop(bonus), data.payDateTexts[11 + 2 * bonus]);
+        printTextAt(page, 48, bonusTop(bonus), data.payDateTexts[12 + 2 * bonus]);
+    }
+}
+
+void printLedgerRow(PrinterPage& page, const LedgerSheet& sheet, int row, double top) {
+    for (const LedgerColumnEdge& edge : kColumnEdges)
+        printRightAlignedAmount(page, edge.rightEdge, top, sheet.cell(row, edge.column));
+}
+
+void printLedgerRows(PrinterPage& page, const PrintData& data) {
+    const LedgerSheet& sheet = data.printLedgerTable;
+    for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
+        printLedgerRow(page, sheet, month, monthTop(month));
+    printLedgerRow(page, sheet, kMonthTotalRow, 156);
+    for (int bonus = 1; bonus <= kBonusCount; ++bonus)
+        printLedgerRow(page, sheet, bonusRow(bonus), bonusTop(bonus));
+    printLedgerRow(page, sheet, kBonusTotalRow, 193);
+}
+
+struct YearEndBox {
+    AdjustmentValue value;
+    double top;
+};
+
+// Boxes ① to ⑱, against the amount column's right edge.
+constexpr double kAmountColumnEdge = 241;
+constexpr YearEndBox kAmountColumn[] = {{AdjustmentValue::MonthPay, 70},
+                                        {AdjustmentValue::BonusPay, 75},
+                                        {AdjustmentValue::PayInAll, 80},
+                                        {AdjustmentValue::EmploymentIncome, 85},
+                                        {AdjustmentValue::SocialInsuranceFromPay, 90},
+                                        {AdjustmentValue::DeclaredSocialInsurance, 95},
+                                        {AdjustmentValue::MutualAidPremiums, 100},
+                                        {AdjustmentValue::LifeInsuranceDeduction, 105},
+                                        {AdjustmentValue::CasualtyDeduction, 110},
+                                        {AdjustmentValue::SpouseSpecialDeduction, 115},
+                                        {AdjustmentValue::DependantsDeduction, 120},
+                                        {AdjustmentValue::DeductionsInAll, 125},
+                                        {AdjustmentValue::TaxableIncome, 133}};
+
+// Boxes ⑥ to ㉓ of the tax column; ③ comes from the ledger and ㉔ goes without its sign.
+constexpr double kTaxColumnEdge = 276;
+constexpr YearEndBox kTaxColumn[] = {{AdjustmentValue::BonusTax, 75},
+                                     {AdjustmentValue::TaxWithheld, 80},
+                                     {AdjustmentValue::TaxOnTaxableIncome, 133},
+                                     {AdjustmentValue::HousingLoanCredit, 138},
+                                     {AdjustmentValue::TaxAfterCredit, 143},
+                                     {AdjustmentValue::FixedRateReduction, 148},
+                                     {AdjustmentValue::AnnualTax, 154}};
+
+void printYearEndAmounts(PrinterPage& page, const PrintData& data) {
+    const AdjustmentResult& result = data.adjustmentResult;
+    for (const YearEndBox& box : kAmountColumn)
+        printRightAlignedAmount(page, kAmountColumnEdge, box.top, result[box.value]);
+    printRightAlignedAmount(page, kTaxColumnEdge, 71,
+                            data.printLedgerTable.cell(kMonthTotalRow, LedgerColumn::Tax));
+    for (const YearEndBox& box : kTaxColumn)
+        printRightAlignedAmount(page, kTaxColumnEdge, box.top, result[box.value]);
+    const std::int64_t balance = result[AdjustmentValue::Balance];
+    printRightAlignedAmount(page, kTaxColumnEdge, 160, std::abs(balance));
+}
+
+// The label of ㉔ names the excess and the shortfall; the word that does not apply is struck.
+void printBalanceMarks(PrinterPage& page, const PrintData& data) {
+    constexpr std::string_view kStrike = "＝＝＝＝";
+    const std::int32_t balance = data.adjustmentResult[AdjustmentValue::Balance];
+    if (balance >= 0) printTextAt(page, 186, 159, kStrike);  // over 超過額
+    if (balance <= 0) printTextAt(page, 216, 159, kStrike);  // over 不足額
+}
+
+void printNotes(PrinterPage& page, const PrintData& data) {
+    // The spouse's total income is the income of the spouse record, which is negative when the
+    // spouse's pay is below the employment-income deduction; an income is never below 0.
+    const std::int32_t spouseIncome = std::max(0, data.spouseHousingAmounts[3]);
+    printRightAlignedAmount(page, 275, 89, spouseIncome);
+    printRightAlignedAmount(page, 275, 96, data.lifePensionAmounts[8]);
+    printRightAlignedAmount(page, 275, 104, data.casualtyAmounts[3]);
+    printRightAlignedAmount(page, 275, 115, data.mutualAidPremiums);
+}
+
+}  // namespace
+
+void printWithholdingLedger(PrinterPage& page, const PrintData& data) {
+    const FormDrawing& form = *pageImageForm(kLedgerImage);
+    startFormPage(page, kLedgerImage, form.pageWidth, form.pageHeight);
+    printHeader(page, data);
+    printDates(page, data);
+    page.setFontSize(kAmountPoints);
+    printLedgerRows(page, data);
+    printYearEndAmounts(page, data);
+    printBalanceMarks(page, data);
+    printNotes(page, data);
+}
 
 }  // namespace nencho

@@ -16,6 +16,7 @@
 #include "platform/ui/qt_printer_page.h"
 #include "platform/ui/screens.h"
 #include "platform/volumes.h"
+#include "printing/ui/page_image_renderer.h"
 
 namespace nencho {
 
@@ -61,6 +62,7 @@ void startProgram(QApplication& app) {
     const auto runStart = std::filesystem::file_time_type::clock::now();
     setUpFonts(app);
     setUpTranslations(app);
+    registerFormPageImages();
     try {
         createHostFolders(defaultDriveC());
     } catch (const RecordError&) {

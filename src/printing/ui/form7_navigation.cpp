@@ -52,8 +52,8 @@ void Form7::backToMenu() {
     if (person) screens::press(form1::kForm, form1::kPersonLoadButton);
 }
 
-// The batch screen takes over the working year, the company and the person; without a company
-// there is nothing to hand over.
+// The batch screen takes over the working year with its two digits, the company and the person;
+// without a company there is nothing to hand over.
 void Form7::handOverToBatch() {
     press(kYearButton);
     const auto company = codeIn(kCompanyBox);
@@ -63,6 +63,7 @@ void Form7::handOverToBatch() {
     }
     const std::int32_t person = codeIn(kPersonBox).value_or(data_.personCode);
     screens::write(form17::kForm, form17::kYearBox, workingYear());
+    screens::write(form17::kForm, form17::kEraYearBox, textOf(kEraYearBox));
     screens::write(form17::kForm, form17::kCompanyBox, digits(*company));
     screens::write(form17::kForm, form17::kPersonBox, digits(person));
     screens::press(form17::kForm, form17::kYearButton);

@@ -1,34 +1,18 @@
 // The print screen's printouts: each button prints one page from the screen's print data on the
 // default printer. A printout that fails drops its page and says why.
 #include <exception>
-#include <limits>
 
-#include "common/amount.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer_pages.h"
 #include "printing/printouts.h"
 #include "printing/ui/form7.h"
 #include "printing/ui/form7_controls.h"
 #include "statement/statement_printout.h"
+#include "statement/statement_shift.h"
 
 namespace nencho {
 
 using namespace form7;
-
-namespace {
-
-// A shift box: empty reads as 0; otherwise a whole number of millimetres (a fraction rounded
-// half to even) in the 16-bit range.
-std::optional<std::int32_t> shiftIn(const QString& box) {
-    if (box.trimmed().isEmpty()) return 0;
-    const auto value = parseAmount(box.toStdString());
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 void Form7::connectPrintouts() {
     onPress(kLedgerPrintButton, [this] {
@@ -67,16 +51,21 @@ void Form7::print(const QString& title, const std::string& documentName,
 void Form7::printStatementPart(const QString& title, StatementPart part) {
     data_.taxEraYear = textOf(kEraYearBox).toStdString();
     if (part != StatementPart::Form) {
-        const auto right = shiftIn(textOf(kShiftRightBox));
-        const auto down = shiftIn(textOf(kShiftDownBox));
-        if (!right || !down) {
-            showMessage(QString("「%1」には移動する mm を整数で入れてください。")
-                            .arg(right ? "下方へ" : "右側へ"),
-                        title, MessageIcon::Exclamation);
-            return;
+        // Checked before the printer is asked for a page: a shift that would move data off the
+        // paper prints nothing.
+        const auto right =
+            readStatementShift(textOf(kShiftRightBox).toStdString(), StatementShiftBox::Right);
+        const auto down =
+            readStatementShift(textOf(kShiftDownBox).toStdString(), StatementShiftBox::Down);
+        for (const auto* reading : {&right, &down}) {
+            if (!reading->millimetres) {
+                showMessage(QString::fromStdString(reading->refusal), title,
+                            MessageIcon::Exclamation);
+                return;
+            }
         }
-        data_.statementDataShiftRight = *right;
-        data_.statementDataShiftDown = *down;
+        data_.statementDataShiftRight = *right.millimetres;
+        data_.statementDataShiftDown = *down.millimetres;
     }
     const double shiftX = part == StatementPart::Form ? 0 : data_.statementDataShiftRight;
     const double shiftY = part == StatementPart::Form ? 0 : data_.statementDataShiftDown;

@@ -208,6 +208,7 @@ TEST_F(Form7Test, TheBatchScreenTakesOverTheYearCompanyAndPerson) {
     clearEvents();
     screens::press(kForm, kBatchButton);
     EXPECT_EQ(screens::read(form17::kForm, form17::kYearBox), "H14");
+    EXPECT_EQ(screens::read(form17::kForm, form17::kEraYearBox), "17");
     EXPECT_EQ(screens::read(form17::kForm, form17::kCompanyBox), "1");
     EXPECT_EQ(screens::read(form17::kForm, form17::kPersonBox), "5");
     EXPECT_EQ(pressesOn(form17::kForm),
@@ -285,6 +286,13 @@ TEST_F(Form7Test, TheShiftBoxesStartAtZeroAndABadOnePrintsNothing) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].prompt.contains("下方へ"));
     EXPECT_EQ(dialogs->messages[0].title, "源泉徴収票の印刷");
+    EXPECT_EQ(printing.documents().size(), 1u);
+    // A number that would move the data off the paper is refused the same way.
+    screens::write(kForm, kShiftDownBox, "0");
+    screens::write(kForm, kShiftRightBox, "40");
+    screens::press(kForm, kStatementDataPrintButton);
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_TRUE(dialogs->messages[1].prompt.contains("右側へ"));
     EXPECT_EQ(printing.documents().size(), 1u);
 
     screens::press(kForm, kShiftClearButton);

@@ -1,0 +1,50 @@
+#include "batch/batch_documents.h"
+
+#include "printing/printouts.h"
+#include "statement/statement_printout.h"
+
+namespace nencho {
+
+std::string batchDocumentName(BatchDocument document) {
+    switch (document) {
+        case BatchDocument::Statement:
+            return "源泉徴収票";
+        case BatchDocument::Ledger:
+            return "源泉徴収簿";
+        case BatchDocument::DependantsDeclaration:
+            return "扶養控除等申告書";
+        case BatchDocument::InsuranceDeclaration:
+            return "保険控除申告書";
+    }
+    return {};
+}
+
+void drawBatchDocument(PrinterPage& page, const PrintData& data, BatchDocument document) {
+    switch (document) {
+        case BatchDocument::Statement:
+            printStatement(page, data, StatementPart::FormAndData, 0, 0);
+            return;
+        case BatchDocument::Ledger:
+            printWithholdingLedger(page, data);
+            return;
+        case BatchDocument::DependantsDeclaration:
+            printDependantsDeclaration(page, data);
+            return;
+        case BatchDocument::InsuranceDeclaration:
+            printInsuranceDeclaration(page, data);
+            return;
+    }
+}
+
+PrintDataLoad loadBatchPerson(PrintData& data, const std::string& taxYearCode,
+                              const std::string& taxEraYear, std::int32_t companyCode,
+                              std::int32_t personCode) {
+    PrintDataLoad load = loadPrintData(data, taxYearCode, companyCode, personCode);
+    data.statementDataShiftRight = 0;
+    data.statementDataShiftDown = 0;
+    data.taxEraYear = taxEraYear;
+    setSpouseCounts(data, hasSpouse(data));
+    return load;
+}
+
+}  // namespace nencho

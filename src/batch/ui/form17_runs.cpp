@@ -1,0 +1,134 @@
+// The batch screen's actions: the load of the handed-over person, the last-number probe, the
+// eight runs, the four document buttons, Ｃ, 同 and ＥＮＤ.
+#include <exception>
+#include <limits>
+#include <string>
+
+#include "batch/ui/form17.h"
+#include "batch/ui/form17_controls.h"
+#include "common/amount.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/printer_pages.h"
+#include "platform/ui/reported_action.h"
+#include "platform/ui/screens.h"
+
+namespace nencho {
+
+using namespace form17;
+
+namespace {
+
+QString digits(std::int64_t value) {
+    return QString::fromStdString(decimal(value));
+}
+
+std::optional<std::int32_t> code16(const QString& text) {
+    const auto value = parseAmount(text.toStdString());
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return value;
+}
+
+QString documentCaption(BatchDocument document) {
+    switch (document) {
+        case BatchDocument::Statement:
+            return "源泉徴収票";
+        case BatchDocument::Ledger:
+            return "源泉徴収簿";
+        case BatchDocument::DependantsDeclaration:
+            return "扶養控除等申告書";
+        case BatchDocument::InsuranceDeclaration:
+            return "保険控除 兼 配偶者特別控除申告書";
+    }
+    return {};
+}
+
+const char* const kEmptiedByEnd[] = {kFirstCodeBox, kLastCodeRangeBox, kLastCodeBox, kYearBox,
+                                     kEraYearBox,   kCompanyBox,       kPersonBox};
+
+}  // namespace
+
+std::optional<std::int32_t> Form17::companyCode() const {
+    return code16(textOf(kCompanyBox));
+}
+
+// The handed-over person, loaded as every run step loads its person. Nothing is shown: each run
+// loads its persons again.
+void Form17::load() {
+    const auto company = companyCode();
+    const auto person = code16(textOf(kPersonBox));
+    if (!company || !person) return;
+    loadBatchPerson(data_, workingYear().toStdString(), textOf(kEraYearBox).toStdString(), *company,
+                    *person);
+}
+
+void Form17::probe() {
+    const auto company = companyCode();
+    const auto last = company ? probeLastPersonCode(*company) : std::nullopt;
+    setTextOf(kLastCodeBox, last ? digits(*last) : QString());
+    lastPersonCode_ = last.value_or(0);
+}
+
+void Form17::runAllPersons(BatchDocument document) {
+    press(kProbeButton);
+    const auto last = lastPersonCode_ > 0 ? std::optional(lastPersonCode_) : std::nullopt;
+    run("全員の一括印刷", document, allPersonsRange(last));
+}
+
+void Form17::runRange(BatchDocument document) {
+    run("特定の印刷", document,
+        readPersonRange(textOf(kFirstCodeBox).toStdString(),
+                        textOf(kLastCodeRangeBox).toStdString()));
+}
+
+// A run ends silently when it went through; otherwise one message says where and why it ended.
+void Form17::run(const QString& title, BatchDocument document, const RangeReading& reading) {
+    runReported(title, [&] {
+        if (!reading.range) {
+            showMessage(QString::fromStdString(reading.refusal), title, MessageIcon::Exclamation);
+            return;
+        }
+        const auto company = companyCode();
+        if (!company) throw Failure("会社が決まっていません。印刷画面から開き直してください。");
+        const BatchRun batch{pageOpener(), document, workingYear().toStdString(),
+                             textOf(kEraYearBox).toStdString(), *company};
+        const BatchRunOutcome outcome = runBatch(batch, *reading.range, data_);
+        if (!outcome.printedCodes.empty())
+            setTextOf(kPersonBox, digits(outcome.printedCodes.back()));
+        if (!outcome.stop.empty())
+            showMessage(QString::fromStdString(outcome.stop), title, MessageIcon::Exclamation);
+    });
+}
+
+// One page of the document for the person loaded last.
+void Form17::printLoaded(BatchDocument document) {
+    runReported(documentCaption(document), [&] {
+        try {
+            printDocument(pageOpener(), batchDocumentName(document),
+                          [&](PrinterPage& page) { drawBatchDocument(page, data_, document); });
+        } catch (const Failure&) {
+            throw;
+        } catch (const std::exception& error) {
+            throw Failure(std::string("印刷できませんでした。\n") + error.what());
+        }
+    });
+}
+
+// 同: the range of the one person in the first box.
+void Form17::copyFirstCode() {
+    const auto first = parseAmount(textOf(kFirstCodeBox).toStdString());
+    if (!first) {
+        dialogs().beep();
+        return;
+    }
+    setTextOf(kLastCodeRangeBox, digits(*first));
+}
+
+// The screen goes as it came: hidden, with every box empty until the next hand-over.
+void Form17::end() {
+    for (const char* box : kEmptiedByEnd) setTextOf(box, {});
+    screens::hide(kForm);
+}
+
+}  // namespace nencho

@@ -1,0 +1,384 @@
+#include "statement/statement_data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/recording_page.h"
+#include "printing/print_data.h"
+#include "statement/statement_fixture.h"
+#include "statement/statement_printout.h"
+#include "statement/statement_shift.h"
+
+namespace nencho {
+namespace {
+
+using Kind = PrintOperation::Kind;
+
+RecordingPage printed(const PrintData& data, StatementPart part, double dx = 0, double dy = 0) {
+    RecordingPage page;
+    printStatement(page, data, part, dx, dy);
+    return page;
+}
+
+// The texts of the data, after the four fixed-rate lines and before the form.
+std::vector<PrintOperation> dataTexts(const RecordingPage& page) {
+    std::vector<PrintOperation> texts = page.operationsOf(Kind::Text);
+    texts.erase(texts.begin(), texts.begin() + 4);
+    const std::size_t formTexts = 95 + 4 * 98;
+    if (!page.operationsOf(Kind::Line).empty()) texts.resize(texts.size() - formTexts);
+    return texts;
+}
+
+double widthOf(const std::string& text, double points) {
+    RecordingPage ruler;
+    ruler.setFontSize(points);
+    return ruler.textWidth(text);
+}
+
+struct Expected {
+    std::string text;
+    double x;
+    double y;
+    double points;
+};
+
+// An amount right-aligned on the page's x by its plain digits.
+Expected rightAligned(const std::string& digits, const std::string& printed, double edge, double y,
+                      double points) {
+    return {printed, edge - widthOf(digits, points), y, points};
+}
+
+// The fixture's copy at the copy's origin, no shift, on the page's coordinates of copy 1.
+std::vector<Expected> fixtureCopy(double telephoneX) {
+    return {
+        {"東京都千代田区一番町1-2", 25, 10, 11},
+        {"二番館301", 25, 15, 11},
+        {"山田太郎", 108, 15, 11},
+        {"東京都港区三番町3", 36, 80, 11},
+        {"株式会社見本", 36, 88, 11},
+        {"給    与", 11, 27, 11},
+        rightAligned("4800000", "4,800,000", 54, 27, 11),
+        rightAligned("3300000", "3,300,000", 81, 27, 11),
+        rightAligned("1234567", "1,234,567", 108, 27, 11),
+        rightAligned("98700", "98,700", 136, 27, 11),
+        {"山田花子", 20, 52, 9},
+        {"山田一郎", 35, 52, 9},
+        {"山田二郎", 50, 52, 9},
+        {"", 65, 52, 9},
+        {"山田四郎", 20, 55, 9},
+        {"", 35, 55, 9},
+        {"取締役", 87, 16, 9},
+        {"ヤマダタロウ", 102, 10, 9},
+        {"(Tel) 03-1234-5678", telephoneX - 2, 88, 9},
+        rightAligned("636000", "636,000", 99, 43, 9),
+        rightAligned("24000", "24,000", 99, 40, 9),
+        {"内", 85, 40, 6},
+        {"50,000", 103, 43, 9},
+        {"3,000", 118, 43, 9},
+        {"", 129, 43, 9},
+        rightAligned("380000", "380,000", 135, 50, 9),
+        rightAligned("120000", "120,000", 135, 56, 9),
+        rightAligned("15000", "15,000", 135, 62, 9),
+        {"〇", 8, 44, 9},
+        {"〇", 21, 75, 9},
+        {"〇", 38, 75, 9},
+        {"〇", 61, 75, 9},
+        {"", 26, 43, 8},
+        {"1", 42, 43, 8},
+        {"3", 55, 43, 8},
+        {"2", 63, 43, 8},
+        {"2", 71, 43, 8},
+        {"1", 78, 43, 8},
+        {"〇", 86, 75, 8},
+        {"4", 100, 75, 8},
+        {"1", 105, 75, 8},
+        {"〇", 118, 75, 8},
+        {" 45 ", 125, 75, 8},
+        {" 3 ", 131, 75, 8},
+        {" 7 ", 136, 75, 8},
+    };
+}
+
+void appendCopy(std::vector<Expected>& out, int copy) {
+    const StatementCopyOrigin origin = statementCopyOrigin(copy);
+    for (Expected e : fixtureCopy(copy <= 2 ? 100 : 110)) {
+        e.x += origin.x;
+        e.y += origin.y;
+        out.push_back(e);
+    }
+}
+
+TEST(StatementData, DataOnlyPrintoutOfAFixturePersonFollowsTheTablesInOrder) {
+    std::vector<Expected> expected;
+    appendCopy(expected, 1);
+    appendCopy(expected, 2);
+    for (const Expected& remark : std::vector<Expected>{{"前職分を含む", 10, 162, 9},
+                                                        {"", 10, 165, 9},
+                                                        {"前職分を含む", 10, 58, 9},
+                                                        {"", 10, 61, 9},
+                                                        {"前職分を含む", 157, 59, 9},
+                                                        {"", 157, 62, 9},
+                                                        {"前職分を含む", 157, 162, 9},
+                                                        {"", 157, 165, 9}})
+        expected.push_back(remark);
+    appendCopy(expected, 3);
+    appendCopy(expected, 4);
+
+    const auto texts = dataTexts(printed(test::statementFixturePerson(), StatementPart::Data));
+    ASSERT_EQ(texts.size(), expected.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(texts[i].text, expected[i].text) << i;
+        EXPECT_DOUBLE_EQ(texts[i].x, expected[i].x) << i << " " << expected[i].text;
+        EXPECT_DOUBLE_EQ(texts[i].y, expected[i].y) << i << " " << expected[i].text;
+        EXPECT_EQ(texts[i].fontSize, expected[i].points) << i << " " << expected[i].text;
+        EXPECT_EQ(texts[i].fontName, "MS 明朝");
+    }
+}
+
+const PrintOperation* findText(const std::vector<PrintOperation>& texts, const std::string& text,
+                               std::size_t nth = 0) {
+    for (const auto& op : texts)
+        if (op.text == text && nth-- == 0) return &op;
+    return nullptr;
+}
+
+TEST(StatementData, PositionsWorkedOutByHandReproduce) {
+    struct Case {
+        const char* what;
+        StatementPart part;
+        double dx, dy;
+        std::string text;
+        std::size_t nth;  // which copy's text, 0 for copy 1
+        double x, y;
+    };
+    const Case cases[] = {
+        {"address, copy 1", StatementPart::Data, 0, 0, "東京都千代田区一番町1-2", 0, 25, 10},
+        {"address, copy 4", StatementPart::Data, 0, 0, "東京都千代田区一番町1-2", 3, 170, 113},
+        {"address moved, copy 1", StatementPart::Data, 3, -2, "東京都千代田区一番町1-2", 0, 28, 8},
+        {"address moved, copy 4", StatementPart::FormAndData, 3, -2, "東京都千代田区一番町1-2", 3,
+         173, 111},
+        {"address, copy 4, 3 right 1 down", StatementPart::Data, 3, 1, "東京都千代田区一番町1-2", 3,
+         173, 114},
+        {"birth day, copy 4, full", StatementPart::FormAndData, 3, 1, " 7 ", 3, 285, 179},
+        {"birth day, copy 4, data only", StatementPart::Data, 3, 1, " 7 ", 3, 284, 179},
+        {"remark of copy 3 first", StatementPart::Data, 0, 0, "前職分を含む", 0, 10, 162},
+        {"remark of copy 1", StatementPart::Data, 0, 0, "前職分を含む", 1, 10, 58},
+    };
+    for (const Case& c : cases) {
+        const auto texts = dataTexts(printed(test::statementFixturePerson(), c.part, c.dx, c.dy));
+        const PrintOperation* op = findText(texts, c.text, c.nth);
+        ASSERT_NE(op, nullptr) << c.what;
+        EXPECT_EQ(op->x, c.x) << c.what;
+        EXPECT_EQ(op->y, c.y) << c.what;
+    }
+}
+
+TEST(StatementData, RightAlignedAmountsAreMeasuredOnTheirPlainDigits) {
+    struct Case {
+        std::int32_t amount;
+        std::string printed;
+        std::string measured;
+    };
+    const Case cases[] = {
+        {999, "999", "999"},
+        {1000, "1,000", "1000"},
+        {12345678, "12,345,678", "12345678"},
+        {-5000, "-5,000", "-5000"},
+        {0, "", "0"},
+    };
+    for (const Case& c : cases) {
+        PrintData data;
+        data.adjustmentResult[AdjustmentValue::PayInAll] = c.amount;
+        const auto texts = dataTexts(printed(data, StatementPart::Data));
+        // Total pay is the first amount after the five addresses and names; no pay kind is set.
+        const PrintOperation& op = texts.at(5);
+        EXPECT_EQ(op.text, c.printed);
+        EXPECT_DOUBLE_EQ(op.x, 54 - widthOf(c.measured, 11)) << c.amount;
+        EXPECT_EQ(op.y, 27);
+    }
+}
+
+TEST(StatementData, SumsBeyond32BitsPrintTheirTrueValue) {
+    PrintData data;
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    data.adjustmentResult[AdjustmentValue::SocialInsuranceFromPay] = kMost;
+    data.adjustmentResult[AdjustmentValue::DeclaredSocialInsurance] = kMost;
+    data.kindCounts[5] = kMost;
+    data.kindCounts[6] = 1;
+    const auto texts = dataTexts(printed(data, StatementPart::Data));
+    EXPECT_NE(findText(texts, "4,294,967,294"), nullptr);
+    EXPECT_NE(findText(texts, "2,147,483,648"), nullptr);
+}
+
+TEST(StatementData, WordsAndMarksPrintOnlyForTheirExactWord) {
+    struct Case {
+        const char* what;
+        void (*set)(PrintData&);
+        std::string text;  // what is looked for in copy 1
+        int count;         // how often in copy 1
+    };
+    const Case cases[] = {
+        {"two pay kinds one over the other",
+         [](PrintData& d) {
+             d.payKindTexts[1] = "役員報酬";
+             d.payKindTexts[4] = "専従者給与";
+         },
+         "専従者給与", 1},
+        {"pay kind with a blank", [](PrintData& d) { d.payKindTexts[3] = "給与 "; }, "給    与", 0},
+        {"position with a blank", [](PrintData& d) { d.personPosition = "監査役 "; }, "監査役", 0},
+        {"joining without the full-width space",
+         [](PrintData& d) { d.personStatusTexts[12] = "就職"; }, "〇", 1},
+        {"joining and leaving",
+         [](PrintData& d) {
+             d.personStatusTexts[12] = "就　職";
+             d.personStatusTexts[13] = "退　職";
+         },
+         "〇", 3},
+        {"era with a blank", [](PrintData& d) { d.birthEra = "平成 "; }, "〇", 1},
+        {"every status word",
+         [](PrintData& d) {
+             const char* words[] = {"特別障害者", "障害者",   "老年者",   "寡婦",
+                                    "特別寡婦",   "寡夫",     "勤労学生", "夫あり",
+                                    "未成年者",   "死亡退職", "外国人"};
+             for (int i = 1; i <= 11; ++i) d.personStatusTexts[i] = words[i - 1];
+             d.personStatusTexts[17] = "乙欄";
+             d.personStatusTexts[18] = "災害者";
+         },
+         "〇", 14},
+    };
+    for (const Case& c : cases) {
+        // The spouse mark (無, no spouse) is always the one mark of a person with no other.
+        PrintData data;
+        c.set(data);
+        const auto texts = dataTexts(printed(data, StatementPart::Data));
+        const std::size_t perCopy = texts.size() / 4 - 2;  // two remark lines a copy
+        const auto copy1 = std::vector<PrintOperation>(texts.begin(), texts.begin() + perCopy);
+        EXPECT_EQ(std::count_if(copy1.begin(), copy1.end(),
+                                [&](const PrintOperation& op) { return op.text == c.text; }),
+                  c.count)
+            << c.what;
+    }
+}
+
+TEST(StatementData, FullStatementDiffersFromDataOnlyOnlyAtTheListedOffsets) {
+    PrintData data = test::statementFixturePerson();
+    data.spouseFlag = 0;  // the mark on 無
+    const auto only = dataTexts(printed(data, StatementPart::Data));
+    const auto full = dataTexts(printed(data, StatementPart::FormAndData));
+    ASSERT_EQ(only.size(), full.size());
+    const std::size_t remarksAt = only.size() / 2 - 4;
+    std::vector<std::string> moved;
+    for (std::size_t i = 0; i < only.size(); ++i) {
+        EXPECT_EQ(only[i].text, full[i].text);
+        EXPECT_EQ(only[i].y, full[i].y);
+        if (only[i].x == full[i].x) continue;
+        EXPECT_EQ(full[i].x - only[i].x, 1) << only[i].text;
+        moved.push_back(only[i].text + (i < remarksAt ? " upper" : " lower"));
+    }
+    // The mark on 無 of the upper copies, and the birth date of every copy.
+    const std::vector<std::string> listed = {"〇 upper",   " 45  upper", " 3  upper", " 7  upper",
+                                             "〇 upper",   " 45  upper", " 3  upper", " 7  upper",
+                                             " 45  lower", " 3  lower",  " 7  lower", " 45  lower",
+                                             " 3  lower",  " 7  lower"};
+    EXPECT_EQ(moved, listed);
+}
+
+TEST(StatementData, TwoIdenticalClicksGiveIdenticalPages) {
+    for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData})
+        EXPECT_EQ(printed(test::statementFixturePerson(), part, 3, -2).log(),
+                  printed(test::statementFixturePerson(), part, 3, -2).log());
+}
+
+TEST(StatementData, ABirthDateNeverEnteredPrintsZeros) {
+    const auto texts = dataTexts(printed(PrintData{}, StatementPart::Data));
+    int zeros = 0;
+    for (const auto& op : texts) zeros += op.text == " 0 ";
+    EXPECT_EQ(zeros, 3 * 4);
+    PrintData negative;
+    negative.birthYear = -3;
+    const auto withSign = dataTexts(printed(negative, StatementPart::Data));
+    EXPECT_NE(findText(withSign, "-3 "), nullptr);
+}
+
+TEST(StatementShift, BoxesReadAsWholeMillimetresWithinThePaper) {
+    struct Case {
+        std::string text;
+        StatementShiftBox box;
+        std::optional<int> millimetres;
+    };
+    using B = StatementShiftBox;
+    const Case cases[] = {
+        {"", B::Right, 0},
+        {"  ", B::Down, 0},
+        {"0", B::Right, 0},
+        {"3", B::Right, 3},
+        {"-2", B::Down, -2},
+        {"2.5", B::Right, 2},
+        {"3.5", B::Right, 4},
+        {"-2.5", B::Down, -2},
+        {"abc", B::Right, std::nullopt},
+        {"３", B::Right, 3},
+        {"40000", B::Down, std::nullopt},
+        {"32760", B::Right, std::nullopt},
+        {"14", B::Right, 14},
+        {"15", B::Right, std::nullopt},
+        {"-8", B::Right, -8},
+        {"-9", B::Right, std::nullopt},
+        {"18", B::Down, 18},
+        {"19", B::Down, std::nullopt},
+        {"-10", B::Down, -10},
+        {"-11", B::Down, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const StatementShiftReading reading = readStatementShift(c.text, c.box);
+        EXPECT_EQ(reading.millimetres, c.millimetres) << "[" << c.text << "]";
+        EXPECT_EQ(reading.refusal.empty(), c.millimetres.has_value()) << c.text;
+        if (!c.millimetres) {
+            EXPECT_NE(reading.refusal.find(c.box == B::Right ? "右側へ" : "下方へ"),
+                      std::string::npos)
+                << reading.refusal;
+        }
+    }
+}
+
+TEST(StatementShift, TheRangeKeepsTheStartOfEveryDataElementOnThePaper) {
+    // Every conditional element present, the spouse mark on 有 at the left edge included.
+    const PrintData data = test::statementFixturePerson();
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+    for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData}) {
+        for (const auto& op : dataTexts(printed(data, part))) {
+            left = std::min(left, op.x);
+            top = std::min(top, op.y);
+            right = std::max(right, op.x);
+            bottom = std::max(bottom, op.y);
+        }
+    }
+    EXPECT_EQ(left, kStatementDataExtent.left);
+    EXPECT_EQ(top, kStatementDataExtent.top);
+    EXPECT_EQ(right, kStatementDataExtent.right);
+    EXPECT_EQ(bottom, kStatementDataExtent.bottom);
+}
+
+TEST(StatementShift, ARefusedShiftPrintsNothingAndSaysWhy) {
+    const double shifts[][2] = {{15, 0}, {0, -11}, {2.5, 0}, {32760, 0}};
+    for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData}) {
+        for (const auto& shift : shifts) {
+            RecordingPage page;
+            try {
+                printStatement(page, test::statementFixturePerson(), part, shift[0], shift[1]);
+                ADD_FAILURE() << "printed with " << shift[0] << "," << shift[1];
+            } catch (const Failure& failure) {
+                EXPECT_NE(std::string(failure.what()).find(shift[0] != 0 ? "右側へ" : "下方へ"),
+                          std::string::npos);
+            }
+            EXPECT_TRUE(page.operations().empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nencho

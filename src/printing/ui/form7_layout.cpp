@@ -17,6 +17,14 @@ namespace {
 
 constexpr int kRowHeight = 255;
 
+// The last three amount columns of the deductions row; the housing-loan column is the widest,
+// so that its caption fits, and ends at the window's right edge less a margin.
+constexpr int kAmountWidth = 1035;
+constexpr int kLifeLeft = 6540;
+constexpr int kCasualtyLeft = kLifeLeft + kAmountWidth + 45;
+constexpr int kHousingLeft = kCasualtyLeft + kAmountWidth + 45;
+constexpr int kHousingWidth = 9915 - kHousingLeft;
+
 QLabel* bold(QLabel* label) {
     QFont font = label->font();
     font.setBold(true);
@@ -56,7 +64,7 @@ void Form7::buildSummary() {
 
     for (const Caption& c :
          {Caption{"種　　別", 120, 720, 1575}, Caption{"支 払 金 額", 1800, 720, 1815},
-          Caption{"給与所得控除後の金額", 3720, 720, 1935},
+          Caption{"給与所得控除後の金額", 3660, 720, 2055},
           Caption{"所得控除の額の合計額", 5760, 720, 1935},
           Caption{"源泉徴収税額", 7800, 720, 1935}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
@@ -67,13 +75,14 @@ void Form7::buildSummary() {
     framed(rightAligned(bold(addLabel("Label10", {}, 7800, 1320, 1935, 375))));
 
     for (const Caption& c :
-         {Caption{"配偶  者", 120, 1800, 735}, Caption{"配偶者特別控除", 960, 1800, 1335},
-          Caption{"扶  養  家  族  数", 2400, 1800, 1695}, Caption{"特定", 2400, 2160, 495},
-          Caption{"老人", 3000, 2160, 495}, Caption{"その他", 3600, 2160, 495},
-          Caption{"障 害 者", 4200, 1800, 1095}, Caption{"特別", 4200, 2160, 495},
-          Caption{"その他", 4800, 2160, 495}, Caption{"社会保険料", 5400, 1800, 1095},
-          Caption{"生命保険", 6600, 1800, 1035}, Caption{"損害保険", 7740, 1800, 1035},
-          Caption{"住宅取得控除", 8880, 1800, 1035}})
+         {Caption{"配偶  者", 120, 1800, 735}, Caption{"配偶者特別控除", 900, 1800, 1455},
+          Caption{"扶  養  家  族  数", 2400, 1800, 1695}, Caption{"特定", 2355, 2160, 585},
+          Caption{"老人", 2955, 2160, 585}, Caption{"その他", 3555, 2160, 585},
+          Caption{"障 害 者", 4200, 1800, 1095}, Caption{"特別", 4155, 2160, 585},
+          Caption{"その他", 4755, 2160, 585}, Caption{"社会保険料", 5400, 1800, 1095},
+          Caption{"生命保険", kLifeLeft, 1800, kAmountWidth},
+          Caption{"損害保険", kCasualtyLeft, 1800, kAmountWidth},
+          Caption{"住宅取得控除", kHousingLeft, 1800, kHousingWidth}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
     framed(centred(addLabel("Label14", {}, 120, 2640, 735, kRowHeight)));
     framed(rightAligned(addLabel("Label15", {}, 960, 2640, 1335, kRowHeight)));
@@ -82,19 +91,21 @@ void Form7::buildSummary() {
         framed(rightAligned(addLabel(countLabels[i], {}, 2400 + 600 * i, 2640, 495, kRowHeight)));
     rightAligned(addLabel("Label30", {}, 5400, 2400, 1095, kRowHeight));
     framed(rightAligned(addLabel("Label21", {}, 5400, 2640, 1095, kRowHeight)));
-    framed(rightAligned(addLabel("Label22", {}, 6600, 2640, 1035, kRowHeight)));
-    framed(rightAligned(addLabel("Label23", {}, 7740, 2640, 1035, kRowHeight)));
-    framed(rightAligned(addLabel(kHousingCreditLabel, {}, 8880, 2640, 1035, kRowHeight)));
+    framed(rightAligned(addLabel("Label22", {}, kLifeLeft, 2640, kAmountWidth, kRowHeight)));
+    framed(rightAligned(addLabel("Label23", {}, kCasualtyLeft, 2640, kAmountWidth, kRowHeight)));
+    framed(rightAligned(
+        addLabel(kHousingCreditLabel, {}, kHousingLeft, 2640, kHousingWidth, kRowHeight)));
 }
 
 void Form7::buildConditionsAndNotes() {
-    addLabel({}, " 配偶者等:", 120, 3120, 840, kRowHeight);
+    addLabel({}, " 配偶者等:", 60, 3120, 900, kRowHeight);
     addLabel("Label28", {}, 960, 3120, 1035, kRowHeight);
     const char* nameLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
     for (int i = 0; i < 5; ++i)
         addLabel(nameLabels[i], {}, 2040 + 1080 * i, 3120, 1035, kRowHeight);
-    addLabel({}, "配偶者合計所得", 7320, 3120, 1515, kRowHeight);
-    framed(rightAligned(addLabel(kSpouseIncomeLabel, {}, 8880, 3120, 1035, kRowHeight)));
+    addLabel({}, "配偶者合計所得", kHousingLeft - 1560, 3120, 1515, kRowHeight);
+    framed(rightAligned(
+        addLabel(kSpouseIncomeLabel, {}, kHousingLeft, 3120, kHousingWidth, kRowHeight)));
 
     addLabel({}, "[本人の条件]", 120, 3600, 1215, kRowHeight);
     const char* firstLine[] = {"Label29", "Label40", "Label46", "Label47"};
@@ -124,13 +135,13 @@ void Form7::buildStatementFrame() {
         caption->setAutoFillBackground(true);
         caption->setStyleSheet("background-color: rgb(192, 192, 192);");
     };
-    greyCaption("右側へ", 120, 360, 570);
-    addText(kShiftRightBox, 690, 300, 420, 375, frame)->setText("0");
-    greyCaption(" mm 移動する", 1140, 360, 1080);
-    greyCaption("下方へ", 120, 840, 570);
-    addText(kShiftDownBox, 690, 780, 420, 375, frame)->setText("0");
-    greyCaption(" mm 移動する", 1140, 840, 1080);
-    addButton(kShiftClearButton, "クリア", 2250, 240, 555, 1095, {}, frame);
+    greyCaption("右側へ", 60, 360, 615);
+    addText(kShiftRightBox, 675, 300, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1095, 360, 1185);
+    greyCaption("下方へ", 60, 840, 615);
+    addText(kShiftDownBox, 675, 780, 420, 375, frame)->setText("0");
+    greyCaption(" mm 移動する", 1095, 840, 1185);
+    addButton(kShiftClearButton, "クリア", 2295, 240, 540, 1095, {}, frame);
     addButton(kStatementDataPrintButton, "データのみ印刷", 2850, 240, 1290, 1095, {}, frame);
 }
 
@@ -140,10 +151,10 @@ void Form7::buildButtons() {
     addButton(kPreviousPersonButton, "前の人", 5490, 5940, 1005, 375);
     addButton(kStatementFormPrintButton, "源泉徴収票のフォームのみ印刷", 120, 6660, 4215, 315);
     addButton(kBatchButton, "全員の一括印刷", 4440, 6360, 2055, 495);
-    QGroupBox* frame = addFrame("Frame2", "各種の印刷", 6600, 5400, 3225, 1575);
-    addButton(kLedgerPrintButton, "源泉徴収簿", 120, 240, 2985, 375, {}, frame);
-    addButton(kDependantsPrintButton, "扶養控除等申告書", 120, 660, 2985, 375, {}, frame);
-    addButton(kInsurancePrintButton, "保険控除 兼 配偶者特別控除申告書", 120, 1080, 2985, 375, {},
+    QGroupBox* frame = addFrame("Frame2", "各種の印刷", 6600, 5400, 3285, 1575);
+    addButton(kLedgerPrintButton, "源泉徴収簿", 60, 240, 3165, 375, {}, frame);
+    addButton(kDependantsPrintButton, "扶養控除等申告書", 60, 660, 3165, 375, {}, frame);
+    addButton(kInsurancePrintButton, "保険控除 兼 配偶者特別控除申告書", 60, 1080, 3165, 375, {},
               frame);
     addLabel({}, "※ 印刷はA4コピー用紙に印刷してください", 120, 7080, 4215, kRowHeight);
     addButton(kBackToMenuButton, "初期画面に戻る", 4440, 6960, 2055, 495);

@@ -40,6 +40,8 @@ constexpr int kClientHeight = 7665;
 
 constexpr double kAmountPointSize = 11.25;
 constexpr double kMonthDayPointSize = 9.75;
+// A little smaller, so that "源泉所得税額" fits its 1215-twip cell inside the box's frame.
+constexpr double kCaptionPointSize = 9.0;
 
 const QColor kLightGrey(224, 224, 224);
 const QColor kLightOrange(255, 224, 192);
@@ -112,7 +114,7 @@ QLineEdit* Form13::addCell(const char* name, int left, int top, int width, const
     cell->setText(QString::fromUtf8(caption));
     if (*caption) {
         cell->setAlignment(Qt::AlignCenter);
-        setPointSize(cell, kMonthDayPointSize);  // the captions fit their cells as the dates do
+        setPointSize(cell, kCaptionPointSize);
     } else {
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -26,9 +26,12 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QS
         ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
         return std::nullopt;
     }
-    auto answer = inputs.front();
+    // Taken as a plain text: GCC's optimiser wrongly reports a moved-out optional as unset.
+    const bool given = inputs.front().has_value();
+    const QString text = inputs.front().value_or(QString());
     inputs.pop_front();
-    return answer;
+    if (!given) return std::nullopt;
+    return text;
 }
 
 void ensureApplication() {

@@ -1,12 +1,17 @@
 #pragma once
 // The names of the files a folder holds, read once. A missing or unreadable folder holds none:
 // finding out which records exist is a normal question, not a failure.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nencho {
 
 // The names (UTF-8, no folder) of the regular files in a folder given by its system path.
 std::vector<std::string> fileNamesIn(const std::string& systemFolder);
+// Only the names the filter keeps; the others cost no copy.
+std::vector<std::string> fileNamesIn(const std::string& systemFolder,
+                                     const std::function<bool(std::string_view)>& keep);
 
 }  // namespace nencho

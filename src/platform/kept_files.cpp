@@ -9,13 +9,13 @@ namespace nencho {
 
 namespace {
 
-constexpr const char* kCopySuffix = ".keep";
-constexpr const char* kListSuffix = ".keep-list";
+constexpr std::string_view kCopySuffix = ".keep";
+constexpr std::string_view kListSuffix = ".keep-list";
 // A list line: "1" or "0" (the file existed or not), a tab, the file's system path.
 constexpr char kExisted = '1';
 constexpr char kAbsent = '0';
 
-bool endsWith(const std::string& text, const std::string& suffix) {
+bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.ends_with(suffix);
 }
 
@@ -68,18 +68,18 @@ void KeptFiles::removeCopies() const {
 }
 
 std::string KeptFiles::copyPathOf(const std::string& systemPath) {
-    return systemPath + kCopySuffix;
+    return systemPath + std::string(kCopySuffix);
 }
 
 std::string KeptFiles::listPathOf(const std::string& firstSystemPath) {
-    return firstSystemPath + kListSuffix;
+    return firstSystemPath + std::string(kListSuffix);
 }
 
-bool KeptFiles::isCopyName(const std::string& fileName) {
+bool KeptFiles::isCopyName(std::string_view fileName) {
     return endsWith(fileName, kCopySuffix);
 }
 
-bool KeptFiles::isListName(const std::string& fileName) {
+bool KeptFiles::isListName(std::string_view fileName) {
     return endsWith(fileName, kListSuffix);
 }
 

@@ -5,6 +5,7 @@
 // (its name and ".keep-list") names them all; while the list is there the run has not ended,
 // and the next start puts the files back from their copies (recoverUnfinishedWork).
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nencho {
@@ -24,8 +25,8 @@ class KeptFiles {
 
     static std::string copyPathOf(const std::string& systemPath);
     static std::string listPathOf(const std::string& firstSystemPath);
-    static bool isCopyName(const std::string& fileName);
-    static bool isListName(const std::string& fileName);
+    static bool isCopyName(std::string_view fileName);
+    static bool isListName(std::string_view fileName);
 
     // Puts back the files of a run whose list was left, and removes its list and copies.
     // Returns the files put back. Throws RecordError.

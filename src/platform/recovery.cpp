@@ -6,6 +6,7 @@
 #include "platform/drive_map.h"
 #include "platform/file_switch.h"
 #include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "platform/kept_files.h"
 #include "platform/record_error.h"
 
@@ -20,27 +21,32 @@ struct FoundFile {
     std::string name;
 };
 
-// The files of the data root and of its folders older than the run, by system path.
+bool isLeftByUnfinishedWork(std::string_view name) {
+    return FileSwitch::isPlanName(name) || FileSwitch::isPreparedName(name) ||
+           KeptFiles::isListName(name) || KeptFiles::isCopyName(name) || isTemporaryFileName(name);
+}
+
+// The files left by unfinished work in the data root and its folders, older than the run, by
+// system path. Only names are read for the many record files; details only for the few left.
 std::vector<FoundFile> filesBefore(fs::file_time_type runStart) {
     std::vector<FoundFile> found;
     const auto root = DriveMap::instance().hostPath(dataRootFolder());
     std::error_code ec;
     if (!root || !fs::is_directory(*root, ec)) return found;
-    auto scan = [&](const fs::path& folder, const std::string& systemFolder) {
-        std::error_code error;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    auto scan = [&](const std::string& systemFolder) {
+        for (const std::string& name : fileNamesIn(systemFolder, isLeftByUnfinishedWork)) {
             std::error_code ignored;
-            if (!entry.is_regular_file(ignored) || entry.last_write_time(ignored) >= runStart)
-                continue;
-            const std::string name = entry.path().filename().string();
-            found.push_back({systemFolder + "\\" + name, name});
+            const std::string systemPath = systemFolder + "\\" + name;
+            const auto host = DriveMap::instance().hostPath(systemPath);
+            if (!host || fs::last_write_time(*host, ignored) >= runStart || ignored) continue;
+            found.push_back({systemPath, name});
         }
     };
-    scan(*root, dataRootFolder());
+    scan(dataRootFolder());
     for (const fs::directory_entry& entry : fs::directory_iterator(*root, ec)) {
         std::error_code ignored;
         if (entry.is_directory(ignored))
-            scan(entry.path(), dataRootFolder() + "\\" + entry.path().filename().string());
+            scan(dataRootFolder() + "\\" + entry.path().filename().string());
     }
     return found;
 }

@@ -40,6 +40,8 @@ TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept)
     leave(kLedger + ".tmp-copy", "half");
     leave("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz", "half");
     leave("c:\\年末調整\\個人名\\102.txt", "person");
+    // Only files are cleared away: a folder that happens to bear such a name stays.
+    fs::create_directories(drives.host(kLedger + ".tmp-f0ld3r"));
     test::writeBytes(kJanuary + ".tmp-q1w2e3", "being written now");
     fs::last_write_time(drives.host(kJanuary + ".tmp-q1w2e3"), runStart + std::chrono::seconds(1));
 
@@ -52,6 +54,7 @@ TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept)
                   {"年末調整/H17年末調整/1020001.txt.tmp-q1w2e3", "being written now"},
                   {"年末調整/個人名/102.txt", "person"}}));
     EXPECT_NE(recoveryMessage(report).find("一時ファイル 3 個"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(drives.host(kLedger + ".tmp-f0ld3r")));
 }
 
 TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {

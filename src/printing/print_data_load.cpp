@@ -129,25 +129,16 @@ void takePolicyTexts(Numbered<std::string, Count>& texts, int firstLine,
         for (const Policy& policy : policies) texts[line++] = policy.*field;
 }
 
-constexpr std::array<std::string LifePolicyTexts::*, 6> kLifeFields = {
-    &LifePolicyTexts::insurer, &LifePolicyTexts::kind,        &LifePolicyTexts::period,
-    &LifePolicyTexts::holder,  &LifePolicyTexts::beneficiary, &LifePolicyTexts::relation};
-
-constexpr std::array<std::string CasualtyPolicyTexts::*, 7> kCasualtyFields = {
-    &CasualtyPolicyTexts::insurer, &CasualtyPolicyTexts::kind,     &CasualtyPolicyTexts::period,
-    &CasualtyPolicyTexts::holder,  &CasualtyPolicyTexts::resident, &CasualtyPolicyTexts::relation,
-    &CasualtyPolicyTexts::maturity};
-
 void takeInsurance(PrintData& data, const InsuranceRecord& record) {
-    takePolicyTexts(data.lifePensionTexts, 1, record.lifePolicies, kLifeFields);
-    takePolicyTexts(data.lifePensionTexts, 19, record.pensionPolicies, kLifeFields);
+    takePolicyTexts(data.lifePensionTexts, 1, record.lifePolicies, kLifePolicyFieldOrder);
+    takePolicyTexts(data.lifePensionTexts, 19, record.pensionPolicies, kLifePolicyFieldOrder);
     const std::int32_t lifePension[] = {record.lifePremiums[0],    record.lifePremiums[1],
                                         record.lifePremiums[2],    record.lifeTotal,
                                         record.lifeDeduction,      record.pensionPremiums[0],
                                         record.pensionPremiums[1], record.pensionTotal,
                                         record.pensionDeduction,   record.lifeInsuranceDeduction};
     for (int i = 1; i <= 10; ++i) data.lifePensionAmounts[i] = lifePension[i - 1];
-    takePolicyTexts(data.casualtyTexts, 1, record.casualtyPolicies, kCasualtyFields);
+    takePolicyTexts(data.casualtyTexts, 1, record.casualtyPolicies, kCasualtyPolicyFieldOrder);
     const std::int32_t casualty[] = {record.casualtyPremiums[0], record.casualtyPremiums[1],
                                      record.longTermPremiums,    record.shortTermPremiums,
                                      record.longTermDeduction,   record.shortTermDeduction,

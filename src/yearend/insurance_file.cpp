@@ -32,15 +32,6 @@ void readColumns(RecordReader& reader, std::array<Policy, N>& policies,
         for (Policy& policy : policies) policy.*field = reader.text();
 }
 
-constexpr std::array<std::string LifePolicyTexts::*, 6> kLifeFields = {
-    &LifePolicyTexts::insurer, &LifePolicyTexts::kind,        &LifePolicyTexts::period,
-    &LifePolicyTexts::holder,  &LifePolicyTexts::beneficiary, &LifePolicyTexts::relation};
-
-constexpr std::array<std::string CasualtyPolicyTexts::*, 7> kCasualtyFields = {
-    &CasualtyPolicyTexts::insurer, &CasualtyPolicyTexts::kind,     &CasualtyPolicyTexts::period,
-    &CasualtyPolicyTexts::holder,  &CasualtyPolicyTexts::resident, &CasualtyPolicyTexts::relation,
-    &CasualtyPolicyTexts::maturity};
-
 void writeAmounts(RecordWriter& writer, std::span<const std::int32_t> amounts) {
     for (std::int32_t amount : amounts) writer.number(amount);
 }
@@ -57,8 +48,8 @@ std::optional<InsuranceRecord> InsuranceFile::load(const std::string& taxYearCod
     if (!fileExists(path)) return std::nullopt;
     RecordReader reader = RecordReader::open(path);
     InsuranceRecord r;
-    readColumns(reader, r.lifePolicies, kLifeFields);
-    readColumns(reader, r.pensionPolicies, kLifeFields);
+    readColumns(reader, r.lifePolicies, kLifePolicyFieldOrder);
+    readColumns(reader, r.pensionPolicies, kLifePolicyFieldOrder);
     readAmounts(reader, r.lifePremiums);
     r.lifeTotal = reader.longNumber();
     r.lifeDeduction = reader.longNumber();
@@ -66,7 +57,7 @@ std::optional<InsuranceRecord> InsuranceFile::load(const std::string& taxYearCod
     r.pensionTotal = reader.longNumber();
     r.pensionDeduction = reader.longNumber();
     r.lifeInsuranceDeduction = reader.longNumber();
-    readColumns(reader, r.casualtyPolicies, kCasualtyFields);
+    readColumns(reader, r.casualtyPolicies, kCasualtyPolicyFieldOrder);
     readAmounts(reader, r.casualtyPremiums);
     r.longTermPremiums = reader.longNumber();
     r.shortTermPremiums = reader.longNumber();
@@ -81,13 +72,13 @@ std::optional<InsuranceRecord> InsuranceFile::load(const std::string& taxYearCod
 void InsuranceFile::save(const std::string& taxYearCode, std::int32_t personKey,
                          const InsuranceRecord& r) {
     RecordWriter writer;
-    writeColumns(writer, r.lifePolicies, kLifeFields);
-    writeColumns(writer, r.pensionPolicies, kLifeFields);
+    writeColumns(writer, r.lifePolicies, kLifePolicyFieldOrder);
+    writeColumns(writer, r.pensionPolicies, kLifePolicyFieldOrder);
     writeAmounts(writer, r.lifePremiums);
     writer.number(r.lifeTotal).number(r.lifeDeduction);
     writeAmounts(writer, r.pensionPremiums);
     writer.number(r.pensionTotal).number(r.pensionDeduction).number(r.lifeInsuranceDeduction);
-    writeColumns(writer, r.casualtyPolicies, kCasualtyFields);
+    writeColumns(writer, r.casualtyPolicies, kCasualtyPolicyFieldOrder);
     writeAmounts(writer, r.casualtyPremiums);
     writer.number(r.longTermPremiums)
         .number(r.shortTermPremiums)

@@ -35,6 +35,16 @@ struct CasualtyPolicyTexts {
     bool operator==(const CasualtyPolicyTexts&) const = default;
 };
 
+// The order in which the record stores a policy's fields, each across all the policies.
+inline constexpr std::array<std::string LifePolicyTexts::*, 6> kLifePolicyFieldOrder = {
+    &LifePolicyTexts::insurer, &LifePolicyTexts::kind,        &LifePolicyTexts::period,
+    &LifePolicyTexts::holder,  &LifePolicyTexts::beneficiary, &LifePolicyTexts::relation};
+
+inline constexpr std::array<std::string CasualtyPolicyTexts::*, 7> kCasualtyPolicyFieldOrder = {
+    &CasualtyPolicyTexts::insurer, &CasualtyPolicyTexts::kind,     &CasualtyPolicyTexts::period,
+    &CasualtyPolicyTexts::holder,  &CasualtyPolicyTexts::resident, &CasualtyPolicyTexts::relation,
+    &CasualtyPolicyTexts::maturity};
+
 struct InsuranceRecord {
     static constexpr int kLines = 75;
     static constexpr int kReadLines = 63;

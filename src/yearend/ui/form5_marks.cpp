@@ -35,7 +35,7 @@ void Form5::connectOptions() {
           SpouseCondition::CohabitingSpeciallyDisabled, SpouseCondition::Elderly})
         optionActions_[optionOf(condition)] = [this, condition] { spouseOptionChosen(condition); };
     for (const auto& [name, action] : optionActions_) {
-        connect(control<QRadioButton>(name), &QRadioButton::toggled, this, [action](bool on) {
+        onSwitch(name, [action](bool on) {
             if (on) action();
         });
     }

@@ -98,7 +98,7 @@ struct PrintData {
     Numbered<std::int32_t, 10> spouseHousingAmounts;
     Numbered<std::string, 2> spouseNameTexts;  // 1 spouse's reading, 2 spouse's name
 
-    // Derived by the print screen's display (the batch screen's load leaves them 0):
+    // Derived from the dependants by the print screen's display and by the batch load:
     // spouseFlag 1 when the spouse's name is not empty; otherDependantsCount the dependants
     // counted under その他, C7 − C1 … − C6 − spouseFlag, never below 0.
     std::int32_t spouseFlag = 0;

@@ -36,7 +36,7 @@ AdjustmentResult workedExample() {
     return result;
 }
 
-TEST_F(AdjustmentResultFileTest, WorkedExampleIsStoredAsItsThirtySevenLinesAndReadsBack) {
+TEST_F(AdjustmentResultFileTest, AFilledRecordIsStoredAsItsThirtySevenLinesAndReadsBack) {
     const auto record = AdjustmentResultRecord::of(workedExample(), AdjustmentStatus::Adjusted);
     AdjustmentResultFile::save("H17", 102, record);  // company 1, person 2
     EXPECT_EQ(test::readBytes(kPath), test::goldenBytes("adjustment_result_worked_example.txt"));

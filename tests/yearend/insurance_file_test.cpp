@@ -43,7 +43,7 @@ InsuranceRecord workedExample() {
     return r;
 }
 
-TEST_F(InsuranceFileTest, WorkedExampleIsStoredAsItsSeventyFiveLinesAndReadsBack) {
+TEST_F(InsuranceFileTest, AFilledRecordIsStoredAsItsSeventyFiveLinesAndReadsBack) {
     InsuranceFile::save("H17", 102, workedExample());  // company 1, person 2
     EXPECT_EQ(test::readBytes(kPath), test::goldenBytes("insurance_worked_example.txt"));
     const auto loaded = InsuranceFile::load("H17", 102);

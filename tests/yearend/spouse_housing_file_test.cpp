@@ -29,7 +29,7 @@ SpouseHousingRecord workedExample() {
     return record;
 }
 
-TEST_F(SpouseHousingFileTest, WorkedExampleIsStoredAsItsTwentyTwoLinesAndReadsBack) {
+TEST_F(SpouseHousingFileTest, AFilledRecordIsStoredAsItsTwentyTwoLinesAndReadsBack) {
     SpouseHousingFile::save("H17", 102, workedExample());  // company 1, person 2
     EXPECT_EQ(test::readBytes(kPath), test::goldenBytes("spouse_housing_worked_example.txt"));
     EXPECT_EQ(SpouseHousingFile::load("H17", 102), workedExample());

@@ -14,7 +14,8 @@ class QPrinter;
 
 namespace nencho {
 
-// Maps the Windows Mincho names to IPAMincho; must run before any text is measured.
+// Maps the forms' Mincho face names (MS 明朝 and its spellings) to IPAMincho; must run before
+// any text is measured.
 void installPrintFontSubstitutions();
 
 class QtPrinterPage : public PrinterPage {

@@ -126,7 +126,7 @@ TEST_F(QtPrinterPageTest, APdfFileCanHoldManyPages) {
     EXPECT_TRUE(info.contains(QRegularExpression(R"(Pages:\s+2\n)"))) << info.toStdString();
 }
 
-TEST_F(QtPrinterPageTest, MeasuresThePrintFaceWithTheWindowsMinchoMetrics) {
+TEST_F(QtPrinterPageTest, MeasuresTheFormsMinchoFaceAsFullWidthIPAMincho) {
     auto page = QtPrinterPage::toPdfFile(pdfPath("widths.pdf"), "widths");
     page->setFontName("MS 明朝");
     page->setFontSize(10);

@@ -44,7 +44,7 @@ TEST_F(YearEndSheetTest, LoadShowsThePersonsLedgerTotalsAndTheYearsCaption) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
-TEST_F(YearEndSheetTest, WorkedExampleStoresItsRecordLines) {
+TEST_F(YearEndSheetTest, AShortfallOf12800IsShownAndStoredAsItsRecordLines) {
     storeLedger(1, 2, workedExampleLedger());
     storeWorkedExampleDeductions(1, 2);
     open(1, 2);

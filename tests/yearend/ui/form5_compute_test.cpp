@@ -14,7 +14,7 @@ const GridRow& gridRow(ConditionRow row) {
 
 class DependantsComputation : public DependantsSheetTest {};
 
-TEST_F(DependantsComputation, WorkedExamples) {
+TEST_F(DependantsComputation, BasicAndTotalDeductionsOfTheConditionsEntered) {
     struct Case {
         const char* what;
         std::function<void(DependantsComputation&)> enter;

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -252,6 +253,32 @@ TEST_F(QtPrinterPageTest, APageOnTheDefaultPrinterArrivesAsOneLandscapePage) {
     EXPECT_TRUE(darkAt(255, 180));
     EXPECT_FALSE(darkAt(255, 170));
     EXPECT_FALSE(darkAt(240, 180));
+
+    // The printer's PDF keeps the glyphs but not their characters, so each sample text is
+    // looked for as a glyph where its first character lands on the turned page: across, from
+    // the text's top down by at most its size; along, from its left edge back by its size.
+    const auto glyphs = wordsOf(file);
+    const double pageHeight = 842, pageWidth = 595;
+    struct Drawn {
+        const char* text;
+        double left, top, points;  // millimetres, millimetres, font size
+    };
+    for (const Drawn& drawn : {Drawn{"平成", 24, 29, 12}, Drawn{"12,300", 100, 50, 10},
+                               Drawn{"源泉徴収簿", 200.5, 150.25, 10}}) {
+        const double across = drawn.top * kPointsPerMillimetre;
+        const double along = drawn.left * kPointsPerMillimetre;
+        auto landsAt = [&](const Word& glyph) {
+            const bool turnedLeft = glyph.left >= across && glyph.left <= across + drawn.points &&
+                                    glyph.top >= pageHeight - along - drawn.points - 1 &&
+                                    glyph.top <= pageHeight - along + 1;
+            const bool turnedRight = glyph.left <= pageWidth - across &&
+                                     glyph.left >= pageWidth - across - drawn.points &&
+                                     glyph.top >= along - 1 &&
+                                     glyph.top <= along + drawn.points + 1;
+            return turnedLeft || turnedRight;
+        };
+        EXPECT_TRUE(std::any_of(glyphs.begin(), glyphs.end(), landsAt)) << drawn.text;
+    }
     std::filesystem::remove(*pdf);
 }
 

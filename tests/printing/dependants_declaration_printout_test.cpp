@@ -44,20 +44,6 @@ RecordingPage printed(const PrintData& data) {
     return page;
 }
 
-TEST(DependantsDeclarationPrintout, SetsTheFaceAndDrawsTheFormFirstAndLeavesTheDocumentOpen) {
-    const RecordingPage page = printed(test::fullPrintData());
-    const auto& ops = page.operations();
-    ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[0].kind, Kind::FontName);
-    EXPECT_EQ(ops[0].text, "MS 明朝");
-    EXPECT_EQ(ops[1].kind, Kind::Image);
-    EXPECT_EQ(ops[1].text, kDependantsDeclarationImage);
-    EXPECT_EQ(std::vector<double>({ops[1].x, ops[1].y, ops[1].x2, ops[1].y2}),
-              std::vector<double>({0, 0, 296, 209}));
-    EXPECT_TRUE(page.operationsOf(Kind::EndDocument).empty());
-    EXPECT_TRUE(page.operationsOf(Kind::Line).empty());
-}
-
 TEST(DependantsDeclarationPrintout, PrintsThePayerThePersonAndTheTableWhereTheFormPlacesThem) {
     const PrintData data = test::fullPrintData();
     const auto texts = placedTexts(printed(data));
@@ -76,19 +62,6 @@ TEST(DependantsDeclarationPrintout, APersonWithoutSpouseOrDependantsGetsTheHeade
     const auto texts = placedTexts(printed(data));
     ASSERT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts.back().text, data.personReading);
-}
-
-TEST(DependantsDeclarationPrintout, GivesTheSamePageWhateverThePageHeldBefore) {
-    const PrintData data = test::fullPrintData();
-    const RecordingPage first = printed(data);
-    RecordingPage used;
-    printWithholdingLedger(used, data);
-    const std::size_t before = used.operations().size();
-    printDependantsDeclaration(used, data);
-    const std::vector<PrintOperation> after(used.operations().begin() + before,
-                                            used.operations().end());
-    EXPECT_EQ(after, first.operations());
-    EXPECT_EQ(printed(data).log(), first.log());
 }
 
 TEST(DependantsDeclarationForm, EveryPrintedTextLiesInABoxBesideItsCaption) {

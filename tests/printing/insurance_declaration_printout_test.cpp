@@ -84,20 +84,6 @@ RecordingPage printed(const PrintData& data) {
     return page;
 }
 
-TEST(InsuranceDeclarationPrintout, SetsTheFaceAndDrawsTheFormFirstAndLeavesTheDocumentOpen) {
-    const RecordingPage page = printed(test::fullPrintData());
-    const auto& ops = page.operations();
-    ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[0].kind, Kind::FontName);
-    EXPECT_EQ(ops[0].text, "MS 明朝");
-    EXPECT_EQ(ops[1].kind, Kind::Image);
-    EXPECT_EQ(ops[1].text, kInsuranceDeclarationImage);
-    EXPECT_EQ(std::vector<double>({ops[1].x, ops[1].y, ops[1].x2, ops[1].y2}),
-              std::vector<double>({0, 0, 291, 208}));
-    EXPECT_TRUE(page.operationsOf(Kind::EndDocument).empty());
-    EXPECT_TRUE(page.operationsOf(Kind::Line).empty());
-}
-
 TEST(InsuranceDeclarationPrintout, PrintsEveryBoxWhereTheFormsTablesPlaceItInTheirOrder) {
     const PrintData data = test::fullPrintData();
     expectSame(placedTexts(printed(data)), expectedDeclaration(data));
@@ -158,19 +144,6 @@ TEST(InsuranceDeclarationPrintout, FailsWhereItsArithmeticLeaves32Bits) {
     RecordingPage spousePage;
     EXPECT_THROW(printInsuranceDeclaration(spousePage, data), Failure);
     EXPECT_EQ(spousePage.operationsOf(Kind::Text).back().text, data.spouseNameTexts[2]);
-}
-
-TEST(InsuranceDeclarationPrintout, GivesTheSamePageWhateverThePageHeldBefore) {
-    const PrintData data = test::fullPrintData();
-    const RecordingPage first = printed(data);
-    RecordingPage used;
-    printDependantsDeclaration(used, data);
-    const std::size_t before = used.operations().size();
-    printInsuranceDeclaration(used, data);
-    const std::vector<PrintOperation> after(used.operations().begin() + before,
-                                            used.operations().end());
-    EXPECT_EQ(after, first.operations());
-    EXPECT_EQ(printed(data).log(), first.log());
 }
 
 TEST(InsuranceDeclarationForm, EveryPrintedTextLiesInABoxBesideItsCaption) {

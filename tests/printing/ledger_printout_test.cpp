@@ -92,24 +92,6 @@ RecordingPage printed(const PrintData& data) {
     return page;
 }
 
-TEST(LedgerPrintout, SetsTheFaceAndDrawsTheFormFirstAndLeavesTheDocumentOpen) {
-    const RecordingPage page = printed(test::fullPrintData());
-    const auto& ops = page.operations();
-    ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[0].kind, Kind::FontName);
-    EXPECT_EQ(ops[0].text, "MS 明朝");
-    EXPECT_EQ(ops[1].kind, Kind::Image);
-    EXPECT_EQ(ops[1].text, kLedgerImage);
-    EXPECT_EQ(std::vector<double>({ops[1].x, ops[1].y, ops[1].x2, ops[1].y2}),
-              std::vector<double>({0, 0, 296, 209}));
-    // The caller ends the document (or drops it after a failure); no line is drawn.
-    EXPECT_TRUE(page.operationsOf(Kind::EndDocument).empty());
-    EXPECT_TRUE(page.operationsOf(Kind::Abort).empty());
-    EXPECT_TRUE(page.operationsOf(Kind::Line).empty());
-    for (const PrintOperation& text : page.operationsOf(Kind::Text))
-        EXPECT_EQ(text.fontName, "MS 明朝") << text.text;
-}
-
 TEST(LedgerPrintout, PrintsEveryBoxWhereTheFormsTablesPlaceItInTheirOrder) {
     for (std::int32_t balance : {-61'880, 0, 45'600}) {
         SCOPED_TRACE(balance);
@@ -230,20 +212,6 @@ TEST(LedgerPrintout, TheSpouseIncomeNoteShowsTheIncomeNeverBelowZero) {
             EXPECT_EQ(note, texts.end());
         }
     }
-}
-
-TEST(LedgerPrintout, GivesTheSamePageWhateverThePageHeldBefore) {
-    const PrintData data = test::fullPrintData();
-    const RecordingPage first = printed(data);
-    EXPECT_EQ(printed(data).log(), first.log());
-    // A page left at another face and size by an earlier printout.
-    RecordingPage used;
-    used.setFontName("IPAGothic");
-    used.setFontSize(7);
-    used.moveTo(100, 100);
-    printWithholdingLedger(used, data);
-    const std::vector<PrintOperation> after(used.operations().begin() + 2, used.operations().end());
-    EXPECT_EQ(after, first.operations());
 }
 
 // The page image is drawn so that the data lands in its boxes.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "adjustment_fixture.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "support/temp_drives.h"
@@ -19,25 +20,16 @@ class AdjustmentResultFileTest : public ::testing::Test {
     test::TempDrives drives;
 };
 
-AdjustmentResult workedExample() {
-    AdjustmentInput input;
-    input.monthPay = 4'200'000;
-    input.bonusPay = 800'000;
-    input.payInAll = 5'000'000;
-    input.monthTax = 146'000;
-    input.bonusTax = 4'000;
-    input.taxWithheld = 150'000;
-    input.socialInsuranceFromPay = 600'000;
-    input.lifeInsuranceDeduction = 50'000;
-    input.casualtyDeduction = 15'000;
-    input.dependantsDeduction = 760'000;
+// The adjustment of a shortfall of 12,800, as the year-end sheet stores it.
+AdjustmentResult shortfallOf12800Result() {
     AdjustmentResult result;
-    runYearEndAdjustment(input, result);
+    runYearEndAdjustment(test::shortfallOf12800(), result);
     return result;
 }
 
 TEST_F(AdjustmentResultFileTest, AFilledRecordIsStoredAsItsThirtySevenLinesAndReadsBack) {
-    const auto record = AdjustmentResultRecord::of(workedExample(), AdjustmentStatus::Adjusted);
+    const auto record =
+        AdjustmentResultRecord::of(shortfallOf12800Result(), AdjustmentStatus::Adjusted);
     AdjustmentResultFile::save("H17", 102, record);  // company 1, person 2
     EXPECT_EQ(test::readBytes(kPath), test::goldenBytes("adjustment_result_worked_example.txt"));
 

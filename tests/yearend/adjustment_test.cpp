@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <limits>
 
+#include "adjustment_fixture.h"
 #include "common/failure.h"
 
 namespace nencho {
 namespace {
 
 using V = AdjustmentValue;
+using test::shortfallOf12800;
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -18,22 +20,6 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 // The value stored in line `line` (1 to 25) of the adjustment record.
 std::int32_t recordLine(const AdjustmentResult& result, int line) {
     return result.at(kAdjustmentRecordValues.at(static_cast<std::size_t>(line - 1)));
-}
-
-// Pay of 5,000,000 with 150,000 withheld: the annual tax of 162,800 leaves a shortfall of 12,800.
-AdjustmentInput shortfallOf12800() {
-    AdjustmentInput input;
-    input.monthPay = 4'200'000;
-    input.bonusPay = 800'000;
-    input.payInAll = 5'000'000;
-    input.monthTax = 146'000;
-    input.bonusTax = 4'000;
-    input.taxWithheld = 150'000;
-    input.socialInsuranceFromPay = 600'000;
-    input.lifeInsuranceDeduction = 50'000;
-    input.casualtyDeduction = 15'000;
-    input.dependantsDeduction = 760'000;
-    return input;
 }
 
 TEST(EmploymentIncome, FollowsTheTableStepsAndBracketEdges) {

@@ -123,4 +123,12 @@ std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }
 
+std::optional<std::int16_t> readSmallNumber(std::string_view text) {
+    const auto value = parseAmount(text);
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
+}
+
 }  // namespace nencho

@@ -16,6 +16,10 @@ std::string formatAmount(std::int64_t yen);
 // text, any other text or a value outside the signed 32-bit range gives no value.
 std::optional<std::int32_t> parseAmount(std::string_view text);
 
+// A code box or a small count read as parseAmount reads it, as a whole number of the signed
+// 16-bit range; no value when empty, not a number or beyond 16 bits.
+std::optional<std::int16_t> readSmallNumber(std::string_view text);
+
 // Why a typed amount gave no value: the text is no number, or a number beyond 32 bits.
 struct AmountReading {
     std::optional<std::int32_t> value;

@@ -6,14 +6,6 @@
 
 namespace nencho {
 
-std::optional<std::int16_t> readSmallNumber(std::string_view text) {
-    const auto value = parseAmount(text);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(*value);
-}
-
 std::string stepDependants(std::string_view text, int step) {
     int start = readSmallNumber(text).value_or(0);
     if (start + step > std::numeric_limits<std::int16_t>::max()) start = 0;

@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace nencho {
+#include "common/amount.h"
 
-// A box read as a signed 16-bit whole number (separators accepted, a fraction rounded half to
-// even); no value when empty, not a number or beyond 16 bits.
-std::optional<std::int16_t> readSmallNumber(std::string_view text);
+namespace nencho {
 
 // The dependants stepper: the box's number plus or minus one. An unreadable box, or a step that
 // would leave 16 bits, starts from 0; stepping down never goes below 0.

@@ -1,7 +1,6 @@
 #include "yearend/year_end_sheet.h"
 
 #include <functional>
-#include <limits>
 
 #include "common/amount.h"
 #include "common/keys.h"
@@ -17,11 +16,8 @@ namespace nencho {
 namespace {
 
 std::optional<std::int32_t> sixteenBitCode(std::string_view box) {
-    const auto value = parseAmount(box);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return value;
+    if (const auto value = readSmallNumber(box)) return *value;
+    return std::nullopt;
 }
 
 bool isMissing(const RecordError& error) {

@@ -92,5 +92,13 @@ TEST(AmountReading, TellsANumberBeyondThirtyTwoBitsFromNoNumber) {
     EXPECT_EQ(readAmount("-2,147,483,648").value, -2147483648LL);
 }
 
+TEST(SmallNumbers, FitSixteenBits) {
+    EXPECT_EQ(readSmallNumber("12"), 12);
+    EXPECT_EQ(readSmallNumber("-32768"), -32768);
+    EXPECT_FALSE(readSmallNumber("32768"));
+    EXPECT_FALSE(readSmallNumber(""));
+    EXPECT_FALSE(readSmallNumber("x"));
+}
+
 }  // namespace
 }  // namespace nencho

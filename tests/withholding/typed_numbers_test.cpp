@@ -33,14 +33,6 @@ TEST(DependantsAnswer, AcceptsWholeNumbersFromFiveToNinetyNine) {
         EXPECT_EQ(readDependantsAnswer(text), expected) << text;
 }
 
-TEST(SmallNumbers, FitSixteenBits) {
-    EXPECT_EQ(readSmallNumber("12"), 12);
-    EXPECT_EQ(readSmallNumber("-32768"), -32768);
-    EXPECT_FALSE(readSmallNumber("32768"));
-    EXPECT_FALSE(readSmallNumber(""));
-    EXPECT_FALSE(readSmallNumber("x"));
-}
-
 TEST(LedgerRow, BoxesOfMonthsAndBonuses) {
     const std::pair<int, int> months[] = {{1, 12}, {2, 21}, {3, 30}, {4, 39}, {5, 48}, {12, 111}};
     for (const auto& [month, box] : months) EXPECT_EQ(monthRowFirstBox(month), box) << month;

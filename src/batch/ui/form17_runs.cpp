@@ -1,7 +1,6 @@
 // The batch screen's actions: the load of the handed-over person, the last-number probe, the
 // eight runs, the four document buttons, Ｃ, 同 and ＥＮＤ.
 #include <exception>
-#include <limits>
 #include <string>
 
 #include "batch/ui/form17.h"
@@ -23,11 +22,8 @@ QString digits(std::int64_t value) {
 }
 
 std::optional<std::int32_t> code16(const QString& text) {
-    const auto value = parseAmount(text.toStdString());
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return value;
+    if (const auto value = readSmallNumber(text.toStdString())) return *value;
+    return std::nullopt;
 }
 
 QString documentCaption(BatchDocument document) {

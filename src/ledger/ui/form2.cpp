@@ -1,7 +1,5 @@
 #include "ledger/ui/form2.h"
 
-#include <limits>
-
 #include "common/amount.h"
 #include "ledger/ledger_grid.h"
 #include "ledger/ui/form2_controls.h"
@@ -56,15 +54,8 @@ std::int32_t Form2::readBox(int number) const {
 
 // Both codes as whole numbers of the 16-bit range, or none.
 std::optional<LedgerOwner> Form2::codesFromBoxes() const {
-    auto code = [this](const char* name) -> std::optional<std::int32_t> {
-        const auto value = parseAmount(textOf(name).toStdString());
-        if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-            *value > std::numeric_limits<std::int16_t>::max())
-            return std::nullopt;
-        return value;
-    };
-    const auto company = code(kCompanyBox);
-    const auto person = code(kPersonBox);
+    const auto company = readSmallNumber(textOf(kCompanyBox).toStdString());
+    const auto person = readSmallNumber(textOf(kPersonBox).toStdString());
     if (!company || !person) return std::nullopt;
     return LedgerOwner{*company, *person};
 }

@@ -1,5 +1,4 @@
 // The print screen's data load (データ呼出), its notes load (特記事項呼出) and its clear.
-#include <limits>
 
 #include "common/amount.h"
 #include "common/keys.h"
@@ -24,11 +23,8 @@ const char* const kClearedLabels[] = {
 
 // A code box read as a whole number of the 16-bit range; none when it holds no such number.
 std::optional<std::int32_t> Form7::codeIn(const char* box) const {
-    const auto value = parseAmount(textOf(box).toStdString());
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return value;
+    if (const auto value = readSmallNumber(textOf(box).toStdString())) return *value;
+    return std::nullopt;
 }
 
 // Loads the person in the code boxes afresh and shows them. Boxes without codes (no person

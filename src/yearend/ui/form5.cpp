@@ -1,7 +1,5 @@
 #include "yearend/ui/form5.h"
 
-#include <limits>
-
 #include "common/amount.h"
 #include "common/keys.h"
 #include "platform/ui/reported_action.h"
@@ -41,15 +39,8 @@ void Form5::showAmount(const char* name, std::int32_t value) {
 
 // Both codes as whole numbers of the 16-bit range, and the person's key from them.
 std::optional<std::int32_t> Form5::personKeyFromBoxes() const {
-    auto code = [this](const char* name) -> std::optional<std::int32_t> {
-        const auto value = parseAmount(textOf(name).toStdString());
-        if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-            *value > std::numeric_limits<std::int16_t>::max())
-            return std::nullopt;
-        return value;
-    };
-    const auto company = code(kCompanyBox);
-    const auto person = code(kPersonBox);
+    const auto company = readSmallNumber(textOf(kCompanyBox).toStdString());
+    const auto person = readSmallNumber(textOf(kPersonBox).toStdString());
     if (!company || !person) return std::nullopt;
     return personKey(*company, *person);
 }

@@ -62,6 +62,16 @@ void Screen::press(const QString& name) {
     emit button->clicked(false);
 }
 
+void Screen::switchOptionOff(const QString& name) {
+    auto* option = control<QRadioButton>(name);
+    const bool exclusive = option->autoExclusive();
+    const bool blocked = option->blockSignals(true);
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(exclusive);
+    option->blockSignals(blocked);
+}
+
 void Screen::place(QWidget* widget, const QString& name, int left, int top, int width, int height,
                    QWidget* parent) {
     widget->setParent(parent ? parent : this);

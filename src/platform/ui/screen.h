@@ -47,6 +47,9 @@ class Screen : public QWidget {
     void setTextOf(const QString& name, const QString& text);
     // Runs a button's click action to completion, hidden or disabled alike.
     void press(const QString& name);
+    // Switches an option off, though its group lets no option be switched off by itself, and
+    // runs no action.
+    void switchOptionOff(const QString& name);
 
   protected:
     // Builders: position and size in twips; the parent is the screen or a frame.

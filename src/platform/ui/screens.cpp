@@ -94,18 +94,11 @@ void press(const QString& form, const QString& control) {
 
 void setOption(const QString& form, const QString& control, bool on) {
     Screen& screen = touch(form);
-    auto* option = screen.control<QRadioButton>(control);
     notify(ScreenEvent::Kind::Option, form, control, on ? "1" : "0");
-    if (on) {
-        option->setChecked(true);  // emits toggled only when it was off
-        return;
-    }
-    const bool exclusive = option->autoExclusive();
-    const bool blocked = option->blockSignals(true);
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(exclusive);
-    option->blockSignals(blocked);
+    if (on)  // toggled is emitted, and the option's action runs, only when it was off
+        screen.control<QRadioButton>(control)->setChecked(true);
+    else
+        screen.switchOptionOff(control);
 }
 
 void setCheck(const QString& form, const QString& control, bool checked) {

@@ -197,7 +197,7 @@ void Form6::formLoad() {
     takeYear();
     for (const char* option :
          {"Option9", form6::kNoOwnConditionOption, form6::kNoChangeOption, "Option26"})
-        deselect(option);
+        switchOptionOff(option);
     select("Option3");
 }
 

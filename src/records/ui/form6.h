@@ -38,9 +38,8 @@ class Form6 : public WorkScreen {
     // Option groups and status boxes (form6_choices.cpp).
     void connectChoices();
     void onSelected(const char* option, std::function<void()> action);
-    // Selecting runs the option's action only when it was off; setting off runs nothing.
+    // Selecting runs the option's action only when it was off; switching off runs nothing.
     void select(const QString& option);
-    void deselect(const QString& option);
     void chooseOwnCondition(PersonStatus status, const char* dependantsOption);
     void chooseNoOwnCondition();
     void chooseNoChange();

@@ -19,15 +19,6 @@ void Form6::select(const QString& option) {
     control<QRadioButton>(option)->setChecked(true);
 }
 
-void Form6::deselect(const QString& option) {
-    auto* button = control<QRadioButton>(option);
-    const bool blocked = button->blockSignals(true);
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
-    button->blockSignals(blocked);
-}
-
 void Form6::connectChoices() {
     for (const auto& era : form6::kEraOptions)
         onSelected(era.control, [this, word = era.word] { entry_.birthEra = word; });

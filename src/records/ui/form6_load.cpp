@@ -83,9 +83,9 @@ void Form6::loadPerson() {
 // The era, position and pay-kind options of the person shown before are set off, without
 // their actions, so that a record without one of their words shows none selected.
 void Form6::clearShownChoices() {
-    for (const auto& era : form6::kEraOptions) deselect(era.control);
-    for (const auto& position : form6::kPositionOptions) deselect(position.control);
-    for (const auto& payKind : form6::kPayKindOptions) deselect(payKind.control);
+    for (const auto& era : form6::kEraOptions) switchOptionOff(era.control);
+    for (const auto& position : form6::kPositionOptions) switchOptionOff(position.control);
+    for (const auto& payKind : form6::kPayKindOptions) switchOptionOff(payKind.control);
 }
 
 void Form6::showEntry() {
@@ -148,7 +148,7 @@ void Form6::stepPerson(int step) {
         screens::hide(form);
     screens::show(form6::kForm);
     for (const char* form : kHiddenWhileStepping) screens::hide(form);
-    for (const auto& option : form6::kPositionOptions) deselect(option.control);
+    for (const auto& option : form6::kPositionOptions) switchOptionOff(option.control);
     const auto code = parseAmount(text(textOf("Text5")));
     if (!code) return;
     setTextOf("Text5", qs(decimal(std::int64_t{*code} + step)));
@@ -169,8 +169,8 @@ void Form6::partialClear() {
 // status boxes, joining or leaving, and the notes. The pay kind and the era text carry over.
 void Form6::clearAndReset(std::initializer_list<const char*> boxes) {
     for (const char* box : boxes) setTextOf(box, {});
-    for (const auto& era : form6::kEraOptions) deselect(era.control);
-    for (const char* position : {"Option6", "Option7", "Option8"}) deselect(position);
+    for (const auto& era : form6::kEraOptions) switchOptionOff(era.control);
+    for (const char* position : {"Option6", "Option7", "Option8"}) switchOptionOff(position);
     select("Option9");
     select(form6::kNoOwnConditionOption);
     press("Command2");

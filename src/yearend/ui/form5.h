@@ -35,7 +35,6 @@ class Form5 : public WorkScreen {
     void connectMarks();
     void switchOn(const char* option);
     void showOptionOn(const char* option);
-    void switchOptionOff(const char* option);
     void personOptionChosen(PersonCondition condition);
     void showPersonOptionCaptions(std::optional<PersonCondition> condition);
     void spouseOptionChosen(SpouseCondition condition);

@@ -59,16 +59,6 @@ void Form5::showOptionOn(const char* option) {
     button->blockSignals(blocked);
 }
 
-// Switching off runs no action and changes no amount.
-void Form5::switchOptionOff(const char* option) {
-    auto* button = control<QRadioButton>(option);
-    const bool blocked = button->blockSignals(true);
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
-    button->blockSignals(blocked);
-}
-
 void Form5::personOptionChosen(PersonCondition condition) {
     choosePersonCondition(condition, person_);
     showPersonOptionCaptions(condition);

@@ -44,13 +44,8 @@ void printTableRow(PrinterPage& page, const PrintData& data, int row, double top
 }  // namespace
 
 void printDependantsDeclaration(PrinterPage& page, const PrintData& data) {
-    const FormDrawing& form = *pageImageForm(kDependantsDeclarationImage);
-    startFormPage(page, kDependantsDeclarationImage, form.pageWidth, form.pageHeight);
-    // The year in front of the form's 年分 is the same in every working year.
-    page.setFontSize(12);
-    printTextAt(page, 80, 7, "平");
-    printTextAt(page, 85, 7, "成");
-    printTextAt(page, 90, 7, "17");
+    startFormPage(page, kDependantsDeclarationImage);
+    printDeclarationYear(page, 80, 7);
     printPayerAndPerson(page, data);
     page.setFontSize(11);
     printTableRow(page, data, kSpouseRow, kSpouseRowTop, true);

@@ -119,13 +119,8 @@ void printSocialInsuranceAndMutualAid(PrinterPage& page, const PrintData& data) 
 }  // namespace
 
 void printInsuranceDeclaration(PrinterPage& page, const PrintData& data) {
-    const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
-    startFormPage(page, kInsuranceDeclarationImage, form.pageWidth, form.pageHeight);
-    // The year in front of the form's 年分 is the same in every working year.
-    page.setFontSize(12);
-    printTextAt(page, 45, 8, "平");
-    printTextAt(page, 50, 8, "成");
-    printTextAt(page, 55, 8, "17");
+    startFormPage(page, kInsuranceDeclarationImage);
+    printDeclarationYear(page, 45, 8);
     printPayerAndPerson(page, data);
     printSpouse(page, data);
     printLifeAndPension(page, data);

@@ -144,8 +144,7 @@ void printNotes(PrinterPage& page, const PrintData& data) {
 }  // namespace
 
 void printWithholdingLedger(PrinterPage& page, const PrintData& data) {
-    const FormDrawing& form = *pageImageForm(kLedgerImage);
-    startFormPage(page, kLedgerImage, form.pageWidth, form.pageHeight);
+    startFormPage(page, kLedgerImage);
     printHeader(page, data);
     printDates(page, data);
     page.setFontSize(kAmountPoints);

@@ -11,8 +11,13 @@ namespace nencho {
 
 inline constexpr std::string_view kPrintFace = "MS 明朝";
 
-// Sets the print face and draws the page image first, from the page's top-left corner.
-void startFormPage(PrinterPage& page, std::string_view imageName, double width, double height);
+// Sets the print face and draws the named page image first, over its form's rectangle from the
+// page's top-left corner.
+void startFormPage(PrinterPage& page, std::string_view imageName);
+
+// The year in front of a declaration's 年分, the same in every working year: 平, 成 and 17 at
+// 12 points, five millimetres apart from (left, top).
+void printDeclarationYear(PrinterPage& page, double left, double top);
 
 // A text with its top-left corner at (x, y), exactly as held; an empty text prints nothing.
 void printTextAt(PrinterPage& page, double x, double y, std::string_view text);

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace nencho {
 
@@ -33,19 +34,10 @@ void ChoiceList::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
 }
 
-void ChoiceList::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The first click of the two has already chosen the row.
-    secondClick_ = true;
-    QListWidget::mouseDoubleClickEvent(event);
-}
-
 void ChoiceList::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
-    const bool wasPressed = pressed_;
-    const bool secondClick = secondClick_;
-    pressed_ = false;
-    secondClick_ = false;
-    if (!wasPressed || secondClick || event->button() != Qt::LeftButton) return;
+    const bool wasPressed = std::exchange(pressed_, false);
+    if (!wasPressed || event->button() != Qt::LeftButton) return;
     const int row = currentRow();
     if (row < 0) return;
     const bool onRow = indexAt(event->position().toPoint()).isValid();

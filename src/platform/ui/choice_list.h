@@ -20,12 +20,12 @@ class ChoiceList : public QListWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     int rowAtPress_ = -1;
+    // A press of this list's own: the second click of a double click counts only when it lands
+    // on another row, which the view then takes as a press of that row.
     bool pressed_ = false;
-    bool secondClick_ = false;
 };
 
 }  // namespace nencho

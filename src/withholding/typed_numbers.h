@@ -1,12 +1,8 @@
 #pragma once
-// The small numbers the calculation screens read from their boxes: the month, the bonus number,
-// the codes, the typed dependants and the answer to the dependants question.
-#include <cstdint>
+// What the calculation screens make of their dependants boxes, and the working year's text.
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/amount.h"
 
 namespace nencho {
 

@@ -15,11 +15,6 @@ namespace nencho {
 
 namespace {
 
-std::optional<std::int32_t> sixteenBitCode(std::string_view box) {
-    if (const auto value = readSmallNumber(box)) return *value;
-    return std::nullopt;
-}
-
 bool isMissing(const RecordError& error) {
     return error.kind() == FileErrorKind::FileNotFound ||
            error.kind() == FileErrorKind::PathNotFound;
@@ -75,8 +70,8 @@ DeductionAmounts readDeductions(const SheetOwner& owner, SheetLoad& load) {
 
 std::optional<SheetOwner> sheetOwner(const std::string& taxYearCode, std::string_view companyBox,
                                      std::string_view personBox) {
-    const auto company = sixteenBitCode(companyBox);
-    const auto person = sixteenBitCode(personBox);
+    const auto company = readSmallNumber(companyBox);
+    const auto person = readSmallNumber(personBox);
     if (!company || !person || !isOwnPersonCode(*person)) return std::nullopt;
     const auto key = personKey(*company, *person);
     if (!key || !yearFileNumber(*key, YearFileKind::SpouseHousing)) return std::nullopt;

@@ -22,8 +22,7 @@ QString digits(std::int64_t value) {
 }
 
 std::optional<std::int32_t> code16(const QString& text) {
-    if (const auto value = readSmallNumber(text.toStdString())) return *value;
-    return std::nullopt;
+    return readSmallNumber(text.toStdString());
 }
 
 QString documentCaption(BatchDocument document) {

@@ -16,8 +16,6 @@ namespace nencho {
 
 using namespace form2;
 
-namespace {}  // namespace
-
 void Form2::connectPayStatements() {
     for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
         onPress(payStatementButton(month), [this, month] { showPayStatement(month); });

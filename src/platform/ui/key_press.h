@@ -3,7 +3,6 @@
 // character code (13 for Enter). Focus moves and keys that type nothing are passed on unseen.
 // The handler returns true to consume the key. It runs inside the action guard, titled with its
 // window's title; a key whose handler failed is consumed.
-#include <QObject>
 #include <functional>
 
 class QWidget;

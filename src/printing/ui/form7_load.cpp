@@ -23,8 +23,7 @@ const char* const kClearedLabels[] = {
 
 // A code box read as a whole number of the 16-bit range; none when it holds no such number.
 std::optional<std::int32_t> Form7::codeIn(const char* box) const {
-    if (const auto value = readSmallNumber(textOf(box).toStdString())) return *value;
-    return std::nullopt;
+    return readSmallNumber(textOf(box).toStdString());
 }
 
 // Loads the person in the code boxes afresh and shows them. Boxes without codes (no person

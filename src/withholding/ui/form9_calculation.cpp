@@ -4,7 +4,6 @@
 #include "withholding/calculation_inputs.h"
 #include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
-#include "withholding/typed_numbers.h"
 #include "withholding/ui/form9.h"
 #include "withholding/ui/ledger_write_back.h"
 

@@ -1,8 +1,8 @@
 #include "yearend/ui/form5.h"
 
 #include "common/amount.h"
-#include "common/keys.h"
 #include "platform/ui/reported_action.h"
+#include "yearend/screen_codes.h"
 #include "yearend/ui/form5_controls.h"
 
 namespace nencho {
@@ -37,12 +37,9 @@ void Form5::showAmount(const char* name, std::int32_t value) {
     setTextOf(name, QString::fromStdString(formatAmount(value)));
 }
 
-// Both codes as whole numbers of the 16-bit range, and the person's key from them.
 std::optional<std::int32_t> Form5::personKeyFromBoxes() const {
-    const auto company = readSmallNumber(textOf(kCompanyBox).toStdString());
-    const auto person = readSmallNumber(textOf(kPersonBox).toStdString());
-    if (!company || !person) return std::nullopt;
-    return personKey(*company, *person);
+    return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
+                                textOf(kPersonBox).toStdString());
 }
 
 }  // namespace nencho

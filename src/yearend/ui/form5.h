@@ -61,6 +61,7 @@ class Form5 : public WorkScreen {
     void showComputation(const DependantsDeduction& result);
     void resetAfterCountCheck();
     void store(const DependantsRecord& record);
+    // Both codes as whole numbers of the 16-bit range, and the person's key from them.
     std::optional<std::int32_t> personKeyFromBoxes() const;
     std::int32_t readBox(const char* name) const;
     void showAmount(const char* name, std::int32_t value);

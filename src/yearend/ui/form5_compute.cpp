@@ -1,6 +1,4 @@
 // 計算実行: the deductions from what the sheet shows, the count check and the stored record.
-#include <QLineEdit>
-
 #include "common/amount.h"
 #include "common/failure.h"
 #include "platform/record_error.h"

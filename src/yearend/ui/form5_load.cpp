@@ -1,7 +1,4 @@
 // データ呼出, 前年度データ取込 and 表示: the sheet restored from the person's records.
-#include <QLineEdit>
-
-#include "common/amount.h"
 #include "common/failure.h"
 #include "platform/record_error.h"
 #include "records/person_file.h"

@@ -33,9 +33,6 @@ class DependantsSheetTest : public ScreenTest {
     QString text(const char* control) { return sheet().textOf(control); }
     void type(const char* box, const QString& value) { sheet().setTextOf(box, value); }
     void press(const char* button) { screens::press(form5::kForm, button); }
-    void pressTimes(const char* button, int times) {
-        for (int i = 0; i < times; ++i) press(button);
-    }
     bool optionOn(const char* option) { return sheet().control<QRadioButton>(option)->isChecked(); }
 
     // The year, company and person as the main menu gives them, and the year button.

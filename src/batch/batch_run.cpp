@@ -11,11 +11,6 @@ namespace nencho {
 
 namespace {
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 std::string codeText(std::int64_t code) {
     return "個人コード " + decimal(code);
 }
@@ -34,7 +29,7 @@ StoredCode storedCodeAt(std::int32_t companyCode, std::int32_t code) {
     try {
         return {StoredCode::Kind::Code, PersonFile::storedCode(*key), {}};
     } catch (const RecordError& error) {
-        if (isMissing(error)) return {StoredCode::Kind::NoRecord, 0, {}};
+        if (error.isMissingFile()) return {StoredCode::Kind::NoRecord, 0, {}};
         return {StoredCode::Kind::Unreadable, 0, error.what()};
     }
 }

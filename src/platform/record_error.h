@@ -24,6 +24,10 @@ class RecordError : public Failure {
     RecordError(FileErrorKind kind, const std::string& description)
         : Failure(description), kind_(kind) {}
     FileErrorKind kind() const { return kind_; }
+    // The file, or a folder on its way, is not there: for a record, an empty one.
+    bool isMissingFile() const {
+        return kind_ == FileErrorKind::FileNotFound || kind_ == FileErrorKind::PathNotFound;
+    }
 
   private:
     FileErrorKind kind_;

@@ -19,11 +19,6 @@ namespace nencho {
 
 namespace {
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 // Runs one record's step. A missing record reads as empty; one that exists but cannot be read
 // is reported and leaves its fields empty, because each step copies a record only once it was
 // read whole.
@@ -32,7 +27,7 @@ void readRecord(PrintDataLoad& load, const char* recordName, Step step) {
     try {
         step();
     } catch (const RecordError& error) {
-        if (!isMissing(error))
+        if (!error.isMissingFile())
             load.damagedRecords.push_back(recordName + std::string("：") + error.what());
     }
 }
@@ -216,7 +211,7 @@ Numbered<std::string, 2> loadNoteLines(const std::string& taxYearCode, std::int3
         lines[1] = notes.first;
         lines[2] = notes.second;
     } catch (const RecordError& error) {
-        if (!isMissing(error)) throw;
+        if (!error.isMissingFile()) throw;
     }
     return lines;
 }

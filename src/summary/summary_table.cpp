@@ -21,11 +21,6 @@ struct WideSums {
     std::int64_t balance = 0;
 };
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 std::string rowName(int row) {
     if (row <= kLastMonthRow) return decimal(row) + "月";
     if (row == kMonthTotalRow) return "月の合計";
@@ -71,7 +66,7 @@ class SummaryRun {
                 sums_.tax[row] += sheet.cell(row, LedgerColumn::Tax);
             }
         } catch (const RecordError& error) {
-            if (!isMissing(error))
+            if (!error.isMissingFile())
                 table_.unreadable.push_back(
                     {person, YearFileKind::Ledger, path.value_or(""), describe(error.kind())});
         }

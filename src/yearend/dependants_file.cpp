@@ -77,9 +77,7 @@ std::optional<RecordReader> openIfThere(const std::string& systemPath) {
     try {
         return RecordReader::open(systemPath);
     } catch (const RecordError& error) {
-        if (error.kind() == FileErrorKind::FileNotFound ||
-            error.kind() == FileErrorKind::PathNotFound)
-            return std::nullopt;
+        if (error.isMissingFile()) return std::nullopt;
         throw;
     }
 }

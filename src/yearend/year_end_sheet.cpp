@@ -15,11 +15,6 @@ namespace nencho {
 
 namespace {
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 // Runs one record's read into its part. A missing record leaves the part empty; a damaged one
 // leaves it empty too and, when the sheet shows or adjusts amounts from it, is noted.
 template <class Part>
@@ -29,7 +24,7 @@ void readPart(Part& part, const char* name, bool feedsAmounts, SheetLoad& load,
         part = read();
     } catch (const RecordError& error) {
         part = Part{};
-        if (isMissing(error) || !feedsAmounts) return;
+        if (error.isMissingFile() || !feedsAmounts) return;
         load.damaged.push_back(std::string(name) + "の記録を読めません。\n" + error.what());
     }
 }

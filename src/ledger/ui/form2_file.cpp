@@ -17,11 +17,6 @@ namespace {
 const QString kSaveFailureTitle = QStringLiteral("メモリー不足により登録不可");
 const QString kLoadFailureTitle = QStringLiteral("データ呼出");
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 }  // namespace
 
 LedgerSheet& Form2::sheet() {
@@ -55,7 +50,7 @@ void Form2::load() {
         fillGrid(record);
     } catch (const RecordError& error) {
         // A damaged file is said so; it stays as it is until the next save replaces it.
-        if (!isMissing(error))
+        if (!error.isMissingFile())
             showMessage(QString::fromUtf8(error.what()), kLoadFailureTitle,
                         MessageIcon::Exclamation);
     }

@@ -12,11 +12,6 @@ using namespace form5;
 
 namespace {
 
-bool isMissing(const RecordError& error) {
-    return error.kind() == FileErrorKind::FileNotFound ||
-           error.kind() == FileErrorKind::PathNotFound;
-}
-
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -82,7 +77,7 @@ std::optional<PersonEntry> Form5::readPerson(std::int32_t key) {
     try {
         return PersonFile::load(key);
     } catch (const RecordError& error) {
-        if (isMissing(error)) return std::nullopt;
+        if (error.isMissingFile()) return std::nullopt;
         return PersonEntry{};
     }
 }

@@ -56,7 +56,7 @@ void Form6::chooseOwnCondition(PersonStatus status, const char* dependantsOption
 
 void Form6::chooseNoOwnCondition() {
     entry_.setOwnCondition(std::nullopt);
-    for (const char* option : form6::kDependantsPersonOptions)
+    for (const char* option : form5::kPersonOptions)
         screens::setOption(form5::kForm, option, false);
 }
 

@@ -55,9 +55,6 @@ inline constexpr OwnConditionOption kOwnConditionOptions[] = {
     {"Option16", "勤労学生", PersonStatus::WorkingStudent, form5::kDisabledWidowStudentOption},
 };
 inline constexpr const char* kNoOwnConditionOption = "Option22";
-inline constexpr const char* kDependantsPersonOptions[] = {
-    form5::kDisabledWidowStudentOption, form5::kSpeciallyDisabledOption, form5::kSpecialWidowOption,
-    form5::kElderlyOption};
 
 struct StatusCheck {
     const char* control;

@@ -1,5 +1,7 @@
 #pragma once
 // The dependants sheet's controls that other screens write, press or switch.
+#include <array>
+
 namespace nencho::form5 {
 
 inline constexpr const char* kForm = "Form5";
@@ -17,9 +19,11 @@ inline constexpr const char* kSpeciallyDisabledOption = "Option2";     // 特別
 inline constexpr const char* kDisabledWidowStudentOption = "Option1";  // 障害・寡婦学生等
 inline constexpr const char* kElderlyOption = "Option7";               // 老年者
 inline constexpr const char* kSpecialWidowOption = "Option12";         // 特別寡婦
-// The 同居特別障害者 row total, where company registration writes the company code.
+// The same four by PersonCondition.
+inline constexpr std::array<const char*, 4> kPersonOptions{
+    kDisabledWidowStudentOption, kSpeciallyDisabledOption, kSpecialWidowOption, kElderlyOption};
+// The 同居特別障害者 row total: a box another screen may leave a code in; the sheet
+// recomputes it before reading it.
 inline constexpr const char* kCohabitingSpeciallyDisabledTotalBox = "Text100";
-inline constexpr const char* kImportButton = "Command12";     // 前年度データ取込
-inline constexpr const char* kReferenceButton = "Command31";  // 扶養控除の参照
 
 }  // namespace nencho::form5

@@ -4,6 +4,7 @@
 
 #include "yearend/dependants_deduction.h"
 #include "yearend/dependants_file.h"
+#include "yearend/ui/form5_controls.h"
 
 namespace nencho::form5 {
 
@@ -61,15 +62,14 @@ inline constexpr std::array<GridMark, 4> kSpouseMarks{{
 inline constexpr std::array<GridRow, kConditionRowCount> kGridRows{{
     {"障害者/勤労学生", &kPersonMarks[0], &kSpouseMarks[0], "Text99", "Text91", "Text92"},
     {"特別障害者", &kPersonMarks[1], &kSpouseMarks[1], "Text98", "Text90", "Text96"},
-    {"同居特別障害者", nullptr, &kSpouseMarks[2], "Text97", "Text89", "Text100"},
+    {"同居特別障害者", nullptr, &kSpouseMarks[2], "Text97", "Text89",
+     kCohabitingSpeciallyDisabledTotalBox},
     {"老 人 扶 養", nullptr, &kSpouseMarks[3], "Text95", "Text88", "Text51"},
     {"特定扶養家族", nullptr, nullptr, nullptr, "Text87", "Text59"},
     {"同居老親等", nullptr, nullptr, nullptr, "Text86", "Text70"},
 }};
 
-// The person's options by PersonCondition, the spouse's by SpouseCondition.
-inline constexpr std::array<const char*, 4> kPersonOptions{"Option1", "Option2", "Option12",
-                                                           "Option7"};
+// The spouse's options by SpouseCondition (the person's are in the controls header).
 inline constexpr std::array<const char*, 4> kSpouseOptions{"Option3", "Option4", "Option5",
                                                            "Option6"};
 
@@ -85,6 +85,8 @@ inline constexpr const char* kTableClearButton = "Command8";
 inline constexpr const char* kCountUpButton = "Command15";     // 1人
 inline constexpr const char* kCountClearButton = "Command28";  // c
 inline constexpr const char* kEndButton = "Command14";
+inline constexpr const char* kImportButton = "Command12";     // 前年度データ取込
+inline constexpr const char* kReferenceButton = "Command31";  // 扶養控除の参照
 inline constexpr const char* kTotalCaptionButton = "Command30";
 inline constexpr const char* kTotalBox = "Text23";
 inline constexpr const char* kGrandTotalBox = "Text82";

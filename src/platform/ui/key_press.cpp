@@ -1,5 +1,6 @@
 #include "platform/ui/key_press.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -22,9 +23,7 @@ class KeyPressFilter : public QObject {
         const auto keyCode = characterCodeOf(static_cast<QKeyEvent*>(event));
         if (!keyCode) return QObject::eventFilter(watched, event);
         bool consumed = true;
-        const auto* control = qobject_cast<QWidget*>(watched);
-        const QString title = control ? control->window()->windowTitle() : QString();
-        runGuarded(title, [&] { consumed = handler_(*keyCode); });
+        runGuarded(titleOf(watched), [&] { consumed = handler_(*keyCode); });
         return consumed;
     }
 
@@ -37,6 +36,14 @@ class KeyPressFilter : public QObject {
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return std::nullopt;
         if (key->text().isEmpty()) return std::nullopt;
         return key->text().front().unicode();
+    }
+
+    // A button's caption, as its click is titled; the window's title for any other control.
+    static QString titleOf(const QObject* watched) {
+        const auto* button = qobject_cast<const QAbstractButton*>(watched);
+        if (button && !button->text().simplified().isEmpty()) return button->text().simplified();
+        const auto* control = qobject_cast<const QWidget*>(watched);
+        return control ? control->window()->windowTitle() : QString();
     }
 
     std::function<bool(int)> handler_;

@@ -6,6 +6,7 @@
 
 #include "app/ui/form1_controls.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/key_press.h"
 #include "platform/ui/screens.h"
 #include "records/ui/form11_controls.h"
 
@@ -39,11 +40,11 @@ Form11::Form11() : WorkScreen(form11::kForm, form11::kYearBox) {
     setEntryOrder();
     for (const char* name : kReturnNextBoxes)
         connect(control<QLineEdit>(name), &QLineEdit::returnPressed, this,
-                [this] { ReturnNext(13); });
+                [this] { ReturnNext(kEnterKeyCode); });
 }
 
 void Form11::ReturnNext(std::uint16_t keyCode) {
-    if (keyCode == 13) dialogs().sendTab();
+    if (keyCode == kEnterKeyCode) dialogs().sendTab();
 }
 
 QLineEdit* Form11::addMark(const QString& name, int top) {

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QValidator>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/key_press.h"
 #include "platform/ui/program.h"
 #include "records/ui/form6_controls.h"
 
@@ -17,7 +17,6 @@ namespace nencho {
 namespace {
 
 constexpr int kAddressLength = 15;
-constexpr int kEnter = 13;
 
 // The boxes whose Enter moves on to the next field.
 constexpr const char* kReturnNextBoxes[] = {"Text5",  "Text6",  "Text7",  "Text8", "Text9",
@@ -189,8 +188,17 @@ void Form6::setKeyboardOrder() {
         if (previous) setTabOrder(previous, widget);
         previous = widget;
     }
-    for (const char* name : kReturnNextBoxes) controlWidget(name)->installEventFilter(this);
-    controlWidget("Command3")->installEventFilter(this);
+    for (const char* name : kReturnNextBoxes) {
+        onKeyPress(controlWidget(name), [this](int keyCode) {
+            ReturnNext(keyCode);
+            return keyCode == kEnterKeyCode;
+        });
+    }
+    // Any key typed on the button registers; Tab and Shift+Tab still move on.
+    onKeyPress(controlWidget("Command3"), [this](int) {
+        press("Command3");
+        return true;
+    });
 }
 
 void Form6::formLoad() {
@@ -202,25 +210,7 @@ void Form6::formLoad() {
 }
 
 void Form6::ReturnNext(int keyCode) {
-    if (keyCode == kEnter) dialogs().sendTab();
-}
-
-bool Form6::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return WorkScreen::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (watched->objectName() == "Command3") {
-        // Any key typed on the button registers; Tab and Shift+Tab still move on.
-        const bool typed =
-            !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
-        if (!typed) return false;
-        press("Command3");
-        return true;
-    }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        ReturnNext(kEnter);
-        return true;
-    }
-    return false;
+    if (keyCode == kEnterKeyCode) dialogs().sendTab();
 }
 
 }  // namespace nencho

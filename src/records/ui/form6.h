@@ -20,9 +20,6 @@ class Form6 : public WorkScreen {
     // Enter (character code 13) moves the focus to the next field.
     void ReturnNext(int keyCode);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     // Layout (form6.cpp).
     void buildIdentityControls();

@@ -7,9 +7,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <vector>
 
 #include "app/ui/form1_controls.h"
-#include "batch/ui/form17_controls.h"
+#include "app/ui/form1_screen_groups.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
@@ -21,10 +22,7 @@
 #include "records/ui/form12_controls.h"
 #include "records/ui/form6_controls.h"
 #include "summary/ui/form13_controls.h"
-#include "withholding/ui/form8_controls.h"
-#include "withholding/ui/form9_controls.h"
 #include "yearend/ui/form16_controls.h"
-#include "yearend/ui/form18_controls.h"
 #include "yearend/ui/form3_controls.h"
 #include "yearend/ui/form4_controls.h"
 #include "yearend/ui/form5_controls.h"
@@ -41,13 +39,6 @@ const std::pair<const char*, const char*> kYearBoxes[] = {
     {form11::kForm, form11::kYearBox}, {form12::kForm, form12::kYearBox},
     {form13::kForm, form13::kYearBox}, {form16::kForm, form16::kYearBox},
 };
-
-const char* const kScreensHiddenAtStartUp[] = {
-    form2::kForm, form3::kForm, form4::kForm,  form5::kForm,  form6::kForm, form7::kForm,
-    form8::kForm, form9::kForm, form16::kForm, form17::kForm, form18::kForm};
-const char* const kScreensHiddenOnYearSwitch[] = {form2::kForm, form3::kForm, form4::kForm,
-                                                  form5::kForm, form6::kForm, form7::kForm,
-                                                  form8::kForm, form9::kForm};
 
 // Every work screen has its year button under the same name.
 constexpr const char* kYearButton = form2::kYearButton;
@@ -173,16 +164,15 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
 
     // The screens that are hidden take the new year at once, so that no screen another one uses
     // before the clerk opens it works with an empty or former year.
-    auto hideAll = [](const auto& forms) {
-        for (const char* form : forms) {
-            if (screens::touch(form).hasControl(kYearButton)) screens::press(form, kYearButton);
-        }
-        for (const char* form : forms) screens::hide(form);
-    };
+    // At start-up the company's screens too: every year button first, then every hide.
+    std::vector<const char*> forms(form1::kPersonScreens.begin(), form1::kPersonScreens.end());
     if (atStartUp)
-        hideAll(kScreensHiddenAtStartUp);
-    else
-        hideAll(kScreensHiddenOnYearSwitch);
+        forms.insert(forms.end(), form1::kCompanyOnlyScreens.begin(),
+                     form1::kCompanyOnlyScreens.end());
+    for (const char* form : forms) {
+        if (screens::touch(form).hasControl(kYearButton)) screens::press(form, kYearButton);
+    }
+    for (const char* form : forms) screens::hide(form);
 
     press("Command19");
 }

@@ -4,7 +4,7 @@
 #include "app/selection.h"
 #include "app/ui/form1.h"
 #include "app/ui/form1_controls.h"
-#include "batch/ui/form17_controls.h"
+#include "app/ui/form1_screen_groups.h"
 #include "common/amount.h"
 #include "common/code_list.h"
 #include "ledger/ui/form2_controls.h"
@@ -15,10 +15,7 @@
 #include "records/ui/form11_controls.h"
 #include "records/ui/form6_controls.h"
 #include "summary/ui/form13_controls.h"
-#include "withholding/ui/form8_controls.h"
-#include "withholding/ui/form9_controls.h"
 #include "yearend/ui/form16_controls.h"
-#include "yearend/ui/form18_controls.h"
 #include "yearend/ui/form3_controls.h"
 #include "yearend/ui/form4_controls.h"
 #include "yearend/ui/form5_controls.h"
@@ -27,21 +24,13 @@ namespace nencho {
 
 namespace {
 
-// The screens that may show a person: hidden when the person or the company is cleared, and
-// when another company is chosen, so that none goes on showing the former choice.
-const char* const kPersonScreens[] = {form2::kForm, form3::kForm, form4::kForm, form5::kForm,
-                                      form6::kForm, form7::kForm, form8::kForm, form9::kForm};
-const char* const kCompanyOnlyScreens[] = {form16::kForm, form17::kForm, form18::kForm};
-
 void hideScreens() {
-    for (const char* form : kPersonScreens) screens::hide(form);
+    for (const char* form : form1::kPersonScreens) screens::hide(form);
 }
 
 void fillList(QListWidget* list, const std::vector<std::string>& rows) {
-    const bool blocked = list->blockSignals(true);
     list->clear();
     for (const std::string& row : rows) list->addItem(QString::fromStdString(row));
-    list->blockSignals(blocked);
 }
 
 // A chosen row's code, as the code boxes show it: "05 : ..." gives "5", a code of 0 nothing.
@@ -153,13 +142,11 @@ void Form1::clearCompany() {
     setTextOf("Text161", {});
     setTextOf("Command12", "法人名");
     hideScreens();
-    for (const char* form : kCompanyOnlyScreens) screens::hide(form);
+    for (const char* form : form1::kCompanyOnlyScreens) screens::hide(form);
     // Taking the selection away is no choice of a company.
     auto* companies = control<QListWidget>("List1");
-    const bool blocked = companies->blockSignals(true);
     companies->setCurrentRow(-1);
     companies->clearSelection();
-    companies->blockSignals(blocked);
     screensCompany_.reset();
     loadedPerson_.reset();
 }

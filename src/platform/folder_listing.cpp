@@ -19,10 +19,6 @@ bool isRegularFile(const std::filesystem::path& folder, const char* name) {
 
 }  // namespace
 
-std::vector<std::string> fileNamesIn(const std::string& systemFolder) {
-    return fileNamesIn(systemFolder, [](std::string_view) { return true; });
-}
-
 std::vector<std::string> fileNamesIn(const std::string& systemFolder,
                                      const std::function<bool(std::string_view)>& keep) {
     std::vector<std::string> names;
@@ -34,7 +30,7 @@ std::vector<std::string> fileNamesIn(const std::string& systemFolder,
     if (!folder) return names;
     // Each entry of the folder is read once; the loop ends at the folder's end or an error.
     while (const dirent* entry = ::readdir(folder.get())) {
-        if (!keep(entry->d_name)) continue;
+        if (keep && !keep(entry->d_name)) continue;
         const bool regular =
             entry->d_type == DT_REG || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
                                         isRegularFile(*host, entry->d_name));

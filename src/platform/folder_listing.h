@@ -8,10 +8,9 @@
 
 namespace nencho {
 
-// The names (UTF-8, no folder) of the regular files in a folder given by its system path.
-std::vector<std::string> fileNamesIn(const std::string& systemFolder);
-// Only the names the filter keeps; the others cost no copy.
+// The names (UTF-8, no folder) of the regular files in a folder given by its system path; with
+// a filter, only the names it keeps, and the others cost no copy.
 std::vector<std::string> fileNamesIn(const std::string& systemFolder,
-                                     const std::function<bool(std::string_view)>& keep);
+                                     const std::function<bool(std::string_view)>& keep = {});
 
 }  // namespace nencho

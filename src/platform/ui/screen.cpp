@@ -100,7 +100,7 @@ QPushButton* Screen::addButton(const QString& name, const QString& caption, int 
     auto* button = new QPushButton(caption);
     place(button, name, left, top, width, height, parent);
     button->setAutoDefault(false);
-    if (action) onPress(name, std::move(action));
+    if (action) connectPress(button, std::move(action));
     return button;
 }
 
@@ -146,7 +146,10 @@ QPushButton* Screen::addHiddenButton(const QString& name, const QString& caption
 }
 
 void Screen::onPress(const QString& name, std::function<void()> action) {
-    auto* button = control<QAbstractButton>(name);
+    connectPress(control<QAbstractButton>(name), std::move(action));
+}
+
+void Screen::connectPress(QAbstractButton* button, std::function<void()> action) {
     connect(button, &QAbstractButton::clicked, this, [this, button, action = std::move(action)] {
         runGuarded(actionTitle(button), action);
     });

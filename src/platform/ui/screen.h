@@ -86,6 +86,7 @@ class Screen : public QWidget {
 
   private:
     [[noreturn]] void missingControl(const QString& name) const;
+    void connectPress(QAbstractButton* button, std::function<void()> action);
     void place(QWidget* widget, const QString& name, int left, int top, int width, int height,
                QWidget* parent);
 };

@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QString>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
+#include <vector>
 
 #include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
@@ -17,6 +20,13 @@ namespace nencho {
 namespace {
 
 constexpr int kStepFailureStatus = 2;
+
+struct StartupStep {
+    enum class Kind { Press, Close };
+    Kind kind;
+    QString form;
+    QString control;  // empty for Close
+};
 
 std::optional<StartupStep> parseStep(const QString& text) {
     const QStringList words = text.simplified().split(' ', Qt::SkipEmptyParts);
@@ -56,8 +66,7 @@ void run(const StartupStep& step) {
     }
 }
 
-}  // namespace
-
+// No value when any step is malformed.
 std::optional<std::vector<StartupStep>> parseStartupSteps(const QString& text) {
     std::vector<StartupStep> steps;
     for (const QString& part : text.split(';', Qt::SkipEmptyParts)) {
@@ -68,6 +77,8 @@ std::optional<std::vector<StartupStep>> parseStartupSteps(const QString& text) {
     }
     return steps;
 }
+
+}  // namespace
 
 void scheduleStartupSteps() {
     const char* text = std::getenv(kStartupStepsVariable);

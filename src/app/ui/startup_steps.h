@@ -6,23 +6,9 @@
 //   close Form1            closes a screen's window as its close box does
 // A step that cannot be run is reported on the standard error and ends the program with
 // status 2, so that a test never waits on a program that did not understand it.
-#include <QString>
-#include <optional>
-#include <vector>
-
 namespace nencho {
 
 inline constexpr const char* kStartupStepsVariable = "NENCHO_STARTUP_STEPS";
-
-struct StartupStep {
-    enum class Kind { Press, Close };
-    Kind kind;
-    QString form;
-    QString control;  // empty for Close
-};
-
-// No value when any step is malformed.
-std::optional<std::vector<StartupStep>> parseStartupSteps(const QString& text);
 
 // Reads the variable and queues its steps; nothing when it is unset.
 void scheduleStartupSteps();

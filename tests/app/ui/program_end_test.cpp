@@ -1,11 +1,11 @@
 // The program itself, started as a process of its own with no display, ended the ways a clerk
 // ends it: it must exit with status 0 and leave nothing on the terminal.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "app/ui/form1_controls.h"
@@ -26,16 +26,11 @@ QString pressStep(const char* form, const char* button) {
 // A fresh data home and runtime folder, so the run never touches the user's records.
 class ProgramRun {
   public:
-    ProgramRun() {
-        std::string pattern = (fs::temp_directory_path() / "nencho-run-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) root_ = pattern;
+    ProgramRun() : root_(folder_.path().toStdString()) {
+        EXPECT_TRUE(folder_.isValid());
         fs::create_directories(root_ / "data");
         fs::create_directories(root_ / "runtime");
         fs::permissions(root_ / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    }
-    ~ProgramRun() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
 
     // Runs the program with the steps; false when it did not end in time.
@@ -68,6 +63,7 @@ class ProgramRun {
     }
 
   private:
+    QTemporaryDir folder_;
     fs::path root_;
     QProcess process_;
 };

@@ -1,11 +1,13 @@
 #include "records/backup.h"
 
 #include <cctype>
+#include <filesystem>
 
 #include "common/amount.h"
 #include "common/failure.h"
 #include "common/keys.h"
 #include "common/paths.h"
+#include "platform/drive_map.h"
 #include "platform/file_switch.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
@@ -14,6 +16,8 @@
 namespace nencho {
 
 namespace {
+
+constexpr char kDataDrive = 'c';
 
 bool isDriveEntry(const std::string& drive) {
     return drive.size() == 2 && std::isalpha(static_cast<unsigned char>(drive[0])) &&
@@ -34,6 +38,8 @@ struct TransferEnds {
 
 void checkRequest(const TransferRequest& request, const TransferEnds& ends) {
     if (!isDriveEntry(request.drive)) throw Failure("ドライブ名を選択してください。");
+    if (isProgramDataDrive(request.drive))
+        throw Failure(request.drive + " はこのプログラムのデータがあるドライブです。");
     if (!folderExists(request.drive + "\\"))
         throw Failure("ドライブ " + request.drive + " が見つかりません。");
     if (request.taxYearCode.empty()) throw Failure("作業年度が決まっていません。");
@@ -92,6 +98,18 @@ void runPersons(const TransferRequest& request, const TransferEnds& ends, Transf
 }
 
 }  // namespace
+
+bool isProgramDataDrive(const std::string& drive) {
+    if (!isDriveEntry(drive)) return false;
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0])));
+    if (letter == kDataDrive) return true;
+    const DriveMap& drives = DriveMap::instance();
+    const auto folder = drives.driveFolder(letter);
+    const auto dataFolder = drives.driveFolder(kDataDrive);
+    if (!folder || !dataFolder) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(*folder, *dataFolder, ec);
+}
 
 std::string describeTransfer(const TransferResult& result) {
     std::string text = std::to_string(result.copiedPersons) + "人のデータをコピーしました。";

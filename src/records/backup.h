@@ -35,6 +35,10 @@ struct TransferResult {
 // What a run did, as the user reads it.
 std::string describeTransfer(const TransferResult& result);
 
+// Whether a drive list entry ("d:") is the drive the program keeps its records on, or a volume
+// that is the same folder: a run there would copy every file onto itself.
+bool isProgramDataDrive(const std::string& drive);
+
 // The path of a data-root path ("c:\年末調整\...") in the backup tree on a drive.
 std::string backupPath(const std::string& drive, const std::string& dataRootPath);
 

@@ -110,6 +110,8 @@ TEST_F(BackupTest, RunsThatCannotStartSayWhyAndCopyNothing) {
         {"no drive chosen", {TransferDirection::Backup, kYear, 1, ""}},
         {"no working year", {TransferDirection::Backup, "", 1, "d:"}},
         {"nothing backed up yet", {TransferDirection::Restore, kYear, 1, "d:"}},
+        {"backup onto the program's own drive", {TransferDirection::Backup, kYear, 1, "c:"}},
+        {"restore from the program's own drive", {TransferDirection::Restore, kYear, 1, "C:"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <filesystem>
 
 #include "common/failure.h"
 #include "platform/drive_map.h"
@@ -32,22 +31,6 @@ TransferControls controlsOf(TransferDirection direction) {
                 "リカバリー先には別のドライブを選択してください。"};
     return {"Drive2", "ProgressBar2", "ドライブよりリストア",
             "リストア元には別のドライブを選択してください。"};
-}
-
-constexpr char kDataDrive = 'c';
-
-// Whether a drive list entry ("d:") is the drive the program keeps its records on, or a
-// volume that is the same folder: a run there would copy every file onto itself.
-bool isDataDrive(const QString& entry) {
-    if (entry.size() < 2 || entry[1] != ':') return false;
-    const char letter = entry[0].toLower().toLatin1();
-    if (letter == kDataDrive) return true;
-    const DriveMap& drives = DriveMap::instance();
-    const auto folder = drives.driveFolder(letter);
-    const auto dataFolder = drives.driveFolder(kDataDrive);
-    if (!folder || !dataFolder) return false;
-    std::error_code ec;
-    return std::filesystem::equivalent(*folder, *dataFolder, ec);
 }
 
 }  // namespace
@@ -120,7 +103,7 @@ void Form12::runTransfer(TransferDirection direction) {
         showMessage("ドライブ名を選択してください。", controls.title, MessageIcon::Exclamation);
         return;
     }
-    if (isDataDrive(drive)) {
+    if (isProgramDataDrive(drive.toStdString())) {
         showMessage(drive + " はこのプログラムのデータがあるドライブです。\n" + controls.otherDrive,
                     controls.title, MessageIcon::Exclamation);
         return;

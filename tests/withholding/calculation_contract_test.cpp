@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "withholding/calculation_error_check.h"
 #include "withholding/calculation_inputs.h"
 #include "withholding/checked_amounts.h"
 
@@ -108,12 +109,8 @@ TEST(BonusCalculation, AmountsBeyondThirtyTwoBitsGiveNoFigures) {
 TEST(ManualEntry, PayAfterSocialInsuranceBeyondThirtyTwoBitsIsAnError) {
     EXPECT_EQ(payAfterSocialInsurance(1000, 1500), -500);
     EXPECT_EQ(payAfterSocialInsurance(-2'000'000'000, 147'483'648), -2'147'483'648);
-    try {
-        payAfterSocialInsurance(-2'000'000'000, 2'000'000'000);
-        ADD_FAILURE() << "no error";
-    } catch (const CalculationError& error) {
-        EXPECT_STREQ(error.what(), overflowDescription("社会保険料控除後の金額").c_str());
-    }
+    test::expectOverflowNaming("社会保険料控除後の金額",
+                               [] { payAfterSocialInsurance(-2'000'000'000, 2'000'000'000); });
 }
 
 }  // namespace

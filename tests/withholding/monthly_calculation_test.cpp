@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "withholding/calculation_error_check.h"
 #include "withholding/checked_amounts.h"
 
 namespace nencho {
@@ -54,12 +55,9 @@ TEST(CalculateMonth, PremiumsTaxAndTheLedgerRowAmounts) {
 }
 
 TEST(CalculateMonth, AnOverflowingDependantsCountNamesTheDeductionThatCouldNotBeFormed) {
-    try {
+    test::expectOverflowNaming("基礎控除と扶養控除の額", [] {
         calculateMonth(input(250'000, NursingCare::Without, true, true, false, 100'000));
-        ADD_FAILURE() << "no error";
-    } catch (const CalculationError& error) {
-        EXPECT_STREQ(error.what(), overflowDescription("基礎控除と扶養控除の額").c_str());
-    }
+    });
 }
 
 }  // namespace

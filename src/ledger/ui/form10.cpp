@@ -18,17 +18,15 @@ constexpr int kCaptionWidth = 1560;
 constexpr int kAmountLeft = 1800;
 constexpr int kAmountWidth = 1800;
 
-// Caption box and amount box of each row, top to bottom.
+// The caption box of each row, top to bottom, beside the row's amount box.
 struct Row {
     const char* captionBox;
     const char* caption;
-    const char* amountBox;
 };
-constexpr Row kRows[] = {
-    {"Text8", "支　給　額", "Text1"},  {"Text9", "健康保険料", "Text2"},
-    {"Text10", "厚生年金", "Text3"},   {"Text11", "雇用保険料", "Text4"},
-    {"Text12", "源泉所得税", "Text5"}, {"Text13", "小　　　計", "Text6"},
-    {"Text14", "手　取　額", "Text7"},
+constexpr Row kRows[form10::kAmountRows] = {
+    {"Text8", "支　給　額"},  {"Text9", "健康保険料"},  {"Text10", "厚生年金"},
+    {"Text11", "雇用保険料"}, {"Text12", "源泉所得税"}, {"Text13", "小　　　計"},
+    {"Text14", "手　取　額"},
 };
 
 QLineEdit* shownOnly(QLineEdit* box, Qt::Alignment alignment) {
@@ -43,17 +41,17 @@ Form10::Form10() : Screen(form10::kForm) {
     setWindowTitle("給与明細書");
     setDesignSize(3840, 3840);
     int top = kTop;
-    for (const Row& row : kRows) {
-        shownOnly(addText(row.captionBox, kCaptionLeft, top, kCaptionWidth, kRowHeight),
+    for (int row = 1; row <= form10::kAmountRows; ++row) {
+        shownOnly(addText(kRows[row - 1].captionBox, kCaptionLeft, top, kCaptionWidth, kRowHeight),
                   Qt::AlignHCenter)
-            ->setText(row.caption);
-        shownOnly(addText(row.amountBox, kAmountLeft, top, kAmountWidth, kRowHeight),
+            ->setText(kRows[row - 1].caption);
+        shownOnly(addText(form10::amountBox(row), kAmountLeft, top, kAmountWidth, kRowHeight),
                   Qt::AlignRight);
         top += kRowHeight;
     }
     top += 240;
     QLineEdit* month =
-        shownOnly(addText("Text15", kCaptionLeft, top, 600, kRowHeight), Qt::AlignRight);
+        shownOnly(addText(form10::kMonthBox, kCaptionLeft, top, 600, kRowHeight), Qt::AlignRight);
     QFont bold = month->font();
     bold.setBold(true);
     month->setFont(bold);

@@ -36,14 +36,14 @@ Form8::Form8() : Screen(form8::kForm) {
 }
 
 void Form8::buildHandInControls() {
-    addText("Text3", 240, 240, 600, 360)->setAlignment(Qt::AlignRight);
+    addText(form8::kMonthBox, 240, 240, 600, 360)->setAlignment(Qt::AlignRight);
     addLabel("Label2", "月分の給与", 900, 270, 1200, 300);
-    QLabel* pay = addLabel("Label3", "", 2160, 240, 1800, 360);
+    QLabel* pay = addLabel(form8::kPayLabel, "", 2160, 240, 1800, 360);
     pay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    addHiddenText("Text11");
-    addHiddenText("Text161");
-    addHiddenText("Text162");
+    addHiddenText(form8::kYearBox);
+    addHiddenText(form8::kCompanyBox);
+    addHiddenText(form8::kPersonBox);
     addHiddenText("Text8");
     addHiddenText("Text9");
     addHiddenText("Text10");
@@ -54,8 +54,8 @@ void Form8::buildHandInControls() {
 
 void Form8::buildAutomaticFrame() {
     QGroupBox* frame = addFrame("Frame2", "自動計算", 240, 840, 4320, 3480);
-    addButton("Command1", "介護保険なし", 120, 300, 1980, 480, {}, frame);
-    addButton("Command3", "介護保険あり", 2220, 300, 1980, 480, {}, frame);
+    addButton(form8::kWithoutNursingCareButton, "介護保険なし", 120, 300, 1980, 480, {}, frame);
+    addButton(form8::kWithNursingCareButton, "介護保険あり", 2220, 300, 1980, 480, {}, frame);
     addCheck("chkKenkou", "健康保険なし", 120, 960, 1800, 360, frame);
     addCheck("chkNenkin", "厚生年金なし", 120, 1380, 1800, 360, frame);
     addCheck("chkKoho", "雇用保険あり", 120, 1800, 1800, 360, frame);
@@ -80,8 +80,8 @@ void Form8::buildManualFrame() {
     addButton("Command5", "扶養家族数", 120, 1260, 1020, 360, {}, frame);
     addButton("Command6", "減少", 1140, 1260, 540, 360, {}, frame);
     QLineEdit* dependants = addText("Text7", 1740, 1260, 1680, 360, frame);
-    addButton("Command7", "クリア", 1740, 1740, 1680, 360, {}, frame);
-    addButton("Command2", "手動計算実行", 120, 2340, 3300, 600, {}, frame);
+    addButton(form8::kClearButton, "クリア", 1740, 1740, 1680, 360, {}, frame);
+    addButton(form8::kManualEntryButton, "手動計算実行", 120, 2340, 3300, 600, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) box->setAlignment(Qt::AlignRight);
     setTabOrder(insurance, tax);
     setTabOrder(tax, dependants);
@@ -100,9 +100,9 @@ void Form8::buildNotes() {
 }
 
 void Form8::connectActions() {
-    onPress("Command1", [this] { calculate(false); });
-    onPress("Command3", [this] { calculate(true); });
-    onPress("Command2", [this] { enterManually(); });
+    onPress(form8::kWithoutNursingCareButton, [this] { calculate(false); });
+    onPress(form8::kWithNursingCareButton, [this] { calculate(true); });
+    onPress(form8::kManualEntryButton, [this] { enterManually(); });
     onPress("Command5", [this] {
         setTextOf("Text7",
                   QString::fromStdString(stepDependants(textOf("Text7").toStdString(), 1)));
@@ -111,7 +111,7 @@ void Form8::connectActions() {
         setTextOf("Text7",
                   QString::fromStdString(stepDependants(textOf("Text7").toStdString(), -1)));
     });
-    onPress("Command7", [this] {
+    onPress(form8::kClearButton, [this] {
         for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
     });
 }

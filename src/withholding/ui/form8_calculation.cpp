@@ -12,6 +12,7 @@
 #include "withholding/monthly_pay_record.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form8.h"
+#include "withholding/ui/form8_controls.h"
 #include "withholding/ui/ledger_check.h"
 #include "withholding/ui/ledger_write_back.h"
 
@@ -34,7 +35,7 @@ LedgerRowFigures rowOf(const MonthlyFigures& figures, std::int32_t dependants) {
 }  // namespace
 
 void Form8::calculate(bool withNursingCare) {
-    const std::int32_t pay = amountIn(textOf("Label3"));
+    const std::int32_t pay = amountIn(textOf(form8::kPayLabel));
     const auto month = checkedMonth();
     if (!month) return;
     const auto recordPath = checkedRecordPath(*month);
@@ -67,7 +68,7 @@ void Form8::calculate(bool withNursingCare) {
 }
 
 void Form8::enterManually() {
-    const std::int32_t pay = amountIn(textOf("Label3"));
+    const std::int32_t pay = amountIn(textOf(form8::kPayLabel));
     const auto month = checkedMonth();
     if (!month) return;
     const std::int32_t socialInsurance = amountIn(textOf("Text1"));
@@ -86,17 +87,17 @@ void Form8::enterManually() {
 }
 
 std::optional<int> Form8::checkedMonth() {
-    const auto month = readSmallNumber(textOf("Text3").toStdString());
+    const auto month = readSmallNumber(textOf(form8::kMonthBox).toStdString());
     if (month && *month >= 1 && *month <= kMonthCount) return *month;
     showProblem("計算する月が正しくありません。1から12までの月を指定してください。");
     return std::nullopt;
 }
 
 std::optional<std::string> Form8::checkedRecordPath(int month) {
-    const auto company = readSmallNumber(textOf("Text161").toStdString());
-    const auto person = readSmallNumber(textOf("Text162").toStdString());
+    const auto company = readSmallNumber(textOf(form8::kCompanyBox).toStdString());
+    const auto person = readSmallNumber(textOf(form8::kPersonBox).toStdString());
     const auto key = (company && person) ? personKey(*company, *person) : std::nullopt;
-    const std::string year = textOf("Text11").toStdString();
+    const std::string year = textOf(form8::kYearBox).toStdString();
     const auto path = key ? monthlyPayRecordPath(year, *key, month) : std::nullopt;
     if (!path) {
         showProblem("会社コード・個人コードが正しくありません。源泉徴収簿から計算してください。");

@@ -27,7 +27,7 @@ Form9::Form9() : Screen(form9::kForm) {
 
 void Form9::buildAutomaticControls() {
     addLabel("Label1", " 賞　  与", 240, 240, 1200, 360);
-    QLabel* bonus = addLabel("Label3", "", 1500, 240, 1800, 360);
+    QLabel* bonus = addLabel(form9::kBonusLabel, "", 1500, 240, 1800, 360);
     bonus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bonus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addLabel("Label4", "前月給与額", 240, 720, 1200, 360);
@@ -35,11 +35,11 @@ void Form9::buildAutomaticControls() {
     addButton("Command2", "", 3360, 720, 300, 360, [this] { setTextOf("Text1", ""); });
     addCheck("chkKenkou", "健康保険あり", 240, 3300, 1800, 360);
     addCheck("chkKoho", "雇用保険あり", 240, 3720, 1800, 360);
-    addButton("Command1", "計算実行", 2160, 3300, 1500, 780, [this] { calculate(); });
+    addButton(form9::kCalculateButton, "計算実行", 2160, 3300, 1500, 780, [this] { calculate(); });
     addButton("Command3", "END", 6360, 3420, 1080, 480, [this] { hide(); });
     addLabel("Label2", "1)雇用保険の率は、平成４年４月改訂版", 240, 4260, 7200, 300);
-    addHiddenText("Text3");
-    addHiddenText("Text28");
+    addHiddenText(form9::kBonusNumberBox);
+    addHiddenText(form9::kManualNumberBox);
 }
 
 void Form9::buildDependantsFrame() {
@@ -66,12 +66,13 @@ void Form9::buildManualFrame() {
     QLineEdit* insurance = addText("Text8", 1740, 300, 1680, 360, frame);
     QLineEdit* tax = addText("Text2", 1740, 720, 1680, 360, frame);
     QLineEdit* dependants = addText("Text7", 1740, 1140, 1680, 360, frame);
-    QPushButton* enter = addButton("Command4", "手動計算実行", 120, 2100, 3300, 600, {}, frame);
+    QPushButton* enter =
+        addButton(form9::kManualEntryButton, "手動計算実行", 120, 2100, 3300, 600, {}, frame);
     addButton("Command8", "社会保険等入力", 120, 300, 1560, 360, {}, frame);
     addButton("Command9", "源泉所得税入力", 120, 720, 1560, 360, {}, frame);
     addButton("Command6", "減少", 120, 1140, 600, 360, {}, frame);
     addButton("Command7", "扶養家族数", 720, 1140, 960, 360, {}, frame);
-    addButton("Command10", "クリア", 1740, 1560, 1680, 360, {}, frame);
+    addButton(form9::kClearButton, "クリア", 1740, 1560, 1680, 360, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) {
         box->setAlignment(Qt::AlignRight);
         onKeyPress(box, [this](int keyCode) {
@@ -84,15 +85,15 @@ void Form9::buildManualFrame() {
     setTabOrder(dependants, enter);
     // Any key on the manual button runs the manual entry (and only once).
     onKeyPress(enter, [this](int) {
-        press("Command4");
+        press(form9::kManualEntryButton);
         return true;
     });
     insurance->setFocus();
 }
 
 void Form9::connectActions() {
-    onPress("Command4", [this] { enterManually(); });
-    onPress("Command10", [this] {
+    onPress(form9::kManualEntryButton, [this] { enterManually(); });
+    onPress(form9::kClearButton, [this] {
         for (const char* box : {"Text8", "Text2", "Text7"}) setTextOf(box, "");
     });
     onPress("Command8", [this] { setTextOf("Text8", ""); });

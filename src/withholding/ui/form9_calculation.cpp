@@ -5,6 +5,7 @@
 #include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
 #include "withholding/ui/form9.h"
+#include "withholding/ui/form9_controls.h"
 #include "withholding/ui/ledger_write_back.h"
 
 namespace nencho {
@@ -18,8 +19,8 @@ std::int32_t amountIn(const QString& text) {
 }  // namespace
 
 void Form9::calculate() {
-    const std::int32_t bonus = amountIn(textOf("Label3"));
-    const auto number = checkedBonusNumber("Text3");
+    const std::int32_t bonus = amountIn(textOf(form9::kBonusLabel));
+    const auto number = checkedBonusNumber(form9::kBonusNumberBox);
     if (!number) return;
     const std::int32_t previousMonthPay = amountIn(textOf("Text1"));
     const BonusInputs inputs{bonus, previousMonthPay, dependantsNumber_, isTicked("chkKenkou"),
@@ -38,9 +39,9 @@ void Form9::calculate() {
 }
 
 void Form9::enterManually() {
-    const auto number = checkedBonusNumber("Text28");
+    const auto number = checkedBonusNumber(form9::kManualNumberBox);
     if (!number) return;
-    const std::int32_t bonus = amountIn(textOf("Label3"));
+    const std::int32_t bonus = amountIn(textOf(form9::kBonusLabel));
     const std::int32_t socialInsurance = amountIn(textOf("Text8"));
     const std::int32_t tax = amountIn(textOf("Text2"));
     const std::int32_t dependants = readSmallNumber(textOf("Text7").toStdString()).value_or(0);

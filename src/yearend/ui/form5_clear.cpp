@@ -14,20 +14,6 @@ namespace nencho {
 
 using namespace form5;
 
-namespace {
-
-// The boxes of a row that the record keeps.
-template <class Visit>
-void forEachStoredBox(const TableRow& row, bool spouse, Visit visit) {
-    for (const char* box :
-         {row.name, row.relation, row.birthDate, row.marker, row.occupation, row.address})
-        visit(box);
-    if (!spouse) visit(row.annualIncome);
-    visit(row.other);
-}
-
-}  // namespace
-
 void Form5::connectResets() {
     onPress(kSpouseResetButton, [this] { resetSpouse(); });
     onPress(kTotalsResetButton, [this] { resetTotals(); });
@@ -66,9 +52,9 @@ void Form5::showTotalCaption(const QString& caption, Qt::Alignment alignment) {
 // The 47 boxes the record keeps, the hidden markers included; the relation of the spouse
 // starts as 妻.
 void Form5::emptyTable() {
-    forEachStoredBox(kSpouseRow, true, [this](const char* box) { setTextOf(box, ""); });
+    for (const auto& stored : kSpouseStoredBoxes) setTextOf(kSpouseRow.*stored.box, "");
     for (const TableRow& row : kDependantTableRows)
-        forEachStoredBox(row, false, [this](const char* box) { setTextOf(box, ""); });
+        for (const auto& stored : kDependantStoredBoxes) setTextOf(row.*stored.box, "");
     setTextOf(kSpouseRow.relation, "妻");
 }
 

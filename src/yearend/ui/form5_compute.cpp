@@ -59,19 +59,13 @@ DependantsInput Form5::inputFromSheet() const {
 
 DependantTable Form5::tableFromSheet() const {
     DependantTable table;
-    const TableRow& s = kSpouseRow;
-    table.spouse = {stdText(textOf(s.name)),       stdText(textOf(s.relation)),
-                    stdText(textOf(s.birthDate)),  stdText(textOf(s.marker)),
-                    stdText(textOf(s.occupation)), stdText(textOf(s.address)),
-                    stdText(textOf(s.other))};
+    for (const auto& stored : kSpouseStoredBoxes)
+        table.spouse.*stored.field = stdText(textOf(kSpouseRow.*stored.box));
     for (std::size_t i = 0; i < kDependantTableRows.size(); ++i) {
-        const TableRow& d = kDependantTableRows[i];
-        table.dependants[i] = {stdText(textOf(d.name)),         stdText(textOf(d.relation)),
-                               stdText(textOf(d.birthDate)),    stdText(textOf(d.marker)),
-                               stdText(textOf(d.occupation)),   stdText(textOf(d.address)),
-                               stdText(textOf(d.annualIncome)), stdText(textOf(d.other))};
+        for (const auto& stored : kDependantStoredBoxes)
+            table.dependants[i].*stored.field = stdText(textOf(kDependantTableRows[i].*stored.box));
     }
-    table.spouseAnnualIncome = readBox(s.annualIncome);
+    table.spouseAnnualIncome = readBox(kSpouseRow.annualIncome);
     return table;
 }
 

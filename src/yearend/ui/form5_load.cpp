@@ -92,30 +92,14 @@ void Form5::showLoadedOwnCondition(const PersonEntry& person) {
 }
 
 void Form5::showRecord(const DependantsRecord& record, const RestoredConditions& restored) {
-    const SpouseRow& spouse = record.spouse;
-    const std::pair<const char*, const std::string*> spouseTexts[] = {
-        {kSpouseRow.name, &spouse.name},
-        {kSpouseRow.relation, &spouse.relation},
-        {kSpouseRow.birthDate, &spouse.birthDate},
-        {kSpouseRow.marker, &spouse.marker},
-        {kSpouseRow.occupation, &spouse.occupation},
-        {kSpouseRow.address, &spouse.address},
-        {kSpouseRow.other, &spouse.other}};
-    for (const auto& [box, text] : spouseTexts) setTextOf(box, qs(*text));
+    for (const auto& stored : kSpouseStoredBoxes)
+        setTextOf(kSpouseRow.*stored.box, qs(record.spouse.*stored.field));
     for (std::size_t i = 0; i < kDependantTableRows.size(); ++i) {
         const TableRow& row = kDependantTableRows[i];
-        const DependantRow& d = record.dependants[i];
-        const std::pair<const char*, const std::string*> texts[] = {
-            {row.name, &d.name},
-            {row.relation, &d.relation},
-            {row.birthDate, &d.birthDate},
-            {row.marker, &d.marker},
-            {row.occupation, &d.occupation},
-            {row.address, &d.address},
-            {row.annualIncome, &d.annualIncome},
-            {row.other, &d.other}};
-        for (const auto& [box, text] : texts) setTextOf(box, qs(*text));
-        setTextOf(row.markerButton, qs(d.marker));
+        const DependantRow& dependant = record.dependants[i];
+        for (const auto& stored : kDependantStoredBoxes)
+            setTextOf(row.*stored.box, qs(dependant.*stored.field));
+        setTextOf(row.markerButton, qs(dependant.marker));
     }
     const auto typed = typedCounts(record);
     const auto totals = rowTotals(record);

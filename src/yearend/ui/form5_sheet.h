@@ -1,6 +1,7 @@
 #pragma once
 // The names of the dependants sheet's own controls, by what they hold.
 #include <array>
+#include <string>
 
 #include "yearend/dependants_deduction.h"
 #include "yearend/dependants_file.h"
@@ -19,6 +20,33 @@ struct TableRow {
     const char* address;
     const char* annualIncome;
     const char* other;
+};
+
+// Which box of a table row holds which field of the record's row, in the record's order.
+template <class RecordRow>
+struct StoredBox {
+    const char* TableRow::*box;
+    std::string RecordRow::*field;
+};
+
+inline constexpr StoredBox<SpouseRow> kSpouseStoredBoxes[] = {
+    {&TableRow::name, &SpouseRow::name},
+    {&TableRow::relation, &SpouseRow::relation},
+    {&TableRow::birthDate, &SpouseRow::birthDate},
+    {&TableRow::marker, &SpouseRow::marker},
+    {&TableRow::occupation, &SpouseRow::occupation},
+    {&TableRow::address, &SpouseRow::address},
+    {&TableRow::other, &SpouseRow::other},
+};
+inline constexpr StoredBox<DependantRow> kDependantStoredBoxes[] = {
+    {&TableRow::name, &DependantRow::name},
+    {&TableRow::relation, &DependantRow::relation},
+    {&TableRow::birthDate, &DependantRow::birthDate},
+    {&TableRow::marker, &DependantRow::marker},
+    {&TableRow::occupation, &DependantRow::occupation},
+    {&TableRow::address, &DependantRow::address},
+    {&TableRow::annualIncome, &DependantRow::annualIncome},
+    {&TableRow::other, &DependantRow::other},
 };
 
 inline constexpr TableRow kSpouseRow{"Text13", "Text14", "Text15", "Text39", "Command20",

@@ -14,35 +14,6 @@ using SpouseText = std::string SpouseRow::*;
 using DependantText = std::string DependantRow::*;
 using TypedCount = std::int32_t TypedConditionCounts::*;
 
-// Lines 1-25 in stored order.
-constexpr Number kLeadingNumbers[] = {
-    &DependantsRecord::personElderly,
-    &DependantsRecord::personDisabledWidowOrStudent,
-    &DependantsRecord::personSpeciallyDisabled,
-    &DependantsRecord::reservedAmount,
-    &DependantsRecord::personSpecialWidow,
-    &DependantsRecord::spouseDisabledOrStudent,
-    &DependantsRecord::spouseSpeciallyDisabled,
-    &DependantsRecord::spouseCohabitingSpeciallyDisabled,
-    &DependantsRecord::spouseElderly,
-    &DependantsRecord::disabledAmount,
-    &DependantsRecord::speciallyDisabledAmount,
-    &DependantsRecord::cohabitingSpeciallyDisabledAmount,
-    &DependantsRecord::specificDependantAddition,
-    &DependantsRecord::elderlyDependantAddition,
-    &DependantsRecord::cohabitingElderlyParentAddition,
-    &DependantsRecord::basicAndDependantsDeduction,
-    &DependantsRecord::totalDeduction,
-    &DependantsRecord::disabledCount,
-    &DependantsRecord::speciallyDisabledCount,
-    &DependantsRecord::cohabitingSpeciallyDisabledCount,
-    &DependantsRecord::specificDependantCount,
-    &DependantsRecord::elderlyDependantCount,
-    &DependantsRecord::cohabitingElderlyParentCount,
-    &DependantsRecord::dependantsInAll,
-    &DependantsRecord::spouseConditionFlag,
-};
-
 constexpr SpouseText kSpouseTexts[] = {
     &SpouseRow::name,       &SpouseRow::relation, &SpouseRow::birthDate, &SpouseRow::marker,
     &SpouseRow::occupation, &SpouseRow::address,  &SpouseRow::other,
@@ -84,7 +55,7 @@ std::optional<RecordReader> openIfThere(const std::string& systemPath) {
 
 DependantsRecord read(RecordReader& reader) {
     DependantsRecord record;
-    for (Number field : kLeadingNumbers) record.*field = reader.longNumber();
+    for (Number field : kDependantsLeadingNumbers) record.*field = reader.longNumber();
     for (SpouseText field : kSpouseTexts) record.spouse.*field = reader.text();
     for (DependantRow& row : record.dependants)
         for (DependantText field : kDependantTexts) row.*field = reader.text();
@@ -99,7 +70,7 @@ DependantsRecord read(RecordReader& reader) {
 
 RecordWriter writer(const DependantsRecord& record) {
     RecordWriter out;
-    for (Number field : kLeadingNumbers) out.number(record.*field);
+    for (Number field : kDependantsLeadingNumbers) out.number(record.*field);
     for (SpouseText field : kSpouseTexts) out.text(record.spouse.*field);
     for (const DependantRow& row : record.dependants)
         for (DependantText field : kDependantTexts) out.text(row.*field);

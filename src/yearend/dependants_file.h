@@ -98,6 +98,35 @@ struct DependantsRecord {
     bool operator==(const DependantsRecord&) const = default;
 };
 
+// Lines 1-25 in stored order: R1 to R17, then C1 to C8.
+inline constexpr std::array<std::int32_t DependantsRecord::*, 25> kDependantsLeadingNumbers = {
+    &DependantsRecord::personElderly,
+    &DependantsRecord::personDisabledWidowOrStudent,
+    &DependantsRecord::personSpeciallyDisabled,
+    &DependantsRecord::reservedAmount,
+    &DependantsRecord::personSpecialWidow,
+    &DependantsRecord::spouseDisabledOrStudent,
+    &DependantsRecord::spouseSpeciallyDisabled,
+    &DependantsRecord::spouseCohabitingSpeciallyDisabled,
+    &DependantsRecord::spouseElderly,
+    &DependantsRecord::disabledAmount,
+    &DependantsRecord::speciallyDisabledAmount,
+    &DependantsRecord::cohabitingSpeciallyDisabledAmount,
+    &DependantsRecord::specificDependantAddition,
+    &DependantsRecord::elderlyDependantAddition,
+    &DependantsRecord::cohabitingElderlyParentAddition,
+    &DependantsRecord::basicAndDependantsDeduction,
+    &DependantsRecord::totalDeduction,
+    &DependantsRecord::disabledCount,
+    &DependantsRecord::speciallyDisabledCount,
+    &DependantsRecord::cohabitingSpeciallyDisabledCount,
+    &DependantsRecord::specificDependantCount,
+    &DependantsRecord::elderlyDependantCount,
+    &DependantsRecord::cohabitingElderlyParentCount,
+    &DependantsRecord::dependantsInAll,
+    &DependantsRecord::spouseConditionFlag,
+};
+
 class DependantsFile {
   public:
     // The person's record of the year; none when the file (or the year's folder) does not

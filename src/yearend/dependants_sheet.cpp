@@ -108,35 +108,12 @@ RestoredConditions restored(const DependantsRecord& record, std::array<bool, 2> 
 
 DependantsRecord computedRecord(const DependantsDeduction& result, const DependantTable& table) {
     DependantsRecord record;
+    // R1 to R17 and C1 to C7 in the record's order; C8 is stored as 0.
     const auto& r = result.amounts.values;
-    std::int32_t* const amounts[] = {
-        &record.personElderly,
-        &record.personDisabledWidowOrStudent,
-        &record.personSpeciallyDisabled,
-        &record.reservedAmount,
-        &record.personSpecialWidow,
-        &record.spouseDisabledOrStudent,
-        &record.spouseSpeciallyDisabled,
-        &record.spouseCohabitingSpeciallyDisabled,
-        &record.spouseElderly,
-        &record.disabledAmount,
-        &record.speciallyDisabledAmount,
-        &record.cohabitingSpeciallyDisabledAmount,
-        &record.specificDependantAddition,
-        &record.elderlyDependantAddition,
-        &record.cohabitingElderlyParentAddition,
-        &record.basicAndDependantsDeduction,
-        &record.totalDeduction,
-    };
-    for (std::size_t i = 0; i < r.size(); ++i) *amounts[i] = r[i];
     const auto& c = result.counts.values;
-    record.disabledCount = c[0];
-    record.speciallyDisabledCount = c[1];
-    record.cohabitingSpeciallyDisabledCount = c[2];
-    record.specificDependantCount = c[3];
-    record.elderlyDependantCount = c[4];
-    record.cohabitingElderlyParentCount = c[5];
-    record.dependantsInAll = c[6];
+    for (std::size_t i = 0; i < r.size(); ++i) record.*kDependantsLeadingNumbers[i] = r[i];
+    for (std::size_t i = 0; i + 1 < c.size(); ++i)
+        record.*kDependantsLeadingNumbers[r.size() + i] = c[i];
     record.spouseConditionFlag = 0;
     record.spouse = table.spouse;
     record.dependants = table.dependants;

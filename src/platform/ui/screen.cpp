@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <stdexcept>
 
+#include "common/amount.h"
 #include "platform/ui/action_guard.h"
 #include "platform/ui/choice_list.h"
 
@@ -55,6 +56,14 @@ void Screen::setTextOf(const QString& name, const QString& text) {
         frame->setTitle(text);
     else
         throw std::logic_error(("no text in " + objectName() + "." + name).toStdString());
+}
+
+std::int32_t Screen::amountOf(const QString& name) const {
+    return readAmountOrZero(textOf(name).toStdString());
+}
+
+void Screen::showAmount(const QString& name, std::int64_t yen) {
+    setTextOf(name, QString::fromStdString(formatAmount(yen)));
 }
 
 void Screen::press(const QString& name) {

@@ -5,6 +5,7 @@
 // shown under the action's title and the program goes on.
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 class QCheckBox;
@@ -45,6 +46,10 @@ class Screen : public QWidget {
     // A control's text: a box's text, a label's or a button's caption, a list's current row.
     QString textOf(const QString& name) const;
     void setTextOf(const QString& name, const QString& text);
+    // An amount box read as typed, 0 when it holds no amount; an amount shown as "#,###", 0 as
+    // an empty box.
+    std::int32_t amountOf(const QString& name) const;
+    void showAmount(const QString& name, std::int64_t yen);
     // Runs a button's click action to completion, hidden or disabled alike.
     void press(const QString& name);
     // Switches an option off, though its group lets no option be switched off by itself, and

@@ -105,8 +105,4 @@ void Form13::showHalfYear(const PayAndTax& sums, const char* payBox, const char*
     showAmount(taxBox, sums.tax);
 }
 
-void Form13::showAmount(const char* box, std::int32_t yen) {
-    setTextOf(box, QString::fromStdString(formatAmount(yen)));
-}
-
 }  // namespace nencho

@@ -28,7 +28,6 @@ class Form13 : public WorkScreen {
     void clearFigures();
     void showFigures();
     void showHalfYear(const PayAndTax& sums, const char* payBox, const char* taxBox);
-    void showAmount(const char* box, std::int32_t yen);
 
     // The figures of the last 集計, which the half-year buttons show.
     SummaryTable table_;

@@ -33,8 +33,6 @@ class Form16 : public WorkScreen {
     void load();
     void clearBoxes(std::initializer_list<const char*> boxes);
 
-    std::int32_t amountOf(const char* box) const;
-    void showAmount(const char* box, std::int32_t value);
     std::optional<std::int32_t> keyFromBoxes() const;
 
     // Record lines 7 to 10 are written back as they were loaded, for the same person and year.

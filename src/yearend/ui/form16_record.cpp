@@ -49,14 +49,6 @@ void Form16::clearBoxes(std::initializer_list<const char*> boxes) {
     for (const char* box : boxes) setTextOf(box, {});
 }
 
-std::int32_t Form16::amountOf(const char* box) const {
-    return readAmountOrZero(textOf(box).toStdString());
-}
-
-void Form16::showAmount(const char* box, std::int32_t value) {
-    setTextOf(box, QString::fromStdString(formatAmount(value)));
-}
-
 std::optional<std::int32_t> Form16::keyFromBoxes() const {
     return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
                                 textOf(kPersonBox).toStdString());

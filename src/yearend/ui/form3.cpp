@@ -25,14 +25,6 @@ Form3::Form3() : WorkScreen(kForm, kYearBox) {
     onPress(kEndButton, [] { endProgram(); });
 }
 
-void Form3::showAmount(const char* box, std::int32_t value) {
-    setTextOf(box, QString::fromStdString(formatAmount(value)));
-}
-
-std::int32_t Form3::readAmountBox(const char* box) const {
-    return readAmountOrZero(textOf(box).toStdString());
-}
-
 void Form3::emptyBoxes(std::initializer_list<const char*> boxes) {
     for (const char* box : boxes) setTextOf(box, {});
 }

@@ -30,8 +30,6 @@ class Form3 : public WorkScreen {
     QLineEdit* addAmountBox(const char* name, int left, int top, int width, int height);
 
     // Boxes (form3.cpp).
-    void showAmount(const char* box, std::int32_t value);
-    std::int32_t readAmountBox(const char* box) const;
     void emptyBoxes(std::initializer_list<const char*> boxes);
     void showBalanceCaption(std::int32_t balance);
     std::optional<SheetOwner> ownerFromBoxes();

@@ -130,20 +130,20 @@ void Form3::notAdjust() {
 // The fourteen boxes of the adjustment; a box that does not read as an amount gives 0.
 AdjustmentInput Form3::inputFromBoxes() const {
     AdjustmentInput input;
-    input.monthPay = readAmountBox(kMonthPayBox);
-    input.bonusPay = readAmountBox(kBonusPayBox);
-    input.payInAll = readAmountBox(kGrandPayBox);
-    input.monthTax = readAmountBox(kMonthTaxBox);
-    input.bonusTax = readAmountBox(kBonusTaxBox);
-    input.taxWithheld = readAmountBox(kGrandTaxBox);
-    input.socialInsuranceFromPay = readAmountBox(kGrandInsuranceBox);
-    input.declaredSocialInsurance = readAmountBox(kDeclaredInsuranceBox);
-    input.mutualAidPremiums = readAmountBox(kMutualAidBox);
-    input.lifeInsuranceDeduction = readAmountBox(kLifeInsuranceBox);
-    input.casualtyDeduction = readAmountBox(kCasualtyBox);
-    input.spouseSpecialDeduction = readAmountBox(kSpouseSpecialBox);
-    input.dependantsDeduction = readAmountBox(kDependantsBox);
-    input.housingLoanCredit = readAmountBox(kHousingCreditBox);
+    input.monthPay = amountOf(kMonthPayBox);
+    input.bonusPay = amountOf(kBonusPayBox);
+    input.payInAll = amountOf(kGrandPayBox);
+    input.monthTax = amountOf(kMonthTaxBox);
+    input.bonusTax = amountOf(kBonusTaxBox);
+    input.taxWithheld = amountOf(kGrandTaxBox);
+    input.socialInsuranceFromPay = amountOf(kGrandInsuranceBox);
+    input.declaredSocialInsurance = amountOf(kDeclaredInsuranceBox);
+    input.mutualAidPremiums = amountOf(kMutualAidBox);
+    input.lifeInsuranceDeduction = amountOf(kLifeInsuranceBox);
+    input.casualtyDeduction = amountOf(kCasualtyBox);
+    input.spouseSpecialDeduction = amountOf(kSpouseSpecialBox);
+    input.dependantsDeduction = amountOf(kDependantsBox);
+    input.housingLoanCredit = amountOf(kHousingCreditBox);
     return input;
 }
 

@@ -29,14 +29,6 @@ Form5::Form5() : WorkScreen(kForm, kYearBox) {
     onPress(kOwnConditionsButton, [this] { runReported("表示", [this] { showOwnConditions(); }); });
 }
 
-std::int32_t Form5::readBox(const char* name) const {
-    return readAmountOrZero(textOf(name).toStdString());
-}
-
-void Form5::showAmount(const char* name, std::int32_t value) {
-    setTextOf(name, QString::fromStdString(formatAmount(value)));
-}
-
 std::optional<std::int32_t> Form5::personKeyFromBoxes() const {
     return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
                                 textOf(kPersonBox).toStdString());

@@ -63,8 +63,6 @@ class Form5 : public WorkScreen {
     void store(const DependantsRecord& record);
     // Both codes as whole numbers of the 16-bit range, and the person's key from them.
     std::optional<std::int32_t> personKeyFromBoxes() const;
-    std::int32_t readBox(const char* name) const;
-    void showAmount(const char* name, std::int32_t value);
     void showTotal(std::int32_t total);
 
     // Loading (form5_load.cpp).

@@ -65,7 +65,7 @@ void Form5::emptySpouseRow() {
 }
 
 void Form5::countUp() {
-    const std::int32_t count = readBox(kDependantsCountBox);
+    const std::int32_t count = amountOf(kDependantsCountBox);
     if (count == std::numeric_limits<std::int32_t>::max()) return;
     setTextOf(kDependantsCountBox, QString::fromStdString(decimal(count + 1)));
 }

@@ -44,7 +44,7 @@ DependantsInput Form5::inputFromSheet() const {
     DependantsInput input;
     input.person = person_;
     input.spouse = spouse_;
-    auto marked = [this](const char* flag) { return readBox(flag) != 0; };
+    auto marked = [this](const char* flag) { return amountOf(flag) != 0; };
     for (std::size_t i = 0; i < kPersonMarks.size(); ++i)
         input.matrix.personMarked[i] = marked(kPersonMarks[i].flag);
     for (std::size_t i = 0; i < kSpouseMarks.size(); ++i) {
@@ -52,8 +52,8 @@ DependantsInput Form5::inputFromSheet() const {
         input.matrix.spouseRestored[i] = marked(kGridRows[i].restoreFlag);
     }
     for (std::size_t i = 0; i < kGridRows.size(); ++i)
-        input.matrix.dependantCounts[i] = readBox(kGridRows[i].typedCount);
-    input.dependantsInAll = readBox(kDependantsCountBox);
+        input.matrix.dependantCounts[i] = amountOf(kGridRows[i].typedCount);
+    input.dependantsInAll = amountOf(kDependantsCountBox);
     return input;
 }
 
@@ -65,7 +65,7 @@ DependantTable Form5::tableFromSheet() const {
         for (const auto& stored : kDependantStoredBoxes)
             table.dependants[i].*stored.field = stdText(textOf(kDependantTableRows[i].*stored.box));
     }
-    table.spouseAnnualIncome = readBox(kSpouseRow.annualIncome);
+    table.spouseAnnualIncome = amountOf(kSpouseRow.annualIncome);
     return table;
 }
 

@@ -2,8 +2,6 @@
 // The dependants sheet: the spouse and dependants of one person with their conditions, the
 // person's own condition, and the basic, spouse and dependants deductions computed from them
 // and stored in the person's dependants record. The actions live in form5_*.cpp by subject.
-#include <functional>
-#include <map>
 #include <optional>
 
 #include "platform/ui/work_screen.h"
@@ -33,7 +31,8 @@ class Form5 : public WorkScreen {
     // Options and marks (form5_marks.cpp).
     void connectOptions();
     void connectMarks();
-    void switchOn(const char* option);
+    void switchOn(PersonCondition condition);
+    void switchOn(SpouseCondition condition);
     void showOptionOn(const char* option);
     void personOptionChosen(PersonCondition condition);
     void showPersonOptionCaptions(std::optional<PersonCondition> condition);
@@ -77,7 +76,6 @@ class Form5 : public WorkScreen {
 
     PersonConditionAmounts person_;  // R1 to R5
     SpouseConditionAmounts spouse_;  // R6 to R9
-    std::map<QString, std::function<void()>> optionActions_;
 };
 
 }  // namespace nencho

@@ -65,7 +65,7 @@ void Form5::showOwnConditions() {
     if (!person) return;
     const auto display = displayedOwnCondition(*person);
     if (!display) return;
-    switchOn(kPersonOptions[static_cast<std::size_t>(*display->choice)]);
+    switchOn(*display->choice);
     setTextOf(kOwnConditionBox, qs(display->word));
     for (std::size_t i = 0; i < kPersonMarks.size(); ++i)
         setTextOf(kPersonMarks[i].button, display->marks[i] ? kMark : "");

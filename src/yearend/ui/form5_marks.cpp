@@ -29,24 +29,31 @@ void Form5::connectOptions() {
     for (PersonCondition condition :
          {PersonCondition::DisabledWidowOrStudent, PersonCondition::SpeciallyDisabled,
           PersonCondition::SpecialWidow, PersonCondition::Elderly})
-        optionActions_[optionOf(condition)] = [this, condition] { personOptionChosen(condition); };
+        onSwitch(optionOf(condition), [this, condition](bool on) {
+            if (on) personOptionChosen(condition);
+        });
     for (SpouseCondition condition :
          {SpouseCondition::DisabledOrStudent, SpouseCondition::SpeciallyDisabled,
           SpouseCondition::CohabitingSpeciallyDisabled, SpouseCondition::Elderly})
-        optionActions_[optionOf(condition)] = [this, condition] { spouseOptionChosen(condition); };
-    for (const auto& [name, action] : optionActions_) {
-        onSwitch(name, [action](bool on) {
-            if (on) action();
+        onSwitch(optionOf(condition), [this, condition](bool on) {
+            if (on) spouseOptionChosen(condition);
         });
-    }
 }
 
 // The sheet's own switching runs the action even when the option is already on, so that
 // amounts reset since it was switched on are set again.
-void Form5::switchOn(const char* option) {
-    auto* button = control<QRadioButton>(option);
+void Form5::switchOn(PersonCondition condition) {
+    auto* button = control<QRadioButton>(optionOf(condition));
     if (button->isChecked())
-        optionActions_.at(option)();
+        personOptionChosen(condition);
+    else
+        button->setChecked(true);
+}
+
+void Form5::switchOn(SpouseCondition condition) {
+    auto* button = control<QRadioButton>(optionOf(condition));
+    if (button->isChecked())
+        spouseOptionChosen(condition);
     else
         button->setChecked(true);
 }
@@ -130,7 +137,7 @@ void Form5::pressSpouseMarker() {
         setTextOf(kSpouseRow.marker, "老人");
         setTextOf(elderlyMark.button, kMark);
         setTextOf(elderlyMark.flag, "1");
-        switchOn(optionOf(SpouseCondition::Elderly));
+        switchOn(SpouseCondition::Elderly);
         setTextOf(kSpouseConditionButton, "老人扶養");
         return;
     }
@@ -150,7 +157,7 @@ void Form5::cycleSpouseCondition() {
     const SpouseCycleStep step = spouseCycleStep(count);
     setTextOf(kSpouseConditionButton, QString::fromStdString(step.caption));
     if (step.condition)
-        switchOn(optionOf(*step.condition));
+        switchOn(*step.condition);
     else
         press(kSpouseResetButton);
 }

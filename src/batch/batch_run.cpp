@@ -1,7 +1,5 @@
 #include "batch/batch_run.h"
 
-#include <exception>
-
 #include "common/amount.h"
 #include "common/keys.h"
 #include "platform/record_error.h"
@@ -86,8 +84,6 @@ Located locate(std::int32_t companyCode, std::int32_t code, std::int32_t last) {
         throw PrinterFailure(failure.what() + rest);
     } catch (const Failure& failure) {
         throw Failure(codeText(code) + " を印刷できませんでした。\n" + failure.what() + rest);
-    } catch (const std::exception& error) {
-        throw Failure(codeText(code) + " を印刷できませんでした。\n" + error.what() + rest);
     }
 }
 
@@ -171,7 +167,7 @@ BatchRunOutcome runBatch(const BatchRun& run, PersonRange range, PrintData& data
         try {
             printDocument(run.opener, batchDocumentName(run.document),
                           [&](PrinterPage& page) { drawBatchDocument(page, data, run.document); });
-        } catch (...) {
+        } catch (const Failure&) {
             rethrowWithUnprinted(code, range.last);
         }
         outcome.printedCodes.push_back(code);

@@ -3,10 +3,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <exception>
 
 #include "app/ui/form19_controls.h"
 #include "app/ui/form1_controls.h"
+#include "common/failure.h"
+#include "platform/printer_page.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printers.h"
 #include "platform/ui/screens.h"
@@ -35,7 +36,7 @@ void Form19::formLoad() {
     QStringList names;
     try {
         names = printerSystem().printerNames();
-    } catch (const std::exception& error) {
+    } catch (const Failure& error) {
         showMessage(QString::fromUtf8(error.what()), kTitle, MessageIcon::Exclamation);
     }
     list->addItems(names);
@@ -52,7 +53,7 @@ void Form19::setChosenPrinterAsDefault() {
     }
     try {
         printerSystem().setDefaultPrinter(chosen->text());
-    } catch (const std::exception& error) {
+    } catch (const PrinterFailure& error) {
         // The window stays open, so that another printer can be chosen.
         showMessage(QString::fromUtf8(error.what()), kTitle, MessageIcon::Critical);
         return;

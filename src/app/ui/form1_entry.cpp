@@ -1,11 +1,11 @@
 // The main menu's buttons that open the work screens, the year-end replay and the links.
-#include <exception>
 
 #include "app/link_addresses.h"
 #include "app/selection.h"
 #include "app/ui/form1.h"
 #include "app/ui/form19_controls.h"
 #include "common/amount.h"
+#include "common/failure.h"
 #include "common/keys.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
@@ -76,7 +76,7 @@ void Form1::openLedger() {
     try {
         openScreen(form2::kForm,
                    {form2::kYearButton, form2::kDisplayClearButton, form2::kLoadButton});
-    } catch (const std::exception& error) {
+    } catch (const Failure& error) {
         dialogs().beep();
         showMessage(QString::fromUtf8(error.what()), "源泉徴収簿", MessageIcon::Exclamation);
     }
@@ -86,7 +86,7 @@ void Form1::openPrintScreen() {
     try {
         openScreen(form7::kForm, {form7::kClearButton, form7::kYearButton, form7::kLoadButton,
                                   form7::kDisplayButton, form7::kNotesButton});
-    } catch (const std::exception& error) {
+    } catch (const Failure& error) {
         showMessage(QString::fromUtf8(error.what()), "印刷", MessageIcon::Exclamation);
     }
 }

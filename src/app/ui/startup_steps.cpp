@@ -8,10 +8,10 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <optional>
 #include <vector>
 
+#include "common/failure.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
 
@@ -55,15 +55,18 @@ void closeWindow(Screen& screen) {
 }
 
 void run(const StartupStep& step) {
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    if (!registry.knows(step.form)) return refuse("no screen " + step.form);
+    Screen* screen = nullptr;
     try {
-        Screen& screen = ScreenRegistry::instance().touch(step.form);
-        if (step.kind == StartupStep::Kind::Close)
-            closeWindow(screen);
-        else
-            screen.control<QAbstractButton>(step.control)->click();
-    } catch (const std::exception& error) {
-        refuse(QString::fromUtf8(error.what()));
+        screen = &registry.touch(step.form);
+    } catch (const Failure& failure) {
+        return refuse(QString::fromUtf8(failure.what()));
     }
+    if (step.kind == StartupStep::Kind::Close) return closeWindow(*screen);
+    auto* button = screen->findChild<QAbstractButton*>(step.control);
+    if (!button) return refuse("no button " + step.form + "." + step.control);
+    button->click();
 }
 
 // No value when any step is malformed.

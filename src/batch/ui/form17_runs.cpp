@@ -1,6 +1,5 @@
 // The batch screen's actions: the load of the handed-over person, the last-number probe, the
 // eight runs, the four document buttons, Ｃ, 同 and ＥＮＤ.
-#include <exception>
 #include <string>
 
 #include "batch/ui/form17.h"
@@ -99,14 +98,8 @@ void Form17::run(const QString& title, BatchDocument document, const RangeReadin
 // One page of the document for the person loaded last.
 void Form17::printLoaded(BatchDocument document) {
     runReported(documentCaption(document), [&] {
-        try {
-            printDocument(pageOpener(), batchDocumentName(document),
-                          [&](PrinterPage& page) { drawBatchDocument(page, data_, document); });
-        } catch (const Failure&) {
-            throw;
-        } catch (const std::exception& error) {
-            throw Failure(std::string("印刷できませんでした。\n") + error.what());
-        }
+        printDocument(pageOpener(), batchDocumentName(document),
+                      [&](PrinterPage& page) { drawBatchDocument(page, data_, document); });
     });
 }
 

@@ -1,6 +1,5 @@
 // The print screen's printouts: each button prints one page from the screen's print data on the
 // default printer. A printout that fails drops its page and says why.
-#include <exception>
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer_pages.h"
@@ -41,9 +40,6 @@ void Form7::print(const QString& title, const std::string& documentName,
         printDocument(pageOpener(), documentName, draw);
     } catch (const Failure& failure) {
         showMessage(QString::fromUtf8(failure.what()), title, MessageIcon::Exclamation);
-    } catch (const std::exception& error) {
-        showMessage("印刷できませんでした。\n" + QString::fromUtf8(error.what()), title,
-                    MessageIcon::Exclamation);
     }
 }
 

@@ -140,7 +140,7 @@ void Form12::loadPerson() {
         if (!company || !person) fail(FileErrorKind::TypeMismatch);
         const PersonEntry record = PersonFile::loadFile(ownPersonFilePath(*company, *person));
         setTextOf("Text3", QString::fromStdString(record.name));
-    } catch (const std::runtime_error& error) {
+    } catch (const RecordError& error) {
         dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",
                              MessageIcon::Exclamation, MessageButtons::Ok);
     }

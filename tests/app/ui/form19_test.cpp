@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/printer_page.h"
 #include "platform/ui/printers.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
@@ -22,7 +23,7 @@ class FakePrinters : public PrinterSystem {
   public:
     QStringList printerNames() override { return names; }
     void setDefaultPrinter(const QString& name) override {
-        if (refuse) throw std::runtime_error("設定できません");
+        if (refuse) throw PrinterFailure("設定できません");
         defaults << name;
     }
 

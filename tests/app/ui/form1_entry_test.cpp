@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/link_addresses.h"
+#include "common/failure.h"
 #include "main_menu_fixture.h"
 #include "platform/ui/links.h"
 
@@ -77,10 +78,30 @@ TEST_F(ScreenEntry, DataMaintenanceIsEmptiedBeforeItTakesTheYear) {
 
 TEST_F(ScreenEntry, ALedgerFailureBeepsAndLeavesTheLedgerHidden) {
     auto* load = screens::touch("Form2").control<QPushButton>("Command2");
-    QObject::connect(load, &QPushButton::clicked, [] { throw std::runtime_error("読めません"); });
+    QObject::connect(load, &QPushButton::clicked, [] { throw Failure("読めません"); });
     clearEvents();
     menu().press("Command1");
     EXPECT_EQ(dialogs->beeps, 1);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].prompt, "読めません");
+    EXPECT_EQ(dialogs->messages[0].title, "源泉徴収簿");
+    EXPECT_TRUE(eventsOf(Kind::Show).empty());
+    EXPECT_FALSE(visible("Form2"));
+}
+
+// A fault in the program is not taken for a ledger that could not be read: the action guard
+// reports it as unexpected, under the menu button's caption, and the ledger stays hidden.
+TEST_F(ScreenEntry, AProgrammingErrorBehindTheLedgerIsReportedAsSuchAndLeavesItHidden) {
+    auto* load = screens::touch("Form2").control<QPushButton>("Command2");
+    QObject::connect(load, &QPushButton::clicked,
+                     [] { throw std::logic_error("no control Form2.Text999"); });
+    clearEvents();
+    menu().press("Command1");
+    EXPECT_EQ(dialogs->beeps, 0);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].prompt, "no control Form2.Text999");
+    EXPECT_EQ(dialogs->messages[0].title, menu().textOf("Command1"));
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(eventsOf(Kind::Show).empty());
     EXPECT_FALSE(visible("Form2"));
 }

@@ -93,10 +93,14 @@ TEST(ProgramEnd, EveryWayOfEndingTheProgramExitsWithStatusZeroAndSaysNothing) {
 
 TEST(ProgramEnd, StepsTheProgramDoesNotUnderstandEndItWithAReason) {
     ensureApplication();
-    ProgramRun run;
-    ASSERT_TRUE(run.run("press Form1"));
-    EXPECT_EQ(run.process().exitCode(), 2);
-    EXPECT_FALSE(run.terminalLines().isEmpty());
+    for (const char* steps :
+         {"press Form1", "press Form99.Command1", "press Form1.Command999", "close Form99"}) {
+        SCOPED_TRACE(steps);
+        ProgramRun run;
+        ASSERT_TRUE(run.run(steps));
+        EXPECT_EQ(run.process().exitCode(), 2);
+        EXPECT_FALSE(run.terminalLines().isEmpty());
+    }
 }
 
 }  // namespace

@@ -113,7 +113,8 @@ TEST_F(Form17Test, RangeRunsPrintTheTypedCodesOrSayWhyNothing) {
         EXPECT_TRUE(printing.documents().empty()) << c.first;
         ASSERT_EQ(dialogs->messages.size(), 1u) << c.first;
         EXPECT_EQ(dialogs->messages[0].title, "特定の印刷");
-        EXPECT_TRUE(dialogs->messages[0].prompt.contains(c.says)) << dialogs->messages[0].prompt.toStdString();
+        EXPECT_TRUE(dialogs->messages[0].prompt.contains(c.says))
+            << dialogs->messages[0].prompt.toStdString();
         EXPECT_EQ(shown(kFirstCodeBox), c.first);
         EXPECT_EQ(shown(kLastCodeRangeBox), c.last);
     }

@@ -57,47 +57,49 @@ Form1::Form1() : Screen(form1::kForm) {
 }
 
 void Form1::buildYearControls() {
-    addLabel("Label1", "", 7440, 180, 2640, 360)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(form1::kYearLabel, "", 7440, 180, 2640, 360)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QGroupBox* frame = addFrame("Frame1", "平成", 7080, 4440, 3000, 1200);
+    const char* names[] = {form1::kYear13Option, form1::kYear14Option, "Option3", "Option4",
+                           form1::kYear17Option};
     const char* captions[] = {"１３年", "１４年", "１５年", "１６年", "１７年"};
     for (int i = 0; i < 5; ++i)
-        addOption(QString("Option%1").arg(i + 1), captions[i], 120 + (i % 3) * 960,
-                  300 + (i / 3) * 420, 900, 360, frame);
-    control<QRadioButton>("Option5")->setChecked(true);
-    onSwitch("Option1", [this](bool on) {
+        addOption(names[i], captions[i], 120 + (i % 3) * 960, 300 + (i / 3) * 420, 900, 360, frame);
+    control<QRadioButton>(form1::kYear17Option)->setChecked(true);
+    onSwitch(form1::kYear13Option, [this](bool on) {
         if (on) yearSwitchSequence(kYear13, false);
     });
-    onSwitch("Option2", [this](bool on) {
+    onSwitch(form1::kYear14Option, [this](bool on) {
         if (on) yearSwitchSequence(kYear14, false);
     });
     addLabel("Label4", "税率・計算式は平成13年分を使用しています。", 240, 7560, 5400, 300);
     addLabel("Label6", "ヘルプ機能はありません。", 5760, 7560, 3000, 300);
     // Every record is read or written whole in one call, so ファイル閉鎖 has nothing to close;
     // it stays because the sequences press it.
-    addHiddenButton("Command7", "ファイル閉鎖", [] {});
-    addHiddenButton("Command19", "表示");
-    addButton("Command8", "終　　了", 7080, 3360, 3000, 480, [] {
+    addHiddenButton(form1::kCloseFilesButton, "ファイル閉鎖", [] {});
+    addHiddenButton(form1::kFillCompanyListButton, "表示");
+    addButton(form1::kEndButton, "終　　了", 7080, 3360, 3000, 480, [] {
         dialogs().beep();
         endProgram();
     });
 }
 
 void Form1::buildSelectionControls() {
-    addText("Text161", 240, 240, 720, 360);
-    addButton("Command10", "C", 1000, 240, 360, 360);
-    addButton("Command12", "法人名", 1400, 240, 4400, 360);
-    addText("Text162", 240, 720, 720, 360);
-    addButton("Command9", "C", 1000, 720, 360, 360);
-    addButton("Command11", "個人名", 1400, 720, 3000, 360);
-    addButton("Command15", "前の人", 4460, 720, 1000, 360);
-    addButton("Command14", "次の人", 5500, 720, 1000, 360);
-    addList("List1", 240, 1200, 3600, 2520);
-    addList("List2", 240, 3840, 3600, 2400);
-    addButton("Command25", "個人名全員表示", 240, 6360, 2160, 360);
+    addText(form1::kCompanyBox, 240, 240, 720, 360);
+    addButton(form1::kClearCompanyButton, "C", 1000, 240, 360, 360);
+    addButton(form1::kCompanyLoadButton, "法人名", 1400, 240, 4400, 360);
+    addText(form1::kPersonBox, 240, 720, 720, 360);
+    addButton(form1::kClearPersonButton, "C", 1000, 720, 360, 360);
+    addButton(form1::kPersonLoadButton, "個人名", 1400, 720, 3000, 360);
+    addButton(form1::kPreviousPersonButton, "前の人", 4460, 720, 1000, 360);
+    addButton(form1::kNextPersonButton, "次の人", 5500, 720, 1000, 360);
+    addList(form1::kCompanyList, 240, 1200, 3600, 2520);
+    addList(form1::kPersonList, 240, 3840, 3600, 2400);
+    addButton(form1::kAllPersonsButton, "個人名全員表示", 240, 6360, 2160, 360);
     addLabel("Label5", "(とび番個人コードを有する時使用)", 240, 6760, 3600, 300);
-    addButton("Command23", "前の人", 240, 7140, 1080, 360);
-    addButton("Command24", "次の人", 1380, 7140, 1080, 360);
-    addButton("Command17", "初期画面", 2520, 7140, 1320, 360);
+    addButton(form1::kPreviousListedPersonButton, "前の人", 240, 7140, 1080, 360);
+    addButton(form1::kNextListedPersonButton, "次の人", 1380, 7140, 1080, 360);
+    addButton(form1::kStartFromListButton, "初期画面", 2520, 7140, 1320, 360);
 }
 
 void Form1::buildMenuButtons() {
@@ -105,21 +107,23 @@ void Form1::buildMenuButtons() {
         const char* name;
         const char* caption;
     };
-    const Entry workButtons[] = {
-        {"Command1", "源泉徴収簿"}, {"Command3", "保険等"},
-        {"Command4", "扶養控除等"}, {"Command21", "配偶者特別控除住宅取得控除"},
-        {"Command2", "年末調整"},   {"Command6", "印     刷"},
-        {"Command20", "集計表"}};
+    const Entry workButtons[] = {{form1::kLedgerButton, "源泉徴収簿"},
+                                 {form1::kInsuranceButton, "保険等"},
+                                 {form1::kDependantsButton, "扶養控除等"},
+                                 {form1::kSpouseHousingButton, "配偶者特別控除住宅取得控除"},
+                                 {form1::kYearEndButton, "年末調整"},
+                                 {form1::kPrintButton, "印     刷"},
+                                 {form1::kSummaryButton, "集計表"}};
     int top = 1200;
     for (const Entry& entry : workButtons) {
         addButton(entry.name, entry.caption, 4080, top, 2760, 480);
         top += 600;
     }
-    const Entry recordButtons[] = {{"Command5", "会社登録"},
-                                   {"Command13", "個人登録"},
-                                   {"Command16", "データ"},
-                                   {"Command30", "プリンターの変更"},
-                                   {"Command18", "初期画面"}};
+    const Entry recordButtons[] = {{form1::kCompanyScreenButton, "会社登録"},
+                                   {form1::kPersonScreenButton, "個人登録"},
+                                   {form1::kDataMaintenanceButton, "データ"},
+                                   {form1::kPrinterButton, "プリンターの変更"},
+                                   {form1::kStartButton, "初期画面"}};
     top = 600;
     for (const Entry& entry : recordButtons) {
         addButton(entry.name, entry.caption, 7080, top, 3000, 480);
@@ -129,9 +133,9 @@ void Form1::buildMenuButtons() {
 
 void Form1::buildLinkButtons() {
     QGroupBox* frame = addFrame("Frame2", "インターネット接続", 4080, 5640, 2760, 1680);
-    addButton("Command26", "Velkorのホームページ", 120, 300, 2520, 400, {}, frame);
-    addButton("Command27", "メールを出す", 120, 740, 2520, 400, {}, frame);
-    addButton("Command28", "サポートセンターへ接続", 120, 1180, 2520, 400, {}, frame);
+    addButton(form1::kHomePageButton, "Velkorのホームページ", 120, 300, 2520, 400, {}, frame);
+    addButton(form1::kMailButton, "メールを出す", 120, 740, 2520, 400, {}, frame);
+    addButton(form1::kSupportButton, "サポートセンターへ接続", 120, 1180, 2520, 400, {}, frame);
 }
 
 void Form1::formLoad() {
@@ -139,7 +143,7 @@ void Form1::formLoad() {
 }
 
 void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     taxYearCode_ = year.taxYearCode;
     const QString eraYear = QString::number(year.eraYear);
     screens::write(form7::kForm, form7::kFollowingYearMarkBox,
@@ -147,7 +151,7 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     screens::write(form6::kForm, form6::kEraYearBox, eraYear);
     screens::write(form7::kForm, form7::kEraYearBox, eraYear);
     setWindowTitle(QString::fromStdString(mainWindowCaption(taxYearCode_)));
-    setTextOf("Label1", QString::fromStdString(yearLabel(taxYearCode_)));
+    setTextOf(form1::kYearLabel, QString::fromStdString(yearLabel(taxYearCode_)));
 
     // Every missing level of the data tree is made, so that a first start completes the
     // sequence. When a folder cannot be made the sequence stops here and the program goes on.
@@ -174,7 +178,7 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     }
     for (const char* form : forms) screens::hide(form);
 
-    press("Command19");
+    press(form1::kFillCompanyListButton);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

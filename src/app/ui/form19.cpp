@@ -19,11 +19,12 @@ const char* const kTitle = "プリンターの変更";
 }
 
 Form19::Form19() : Screen(form19::kForm) {
-    setWindowTitle("Form19");
+    setWindowTitle(form19::kForm);
     setDesignSize(6000, 4200);
     addLabel("Label1", "プリンタ：", 240, 240, 1200, 300);
-    addList("List1", 240, 600, 5400, 1800);
-    addButton("Command1", "設  定", 240, 2520, 1800, 420, [this] { setChosenPrinterAsDefault(); });
+    addList(form19::kPrinterList, 240, 600, 5400, 1800);
+    addButton(form19::kSetDefaultButton, "設  定", 240, 2520, 1800, 420,
+              [this] { setChosenPrinterAsDefault(); });
     addButton("Command2", "閉じる", 3840, 2520, 1800, 420, [this] { returnToMainWindow(); });
     addLabel("Label2",
              "（注意事項）　　ここで変更したプリンターはパソコンの標準設定をも変更してしまいます。",
@@ -32,7 +33,7 @@ Form19::Form19() : Screen(form19::kForm) {
 }
 
 void Form19::formLoad() {
-    auto* list = control<QListWidget>("List1");
+    auto* list = control<QListWidget>(form19::kPrinterList);
     QStringList names;
     try {
         names = printerSystem().printerNames();
@@ -42,11 +43,11 @@ void Form19::formLoad() {
     list->addItems(names);
     if (list->count() > 0) list->setCurrentRow(0);
     // With no printer installed there is nothing to make the default.
-    control<QPushButton>("Command1")->setEnabled(list->count() > 0);
+    control<QPushButton>(form19::kSetDefaultButton)->setEnabled(list->count() > 0);
 }
 
 void Form19::setChosenPrinterAsDefault() {
-    const QListWidgetItem* chosen = control<QListWidget>("List1")->currentItem();
+    const QListWidgetItem* chosen = control<QListWidget>(form19::kPrinterList)->currentItem();
     if (!chosen) {
         showMessage("プリンターが選ばれていません。", kTitle, MessageIcon::Exclamation);
         return;

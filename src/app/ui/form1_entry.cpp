@@ -4,6 +4,7 @@
 #include "app/selection.h"
 #include "app/ui/form1.h"
 #include "app/ui/form19_controls.h"
+#include "app/ui/form1_controls.h"
 #include "common/amount.h"
 #include "common/failure.h"
 #include "common/keys.h"
@@ -32,42 +33,42 @@ const QString kYearEndTitle = QStringLiteral("年末調整");
 }  // namespace
 
 void Form1::connectMenuActions() {
-    onPress("Command1", [this] { openLedger(); });
-    onPress("Command3", [this] {
+    onPress(form1::kLedgerButton, [this] { openLedger(); });
+    onPress(form1::kInsuranceButton, [this] {
         openScreen(form4::kForm, {form4::kYearButton, form4::kClearButton, form4::kLoadButton,
                                   form4::kLedgerInsuranceButton});
     });
-    onPress("Command4", [this] {
+    onPress(form1::kDependantsButton, [this] {
         openScreen(form5::kForm, {form5::kYearButton, form5::kClearButton, form5::kLoadButton,
                                   form5::kOwnConditionsButton});
     });
-    onPress("Command21", [this] {
+    onPress(form1::kSpouseHousingButton, [this] {
         openScreen(form16::kForm, {form16::kYearButton, form16::kClearButton, form16::kLoadButton});
     });
-    onPress("Command2", [this] { openYearEnd(); });
-    onPress("Command6", [this] { openPrintScreen(); });
-    onPress("Command20", [this] {
+    onPress(form1::kYearEndButton, [this] { openYearEnd(); });
+    onPress(form1::kPrintButton, [this] { openPrintScreen(); });
+    onPress(form1::kSummaryButton, [this] {
         openScreen(form13::kForm, {form13::kYearButton, form13::kSumButton});
     });
-    onPress("Command5", [this] {
+    onPress(form1::kCompanyScreenButton, [this] {
         openScreen(form11::kForm, {form11::kYearButton, form11::kClearButton});
     });
-    onPress("Command13", [this] {
+    onPress(form1::kPersonScreenButton, [this] {
         openScreen(form6::kForm,
                    {form6::kYearButton, form6::kClearButton, form6::kStatusClearButton});
     });
-    onPress("Command16", [this] { openDataMaintenance(); });
+    onPress(form1::kDataMaintenanceButton, [this] { openDataMaintenance(); });
     // Unlike the other openings, the printer window is opened without pressing ファイル閉鎖.
-    onPress("Command30", [] { screens::show(form19::kForm); });
-    onPress("Command26", [this] { openLink(kHomePageAddress); });
-    onPress("Command27", [this] { openLink(mailLinkTarget(kMailAddress)); });
-    onPress("Command28", [this] { openLink(kSupportForumAddress); });
+    onPress(form1::kPrinterButton, [] { screens::show(form19::kForm); });
+    onPress(form1::kHomePageButton, [this] { openLink(kHomePageAddress); });
+    onPress(form1::kMailButton, [this] { openLink(mailLinkTarget(kMailAddress)); });
+    onPress(form1::kSupportButton, [this] { openLink(kSupportForumAddress); });
 }
 
 // Presses the main window's ファイル閉鎖, then the screen's year, clear and load buttons in
 // order, and shows the screen beside the main window.
 void Form1::openScreen(const char* form, std::initializer_list<const char*> buttons) {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     for (const char* button : buttons) screens::press(form, button);
     screens::show(form);
 }
@@ -92,7 +93,7 @@ void Form1::openPrintScreen() {
 }
 
 void Form1::openDataMaintenance() {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     screens::setControlVisible(form12::kForm, form12::kDeletionNotice, false);
     for (const char* box :
          {form12::kCompanyCodeBox, form12::kCompanyNameBox, form12::kPersonNameBox,
@@ -105,7 +106,7 @@ void Form1::openDataMaintenance() {
 // The year-end screen works on the person of the last person load or step, and the stored
 // decision replayed on it is that same person's: the boxes may have been typed over since.
 void Form1::openYearEnd() {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     const std::optional<PersonChoice> choice = loadedPerson_;
     screens::write(form3::kForm, form3::kCompanyBox,
                    choice ? QString::fromStdString(decimal(choice->company)) : QString());
@@ -114,8 +115,8 @@ void Form1::openYearEnd() {
     screens::press(form3::kForm, form3::kClearButton);
     screens::press(form3::kForm, form3::kLoadButton);
     try {
-        currentPersonCode_ = readPersonCodeBox(textOf("Text162").toStdString());
-        currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
+        currentPersonCode_ = readPersonCodeBox(textOf(form1::kPersonBox).toStdString());
+        currentCompanyCode_ = readCompanyCodeBox(textOf(form1::kCompanyBox).toStdString());
     } catch (const RecordError&) {
         // The copies keep what they were; the replay does not depend on them.
     }

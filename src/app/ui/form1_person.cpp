@@ -2,6 +2,7 @@
 // previous person code, and handing that person to the work screens.
 #include "app/selection.h"
 #include "app/ui/form1.h"
+#include "app/ui/form1_controls.h"
 #include "common/amount.h"
 #include "common/keys.h"
 #include "common/paths.h"
@@ -36,13 +37,13 @@ bool hasYearFile(const std::string& taxYearCode, std::int32_t company, std::int1
 }  // namespace
 
 void Form1::loadPerson() {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     PersonHeading person{};
     std::int16_t typedPerson = 0;
     try {
-        typedPerson = readPersonCodeBox(textOf("Text162").toStdString());
+        typedPerson = readPersonCodeBox(textOf(form1::kPersonBox).toStdString());
         currentPersonCode_ = typedPerson;
-        currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
+        currentCompanyCode_ = readCompanyCodeBox(textOf(form1::kCompanyBox).toStdString());
         // The person's record is read before the company is loaded, so that a person who
         // cannot be loaded leaves every screen with the former company and person.
         person = readPersonHeading(currentCompanyCode_, typedPerson, false);
@@ -57,20 +58,20 @@ void Form1::loadPerson() {
     screens::write(form6::kForm, form6::kChosenPersonBox,
                    QString::fromStdString(decimal(typedPerson)));
     currentPersonCode_ = person.code;
-    setTextOf("Command11", QString::fromStdString(person.name));
+    setTextOf(form1::kPersonLoadButton, QString::fromStdString(person.name));
     screens::write(form2::kForm, form2::kCompanyBox,
                    QString::fromStdString(decimal(currentCompanyCode_)));
     runReported(kPersonTitle, [this] { handPersonToScreens(false); });
 }
 
 void Form1::stepPerson(int step) {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     PersonHeading person{};
     try {
         currentPersonCode_ =
-            steppedPersonCode(readPersonCodeBox(textOf("Text162").toStdString()), step);
-        setTextOf("Text162", QString::fromStdString(decimal(currentPersonCode_)));
-        currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
+            steppedPersonCode(readPersonCodeBox(textOf(form1::kPersonBox).toStdString()), step);
+        setTextOf(form1::kPersonBox, QString::fromStdString(decimal(currentPersonCode_)));
+        currentCompanyCode_ = readCompanyCodeBox(textOf(form1::kCompanyBox).toStdString());
         person = readPersonHeading(currentCompanyCode_, currentPersonCode_, true);
     } catch (const RecordError&) {
         // Stepping past the first or last person, or onto a gap, only shows the new code.
@@ -80,7 +81,7 @@ void Form1::stepPerson(int step) {
     // without loading it), that company is loaded first so no screen mixes two companies.
     if (screensCompany_ != currentCompanyCode_ && !loadCompany().empty()) return;
     currentPersonCode_ = person.code;
-    setTextOf("Command11", QString::fromStdString(person.name));
+    setTextOf(form1::kPersonLoadButton, QString::fromStdString(person.name));
     runReported(kPersonTitle, [this] { handPersonToScreens(true); });
 }
 
@@ -97,7 +98,7 @@ void Form1::handPersonToScreens(bool viaStep) {
 
     const PersonChoice choice{currentCompanyCode_, currentPersonCode_};
     reloadYearEndEntries(choice.company);
-    press("Command1");
+    press(form1::kLedgerButton);
     screens::press(form2::kForm, form2::kLoadButton);
     if (viaStep) recomputeStoredDeductions(choice.company, choice.person);
     screens::press(form7::kForm, form7::kDisplayButton);

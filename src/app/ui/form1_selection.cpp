@@ -43,47 +43,48 @@ QString codeOfRow(const QListWidget* list) {
 }  // namespace
 
 void Form1::connectSelectionActions() {
-    onPress("Command19", [this] { fillCompanyList(); });
-    onPress("Command17", [this] { returnToStart(); });
-    onPress("Command18", [this] { returnToStart(); });
-    onPress("Command12", [this] { loadCompanyFromButton(); });
-    onPress("Command25", [this] { chooseCompanyRow(true); });
-    onPress("Command9", [this] { clearPerson(); });
-    onPress("Command10", [this] { clearCompany(); });
-    onPress("Command11", [this] { loadPerson(); });
-    for (const char* next : {"Command14", "Command24"}) onPress(next, [this] { stepPerson(1); });
-    for (const char* previous : {"Command15", "Command23"})
+    onPress(form1::kFillCompanyListButton, [this] { fillCompanyList(); });
+    onPress(form1::kStartFromListButton, [this] { returnToStart(); });
+    onPress(form1::kStartButton, [this] { returnToStart(); });
+    onPress(form1::kCompanyLoadButton, [this] { loadCompanyFromButton(); });
+    onPress(form1::kAllPersonsButton, [this] { chooseCompanyRow(true); });
+    onPress(form1::kClearPersonButton, [this] { clearPerson(); });
+    onPress(form1::kClearCompanyButton, [this] { clearCompany(); });
+    onPress(form1::kPersonLoadButton, [this] { loadPerson(); });
+    for (const char* next : {form1::kNextPersonButton, form1::kNextListedPersonButton})
+        onPress(next, [this] { stepPerson(1); });
+    for (const char* previous : {form1::kPreviousPersonButton, form1::kPreviousListedPersonButton})
         onPress(previous, [this] { stepPerson(-1); });
-    onChoice("List1", [this](int) { chooseCompanyRow(false); });
-    onChoice("List2", [this](int) { choosePersonRow(); });
+    onChoice(form1::kCompanyList, [this](int) { chooseCompanyRow(false); });
+    onChoice(form1::kPersonList, [this](int) { choosePersonRow(); });
 }
 
 void Form1::fillCompanyList() {
-    fillList(control<QListWidget>("List1"), companyListRows());
+    fillList(control<QListWidget>(form1::kCompanyList), companyListRows());
 }
 
 void Form1::returnToStart() {
-    press("Command19");
+    press(form1::kFillCompanyListButton);
     screens::show(form1::kForm);
 }
 
 void Form1::chooseCompanyRow(bool pastGaps) {
-    setTextOf("Text161", codeOfRow(control<QListWidget>("List1")));
+    setTextOf(form1::kCompanyBox, codeOfRow(control<QListWidget>(form1::kCompanyList)));
     const std::string failure = loadCompany();
-    auto* persons = control<QListWidget>("List2");
+    auto* persons = control<QListWidget>(form1::kPersonList);
     if (!failure.empty()) {
         fillList(persons, {});
         showMessage(QString::fromStdString(failure), "会社呼び出し", MessageIcon::Exclamation);
         return;
     }
     // The persons are keyed by the code in the box, which the company load has just read.
-    currentCompanyCode_ = readCompanyCodeBox(textOf("Text161").toStdString());
+    currentCompanyCode_ = readCompanyCodeBox(textOf(form1::kCompanyBox).toStdString());
     fillList(persons, personListRows(currentCompanyCode_, pastGaps));
 }
 
 void Form1::choosePersonRow() {
-    setTextOf("Text162", codeOfRow(control<QListWidget>("List2")));
-    press("Command11");
+    setTextOf(form1::kPersonBox, codeOfRow(control<QListWidget>(form1::kPersonList)));
+    press(form1::kPersonLoadButton);
 }
 
 void Form1::loadCompanyFromButton() {
@@ -93,11 +94,11 @@ void Form1::loadCompanyFromButton() {
 }
 
 std::string Form1::loadCompany() {
-    press("Command7");
+    press(form1::kCloseFilesButton);
     CompanyHeading company{};
     std::int32_t typedCode = 0;
     try {
-        typedCode = readCompanyCodeBox(textOf("Text161").toStdString());
+        typedCode = readCompanyCodeBox(textOf(form1::kCompanyBox).toStdString());
         currentCompanyCode_ = typedCode;
         company = readCompanyHeading(typedCode);
     } catch (const RecordError& error) {
@@ -114,7 +115,7 @@ std::string Form1::loadCompany() {
     const QString code = QString::fromStdString(decimal(company.code));
     const QString name = QString::fromStdString(company.name);
     screens::write(form7::kForm, form7::kCompanyBox, typed);
-    setTextOf("Command12", name);
+    setTextOf(form1::kCompanyLoadButton, name);
     screens::write(form2::kForm, form2::kCompanyBox, code);
     screens::write(form3::kForm, form3::kCompanyBox, code);
     screens::write(form4::kForm, form4::kCompanyBox, code);
@@ -130,21 +131,21 @@ std::string Form1::loadCompany() {
 }
 
 void Form1::clearPerson() {
-    press("Command7");
-    setTextOf("Text162", {});
-    setTextOf("Command11", "個人名");
+    press(form1::kCloseFilesButton);
+    setTextOf(form1::kPersonBox, {});
+    setTextOf(form1::kPersonLoadButton, "個人名");
     hideScreens();
     loadedPerson_.reset();
 }
 
 void Form1::clearCompany() {
-    press("Command7");
-    setTextOf("Text161", {});
-    setTextOf("Command12", "法人名");
+    press(form1::kCloseFilesButton);
+    setTextOf(form1::kCompanyBox, {});
+    setTextOf(form1::kCompanyLoadButton, "法人名");
     hideScreens();
     for (const char* form : form1::kCompanyOnlyScreens) screens::hide(form);
     // Taking the selection away is no choice of a company.
-    auto* companies = control<QListWidget>("List1");
+    auto* companies = control<QListWidget>(form1::kCompanyList);
     companies->setCurrentRow(-1);
     companies->clearSelection();
     screensCompany_.reset();

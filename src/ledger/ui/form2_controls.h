@@ -50,5 +50,7 @@ inline constexpr const char* kYearBox = "Text10";
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kPresetCounterBox = "Text2";
+inline constexpr const char* kDeleteButton = "Command59";        // データ削除
+inline constexpr const char* kPayDayPresetButton = "Command60";  // 日, over the day column
 
 }  // namespace nencho::form2

@@ -145,7 +145,7 @@ void Form2::buildHeadings() {
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
-    addButton("Command60", "日", kDayColumn.left, kHeadingTop, kDayColumn.width, kRowHeight)
+    addButton(kPayDayPresetButton, "日", kDayColumn.left, kHeadingTop, kDayColumn.width, kRowHeight)
         ->setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -223,8 +223,8 @@ void Form2::buildOtherControls() {
     const int width = 1560;
     addButton(kLoadButton, "データ呼出", 8880, 5160, width, kRowHeight);
     addButton(kDisplayClearButton, "データ表示クリア", 8880, 5520, width, kRowHeight);
-    addButton("Command59", "データ削除", 8880, 6000, width, kRowHeight);
-    addButton("Command37", "END", 9480, 6720, 960, kRowHeight);
+    addButton(kDeleteButton, "データ削除", 8880, 6000, width, kRowHeight);
+    addButton(kEndButton, "END", 9480, 6720, 960, kRowHeight);
     // The totals and the save sit hidden in the button column of the total rows.
     addHiddenButton(kMonthTotalsButton, "計算実行");
     addHiddenButton(kBonusTotalsButton, "計算実行");

@@ -12,14 +12,14 @@ using namespace form2;
 
 void Form2::connectTools() {
     onPress(kDisplayClearButton, [this] { clearDisplay(); });
-    onPress("Command60", [this] { nextPayDayPreset(); });
-    onPress("Command37", [] {
+    onPress(kPayDayPresetButton, [this] { nextPayDayPreset(); });
+    onPress(kEndButton, [] {
         dialogs().beep();
         endProgram();
     });
     for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month)
         onPress(rowClearButton(month), [this, month] { clearMonthRow(month); });
-    onPress("Command59", [this] { deleteLedger(); });
+    onPress(kDeleteButton, [this] { deleteLedger(); });
     connectCopies();
     connectPayStatements();
 }

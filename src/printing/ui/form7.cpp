@@ -10,7 +10,7 @@ namespace nencho {
 
 using namespace form7;
 
-Form7::Form7() : WorkScreen("Form7", "Text10") {
+Form7::Form7() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("年末調整印刷");
     setDesignSize(9945, 7635);
     buildSummary();

@@ -58,9 +58,9 @@ struct Caption {
 }  // namespace
 
 void Form7::buildSummary() {
-    centred(addLabel("Label31", {}, 120, 120, 1575, 375));
+    centred(addLabel(kPositionLabel, {}, 120, 120, 1575, 375));
     addText(kNameBox, 1800, 120, 2775, 375);
-    addLabel("Label50", {}, 4680, 180, 3135, kRowHeight);
+    addLabel(kBirthDateLabel, {}, 4680, 180, 3135, kRowHeight);
 
     for (const Caption& c :
          {Caption{"種　　別", 120, 720, 1575}, Caption{"支 払 金 額", 1800, 720, 1815},
@@ -68,11 +68,11 @@ void Form7::buildSummary() {
           Caption{"所得控除の額の合計額", 5760, 720, 1935},
           Caption{"源泉徴収税額", 7800, 720, 1935}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
-    framed(centred(addLabel("Label6", {}, 120, 1320, 1575, 375)));
-    framed(rightAligned(bold(addLabel("Label7", {}, 1800, 1320, 1815, 375))));
-    framed(rightAligned(addLabel("Label8", {}, 3720, 1320, 1935, 375)));
-    framed(rightAligned(addLabel("Label9", {}, 5760, 1320, 1935, 375)));
-    framed(rightAligned(bold(addLabel("Label10", {}, 7800, 1320, 1935, 375))));
+    framed(centred(addLabel(kPayKindLabel, {}, 120, 1320, 1575, 375)));
+    framed(rightAligned(bold(addLabel(kPayInAllLabel, {}, 1800, 1320, 1815, 375))));
+    framed(rightAligned(addLabel(kEmploymentIncomeLabel, {}, 3720, 1320, 1935, 375)));
+    framed(rightAligned(addLabel(kDeductionsInAllLabel, {}, 5760, 1320, 1935, 375)));
+    framed(rightAligned(bold(addLabel(kAnnualTaxLabel, {}, 7800, 1320, 1935, 375))));
 
     for (const Caption& c :
          {Caption{"配偶  者", 120, 1800, 735}, Caption{"配偶者特別控除", 900, 1800, 1455},
@@ -84,23 +84,28 @@ void Form7::buildSummary() {
           Caption{"損害保険", kCasualtyLeft, 1800, kAmountWidth},
           Caption{"住宅取得控除", kHousingLeft, 1800, kHousingWidth}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
-    framed(centred(addLabel("Label14", {}, 120, 2640, 735, kRowHeight)));
-    framed(rightAligned(addLabel("Label15", {}, 960, 2640, 1335, kRowHeight)));
-    const char* countLabels[] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
+    framed(centred(addLabel(kSpouseMarkLabel, {}, 120, 2640, 735, kRowHeight)));
+    framed(rightAligned(addLabel(kSpouseSpecialDeductionLabel, {}, 960, 2640, 1335, kRowHeight)));
+    const char* countLabels[] = {kSpecificCountLabel, kElderlyCountLabel,
+                                 kOtherDependantsCountLabel, kSpecialDisabledCountLabel,
+                                 kOtherDisabledCountLabel};
     for (int i = 0; i < 5; ++i)
         framed(rightAligned(addLabel(countLabels[i], {}, 2400 + 600 * i, 2640, 495, kRowHeight)));
-    rightAligned(addLabel("Label30", {}, 5400, 2400, 1095, kRowHeight));
-    framed(rightAligned(addLabel("Label21", {}, 5400, 2640, 1095, kRowHeight)));
-    framed(rightAligned(addLabel("Label22", {}, kLifeLeft, 2640, kAmountWidth, kRowHeight)));
-    framed(rightAligned(addLabel("Label23", {}, kCasualtyLeft, 2640, kAmountWidth, kRowHeight)));
+    rightAligned(addLabel(kMutualAidLabel, {}, 5400, 2400, 1095, kRowHeight));
+    framed(rightAligned(addLabel(kSocialInsuranceLabel, {}, 5400, 2640, 1095, kRowHeight)));
+    framed(
+        rightAligned(addLabel(kLifeInsuranceLabel, {}, kLifeLeft, 2640, kAmountWidth, kRowHeight)));
+    framed(
+        rightAligned(addLabel(kCasualtyLabel, {}, kCasualtyLeft, 2640, kAmountWidth, kRowHeight)));
     framed(rightAligned(
         addLabel(kHousingCreditLabel, {}, kHousingLeft, 2640, kHousingWidth, kRowHeight)));
 }
 
 void Form7::buildConditionsAndNotes() {
     addLabel({}, " 配偶者等:", 60, 3120, 900, kRowHeight);
-    addLabel("Label28", {}, 960, 3120, 1035, kRowHeight);
-    const char* nameLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
+    addLabel(kSpouseNameLabel, {}, 960, 3120, 1035, kRowHeight);
+    const char* nameLabels[] = {kDependant1NameLabel, kDependant2NameLabel, kDependant3NameLabel,
+                                kDependant4NameLabel, kDependant5NameLabel};
     for (int i = 0; i < 5; ++i)
         addLabel(nameLabels[i], {}, 2040 + 1080 * i, 3120, 1035, kRowHeight);
     addLabel({}, "配偶者合計所得", kHousingLeft - 1560, 3120, 1515, kRowHeight);
@@ -108,8 +113,10 @@ void Form7::buildConditionsAndNotes() {
         addLabel(kSpouseIncomeLabel, {}, kHousingLeft, 3120, kHousingWidth, kRowHeight)));
 
     addLabel({}, "[本人の条件]", 120, 3600, 1215, kRowHeight);
-    const char* firstLine[] = {"Label29", "Label40", "Label46", "Label47"};
-    const char* secondLine[] = {"Label41", "Label48", "Label49", "Label45"};
+    const char* firstLine[] = {kOwnConditionLabel, kHusbandLabel, kMinorLabel,
+                               kSecondaryColumnLabel};
+    const char* secondLine[] = {kJoiningOrLeavingLabel, kRetiredByDeathLabel, kDisasterVictimLabel,
+                                kForeignerLabel};
     for (int i = 0; i < 4; ++i) {
         addLabel(firstLine[i], {}, 1440 + 1200 * i, 3600, 1095, kRowHeight);
         addLabel(secondLine[i], {}, 1440 + 1200 * i, 3840, 1095, kRowHeight);
@@ -119,13 +126,14 @@ void Form7::buildConditionsAndNotes() {
     addLabel({}, "長期損害保険料", 6600, 3960, 1575, kRowHeight);
     framed(rightAligned(addLabel(kLongTermCasualtyLabel, {}, 8280, 3960, 1455, kRowHeight)));
 
-    addLabel("Label42", {}, 120, 4200, 6255, kRowHeight);
-    addLabel("Label43", {}, 120, 4560, 6255, kRowHeight);
-    centred(bold(addLabel("Label38", {}, 6600, 4320, 1455, 375)));
-    QLabel* balance = framed(rightAligned(bold(addLabel("Label32", {}, 8160, 4320, 1575, 375))));
+    addLabel(kNoteLine1Label, {}, 120, 4200, 6255, kRowHeight);
+    addLabel(kNoteLine2Label, {}, 120, 4560, 6255, kRowHeight);
+    centred(bold(addLabel(kBalanceCaptionLabel, {}, 6600, 4320, 1455, 375)));
+    QLabel* balance =
+        framed(rightAligned(bold(addLabel(kBalanceLabel, {}, 8160, 4320, 1575, 375))));
     balance->setAutoFillBackground(true);
-    addLabel("Label51", {}, 6600, 5040, 1455, kRowHeight);
-    rightAligned(addLabel("Label52", {}, 8160, 5040, 1575, kRowHeight));
+    addLabel(kFixedRateCaptionLabel, {}, 6600, 5040, 1455, kRowHeight);
+    rightAligned(addLabel(kFixedRateLabel, {}, 8160, 5040, 1575, kRowHeight));
 }
 
 void Form7::buildStatementFrame() {

@@ -14,10 +14,29 @@ using namespace form7;
 
 namespace {
 
-const char* const kClearedLabels[] = {
-    "Label29", "Label40", "Label41", "Label45", "Label46", "Label47", "Label48", "Label49",
-    "Label14", "Label31", "Label6",  "Label7",  "Label8",  "Label9",  "Label10", "Label15",
-    "Label21", "Label30", "Label22", "Label23", "Label32", "Label18", "Label50"};
+const char* const kClearedLabels[] = {kOwnConditionLabel,
+                                      kHusbandLabel,
+                                      kJoiningOrLeavingLabel,
+                                      kForeignerLabel,
+                                      kMinorLabel,
+                                      kSecondaryColumnLabel,
+                                      kRetiredByDeathLabel,
+                                      kDisasterVictimLabel,
+                                      kSpouseMarkLabel,
+                                      kPositionLabel,
+                                      kPayKindLabel,
+                                      kPayInAllLabel,
+                                      kEmploymentIncomeLabel,
+                                      kDeductionsInAllLabel,
+                                      kAnnualTaxLabel,
+                                      kSpouseSpecialDeductionLabel,
+                                      kSocialInsuranceLabel,
+                                      kMutualAidLabel,
+                                      kLifeInsuranceLabel,
+                                      kCasualtyLabel,
+                                      kBalanceLabel,
+                                      kOtherDependantsCountLabel,
+                                      kBirthDateLabel};
 
 }  // namespace
 
@@ -66,8 +85,8 @@ void Form7::loadNotes() {
 }
 
 void Form7::showNotes() {
-    setTextOf("Label42", QString::fromStdString(data_.noteLines[1]));
-    setTextOf("Label43", QString::fromStdString(data_.noteLines[2]));
+    setTextOf(kNoteLine1Label, QString::fromStdString(data_.noteLines[1]));
+    setTextOf(kNoteLine2Label, QString::fromStdString(data_.noteLines[2]));
 }
 
 // The screen clear: the summary's labels, the name, and the notes with their labels.

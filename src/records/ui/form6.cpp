@@ -19,13 +19,18 @@ namespace {
 constexpr int kAddressLength = 15;
 
 // The boxes whose Enter moves on to the next field.
-constexpr const char* kReturnNextBoxes[] = {"Text5",  "Text6",  "Text7",  "Text8", "Text9",
-                                            "Text10", "Text11", "Text20", "Text21"};
+constexpr const char* kReturnNextBoxes[] = {
+    form6::kPersonCodeBox,   form6::kReadingBox,    form6::kNameBox,
+    form6::kAddressUpperBox, form6::kBirthYearBox,  form6::kBirthMonthBox,
+    form6::kBirthDayBox,     form6::kNotesLine1Box, form6::kNotesLine2Box};
 
 // The Tab key's path through the screen; nothing else takes the focus from it.
-constexpr const char* kKeyboardOrder[] = {"Text5",     "Text6",     "Text7",  "Text8",  "Text9",
-                                          "Text10",    "Text11",    "Text20", "Text21", "Command3",
-                                          "Command15", "Command16", "Text15", "Text16"};
+constexpr const char* kKeyboardOrder[] = {
+    form6::kPersonCodeBox,   form6::kReadingBox,           form6::kNameBox,
+    form6::kAddressUpperBox, form6::kBirthYearBox,         form6::kBirthMonthBox,
+    form6::kBirthDayBox,     form6::kNotesLine1Box,        form6::kNotesLine2Box,
+    form6::kRegisterButton,  form6::kPreviousPersonButton, form6::kNextPersonButton,
+    form6::kAddressLowerBox, form6::kPositionBox};
 
 // Limits what is typed into an address box. A limit on the box itself would also cut a
 // longer address loaded from a record, and the next registration would store it cut.
@@ -45,7 +50,9 @@ class TypedLengthLimit : public QValidator {
 Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
     setWindowTitle("会社登録・個人の登録");
     setDesignSize(10080, 7320);
-    for (const char* carrier : {"Text1", "Text2", "Text4"}) addHiddenText(carrier);
+    for (const char* carrier :
+         {form6::kCompanyBox, form6::kChosenPersonBox, form6::kLastStoredCodeBox})
+        addHiddenText(carrier);
     buildIdentityControls();
     buildBirthControls();
     buildPositionControls();
@@ -59,17 +66,20 @@ Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
 }
 
 void Form6::buildIdentityControls() {
-    addButton("Command11", "個人コード", 120, 120, 1215, 375, [this] { setTextOf("Text5", {}); });
-    addText("Text5", 1335, 120, 735, 375);
+    addButton("Command11", "個人コード", 120, 120, 1215, 375,
+              [this] { setTextOf(form6::kPersonCodeBox, {}); });
+    addText(form6::kPersonCodeBox, 1335, 120, 735, 375);
     addLabel("Label1", "フリガナ", 120, 600, 1215, 375);
-    addText("Text6", 1335, 600, 4095, 375);
+    addText(form6::kReadingBox, 1335, 600, 4095, 375);
     addLabel("Label2", "氏　　名", 120, 1080, 1215, 375);
-    addText("Text7", 1335, 1080, 4095, 375);
-    addButton("Command17", "住所(上欄)", 120, 1560, 1215, 375, [this] { setTextOf("Text8", {}); });
-    addText("Text8", 1335, 1560, 4095, 375);
-    addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375, [this] { setTextOf("Text15", {}); });
-    addText("Text15", 1335, 2040, 4095, 375);
-    for (const char* box : {"Text8", "Text15"}) {
+    addText(form6::kNameBox, 1335, 1080, 4095, 375);
+    addButton("Command17", "住所(上欄)", 120, 1560, 1215, 375,
+              [this] { setTextOf(form6::kAddressUpperBox, {}); });
+    addText(form6::kAddressUpperBox, 1335, 1560, 4095, 375);
+    addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375,
+              [this] { setTextOf(form6::kAddressLowerBox, {}); });
+    addText(form6::kAddressLowerBox, 1335, 2040, 4095, 375);
+    for (const char* box : {form6::kAddressUpperBox, form6::kAddressLowerBox}) {
         auto* address = control<QLineEdit>(box);
         address->setValidator(new TypedLengthLimit(kAddressLength, address));
     }
@@ -82,7 +92,7 @@ void Form6::buildBirthControls() {
         addOption(era.control, era.caption, left, 240, 900, 300, frame);
         left += 960;
     }
-    const char* boxes[] = {"Text9", "Text10", "Text11"};
+    const char* boxes[] = {form6::kBirthYearBox, form6::kBirthMonthBox, form6::kBirthDayBox};
     const char* units[] = {"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
         addText(boxes[i], 120 + i * 1320, 600, 735, 375, frame)->setAlignment(Qt::AlignRight);
@@ -100,7 +110,7 @@ void Form6::buildPositionControls() {
         addOption(position.control, position.caption, lefts[index], tops[index], 1500, 300, frame);
         ++index;
     }
-    addText("Text16", 120, 600, 2535, 375, frame);
+    addText(form6::kPositionBox, 120, 600, 2535, 375, frame);
 }
 
 void Form6::buildStatusControls() {
@@ -121,7 +131,8 @@ void Form6::buildStatusControls() {
         ++index;
     }
     addButton(
-        "Command2", "該当なし", 3540, 240, 795, 735, [this] { clearStatusChecks(); }, statusFrame);
+        form6::kStatusClearButton, "該当なし", 3540, 240, 795, 735, [this] { clearStatusChecks(); },
+        statusFrame);
 }
 
 void Form6::buildChangeControls() {
@@ -129,7 +140,7 @@ void Form6::buildChangeControls() {
     addOption(form6::kJoiningOption, "就　職", 120, 240, 1080, 300, frame);
     addOption(form6::kLeavingOption, "退　職", 1260, 240, 1080, 300, frame);
     addOption(form6::kNoChangeOption, "該当なし", 2400, 240, 1200, 300, frame);
-    const char* boxes[] = {"Text12", "Text13", "Text14"};
+    const char* boxes[] = {form6::kEraYearBox, form6::kChangeMonthBox, form6::kChangeDayBox};
     const char* units[] = {"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
         addText(boxes[i], 120 + i * 1320, 600, 735, 375, frame)->setAlignment(Qt::AlignRight);
@@ -149,30 +160,33 @@ void Form6::buildPayKindControls() {
 
 void Form6::buildNotesControls() {
     QGroupBox* frame = addFrame("Frame7", "特記事項　(前職等の記述）", 120, 5160, 9855, 1215);
-    addText("Text20", 120, 240, 8535, 375, frame);
-    addText("Text21", 120, 720, 8535, 375, frame);
+    addText(form6::kNotesLine1Box, 120, 240, 8535, 375, frame);
+    addText(form6::kNotesLine2Box, 120, 720, 8535, 375, frame);
     addButton(
-        "Command5", "クリア", 8760, 240, 975, 855,
+        form6::kNotesClearButton, "クリア", 8760, 240, 975, 855,
         [this] {
-            setTextOf("Text20", {});
-            setTextOf("Text21", {});
+            setTextOf(form6::kNotesLine1Box, {});
+            setTextOf(form6::kNotesLine2Box, {});
         },
         frame);
 }
 
 void Form6::buildCommandButtons() {
-    addButton("Command4", "呼び出し", 2160, 120, 1095, 375, [this] { loadPerson(); });
+    addButton(form6::kLoadButton, "呼び出し", 2160, 120, 1095, 375, [this] { loadPerson(); });
     addButton("Command1", "DATA", 3300, 120, 855, 375, [this] { loadChosenPerson(); });
-    addButton("Command14", "ラストナンバー", 4200, 120, 1695, 375, [this] { showLastNumber(); });
-    addButton("Command15", "前の人", 5940, 120, 975, 375, [this] { stepPerson(-1); });
-    addButton("Command16", "次の人", 6960, 120, 975, 375, [this] { stepPerson(+1); });
-    addButton("Command10", "END", 9000, 120, 975, 375, [] { endProgram(); });
-    addButton("Command3", "登録実行", 120, 6600, 2175, 495, [this] { registerPerson(); });
-    addButton("Command6", "クリア", 2400, 6600, 1335, 495, [this] { fullClear(); });
-    addHiddenButton("Command12", "一部クリア", [this] { partialClear(); });
-    addHiddenButton("Command13", "LastNumber", [this] { searchLastNumber(); });
-    addHiddenButton("Command8", "特記事項呼出", [this] { loadNotes(); });
-    addHiddenButton("Command9", "特記事項登録", [this] { storeNotes(); });
+    addButton(form6::kLastNumberButton, "ラストナンバー", 4200, 120, 1695, 375,
+              [this] { showLastNumber(); });
+    addButton(form6::kPreviousPersonButton, "前の人", 5940, 120, 975, 375,
+              [this] { stepPerson(-1); });
+    addButton(form6::kNextPersonButton, "次の人", 6960, 120, 975, 375, [this] { stepPerson(+1); });
+    addButton(form6::kEndButton, "END", 9000, 120, 975, 375, [] { endProgram(); });
+    addButton(form6::kRegisterButton, "登録実行", 120, 6600, 2175, 495,
+              [this] { registerPerson(); });
+    addButton(form6::kClearButton, "クリア", 2400, 6600, 1335, 495, [this] { fullClear(); });
+    addHiddenButton(form6::kPartialClearButton, "一部クリア", [this] { partialClear(); });
+    addHiddenButton(form6::kLastNumberSearchButton, "LastNumber", [this] { searchLastNumber(); });
+    addHiddenButton(form6::kNotesLoadButton, "特記事項呼出", [this] { loadNotes(); });
+    addHiddenButton(form6::kNotesStoreButton, "特記事項登録", [this] { storeNotes(); });
     addHiddenButton("Command7", "NEXT登録");
 }
 
@@ -195,18 +209,18 @@ void Form6::setKeyboardOrder() {
         });
     }
     // Any key typed on the button registers; Tab and Shift+Tab still move on.
-    onKeyPress(controlWidget("Command3"), [this](int) {
-        press("Command3");
+    onKeyPress(controlWidget(form6::kRegisterButton), [this](int) {
+        press(form6::kRegisterButton);
         return true;
     });
 }
 
 void Form6::formLoad() {
     takeYear();
-    for (const char* option :
-         {"Option9", form6::kNoOwnConditionOption, form6::kNoChangeOption, "Option26"})
+    for (const char* option : {form6::kNoPositionOption, form6::kNoOwnConditionOption,
+                               form6::kNoChangeOption, form6::kPayAndBonusOption})
         switchOptionOff(option);
-    select("Option3");
+    select(form6::kShowaOption);
 }
 
 void Form6::ReturnNext(int keyCode) {

@@ -25,7 +25,7 @@ void Form6::connectChoices() {
     for (const auto& position : form6::kPositionOptions) {
         onSelected(position.control, [this, word = position.word] {
             entry_.position = word;
-            setTextOf("Text16", word);
+            setTextOf(form6::kPositionBox, word);
         });
     }
     for (const auto& own : form6::kOwnConditionOptions) {
@@ -64,8 +64,8 @@ void Form6::chooseNoChange() {
     for (PersonStatus status : {PersonStatus::Joining, PersonStatus::Leaving,
                                 PersonStatus::ChangeMonth, PersonStatus::ChangeDay})
         entry_.status(status).clear();
-    setTextOf("Text13", {});
-    setTextOf("Text14", {});
+    setTextOf(form6::kChangeMonthBox, {});
+    setTextOf(form6::kChangeDayBox, {});
 }
 
 void Form6::clearStatusChecks() {

@@ -1,6 +1,6 @@
 #pragma once
-// The person screen's controls that other screens write or press, its option groups and status
-// boxes, and the words each one stands for.
+// The person screen's controls that other screens write or press or its own code touches, its
+// option groups and status boxes, and the words each one stands for.
 #include "records/person_file.h"
 #include "yearend/ui/form5_controls.h"
 
@@ -16,6 +16,14 @@ inline constexpr const char* kStatusClearButton = "Command2";  // 該当なし o
 inline constexpr const char* kClearButton = "Command6";        // クリア
 inline constexpr const char* kEndButton = "Command10";
 
+// The options that code selects or switches off by themselves.
+inline constexpr const char* kShowaOption = "Option3";
+inline constexpr const char* kRepresentativeDirectorOption = "Option6";
+inline constexpr const char* kDirectorOption = "Option7";
+inline constexpr const char* kAuditorOption = "Option8";
+inline constexpr const char* kNoPositionOption = "Option9";
+inline constexpr const char* kPayAndBonusOption = "Option26";
+
 struct CaptionedWord {
     const char* control;
     const char* caption;
@@ -25,16 +33,16 @@ struct CaptionedWord {
 inline constexpr CaptionedWord kEraOptions[] = {
     {"Option1", "明治", "明治"},
     {"Option2", "大正", "大正"},
-    {"Option3", "昭和", "昭和"},
+    {kShowaOption, "昭和", "昭和"},
     {"Option4", "平成", "平成"},
 };
 
 // 役職なし stores an empty position.
 inline constexpr CaptionedWord kPositionOptions[] = {
-    {"Option6", "代表取締役", "代表取締役"},
-    {"Option7", "取締役", "取締役"},
-    {"Option8", "監査役", "監査役"},
-    {"Option9", "役職なし", ""},
+    {kRepresentativeDirectorOption, "代表取締役", "代表取締役"},
+    {kDirectorOption, "取締役", "取締役"},
+    {kAuditorOption, "監査役", "監査役"},
+    {kNoPositionOption, "役職なし", ""},
 };
 
 // Each own condition also selects one of the dependants screen's four person options.
@@ -83,9 +91,33 @@ struct PayKindOption {
 
 inline constexpr PayKindOption kPayKindOptions[] = {
     {"Option5", "役員報酬", PayKind::DirectorsFee},
-    {"Option26", "給与賞与", PayKind::PayAndBonus},
+    {kPayAndBonusOption, "給与賞与", PayKind::PayAndBonus},
     {"Option27", "給　　　与", PayKind::Pay},
     {"Option28", "専従者給与", PayKind::FamilyEmployeePay},
 };
+inline constexpr const char* kRegisterButton = "Command3";           // 登録実行
+inline constexpr const char* kLoadButton = "Command4";               // 呼び出し
+inline constexpr const char* kNotesClearButton = "Command5";         // クリア of the notes
+inline constexpr const char* kNotesLoadButton = "Command8";          // 特記事項呼出, hidden
+inline constexpr const char* kNotesStoreButton = "Command9";         // 特記事項登録, hidden
+inline constexpr const char* kPartialClearButton = "Command12";      // 一部クリア, hidden
+inline constexpr const char* kLastNumberSearchButton = "Command13";  // LastNumber, hidden
+inline constexpr const char* kLastNumberButton = "Command14";        // ラストナンバー
+inline constexpr const char* kPreviousPersonButton = "Command15";
+inline constexpr const char* kNextPersonButton = "Command16";
+inline constexpr const char* kLastStoredCodeBox = "Text4";  // hidden
+inline constexpr const char* kPersonCodeBox = "Text5";
+inline constexpr const char* kReadingBox = "Text6";  // フリガナ
+inline constexpr const char* kNameBox = "Text7";
+inline constexpr const char* kAddressUpperBox = "Text8";
+inline constexpr const char* kAddressLowerBox = "Text15";
+inline constexpr const char* kBirthYearBox = "Text9";
+inline constexpr const char* kBirthMonthBox = "Text10";
+inline constexpr const char* kBirthDayBox = "Text11";
+inline constexpr const char* kChangeMonthBox = "Text13";  // of 就職・退職
+inline constexpr const char* kChangeDayBox = "Text14";
+inline constexpr const char* kPositionBox = "Text16";  // any other title
+inline constexpr const char* kNotesLine1Box = "Text20";
+inline constexpr const char* kNotesLine2Box = "Text21";
 
 }  // namespace nencho::form6

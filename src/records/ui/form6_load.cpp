@@ -40,13 +40,13 @@ constexpr const char* kHiddenWhileStepping[] = {form7::kForm,  form8::kForm,  fo
 }  // namespace
 
 void Form6::takeYear() {
-    press("Command36");
-    setTextOf("Text12", workingYear().mid(1, 2));
+    press(form6::kYearButton);
+    setTextOf(form6::kEraYearBox, workingYear().mid(1, 2));
 }
 
 void Form6::loadPerson() {
-    const auto person = parseAmount(text(textOf("Text5")));
-    const auto company = parseAmount(text(textOf("Text1")));
+    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
     // A code outside 1-99 would name a person of another company.
     const auto key =
         person && company && isOwnPersonCode(*person) ? personKey(*company, *person) : std::nullopt;
@@ -63,7 +63,7 @@ void Form6::loadPerson() {
     select(form6::kNoOwnConditionOption);
     select(form6::kNoChangeOption);
     clearStatusChecks();
-    press("Command5");
+    press(form6::kNotesClearButton);
 
     PersonEntry stored;
     try {
@@ -77,7 +77,7 @@ void Form6::loadPerson() {
     entry_ = stored;
     clearShownChoices();
     showEntry();
-    press("Command8");
+    press(form6::kNotesLoadButton);
 }
 
 // The era, position and pay-kind options of the person shown before are set off, without
@@ -89,28 +89,28 @@ void Form6::clearShownChoices() {
 }
 
 void Form6::showEntry() {
-    setTextOf("Text6", qs(entry_.reading));
-    setTextOf("Text7", qs(entry_.name));
-    setTextOf("Text8", qs(entry_.upperAddress));
-    setTextOf("Text15", qs(entry_.lowerAddress));
+    setTextOf(form6::kReadingBox, qs(entry_.reading));
+    setTextOf(form6::kNameBox, qs(entry_.name));
+    setTextOf(form6::kAddressUpperBox, qs(entry_.upperAddress));
+    setTextOf(form6::kAddressLowerBox, qs(entry_.lowerAddress));
     for (const auto& era : form6::kEraOptions)
         if (entry_.birthEra == era.word) select(era.control);
-    setTextOf("Text9", qs(decimal(entry_.birthYear)));
-    setTextOf("Text10", qs(decimal(entry_.birthMonth)));
-    setTextOf("Text11", qs(decimal(entry_.birthDay)));
+    setTextOf(form6::kBirthYearBox, qs(decimal(entry_.birthYear)));
+    setTextOf(form6::kBirthMonthBox, qs(decimal(entry_.birthMonth)));
+    setTextOf(form6::kBirthDayBox, qs(decimal(entry_.birthDay)));
     showPosition();
     showChoices();
-    setTextOf("Text12", qs(entry_.status(PersonStatus::ChangeYear)));
-    setTextOf("Text13", qs(entry_.status(PersonStatus::ChangeMonth)));
-    setTextOf("Text14", qs(entry_.status(PersonStatus::ChangeDay)));
+    setTextOf(form6::kEraYearBox, qs(entry_.status(PersonStatus::ChangeYear)));
+    setTextOf(form6::kChangeMonthBox, qs(entry_.status(PersonStatus::ChangeMonth)));
+    setTextOf(form6::kChangeDayBox, qs(entry_.status(PersonStatus::ChangeDay)));
 }
 
 void Form6::showPosition() {
     const std::string position = entry_.position;
-    setTextOf("Text16", qs(position));
+    setTextOf(form6::kPositionBox, qs(position));
     if (position.empty() || position == "なし") {
-        select("Option9");
-        setTextOf("Text16", {});
+        select(form6::kNoPositionOption);
+        setTextOf(form6::kPositionBox, {});
         return;
     }
     // Any other text typed at registration stays in the box with the options as they are.
@@ -135,11 +135,11 @@ void Form6::showChoices() {
 
 void Form6::loadChosenPerson() {
     takeYear();
-    const auto chosen = parseAmount(text(textOf("Text2")));
-    setTextOf("Text5", chosen ? qs(decimal(*chosen)) : QString());
-    press("Command4");
-    press("Command8");
-    setTextOf("Text12", workingYear().mid(1, 2));
+    const auto chosen = parseAmount(text(textOf(form6::kChosenPersonBox)));
+    setTextOf(form6::kPersonCodeBox, chosen ? qs(decimal(*chosen)) : QString());
+    press(form6::kLoadButton);
+    press(form6::kNotesLoadButton);
+    setTextOf(form6::kEraYearBox, workingYear().mid(1, 2));
 }
 
 void Form6::stepPerson(int step) {
@@ -149,20 +149,24 @@ void Form6::stepPerson(int step) {
     screens::show(form6::kForm);
     for (const char* form : kHiddenWhileStepping) screens::hide(form);
     for (const auto& option : form6::kPositionOptions) switchOptionOff(option.control);
-    const auto code = parseAmount(text(textOf("Text5")));
+    const auto code = parseAmount(text(textOf(form6::kPersonCodeBox)));
     if (!code) return;
-    setTextOf("Text5", qs(decimal(std::int64_t{*code} + step)));
-    press("Command4");
+    setTextOf(form6::kPersonCodeBox, qs(decimal(std::int64_t{*code} + step)));
+    press(form6::kLoadButton);
 }
 
 void Form6::fullClear() {
     takeYear();
-    clearAndReset({"Text5", "Text6", "Text7", "Text8", "Text15", "Text9", "Text10", "Text11",
-                   "Text13", "Text14", "Text16"});
+    clearAndReset({form6::kPersonCodeBox, form6::kReadingBox, form6::kNameBox,
+                   form6::kAddressUpperBox, form6::kAddressLowerBox, form6::kBirthYearBox,
+                   form6::kBirthMonthBox, form6::kBirthDayBox, form6::kChangeMonthBox,
+                   form6::kChangeDayBox, form6::kPositionBox});
 }
 
 void Form6::partialClear() {
-    clearAndReset({"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text13", "Text14"});
+    clearAndReset({form6::kReadingBox, form6::kNameBox, form6::kAddressUpperBox,
+                   form6::kBirthYearBox, form6::kBirthMonthBox, form6::kBirthDayBox,
+                   form6::kChangeMonthBox, form6::kChangeDayBox});
 }
 
 // The clears' common steps: the boxes, the era and position options, the own condition, the
@@ -170,12 +174,14 @@ void Form6::partialClear() {
 void Form6::clearAndReset(std::initializer_list<const char*> boxes) {
     for (const char* box : boxes) setTextOf(box, {});
     for (const auto& era : form6::kEraOptions) switchOptionOff(era.control);
-    for (const char* position : {"Option6", "Option7", "Option8"}) switchOptionOff(position);
-    select("Option9");
+    for (const char* position :
+         {form6::kRepresentativeDirectorOption, form6::kDirectorOption, form6::kAuditorOption})
+        switchOptionOff(position);
+    select(form6::kNoPositionOption);
     select(form6::kNoOwnConditionOption);
-    press("Command2");
+    press(form6::kStatusClearButton);
     select(form6::kNoChangeOption);
-    press("Command5");
+    press(form6::kNotesClearButton);
 }
 
 }  // namespace nencho

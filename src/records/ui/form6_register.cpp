@@ -44,7 +44,7 @@ std::optional<std::int32_t> keyWithYearFiles(std::int32_t company, std::int32_t 
 }  // namespace
 
 void Form6::registerPerson() {
-    const auto person = parseAmount(text(textOf("Text5")));
+    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
     if (!person) {
         registerWithoutCode();
         return;
@@ -54,7 +54,7 @@ void Form6::registerPerson() {
                     MessageIcon::Exclamation);
         return;
     }
-    const auto company = parseAmount(text(textOf("Text1")));
+    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
     const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
     if (!key) {
         const FileErrorKind failure =
@@ -94,31 +94,31 @@ void Form6::registerPerson() {
 }
 
 void Form6::takeEntryFromBoxes() {
-    entry_.reading = text(textOf("Text6"));
-    entry_.name = text(textOf("Text7"));
-    entry_.upperAddress = text(textOf("Text8"));
-    entry_.lowerAddress = text(textOf("Text15"));
-    entry_.position = text(textOf("Text16"));
-    entry_.birthYear = readAmountOrZero(text(textOf("Text9")));
-    entry_.birthMonth = readAmountOrZero(text(textOf("Text10")));
-    entry_.birthDay = readAmountOrZero(text(textOf("Text11")));
-    if (control<QRadioButton>("Option3")->isChecked()) entry_.birthEra = "昭和";
-    entry_.status(PersonStatus::ChangeYear) = text(textOf("Text12"));
-    entry_.status(PersonStatus::ChangeMonth) = text(textOf("Text13"));
-    entry_.status(PersonStatus::ChangeDay) = text(textOf("Text14"));
+    entry_.reading = text(textOf(form6::kReadingBox));
+    entry_.name = text(textOf(form6::kNameBox));
+    entry_.upperAddress = text(textOf(form6::kAddressUpperBox));
+    entry_.lowerAddress = text(textOf(form6::kAddressLowerBox));
+    entry_.position = text(textOf(form6::kPositionBox));
+    entry_.birthYear = readAmountOrZero(text(textOf(form6::kBirthYearBox)));
+    entry_.birthMonth = readAmountOrZero(text(textOf(form6::kBirthMonthBox)));
+    entry_.birthDay = readAmountOrZero(text(textOf(form6::kBirthDayBox)));
+    if (control<QRadioButton>(form6::kShowaOption)->isChecked()) entry_.birthEra = "昭和";
+    entry_.status(PersonStatus::ChangeYear) = text(textOf(form6::kEraYearBox));
+    entry_.status(PersonStatus::ChangeMonth) = text(textOf(form6::kChangeMonthBox));
+    entry_.status(PersonStatus::ChangeDay) = text(textOf(form6::kChangeDayBox));
 }
 
 void Form6::finishNewPerson() {
-    select("Option9");
+    select(form6::kNoPositionOption);
     select(form6::kNoOwnConditionOption);
     select(form6::kNoChangeOption);
-    press("Command9");
+    press(form6::kNotesStoreButton);
     screens::press(form2::kForm, form2::kDisplayClearButton);
     screens::press(form4::kForm, form4::kClearButton);
     screens::press(form5::kForm, form5::kClearButton);
-    press("Command6");
+    press(form6::kClearButton);
     dialogs().beep();
-    press("Command14");
+    press(form6::kLastNumberButton);
 }
 
 void Form6::rewriteExistingPerson(const std::string& existsDescription) {
@@ -134,32 +134,33 @@ void Form6::rewriteExistingPerson(const std::string& existsDescription) {
     }
     select(form6::kNoOwnConditionOption);
     select(form6::kNoChangeOption);
-    press("Command9");
-    press("Command6");
-    press("Command13");
-    setTextOf("Text5",
+    press(form6::kNotesStoreButton);
+    press(form6::kClearButton);
+    press(form6::kLastNumberSearchButton);
+    setTextOf(form6::kPersonCodeBox,
               qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
-    press("Command12");
+    press(form6::kPartialClearButton);
 }
 
 // No usable person code: nothing is written, and the first free code is offered instead.
 void Form6::registerWithoutCode() {
-    press("Command13");
-    setTextOf("Text5",
+    press(form6::kLastNumberSearchButton);
+    setTextOf(form6::kPersonCodeBox,
               qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
-    press("Command12");
+    press(form6::kPartialClearButton);
 }
 
 void Form6::storeNotes() {
-    const auto person = parseAmount(text(textOf("Text5")));
-    const auto company = parseAmount(text(textOf("Text1")));
+    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
     const auto key = person && company ? keyWithYearFiles(*company, *person) : std::nullopt;
     try {
         if (!key) fail(person && company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
         const std::string year = text(workingYear());
-        NotesFile::save(year, *key, {text(textOf("Text20")), text(textOf("Text21"))});
+        NotesFile::save(year, *key,
+                        {text(textOf(form6::kNotesLine1Box)), text(textOf(form6::kNotesLine2Box))});
         SpouseHousingFile::saveZerosIfMissing(year, *key);
     } catch (const RecordError& error) {
         showMessage(qs(error.what()), kNotesTitle, MessageIcon::Exclamation);
@@ -168,31 +169,32 @@ void Form6::storeNotes() {
 
 // A person without notes in the year keeps the boxes as they are; the load empties them first.
 void Form6::loadNotes() {
-    const auto person = parseAmount(text(textOf("Text5")));
-    const auto company = parseAmount(text(textOf("Text1")));
+    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
     const auto key = person && company ? personKey(*company, *person) : std::nullopt;
     if (!key) return;
     try {
         const NotesLines lines = NotesFile::load(text(workingYear()), *key);
-        setTextOf("Text20", qs(lines.first));
-        setTextOf("Text21", qs(lines.second));
+        setTextOf(form6::kNotesLine1Box, qs(lines.first));
+        setTextOf(form6::kNotesLine2Box, qs(lines.second));
     } catch (const RecordError&) {
     }
 }
 
 void Form6::searchLastNumber() {
-    const auto company = parseAmount(text(textOf("Text1")));
+    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
     const LastNumberResult result = lastNumberSearch(company);
     entry_.personCode = static_cast<std::int32_t>(
         std::min<std::int64_t>(result.personCode, std::numeric_limits<std::int32_t>::max()));
     if (company) entry_.companyCode = *company;
     if (result.personKey) entry_.personKey = *result.personKey;
-    if (result.lastStoredCode) setTextOf("Text4", qs(decimal(*result.lastStoredCode)));
+    if (result.lastStoredCode)
+        setTextOf(form6::kLastStoredCodeBox, qs(decimal(*result.lastStoredCode)));
 }
 
 void Form6::showLastNumber() {
-    press("Command13");
-    setTextOf("Text5", qs(decimal(entry_.personCode)));
+    press(form6::kLastNumberSearchButton);
+    setTextOf(form6::kPersonCodeBox, qs(decimal(entry_.personCode)));
 }
 
 }  // namespace nencho

@@ -20,13 +20,30 @@ constexpr int kBoxLeft = 1920;
 constexpr int kRowHeight = 360;
 
 // The boxes the user types in, in the order Enter and Tab move through them.
-const char* const kEntryBoxes[] = {"Text1", "Text3", "Text5", "Text12"};
+const char* const kEntryBoxes[] = {form11::kCompanyCodeBox, form11::kNameBox, form11::kTaxPlaceBox,
+                                   form11::kPhoneBox};
 
 // Boxes whose Enter moves on: the entry boxes and the hidden value boxes.
-const char* const kReturnNextBoxes[] = {"Text1",  "Text3",  "Text5",  "Text12", "Text2",
-                                        "Text6",  "Text25", "Text7",  "Text8",  "Text9",
-                                        "Text11", "Text13", "Text14", "Text15", "Text17",
-                                        "Text18", "Text19", "Text21", "Text20", "Text4"};
+const char* const kReturnNextBoxes[] = {form11::kCompanyCodeBox,
+                                        form11::kNameBox,
+                                        form11::kTaxPlaceBox,
+                                        form11::kPhoneBox,
+                                        form11::kReadingBox,
+                                        form11::kRepresentativeReadingBox,
+                                        form11::kRepresentativeNameBox,
+                                        form11::kRepresentativeAddressBox,
+                                        form11::kBusinessTypeBox,
+                                        form11::kTaxOfficeBox,
+                                        form11::kCapitalBox,
+                                        form11::kStartYearBox,
+                                        form11::kStartMonthBox,
+                                        form11::kStartDayBox,
+                                        form11::kEndYearBox,
+                                        form11::kEndMonthBox,
+                                        form11::kEndDayBox,
+                                        form11::kSettlementYearBox,
+                                        form11::kSettlementMonthBox,
+                                        form11::kSettlementDayBox};
 
 }  // namespace
 
@@ -63,10 +80,11 @@ QLineEdit* Form11::addHiddenBox(const QString& name, int left, int top, int widt
 
 void Form11::buildCodeRow() {
     addMark("Text26", 360);
-    addButton("Command9", "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
+    addButton(form11::kClearButton, "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
               [this] { clearFields(); });
-    addText("Text1", kBoxLeft, 360, 1080, kRowHeight);
-    addButton("Command6", "会社呼出", 3060, 360, 1200, kRowHeight, [this] { loadCompany(); });
+    addText(form11::kCompanyCodeBox, kBoxLeft, 360, 1080, kRowHeight);
+    addButton(form11::kLoadButton, "会社呼出", 3060, 360, 1200, kRowHeight,
+              [this] { loadCompany(); });
     addButton("Command7", "DATA", 4320, 360, 900, kRowHeight, [this] { loadMenuCompany(); });
     addButton("Command11", "法人税ファイルより呼出", 5340, 360, 3360, kRowHeight,
               [this] { prefillFromCorporateTax(); });
@@ -75,17 +93,17 @@ void Form11::buildCodeRow() {
 void Form11::buildEntryRows() {
     addMark("Text27", 960);
     addLabel("Label1", "法人名", kCaptionLeft, 960, 1440, kRowHeight);
-    addText("Text3", kBoxLeft, 960, 4800, kRowHeight);
+    addText(form11::kNameBox, kBoxLeft, 960, 4800, kRowHeight);
     addButton("Command1", "㈱", 6780, 960, 480, kRowHeight,
-              [this] { setTextOf("Text3", "株式会社"); });
+              [this] { setTextOf(form11::kNameBox, "株式会社"); });
     addButton("Command2", "㈲", 7320, 960, 480, kRowHeight,
-              [this] { setTextOf("Text3", "有限会社"); });
+              [this] { setTextOf(form11::kNameBox, "有限会社"); });
     addMark("Text28", 1560);
     addLabel("Label2", "納税地", kCaptionLeft, 1560, 1440, kRowHeight);
-    addText("Text5", kBoxLeft, 1560, 6360, kRowHeight);
+    addText(form11::kTaxPlaceBox, kBoxLeft, 1560, 6360, kRowHeight);
     addMark("Text29", 2160);
     addLabel("Label3", "電話番号", kCaptionLeft, 2160, 1440, kRowHeight);
-    addText("Text12", kBoxLeft, 2160, 2400, kRowHeight);
+    addText(form11::kPhoneBox, kBoxLeft, 2160, 2400, kRowHeight);
     addMark("Text30", 2880);
     addLabel("Label4", "は登録必要事項。", kCaptionLeft, 2880, 2400, kRowHeight);
     addLabel("Label5", "個人の場合は、会社を個人に読み替える。", kCaptionLeft, 3360, 6000,
@@ -101,10 +119,13 @@ void Form11::buildHiddenBoxes() {
         int top;
     };
     const Row rows[] = {
-        {"Label6", "フリガナ", "Text2", 5160},    {"Label7", "代表者フリガナ", "Text6", 5580},
-        {"Label8", "代表者氏名", "Text25", 6000}, {"Label9", "代表者住所", "Text7", 6420},
-        {"Label10", "事業種目", "Text8", 6840},   {"Label11", "税務署名", "Text9", 7260},
-        {"Label13", "資本金額", "Text11", 7680},
+        {"Label6", "フリガナ", form11::kReadingBox, 5160},
+        {"Label7", "代表者フリガナ", form11::kRepresentativeReadingBox, 5580},
+        {"Label8", "代表者氏名", form11::kRepresentativeNameBox, 6000},
+        {"Label9", "代表者住所", form11::kRepresentativeAddressBox, 6420},
+        {"Label10", "事業種目", form11::kBusinessTypeBox, 6840},
+        {"Label11", "税務署名", form11::kTaxOfficeBox, 7260},
+        {"Label13", "資本金額", form11::kCapitalBox, 7680},
     };
     for (const Row& row : rows) {
         addLabel(row.label, row.caption, kCaptionLeft, row.top, 1440, kRowHeight)->hide();
@@ -113,15 +134,16 @@ void Form11::buildHiddenBoxes() {
     addLabel("Label12", "税務署", 6780, 7260, 720, kRowHeight)->hide();
     addLabel("Label14", "円", 6780, 7680, 360, kRowHeight)->hide();
 
-    const char* const dateRows[][3] = {{"Text13", "Text14", "Text15"},
-                                       {"Text17", "Text18", "Text19"},
-                                       {"Text21", "Text20", "Text4"}};
+    const char* const dateRows[][3] = {
+        {form11::kStartYearBox, form11::kStartMonthBox, form11::kStartDayBox},
+        {form11::kEndYearBox, form11::kEndMonthBox, form11::kEndDayBox},
+        {form11::kSettlementYearBox, form11::kSettlementMonthBox, form11::kSettlementDayBox}};
     const int dateTops[] = {8100, 8520, 8940};
     for (int row = 0; row < 3; ++row)
         for (int part = 0; part < 3; ++part)
             addHiddenBox(dateRows[row][part], kBoxLeft + part * 840, dateTops[row], 720);
-    control<QLineEdit>("Text15")->setText("1");
-    addHiddenText("Text23");
+    control<QLineEdit>(form11::kStartDayBox)->setText("1");
+    addHiddenText(form11::kMenuCompanyBox);
 }
 
 void Form11::buildButtons() {
@@ -132,9 +154,10 @@ void Form11::buildButtons() {
                                std::function<void()> action = {}) {
         addButton(name, caption, left, top, 1440, kRowHeight, std::move(action))->hide();
     };
-    hiddenButton("Command3", "事業年度", kCaptionLeft, 8100, [this] { takeBusinessYear(); });
+    hiddenButton(form11::kBusinessYearButton, "事業年度", kCaptionLeft, 8100,
+                 [this] { takeBusinessYear(); });
     hiddenButton("Command8", "決算確定日", kCaptionLeft, 8940);
-    hiddenButton("Command12", "個人", 4560, 8100, [this] { setIndividualValues(); });
+    hiddenButton(form11::kIndividualButton, "個人", 4560, 8100, [this] { setIndividualValues(); });
     hiddenButton("Command5", "百万", 7560, 7680);
     hiddenButton("Command13", "旧データを新データへの書き換え/代表者", 4560, 8520);
 }

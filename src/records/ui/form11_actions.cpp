@@ -6,6 +6,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
 #include "records/ui/form11.h"
+#include "records/ui/form11_controls.h"
 
 namespace nencho {
 
@@ -23,16 +24,15 @@ struct TextBox {
     std::string LegacyCompanyLayout::*field;
 };
 const TextBox kTextBoxes[] = {
-    {"Text2", &LegacyCompanyLayout::reading},
-    {"Text3", &LegacyCompanyLayout::name},
-    {"Text5", &LegacyCompanyLayout::taxPlace},
-    {"Text6", &LegacyCompanyLayout::representativeReading},
-    {"Text7", &LegacyCompanyLayout::representativeAddress},
-    {"Text8", &LegacyCompanyLayout::businessType},
-    {"Text9", &LegacyCompanyLayout::taxOffice},
-    {"Text12", &LegacyCompanyLayout::phone},
+    {form11::kReadingBox, &LegacyCompanyLayout::reading},
+    {form11::kNameBox, &LegacyCompanyLayout::name},
+    {form11::kTaxPlaceBox, &LegacyCompanyLayout::taxPlace},
+    {form11::kRepresentativeReadingBox, &LegacyCompanyLayout::representativeReading},
+    {form11::kRepresentativeAddressBox, &LegacyCompanyLayout::representativeAddress},
+    {form11::kBusinessTypeBox, &LegacyCompanyLayout::businessType},
+    {form11::kTaxOfficeBox, &LegacyCompanyLayout::taxOffice},
+    {form11::kPhoneBox, &LegacyCompanyLayout::phone},
 };
-const char* const kRepresentativeNameBox = "Text25";
 
 struct DateBoxes {
     const char* year;
@@ -40,15 +40,33 @@ struct DateBoxes {
     const char* day;
     CompanyDate LegacyCompanyLayout::*field;
 };
-const DateBoxes kStartBoxes{"Text13", "Text14", "Text15", &LegacyCompanyLayout::businessYearStart};
-const DateBoxes kEndBoxes{"Text17", "Text18", "Text19", &LegacyCompanyLayout::businessYearEnd};
-const DateBoxes kSettlementBoxes{"Text21", "Text20", "Text4", &LegacyCompanyLayout::settlement};
+const DateBoxes kStartBoxes{form11::kStartYearBox, form11::kStartMonthBox, form11::kStartDayBox,
+                            &LegacyCompanyLayout::businessYearStart};
+const DateBoxes kEndBoxes{form11::kEndYearBox, form11::kEndMonthBox, form11::kEndDayBox,
+                          &LegacyCompanyLayout::businessYearEnd};
+const DateBoxes kSettlementBoxes{form11::kSettlementYearBox, form11::kSettlementMonthBox,
+                                 form11::kSettlementDayBox, &LegacyCompanyLayout::settlement};
 
 // What the clear empties: every value box but the start day, which keeps its last value.
-const char* const kClearedBoxes[] = {"Text1",  "Text11", "Text2",  "Text3",  "Text5",
-                                     "Text6",  "Text25", "Text7",  "Text8",  "Text9",
-                                     "Text12", "Text13", "Text14", "Text17", "Text18",
-                                     "Text19", "Text21", "Text20", "Text4"};
+const char* const kClearedBoxes[] = {form11::kCompanyCodeBox,
+                                     form11::kCapitalBox,
+                                     form11::kReadingBox,
+                                     form11::kNameBox,
+                                     form11::kTaxPlaceBox,
+                                     form11::kRepresentativeReadingBox,
+                                     form11::kRepresentativeNameBox,
+                                     form11::kRepresentativeAddressBox,
+                                     form11::kBusinessTypeBox,
+                                     form11::kTaxOfficeBox,
+                                     form11::kPhoneBox,
+                                     form11::kStartYearBox,
+                                     form11::kStartMonthBox,
+                                     form11::kEndYearBox,
+                                     form11::kEndMonthBox,
+                                     form11::kEndDayBox,
+                                     form11::kSettlementYearBox,
+                                     form11::kSettlementMonthBox,
+                                     form11::kSettlementDayBox};
 
 QString digits(std::int64_t value) {
     return QString::fromStdString(decimal(value));
@@ -73,8 +91,8 @@ void Form11::clearFields() {
 }
 
 void Form11::showValues(const LegacyCompanyLayout& values) {
-    setTextOf("Text1", digits(values.code));
-    setTextOf("Text11", QString::fromStdString(capitalBoxText(values.capital)));
+    setTextOf(form11::kCompanyCodeBox, digits(values.code));
+    setTextOf(form11::kCapitalBox, QString::fromStdString(capitalBoxText(values.capital)));
     for (const TextBox& text : kTextBoxes)
         setTextOf(text.box, QString::fromStdString(values.*text.field));
     for (const DateBoxes& boxes : {kStartBoxes, kEndBoxes, kSettlementBoxes}) {
@@ -88,9 +106,10 @@ void Form11::showValues(const LegacyCompanyLayout& values) {
 // A failed load empties the fields as the clear does and says why.
 void Form11::loadCompany() {
     try {
-        record_ = loadCompanyFile(codeIn(textOf("Text1")));
+        record_ = loadCompanyFile(codeIn(textOf(form11::kCompanyCodeBox)));
         showValues(record_);
-        setTextOf(kRepresentativeNameBox, QString::fromStdString(record_.representativeName));
+        setTextOf(form11::kRepresentativeNameBox,
+                  QString::fromStdString(record_.representativeName));
     } catch (const RecordError& error) {
         clearFields();
         showFailure(error.what(), kLoadTitle);
@@ -100,23 +119,23 @@ void Form11::loadCompany() {
 void Form11::loadMenuCompany() {
     std::int32_t code = 0;
     try {
-        code = codeIn(textOf("Text23"));
+        code = codeIn(textOf(form11::kMenuCompanyBox));
     } catch (const RecordError& error) {
         showFailure(error.what(), kNoCompanyTitle);
         return;
     }
     record_.code = code;
-    setTextOf("Text1", digits(code));
-    press("Command6");
+    setTextOf(form11::kCompanyCodeBox, digits(code));
+    press(form11::kLoadButton);
 }
 
 // The prefill fills the boxes only once the whole file has been read, so a failure changes
 // nothing but the code box. The representative's name, which that file lacks, stays.
 void Form11::prefillFromCorporateTax() {
     try {
-        showValues(loadLegacyCompanyFile(codeIn(textOf("Text1"))));
+        showValues(loadLegacyCompanyFile(codeIn(textOf(form11::kCompanyCodeBox))));
     } catch (const RecordError& error) {
-        setTextOf("Text1", {});
+        setTextOf(form11::kCompanyCodeBox, {});
         showFailure(error.what(), kPrefillTitle);
     }
 }
@@ -124,8 +143,8 @@ void Form11::prefillFromCorporateTax() {
 void Form11::setIndividualValues() {
     setTextOf(kStartBoxes.year, "13");
     setTextOf(kStartBoxes.month, "1");
-    press("Command3");
-    setTextOf("Text11", "0");
+    press(form11::kBusinessYearButton);
+    setTextOf(form11::kCapitalBox, "0");
     setTextOf(kSettlementBoxes.year, "0");
     setTextOf(kSettlementBoxes.month, "0");
     setTextOf(kSettlementBoxes.day, "0");
@@ -145,9 +164,9 @@ void Form11::takeBusinessYear() {
 void Form11::takeBoxesIntoRecord(std::int32_t code) {
     auto number = [this](const char* box) { return readAmountOrZero(textOf(box).toStdString()); };
     record_.code = code;
-    record_.capital = number("Text11");
+    record_.capital = number(form11::kCapitalBox);
     for (const TextBox& text : kTextBoxes) record_.*text.field = textOf(text.box).toStdString();
-    record_.representativeName = textOf(kRepresentativeNameBox).toStdString();
+    record_.representativeName = textOf(form11::kRepresentativeNameBox).toStdString();
     record_.settlement = {number(kSettlementBoxes.year), number(kSettlementBoxes.month),
                           number(kSettlementBoxes.day)};
 }
@@ -162,17 +181,18 @@ bool Form11::confirmOverwrite(const std::string& path) {
 // Registration stores the company as an individual's: capital 0, business year Heisei 13
 // from January to 31 December, no settlement date. It ends silently when it succeeds.
 void Form11::registerCompany() {
-    if (readAmount(textOf("Text1").toStdString()).outOfRange) {
+    if (readAmount(textOf(form11::kCompanyCodeBox).toStdString()).outOfRange) {
         showFailure(describe(FileErrorKind::Overflow), kRegistrationTitle);
         return;
     }
-    const std::optional<std::int32_t> code = registrationCode(textOf("Text1").toStdString());
+    const std::optional<std::int32_t> code =
+        registrationCode(textOf(form11::kCompanyCodeBox).toStdString());
     if (!code) {
         showMessage("会社コードは 1 から 999 までの数を入力してください。", kRegistrationTitle,
                     MessageIcon::Exclamation);
         return;
     }
-    press("Command12");
+    press(form11::kIndividualButton);
     takeBoxesIntoRecord(*code);
     try {
         const RecordWriter writer = companyFileWriter(record_);

@@ -41,44 +41,47 @@ Form12::Form12() : WorkScreen(form12::kForm, form12::kYearBox) {
 }
 
 void Form12::buildCompanyControls() {
-    addList("List1", 120, 120, 3615, 4785);
-    onChoice("List1", [this](int row) { chooseCompany(row); });
+    addList(form12::kCompanyList, 120, 120, 3615, 4785);
+    onChoice(form12::kCompanyList, [this](int row) { chooseCompany(row); });
     addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); });
-    addText("Text1", 5160, 120, 615, 375)->setText(kFullWidthSpace);
-    addButton("Command6", "会社呼出", 5760, 120, 1335, 375, [this] { loadCompany(); });
-    addButton("Command8", "クリア", 7080, 120, 1215, 375, [this] { clearCompanyChoice(); });
+    addText(form12::kCompanyCodeBox, 5160, 120, 615, 375)->setText(kFullWidthSpace);
+    addButton(form12::kCompanyLoadButton, "会社呼出", 5760, 120, 1335, 375,
+              [this] { loadCompany(); });
+    addButton(form12::kClearButton, "クリア", 7080, 120, 1215, 375,
+              [this] { clearCompanyChoice(); });
     addLabel("Label1", "法人名", 4440, 600, 735, 255);
-    addText("Text2", 5160, 480, 4695, 375)->setText(" ");
+    addText(form12::kCompanyNameBox, 5160, 480, 4695, 375)->setText(" ");
     addButton("Command5", "会社・従業員全員の削除", 5160, 960, 3135, 375,
               [this] { deleteCompany(); });
-    QLabel* notice =
-        addLabel("Label3", "会社・従業員全員の削除が完了しました", 4200, 1560, 4095, 255);
+    QLabel* notice = addLabel(form12::kDeletionNotice, "会社・従業員全員の削除が完了しました", 4200,
+                              1560, 4095, 255);
     notice->setStyleSheet("color: red;");
     notice->hide();
-    addHiddenButton("Command12", "表示", [this] { fillCompanyList(); });
+    addHiddenButton(form12::kCompanyListButton, "表示", [this] { fillCompanyList(); });
 }
 
 void Form12::buildPersonControls() {
-    addList("List2", 120, 5280, 3615, 1860);
-    onChoice("List2", [this](int row) { choosePerson(row); });
+    addList(form12::kPersonList, 120, 5280, 3615, 1860);
+    onChoice(form12::kPersonList, [this](int row) { choosePerson(row); });
     addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
-    addText("Text4", 5160, 5280, 615, 375)->setText(kFullWidthSpace);
-    addButton("Command4", "個人呼出", 5760, 5280, 1335, 375, [this] { loadPerson(); });
+    addText(form12::kPersonCodeBox, 5160, 5280, 615, 375)->setText(kFullWidthSpace);
+    addButton(form12::kPersonLoadButton, "個人呼出", 5760, 5280, 1335, 375,
+              [this] { loadPerson(); });
     addButton("Command3", "NEXT", 7080, 5280, 855, 375, [this] { nextPerson(); });
     addLabel("Label2", "個人名", 4440, 5760, 735, 255);
-    addText("Text3", 5160, 5640, 4695, 375)->setText(" ");
+    addText(form12::kPersonNameBox, 5160, 5640, 4695, 375)->setText(" ");
     addButton("Command1", "個人データの削除", 5160, 6120, 3135, 375, [this] { deletePerson(); });
-    addText("Text5", 5160, 6600, 615, 375)->setText(kFullWidthSpace);
+    addText(form12::kNewPersonCodeBox, 5160, 6600, 615, 375)->setText(kFullWidthSpace);
     addButton("Command10", "に、個人コードを変更する", 5760, 6600, 2895, 375,
               [this] { copyToNewCode(); });
 }
 
 void Form12::formLoad() {
-    press("Command36");
+    press(form12::kYearButton);
 }
 
 void Form12::fillCompanyList() {
-    auto* list = control<QListWidget>("List1");
+    auto* list = control<QListWidget>(form12::kCompanyList);
     list->clear();
     for (std::int64_t code : storedCompanyCodes()) {
         if (const auto entry = readCompanyListEntry(code))
@@ -87,34 +90,38 @@ void Form12::fillCompanyList() {
 }
 
 void Form12::chooseCompany(int row) {
-    auto* list = control<QListWidget>("List1");
+    auto* list = control<QListWidget>(form12::kCompanyList);
     if (row < 0 || !list->item(row)) return;
-    control<QLabel>("Label3")->hide();
-    setTextOf("Text4", "");
-    setTextOf("Text3", "");
+    control<QLabel>(form12::kDeletionNotice)->hide();
+    setTextOf(form12::kPersonCodeBox, "");
+    setTextOf(form12::kPersonNameBox, "");
     const std::int64_t code = codeFromListItem(list->item(row)->text().toStdString());
-    setTextOf("Text1", QString::fromStdString(formatAmount(code)));
-    press("Command6");
+    setTextOf(form12::kCompanyCodeBox, QString::fromStdString(formatAmount(code)));
+    press(form12::kCompanyLoadButton);
     fillPersonList();
 }
 
 void Form12::loadCompany() {
-    const auto code = typedCode(textOf("Text1"));
+    const auto code = typedCode(textOf(form12::kCompanyCodeBox));
     const auto entry = code ? readCompanyListEntry(*code) : std::nullopt;
     if (!entry) {
         // No company: no name stays beside a code, a backup or a restore.
-        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text6", "Text7"})
+        for (const char* box : {form12::kCompanyCodeBox, form12::kCompanyNameBox,
+                                form12::kPersonNameBox, form12::kPersonCodeBox,
+                                form12::kRestoreCompanyNameBox, form12::kBackupCompanyNameBox})
             setTextOf(box, "");
         return;
     }
     const QString name = QString::fromStdString(entry->name);
-    for (const char* box : {"Text2", "Text7", "Text6"}) setTextOf(box, name);
+    for (const char* box :
+         {form12::kCompanyNameBox, form12::kBackupCompanyNameBox, form12::kRestoreCompanyNameBox})
+        setTextOf(box, name);
 }
 
 void Form12::fillPersonList() {
-    auto* list = control<QListWidget>("List2");
+    auto* list = control<QListWidget>(form12::kPersonList);
     list->clear();
-    const auto company = typedCode(textOf("Text1"));
+    const auto company = typedCode(textOf(form12::kCompanyCodeBox));
     if (!company) return;
     for (std::int64_t code : storedPersonCodes(*company)) {
         if (const auto entry = readPersonListEntry(*company, code))
@@ -123,23 +130,23 @@ void Form12::fillPersonList() {
 }
 
 void Form12::choosePerson(int row) {
-    auto* list = control<QListWidget>("List2");
+    auto* list = control<QListWidget>(form12::kPersonList);
     if (row < 0 || !list->item(row)) return;
-    setTextOf("Text5", "");
+    setTextOf(form12::kNewPersonCodeBox, "");
     const std::int64_t code = codeFromListItem(list->item(row)->text().toStdString());
-    setTextOf("Text4", QString::fromStdString(formatAmount(code)));
-    press("Command4");
+    setTextOf(form12::kPersonCodeBox, QString::fromStdString(formatAmount(code)));
+    press(form12::kPersonLoadButton);
 }
 
 void Form12::loadPerson() {
     // A load starts from empty: a failed one shows no earlier person's name.
-    setTextOf("Text3", "");
+    setTextOf(form12::kPersonNameBox, "");
     try {
-        const auto company = typedCode(textOf("Text1"));
-        const auto person = typedCode(textOf("Text4"));
+        const auto company = typedCode(textOf(form12::kCompanyCodeBox));
+        const auto person = typedCode(textOf(form12::kPersonCodeBox));
         if (!company || !person) fail(FileErrorKind::TypeMismatch);
         const PersonEntry record = PersonFile::loadFile(ownPersonFilePath(*company, *person));
-        setTextOf("Text3", QString::fromStdString(record.name));
+        setTextOf(form12::kPersonNameBox, QString::fromStdString(record.name));
     } catch (const RecordError& error) {
         dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",
                              MessageIcon::Exclamation, MessageButtons::Ok);
@@ -147,34 +154,34 @@ void Form12::loadPerson() {
 }
 
 void Form12::nextPerson() {
-    const auto person = typedCode(textOf("Text4"));
+    const auto person = typedCode(textOf(form12::kPersonCodeBox));
     if (!person) return;
     const std::int64_t next = *person + 1;
-    setTextOf("Text4", QString::fromStdString(decimal(next)));
+    setTextOf(form12::kPersonCodeBox, QString::fromStdString(decimal(next)));
     // Only the company's own codes are read: code 100 and on belong to the next company.
-    const auto company = typedCode(textOf("Text1"));
+    const auto company = typedCode(textOf(form12::kCompanyCodeBox));
     const auto entry =
         company && isOwnPersonCode(next) ? readPersonListEntry(*company, next) : std::nullopt;
-    setTextOf("Text3", entry ? QString::fromStdString(entry->name) : QString());
+    setTextOf(form12::kPersonNameBox, entry ? QString::fromStdString(entry->name) : QString());
 }
 
 void Form12::clearPersonCode() {
-    setTextOf("Text4", "");
-    setTextOf("Text3", "");
+    setTextOf(form12::kPersonCodeBox, "");
+    setTextOf(form12::kPersonNameBox, "");
 }
 
 void Form12::clearCompanyChoice() {
-    auto* list = control<QListWidget>("List1");
+    auto* list = control<QListWidget>(form12::kCompanyList);
     list->setCurrentRow(-1);
     list->clearSelection();
-    setTextOf("Text1", "");
-    setTextOf("Text2", "");
+    setTextOf(form12::kCompanyCodeBox, "");
+    setTextOf(form12::kCompanyNameBox, "");
 }
 
 void Form12::clearCompanyCode() {
-    setTextOf("Text1", "");
-    setTextOf("Text2", "");
-    control<QLabel>("Label3")->hide();
+    setTextOf(form12::kCompanyCodeBox, "");
+    setTextOf(form12::kCompanyNameBox, "");
+    control<QLabel>(form12::kDeletionNotice)->hide();
 }
 
 }  // namespace nencho

@@ -11,6 +11,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
 #include "records/ui/form12.h"
+#include "records/ui/form12_controls.h"
 
 namespace nencho {
 
@@ -36,7 +37,7 @@ TransferControls controlsOf(TransferDirection direction) {
 }  // namespace
 
 void Form12::buildBackupControls() {
-    addText("Text7", 3960, 2160, 3015, 375)->setText(kFullWidthSpace);
+    addText(form12::kBackupCompanyNameBox, 3960, 2160, 3015, 375)->setText(kFullWidthSpace);
     addButton("Command15", "を", 6960, 2160, 375, 375);
     addComboDrive("Drive1", 7320, 2160, 2295, 360);
     addLabel("Label6", "ドライブ名の選択", 7560, 1920, 1815, 255);
@@ -48,7 +49,7 @@ void Form12::buildBackupControls() {
              5415, 255)
         ->setStyleSheet("color: blue;");
     addLabel("Label7", "ドライブ名の選択", 7560, 3840, 1815, 255);
-    addText("Text6", 3960, 4080, 3015, 375)->setText(kFullWidthSpace);
+    addText(form12::kRestoreCompanyNameBox, 3960, 4080, 3015, 375)->setText(kFullWidthSpace);
     addButton("Command7", "を", 6960, 4080, 375, 375);
     addComboDrive("Drive2", 7320, 4080, 2295, 360);
     addButton("Command16", "ドライブより、リストアする", 3960, 4440, 5655, 375,
@@ -77,7 +78,7 @@ void Form12::showEvent(QShowEvent* event) {
     // The lists are filled when the screen is opened, not when it is created at start-up, so
     // that a company registered or a stick put in since is offered.
     refreshDriveLists();
-    press("Command12");
+    press(form12::kCompanyListButton);
     WorkScreen::showEvent(event);
 }
 
@@ -96,7 +97,7 @@ void Form12::refreshDriveLists() {
 
 void Form12::runTransfer(TransferDirection direction) {
     const TransferControls controls = controlsOf(direction);
-    const auto company = codeIn("Text1", "会社コード", controls.title);
+    const auto company = codeIn(form12::kCompanyCodeBox, "会社コード", controls.title);
     if (!company) return;
     const QString drive = control<QComboBox>(controls.drive)->currentText();
     if (drive.isEmpty()) {

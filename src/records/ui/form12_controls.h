@@ -1,5 +1,6 @@
 #pragma once
-// The data maintenance screen's controls that other screens write, press or hide.
+// The data maintenance screen's controls that other screens write, press or hide, and those its
+// own code touches.
 namespace nencho::form12 {
 
 inline constexpr const char* kForm = "Form12";
@@ -13,5 +14,12 @@ inline constexpr const char* kPersonNameBox = "Text3";
 inline constexpr const char* kPersonCodeBox = "Text4";
 inline constexpr const char* kBackupCompanyNameBox = "Text7";
 inline constexpr const char* kRestoreCompanyNameBox = "Text6";
+inline constexpr const char* kPersonLoadButton = "Command4";    // 個人呼出
+inline constexpr const char* kCompanyLoadButton = "Command6";   // 会社呼出
+inline constexpr const char* kClearButton = "Command8";         // クリア
+inline constexpr const char* kCompanyListButton = "Command12";  // 表示
+inline constexpr const char* kCompanyList = "List1";
+inline constexpr const char* kPersonList = "List2";
+inline constexpr const char* kNewPersonCodeBox = "Text5";  // the code a person is copied to
 
 }  // namespace nencho::form12

@@ -8,6 +8,7 @@
 #include "platform/ui/dialogs.h"
 #include "records/maintenance.h"
 #include "records/ui/form12.h"
+#include "records/ui/form12_controls.h"
 
 namespace nencho {
 
@@ -42,9 +43,9 @@ std::optional<std::int64_t> Form12::codeIn(const QString& box, const QString& wh
 }
 
 void Form12::deletePerson() {
-    const auto company = codeIn("Text1", "会社コード", kPersonDeletionTitle);
+    const auto company = codeIn(form12::kCompanyCodeBox, "会社コード", kPersonDeletionTitle);
     if (!company) return;
-    const auto person = codeIn("Text4", "個人コード", kPersonDeletionTitle);
+    const auto person = codeIn(form12::kPersonCodeBox, "個人コード", kPersonDeletionTitle);
     if (!person) return;
     const std::string year = workingYear().toStdString();
     try {
@@ -62,7 +63,7 @@ void Form12::deletePerson() {
 }
 
 void Form12::deleteCompany() {
-    const auto company = codeIn("Text1", "会社コード", kCompanyDeletionTitle);
+    const auto company = codeIn(form12::kCompanyCodeBox, "会社コード", kCompanyDeletionTitle);
     if (!company) return;
     const std::string year = workingYear().toStdString();
     try {
@@ -73,7 +74,7 @@ void Form12::deleteCompany() {
     }
     try {
         nencho::deleteCompany(year, *company);
-        control<QLabel>("Label3")->show();
+        control<QLabel>(form12::kDeletionNotice)->show();
     } catch (const Failure& error) {
         showRefusal(error, kCompanyDeletionTitle);
     }
@@ -81,17 +82,17 @@ void Form12::deleteCompany() {
 }
 
 void Form12::endCompanyDeletion() {
-    press("Command8");
-    press("Command12");
-    control<QListWidget>("List2")->clear();
+    press(form12::kClearButton);
+    press(form12::kCompanyListButton);
+    control<QListWidget>(form12::kPersonList)->clear();
 }
 
 void Form12::copyToNewCode() {
-    const auto company = codeIn("Text1", "会社コード", kCopyTitle);
+    const auto company = codeIn(form12::kCompanyCodeBox, "会社コード", kCopyTitle);
     if (!company) return;
-    const auto from = codeIn("Text4", "個人コード", kCopyTitle);
+    const auto from = codeIn(form12::kPersonCodeBox, "個人コード", kCopyTitle);
     if (!from) return;
-    const auto to = codeIn("Text5", "新しい個人コード", kCopyTitle);
+    const auto to = codeIn(form12::kNewPersonCodeBox, "新しい個人コード", kCopyTitle);
     if (!to) return;
     const PersonCopy copy{workingYear().toStdString(), *company, *from, *to};
     try {

@@ -56,9 +56,9 @@ void Form8::buildAutomaticFrame() {
     QGroupBox* frame = addFrame("Frame2", "自動計算", 240, 840, 4320, 3480);
     addButton(form8::kWithoutNursingCareButton, "介護保険なし", 120, 300, 1980, 480, {}, frame);
     addButton(form8::kWithNursingCareButton, "介護保険あり", 2220, 300, 1980, 480, {}, frame);
-    addCheck("chkKenkou", "健康保険なし", 120, 960, 1800, 360, frame);
-    addCheck("chkNenkin", "厚生年金なし", 120, 1380, 1800, 360, frame);
-    addCheck("chkKoho", "雇用保険あり", 120, 1800, 1800, 360, frame);
+    addCheck(form8::kHealthCheck, "健康保険なし", 120, 960, 1800, 360, frame);
+    addCheck(form8::kPensionCheck, "厚生年金なし", 120, 1380, 1800, 360, frame);
+    addCheck(form8::kEmploymentCheck, "雇用保険あり", 120, 1800, 1800, 360, frame);
     buildDependantsFrame(frame);
 }
 
@@ -68,18 +68,18 @@ void Form8::buildDependantsFrame(QWidget* parent) {
     for (int count = 0; count <= 5; ++count)
         addOption(QString("optFu%1").arg(count), captions[count], 180, 300 + count * 340, 1680, 320,
                   frame);
-    control<QRadioButton>("optFu0")->setChecked(true);
+    control<QRadioButton>(form8::kNoDependantsOption)->setChecked(true);
 }
 
 void Form8::buildManualFrame() {
     QGroupBox* frame = addFrame("Frame3", "手動計算", 4680, 840, 3600, 3480);
     makeGrey(addText("Text4", 120, 300, 1560, 360, frame), "社会保険等入力");
-    QLineEdit* insurance = addText("Text1", 1740, 300, 1680, 360, frame);
+    QLineEdit* insurance = addText(form8::kManualInsuranceBox, 1740, 300, 1680, 360, frame);
     makeGrey(addText("Text5", 120, 780, 1560, 360, frame), "源泉所得税入力");
-    QLineEdit* tax = addText("Text2", 1740, 780, 1680, 360, frame);
-    addButton("Command5", "扶養家族数", 120, 1260, 1020, 360, {}, frame);
-    addButton("Command6", "減少", 1140, 1260, 540, 360, {}, frame);
-    QLineEdit* dependants = addText("Text7", 1740, 1260, 1680, 360, frame);
+    QLineEdit* tax = addText(form8::kManualTaxBox, 1740, 780, 1680, 360, frame);
+    addButton(form8::kMoreDependantsButton, "扶養家族数", 120, 1260, 1020, 360, {}, frame);
+    addButton(form8::kFewerDependantsButton, "減少", 1140, 1260, 540, 360, {}, frame);
+    QLineEdit* dependants = addText(form8::kManualDependantsBox, 1740, 1260, 1680, 360, frame);
     addButton(form8::kClearButton, "クリア", 1740, 1740, 1680, 360, {}, frame);
     addButton(form8::kManualEntryButton, "手動計算実行", 120, 2340, 3300, 600, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) box->setAlignment(Qt::AlignRight);
@@ -103,16 +103,20 @@ void Form8::connectActions() {
     onPress(form8::kWithoutNursingCareButton, [this] { calculate(false); });
     onPress(form8::kWithNursingCareButton, [this] { calculate(true); });
     onPress(form8::kManualEntryButton, [this] { enterManually(); });
-    onPress("Command5", [this] {
-        setTextOf("Text7",
-                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), 1)));
+    onPress(form8::kMoreDependantsButton, [this] {
+        setTextOf(form8::kManualDependantsBox,
+                  QString::fromStdString(
+                      stepDependants(textOf(form8::kManualDependantsBox).toStdString(), 1)));
     });
-    onPress("Command6", [this] {
-        setTextOf("Text7",
-                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), -1)));
+    onPress(form8::kFewerDependantsButton, [this] {
+        setTextOf(form8::kManualDependantsBox,
+                  QString::fromStdString(
+                      stepDependants(textOf(form8::kManualDependantsBox).toStdString(), -1)));
     });
     onPress(form8::kClearButton, [this] {
-        for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
+        for (const char* box :
+             {form8::kManualInsuranceBox, form8::kManualTaxBox, form8::kManualDependantsBox})
+            setTextOf(box, "");
     });
 }
 

@@ -45,9 +45,9 @@ void Form8::calculate(bool withNursingCare) {
 
     const MonthlyInputs inputs{pay,
                                withNursingCare,
-                               isTicked("chkKenkou"),
-                               isTicked("chkNenkin"),
-                               isTicked("chkKoho"),
+                               isTicked(form8::kHealthCheck),
+                               isTicked(form8::kPensionCheck),
+                               isTicked(form8::kEmploymentCheck),
                                *dependants};
     MonthlyFigures figures;
     try {
@@ -71,9 +71,9 @@ void Form8::enterManually() {
     const std::int32_t pay = amountIn(textOf(form8::kPayLabel));
     const auto month = checkedMonth();
     if (!month) return;
-    const std::int32_t socialInsurance = amountIn(textOf("Text1"));
-    const std::int32_t tax = amountIn(textOf("Text2"));
-    const std::int32_t dependants = amountIn(textOf("Text7"));
+    const std::int32_t socialInsurance = amountIn(textOf(form8::kManualInsuranceBox));
+    const std::int32_t tax = amountIn(textOf(form8::kManualTaxBox));
+    const std::int32_t dependants = amountIn(textOf(form8::kManualDependantsBox));
     std::int32_t after = 0;
     try {
         after = payAfterSocialInsurance(pay, socialInsurance);
@@ -83,7 +83,9 @@ void Form8::enterManually() {
 
     hide();
     writeBackMonthRow(*month, {pay, socialInsurance, after, dependants, tax});
-    for (const char* box : {"Text1", "Text2", "Text7"}) setTextOf(box, "");
+    for (const char* box :
+         {form8::kManualInsuranceBox, form8::kManualTaxBox, form8::kManualDependantsBox})
+        setTextOf(box, "");
 }
 
 std::optional<int> Form8::checkedMonth() {

@@ -1,5 +1,6 @@
 #pragma once
-// The monthly calculation screen's controls that the ledger writes or presses.
+// The monthly calculation screen's controls that the ledger writes or presses, and those its own
+// code touches.
 namespace nencho::form8 {
 
 inline constexpr const char* kForm = "Form8";
@@ -12,5 +13,14 @@ inline constexpr const char* kClearButton = "Command7";               // クリ�
 inline constexpr const char* kWithoutNursingCareButton = "Command1";  // 介護保険なし
 inline constexpr const char* kWithNursingCareButton = "Command3";     // 介護保険あり
 inline constexpr const char* kManualEntryButton = "Command2";         // 手動計算実行
+inline constexpr const char* kMoreDependantsButton = "Command5";      // 扶養家族数
+inline constexpr const char* kFewerDependantsButton = "Command6";     // 減少
+inline constexpr const char* kManualInsuranceBox = "Text1";
+inline constexpr const char* kManualTaxBox = "Text2";
+inline constexpr const char* kManualDependantsBox = "Text7";
+inline constexpr const char* kNoDependantsOption = "optFu0";
+inline constexpr const char* kHealthCheck = "chkKenkou";
+inline constexpr const char* kPensionCheck = "chkNenkin";
+inline constexpr const char* kEmploymentCheck = "chkKoho";
 
 }  // namespace nencho::form8

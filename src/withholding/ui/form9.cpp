@@ -31,10 +31,11 @@ void Form9::buildAutomaticControls() {
     bonus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bonus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addLabel("Label4", "前月給与額", 240, 720, 1200, 360);
-    addText("Text1", 1500, 720, 1800, 360)->setAlignment(Qt::AlignRight);
-    addButton("Command2", "", 3360, 720, 300, 360, [this] { setTextOf("Text1", ""); });
-    addCheck("chkKenkou", "健康保険あり", 240, 3300, 1800, 360);
-    addCheck("chkKoho", "雇用保険あり", 240, 3720, 1800, 360);
+    addText(form9::kPreviousPayBox, 1500, 720, 1800, 360)->setAlignment(Qt::AlignRight);
+    addButton("Command2", "", 3360, 720, 300, 360,
+              [this] { setTextOf(form9::kPreviousPayBox, ""); });
+    addCheck(form9::kHealthCheck, "健康保険あり", 240, 3300, 1800, 360);
+    addCheck(form9::kEmploymentCheck, "雇用保険あり", 240, 3720, 1800, 360);
     addButton(form9::kCalculateButton, "計算実行", 2160, 3300, 1500, 780, [this] { calculate(); });
     addButton("Command3", "END", 6360, 3420, 1080, 480, [this] { hide(); });
     addLabel("Label2", "1)雇用保険の率は、平成４年４月改訂版", 240, 4260, 7200, 300);
@@ -47,9 +48,14 @@ void Form9::buildDependantsFrame() {
         const char* name;
         const char* caption;
     };
-    const Choice choices[] = {{"optFu0", "なし"},  {"optFu1", " １人"},   {"optFu2", "2人"},
-                              {"optFu3", "３人"},  {"optFu4", "４人"},    {"Option1", "５人"},
-                              {"Option2", "６人"}, {"optFu5", "７人以上"}};
+    const Choice choices[] = {{form9::kNoDependantsOption, "なし"},
+                              {"optFu1", " １人"},
+                              {"optFu2", "2人"},
+                              {"optFu3", "３人"},
+                              {"optFu4", "４人"},
+                              {"Option1", "５人"},
+                              {"Option2", "６人"},
+                              {"optFu5", "７人以上"}};
     QGroupBox* frame = addFrame("Frame1", "扶養家族数", 240, 1200, 3420, 1860);
     for (int number = 0; number < 8; ++number) {
         addOption(choices[number].name, choices[number].caption, 120 + (number / 4) * 1680,
@@ -58,20 +64,20 @@ void Form9::buildDependantsFrame() {
             if (on) dependantsNumber_ = number;
         });
     }
-    control<QRadioButton>("optFu0")->setChecked(true);
+    control<QRadioButton>(form9::kNoDependantsOption)->setChecked(true);
 }
 
 void Form9::buildManualFrame() {
     QGroupBox* frame = addFrame("Frame3", "手動計算", 3840, 240, 3600, 3060);
-    QLineEdit* insurance = addText("Text8", 1740, 300, 1680, 360, frame);
-    QLineEdit* tax = addText("Text2", 1740, 720, 1680, 360, frame);
-    QLineEdit* dependants = addText("Text7", 1740, 1140, 1680, 360, frame);
+    QLineEdit* insurance = addText(form9::kManualInsuranceBox, 1740, 300, 1680, 360, frame);
+    QLineEdit* tax = addText(form9::kManualTaxBox, 1740, 720, 1680, 360, frame);
+    QLineEdit* dependants = addText(form9::kManualDependantsBox, 1740, 1140, 1680, 360, frame);
     QPushButton* enter =
         addButton(form9::kManualEntryButton, "手動計算実行", 120, 2100, 3300, 600, {}, frame);
-    addButton("Command8", "社会保険等入力", 120, 300, 1560, 360, {}, frame);
-    addButton("Command9", "源泉所得税入力", 120, 720, 1560, 360, {}, frame);
-    addButton("Command6", "減少", 120, 1140, 600, 360, {}, frame);
-    addButton("Command7", "扶養家族数", 720, 1140, 960, 360, {}, frame);
+    addButton(form9::kInsuranceEntryButton, "社会保険等入力", 120, 300, 1560, 360, {}, frame);
+    addButton(form9::kTaxEntryButton, "源泉所得税入力", 120, 720, 1560, 360, {}, frame);
+    addButton(form9::kFewerDependantsButton, "減少", 120, 1140, 600, 360, {}, frame);
+    addButton(form9::kMoreDependantsButton, "扶養家族数", 720, 1140, 960, 360, {}, frame);
     addButton(form9::kClearButton, "クリア", 1740, 1560, 1680, 360, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) {
         box->setAlignment(Qt::AlignRight);
@@ -94,19 +100,22 @@ void Form9::buildManualFrame() {
 void Form9::connectActions() {
     onPress(form9::kManualEntryButton, [this] { enterManually(); });
     onPress(form9::kClearButton, [this] {
-        for (const char* box : {"Text8", "Text2", "Text7"}) setTextOf(box, "");
+        for (const char* box :
+             {form9::kManualInsuranceBox, form9::kManualTaxBox, form9::kManualDependantsBox})
+            setTextOf(box, "");
     });
-    onPress("Command8", [this] { setTextOf("Text8", ""); });
-    onPress("Command9", [this] { setTextOf("Text2", ""); });
+    onPress(form9::kInsuranceEntryButton, [this] { setTextOf(form9::kManualInsuranceBox, ""); });
+    onPress(form9::kTaxEntryButton, [this] { setTextOf(form9::kManualTaxBox, ""); });
 }
 
 void Form9::connectSteppers() {
     auto step = [this](int by) {
-        setTextOf("Text7",
-                  QString::fromStdString(stepDependants(textOf("Text7").toStdString(), by)));
+        setTextOf(form9::kManualDependantsBox,
+                  QString::fromStdString(
+                      stepDependants(textOf(form9::kManualDependantsBox).toStdString(), by)));
     };
-    onPress("Command7", [step] { step(1); });
-    onPress("Command6", [step] { step(-1); });
+    onPress(form9::kMoreDependantsButton, [step] { step(1); });
+    onPress(form9::kFewerDependantsButton, [step] { step(-1); });
 }
 
 void Form9::ReturnNext(int keyCode) {

@@ -22,9 +22,9 @@ void Form9::calculate() {
     const std::int32_t bonus = amountIn(textOf(form9::kBonusLabel));
     const auto number = checkedBonusNumber(form9::kBonusNumberBox);
     if (!number) return;
-    const std::int32_t previousMonthPay = amountIn(textOf("Text1"));
-    const BonusInputs inputs{bonus, previousMonthPay, dependantsNumber_, isTicked("chkKenkou"),
-                             isTicked("chkKoho")};
+    const std::int32_t previousMonthPay = amountIn(textOf(form9::kPreviousPayBox));
+    const BonusInputs inputs{bonus, previousMonthPay, dependantsNumber_,
+                             isTicked(form9::kHealthCheck), isTicked(form9::kEmploymentCheck)};
     BonusFigures figures;
     try {
         figures = computeBonus(inputs);
@@ -32,7 +32,7 @@ void Form9::calculate() {
         return showProblem(QString::fromUtf8(error.what()));
     }
 
-    setTextOf("Text1", QString::fromStdString(formatAmount(previousMonthPay)));
+    setTextOf(form9::kPreviousPayBox, QString::fromStdString(formatAmount(previousMonthPay)));
     hide();
     writeBackBonusRow(*number, {bonus, figures.socialInsurance, figures.afterSocialInsurance,
                                 dependantsNumber_, figures.tax});
@@ -42,9 +42,10 @@ void Form9::enterManually() {
     const auto number = checkedBonusNumber(form9::kManualNumberBox);
     if (!number) return;
     const std::int32_t bonus = amountIn(textOf(form9::kBonusLabel));
-    const std::int32_t socialInsurance = amountIn(textOf("Text8"));
-    const std::int32_t tax = amountIn(textOf("Text2"));
-    const std::int32_t dependants = readSmallNumber(textOf("Text7").toStdString()).value_or(0);
+    const std::int32_t socialInsurance = amountIn(textOf(form9::kManualInsuranceBox));
+    const std::int32_t tax = amountIn(textOf(form9::kManualTaxBox));
+    const std::int32_t dependants =
+        readSmallNumber(textOf(form9::kManualDependantsBox).toStdString()).value_or(0);
     std::int32_t after = 0;
     try {
         after = payAfterSocialInsurance(bonus, socialInsurance);

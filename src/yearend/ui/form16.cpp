@@ -55,30 +55,31 @@ void Form16::buildEntries() {
         int top;
     };
     const Entry entries[] = {
-        {"Command4", "フリガナ", "Text5", rowTop(1)},
-        {"Command8", "配偶者の氏名", "Text6", rowTop(2)},
-        {"Command6", "配偶者の所得金額", "Text2", rowTop(3)},
-        {"Command1", "配偶者特別控除の額", "Text3", rowTop(4)},
-        {"Command26", "住宅所得控除金額の入力", "Text1", 4920},
+        {kReadingButton, "フリガナ", kReadingBox, rowTop(1)},
+        {kNameButton, "配偶者の氏名", kNameBox, rowTop(2)},
+        {kIncomeButton, "配偶者の所得金額", kIncomeBox, rowTop(3)},
+        {kDeductionButton, "配偶者特別控除の額", kDeductionBox, rowTop(4)},
+        {kHousingLoanButton, "住宅所得控除金額の入力", kHousingLoanBox, 4920},
     };
     for (const Entry& entry : entries) {
         addButton(entry.button, entry.caption, kCaptionLeft, entry.top, kCaptionWidth, kRowHeight);
         QLineEdit* box = addText(entry.box, kBoxLeft, entry.top, kBoxWidth, kRowHeight);
         box->setText(" ");  // until cleared or loaded
     }
-    for (const char* amount : {"Text2", "Text3", "Text1"})
+    for (const char* amount : {kIncomeBox, kDeductionBox, kHousingLoanBox})
         control<QLineEdit>(amount)->setAlignment(Qt::AlignRight);
-    paint(control<QLineEdit>("Text3"), QPalette::Base, QColor(224, 224, 224));
+    paint(control<QLineEdit>(kDeductionBox), QPalette::Base, QColor(224, 224, 224));
 }
 
 void Form16::buildPayFrame() {
     QGroupBox* frame =
         addFrame("Frame1", "配偶者の所得が分からない時", 5400, rowTop(3) - 480, 3600, 1560);
-    addButton("Command2", "受取った給与賞与の計", 120, 300, 3360, kRowHeight, {}, frame);
-    QLineEdit* pay = addText("Text4", 120, 300 + kRowHeight, 3360, kRowHeight, frame);
+    addButton(kPayButton, "受取った給与賞与の計", 120, 300, 3360, kRowHeight, {}, frame);
+    QLineEdit* pay = addText(kPayBox, 120, 300 + kRowHeight, 3360, kRowHeight, frame);
     pay->setAlignment(Qt::AlignRight);
     pay->setText(" ");
-    addButton("Command7", "計算実行", 120, 300 + 2 * kRowHeight, 3360, kRowHeight, {}, frame);
+    addButton(kIncomeFromPayButton, "計算実行", 120, 300 + 2 * kRowHeight, 3360, kRowHeight, {},
+              frame);
 }
 
 // The note and the fixed picture of the rule; what the screen computes is the table of bands.

@@ -15,13 +15,6 @@ using namespace form16;
 
 namespace {
 
-constexpr const char* kHousingLoanBox = "Text1";
-constexpr const char* kIncomeBox = "Text2";
-constexpr const char* kDeductionBox = "Text3";
-constexpr const char* kPayBox = "Text4";
-constexpr const char* kReadingBox = "Text5";
-constexpr const char* kNameBox = "Text6";
-
 const char* const kNoPerson =
     "会社と個人が選ばれていないため、配偶者特別控除・住宅取得控除のデータを保存できません。";
 const char* const kNotStored = "配偶者特別控除・住宅取得控除のデータを保存できませんでした。\n";
@@ -30,19 +23,19 @@ const char* const kNotRead = "配偶者特別控除・住宅取得控除のデ�
 }  // namespace
 
 void Form16::connectActions() {
-    onPress("Command7", [this] { runReported("計算実行", [this] { incomeFromPay(); }); });
-    onPress("Command1",
+    onPress(kIncomeFromPayButton, [this] { runReported("計算実行", [this] { incomeFromPay(); }); });
+    onPress(kDeductionButton,
             [this] { runReported("配偶者特別控除の額", [this] { lookUpDeduction(); }); });
     onPress(kSaveButton, [this] { runReported("計算実行", [this] { save(); }); });
     onPress(kLoadButton, [this] { runReported("DATA", [this] { load(); }); });
     onPress(kClearButton, [this] {
         clearBoxes({kHousingLoanBox, kIncomeBox, kDeductionBox, kPayBox, kReadingBox, kNameBox});
     });
-    onPress("Command2", [this] { clearBoxes({kPayBox, kIncomeBox, kDeductionBox}); });
-    onPress("Command4", [this] { clearBoxes({kReadingBox}); });
-    onPress("Command8", [this] { clearBoxes({kNameBox}); });
-    onPress("Command6", [this] { clearBoxes({kIncomeBox}); });
-    onPress("Command26", [this] { clearBoxes({kHousingLoanBox}); });
+    onPress(kPayButton, [this] { clearBoxes({kPayBox, kIncomeBox, kDeductionBox}); });
+    onPress(kReadingButton, [this] { clearBoxes({kReadingBox}); });
+    onPress(kNameButton, [this] { clearBoxes({kNameBox}); });
+    onPress(kIncomeButton, [this] { clearBoxes({kIncomeBox}); });
+    onPress(kHousingLoanButton, [this] { clearBoxes({kHousingLoanBox}); });
 }
 
 void Form16::clearBoxes(std::initializer_list<const char*> boxes) {
@@ -59,7 +52,7 @@ void Form16::incomeFromPay() {
     const std::int32_t pay = amountOf(kPayBox);
     showAmount(kPayBox, pay);
     showAmount(kIncomeBox, spouseIncomeFromPay(pay));
-    press("Command1");
+    press(kDeductionButton);
 }
 
 void Form16::lookUpDeduction() {

@@ -20,7 +20,7 @@ const char* const kReferenceTexts[] = {
 }  // namespace
 
 Form18::Form18() : Screen(form18::kForm) {
-    setWindowTitle("Form18");
+    setWindowTitle(form18::kForm);
     setDesignSize(6000, 3600);
     for (int i = 1; i <= kLabelCount; ++i)
         addLabel(QStringLiteral("Label%1").arg(i), {}, 240, 120 + 420 * (i - 1), 5520, 360);

@@ -1,5 +1,6 @@
 #pragma once
-// The reference panel, which other screens only show and hide.
+// The reference panel, which other screens only show and hide, and the controls its own code
+// touches.
 namespace nencho::form18 {
 
 inline constexpr const char* kForm = "Form18";

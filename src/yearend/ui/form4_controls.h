@@ -1,5 +1,6 @@
 #pragma once
-// The insurance screen's controls that other screens write or press.
+// The insurance screen's controls that other screens write or press, and those its own code
+// touches.
 namespace nencho::form4 {
 
 inline constexpr const char* kForm = "Form4";
@@ -14,5 +15,8 @@ inline constexpr const char* kLedgerInsuranceButton = "Command5";  // 給与控�
 inline constexpr const char* kComputeButton = "Command1";
 // The life table's first column heading; company registration writes its code into it.
 inline constexpr const char* kCompanyHeadingBox = "Text1";
+inline constexpr const char* kEndButton = "Command4";                      // END
+inline constexpr const char* kDeclaredSocialInsuranceButton = "Command6";  // 申告社会保険料等
+inline constexpr const char* kMutualAidButton = "Command7";                // 小規模共済掛金
 
 }  // namespace nencho::form4

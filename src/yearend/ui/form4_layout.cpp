@@ -137,8 +137,8 @@ void Form4::buildEntryStrip() {
     const int top = 6480;
     const std::tuple<const char*, const char*, int> entries[] = {
         {kLedgerInsuranceButton, "給与控除社保料呼出", kLedgerInsuranceBoxNumber},
-        {"Command6", "申告社会保険料等", kDeclaredSocialInsuranceBox},
-        {"Command7", "小規模共済掛金", kMutualAidBox},
+        {kDeclaredSocialInsuranceButton, "申告社会保険料等", kDeclaredSocialInsuranceBox},
+        {kMutualAidButton, "小規模共済掛金", kMutualAidBox},
     };
     int left = 240;
     int index = 0;
@@ -159,7 +159,7 @@ void Form4::buildButtons() {
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 4);
     compute->setFont(bold);
-    addButton("Command4", "END", 10560, top, 1440, 600);
+    addButton(kEndButton, "END", 10560, top, 1440, 600);
 }
 
 }  // namespace nencho

@@ -61,9 +61,10 @@ void Form4::connectActions() {
     onPress(kComputeButton, [this] { runReported("計算実行", [this] { compute(); }); });
     onPress(kLedgerInsuranceButton,
             [this] { runReported("給与控除社保料呼出", [this] { showLedgerInsurance(); }); });
-    onPress("Command6", [this] { setTextOf(box(kDeclaredSocialInsuranceBox), {}); });
-    onPress("Command7", [this] { setTextOf(box(kMutualAidBox), {}); });
-    onPress("Command4", [] { endProgram(); });
+    onPress(kDeclaredSocialInsuranceButton,
+            [this] { setTextOf(box(kDeclaredSocialInsuranceBox), {}); });
+    onPress(kMutualAidButton, [this] { setTextOf(box(kMutualAidBox), {}); });
+    onPress(kEndButton, [] { endProgram(); });
 }
 
 std::optional<std::int32_t> Form4::keyFromBoxes() const {

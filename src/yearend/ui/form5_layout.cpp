@@ -172,9 +172,14 @@ void Form5::buildHiddenControls() {
     addHiddenButton(kSpouseResetButton, "配偶者");
     // The eight options are one group: switching one on switches the other seven off.
     const std::pair<const char*, const char*> options[] = {
-        {"Option1", "障害・寡婦学生等"}, {"Option2", "特別障害者"}, {"Option12", "特別寡婦"},
-        {"Option7", "老年者"},           {"Option3", "障害・学生"}, {"Option4", "特別障害者"},
-        {"Option5", "同居特別障害者"},   {"Option6", "老人扶養"},
+        {kDisabledWidowStudentOption, "障害・寡婦学生等"},
+        {kSpeciallyDisabledOption, "特別障害者"},
+        {kSpecialWidowOption, "特別寡婦"},
+        {kElderlyOption, "老年者"},
+        {kSpouseOptions[0], "障害・学生"},
+        {kSpouseOptions[1], "特別障害者"},
+        {kSpouseOptions[2], "同居特別障害者"},
+        {kSpouseOptions[3], "老人扶養"},
     };
     for (const auto& [name, caption] : options) addOption(name, caption, 0, 0, 1500, 300)->hide();
 }

@@ -51,8 +51,15 @@ TEST(TaxOnTaxableAmount, BracketBoundsRoundThenCutToTenYen) {
         {698'501, 91'360},
         {750'000, 101'660},
         {750'001, 101'660},
+        // Half-yen ties, which only the 30 % and 37 % brackets give, go to the even yen, and
+        // where that yen ends in 0 the tax keeps it: 225,013.5 - 123,334 = 101,679.5.
+        {750'005, 101'660},  // 101,667.5 becomes 101,668
+        {750'045, 101'680},
+        {1'499'945, 326'650},  // 326,649.5
         {1'500'000, 326'660},  // 326,666 before the cut
         {1'500'001, 326'660},
+        {1'500'050, 326'680},  // 555,018.5 - 228,334 = 326,684.5 becomes 326,684
+        {1'500'550, 326'870},  // 326,869.5
         {INT_MAX, 794'340'610},
     };
     for (const auto& [taxable, tax] : cases) EXPECT_EQ(taxOnTaxableAmount(taxable), tax) << taxable;

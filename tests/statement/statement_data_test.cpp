@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/recording_page.h"
@@ -214,53 +216,84 @@ TEST(StatementData, SumsBeyond32BitsPrintTheirTrueValue) {
     EXPECT_NE(findText(texts, "2,147,483,648"), nullptr);
 }
 
-TEST(StatementData, WordsAndMarksPrintOnlyForTheirExactWord) {
+// A status word of the person and where its mark stands in the status band (y 77), before the
+// 2 mm correction of the data.
+struct StatusWord {
+    int element;
+    const char* word;
+    double x;
+};
+constexpr StatusWord kStatusWords[] = {
+    {8, "夫あり", 11},  {9, "未成年者", 17}, {17, "乙欄", 23},     {1, "特別障害者", 28},
+    {2, "障害者", 33},  {3, "老年者", 40},   {4, "寡婦", 45},      {5, "特別寡婦", 51},
+    {6, "寡夫", 58},    {7, "勤労学生", 63}, {10, "死亡退職", 69}, {18, "災害者", 75},
+    {11, "外国人", 81},
+};
+
+TEST(StatementData, WordsAndMarksPrintOnlyForTheirExactWordAndInTheirOwnCell) {
+    using At = std::pair<double, double>;
     struct Case {
-        const char* what;
-        void (*set)(PrintData&);
-        std::string text;  // what is looked for in copy 1
-        int count;         // how often in copy 1
+        std::string what;
+        std::function<void(PrintData&)> set;
+        std::string text;    // what is looked for in copy 1
+        std::vector<At> at;  // where each of them stands in copy 1, in print order
     };
-    const Case cases[] = {
+    // Without a spouse the mark on 無 (x 12 in the upper copies of this printout, y 46) comes
+    // first; every position is 2 mm left of and above its offset.
+    const At noSpouse{10, 44};
+    std::vector<Case> cases = {
         {"two pay kinds one over the other",
          [](PrintData& d) {
              d.payKindTexts[1] = "役員報酬";
              d.payKindTexts[4] = "専従者給与";
          },
-         "専従者給与", 1},
-        {"pay kind with a blank", [](PrintData& d) { d.payKindTexts[3] = "給与 "; }, "給    与", 0},
-        {"position with a blank", [](PrintData& d) { d.personPosition = "監査役 "; }, "監査役", 0},
+         "専従者給与",
+         {{11, 27}}},
+        {"pay kind with a blank",
+         [](PrintData& d) { d.payKindTexts[3] = "給与 "; },
+         "給    与",
+         {}},
+        {"position with a blank", [](PrintData& d) { d.personPosition = "監査役 "; }, "監査役", {}},
         {"joining without the full-width space",
-         [](PrintData& d) { d.personStatusTexts[12] = "就職"; }, "〇", 1},
+         [](PrintData& d) { d.personStatusTexts[12] = "就職"; },
+         "〇",
+         {noSpouse}},
         {"joining and leaving",
          [](PrintData& d) {
              d.personStatusTexts[12] = "就　職";
              d.personStatusTexts[13] = "退　職";
          },
-         "〇", 3},
-        {"era with a blank", [](PrintData& d) { d.birthEra = "平成 "; }, "〇", 1},
-        {"every status word",
-         [](PrintData& d) {
-             const char* words[] = {"特別障害者", "障害者",   "老年者",   "寡婦",
-                                    "特別寡婦",   "寡夫",     "勤労学生", "夫あり",
-                                    "未成年者",   "死亡退職", "外国人"};
-             for (int i = 1; i <= 11; ++i) d.personStatusTexts[i] = words[i - 1];
-             d.personStatusTexts[17] = "乙欄";
-             d.personStatusTexts[18] = "災害者";
-         },
-         "〇", 14},
+         "〇",
+         {noSpouse, {86, 75}, {91, 75}}},
+        {"era with a blank", [](PrintData& d) { d.birthEra = "平成 "; }, "〇", {noSpouse}},
+        {"a status word with a blank",
+         [](PrintData& d) { d.personStatusTexts[6] = "寡夫 "; },
+         "〇",
+         {noSpouse}},
     };
+    Case every{"every status word", [](PrintData&) {}, "〇", {noSpouse}};
+    for (const StatusWord& status : kStatusWords) {
+        const auto set = [status](PrintData& d) {
+            d.personStatusTexts[status.element] = status.word;
+        };
+        cases.push_back({status.word, set, "〇", {noSpouse, {status.x - 2, 75}}});
+        every.set = [previous = every.set, set](PrintData& d) {
+            previous(d);
+            set(d);
+        };
+        every.at.push_back({status.x - 2, 75});
+    }
+    cases.push_back(every);
+
     for (const Case& c : cases) {
-        // The spouse mark (無, no spouse) is always the one mark of a person with no other.
         PrintData data;
         c.set(data);
         const auto texts = dataTexts(printed(data, StatementPart::Data));
         const std::size_t perCopy = texts.size() / 4 - 2;  // two remark lines a copy
-        const auto copy1 = std::vector<PrintOperation>(texts.begin(), texts.begin() + perCopy);
-        EXPECT_EQ(std::count_if(copy1.begin(), copy1.end(),
-                                [&](const PrintOperation& op) { return op.text == c.text; }),
-                  c.count)
-            << c.what;
+        std::vector<At> at;
+        for (std::size_t i = 0; i < perCopy; ++i)
+            if (texts[i].text == c.text) at.emplace_back(texts[i].x, texts[i].y);
+        EXPECT_EQ(at, c.at) << c.what;
     }
 }
 

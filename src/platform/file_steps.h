@@ -10,8 +10,10 @@ namespace nencho {
 
 enum class FileStep {
     MakeFolder,
-    WriteTemporary,  // a temporary file written and synced beside its target
+    WriteTemporary,  // a temporary file written beside its target
+    Sync,            // a written file's bytes made durable (given the path it goes to)
     Rename,          // a file moved over its target
+    SyncFolder,      // a folder's entries made durable after a change in it
     Delete,
 };
 

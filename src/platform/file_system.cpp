@@ -51,6 +51,7 @@ std::string reason(int error) {
 // Makes a folder's rename or deletion durable. Some file systems cannot sync a folder; the
 // change itself has been made all the same, so that is not a failure.
 void syncFolder(const fs::path& folder) {
+    beforeFileStep(FileStep::SyncFolder, folder);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
@@ -87,6 +88,12 @@ fs::path requireFolderOf(const std::string& systemPath) {
     return host;
 }
 
+// Makes the bytes written to a file durable: 0 or the errno of the failure.
+int syncFile(int fd, const fs::path& target) {
+    beforeFileStep(FileStep::Sync, target);
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
 // Writes the bytes to an owner-only temporary file beside the target and syncs it.
 fs::path writeTemporary(const std::string& systemPath, const fs::path& target,
                         std::string_view bytes) {
@@ -96,7 +103,13 @@ fs::path writeTemporary(const std::string& systemPath, const fs::path& target,
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) failWith(FileErrorKind::WriteFailed, systemPath, errno);
     int error = writeAll(fd, bytes);
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    try {
+        if (error == 0) error = syncFile(fd, target);
+    } catch (const RecordError&) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throw;
+    }
     ::fchmod(fd, kFileMode);  // mkstemp makes it owner-only already where modes are kept
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {

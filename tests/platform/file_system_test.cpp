@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/drive_map.h"
 #include "platform/record_error.h"
@@ -120,13 +123,35 @@ TEST(FileOperations, RecordsAreOwnerOnlyAndSoAreTheFoldersTheProgramMakes) {
     EXPECT_EQ(modeOf(drives.host("e:\\年末調整\\101.txt")), 0600u);
 }
 
+// A record is written to a temporary file, which is synced before it is renamed over the old
+// one, and then the folder is synced. A failure at any step up to the rename leaves the old file
+// and no temporary file.
 TEST(FileOperations, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     test::TempDrives drives;
     ensureDataTree("H17");
     const std::string path = "c:\\年末調整\\個人名\\101.txt";
-    writeFile(path, "old\r\n");
+    const std::string newPath = "c:\\年末調整\\個人名\\102.txt";
     const auto folder = drives.host("c:\\年末調整\\個人名");
-    for (int step : {1, 2}) {  // writing the temporary file, renaming it
+    {
+        test::FileFaults counting(test::FileFaults::Mode::Fail, 0);
+        writeFile(path, "old\r\n");
+        writeNewFile(newPath, "new\r\n");
+        const std::string file = drives.host(path).string();
+        const std::string newFile = drives.host(newPath).string();
+        const std::vector<std::pair<FileStep, std::string>> order = {
+            {FileStep::WriteTemporary, file},
+            {FileStep::Sync, file},
+            {FileStep::Rename, file},
+            {FileStep::SyncFolder, folder.string()},
+            {FileStep::WriteTemporary, newFile},
+            {FileStep::Sync, newFile},
+            {FileStep::Rename, newFile},
+            {FileStep::SyncFolder, folder.string()},
+        };
+        EXPECT_EQ(counting.seen(), order);
+    }
+    std::filesystem::remove(drives.host(newPath));
+    for (int step : {1, 2, 3}) {  // writing the temporary file, syncing it, renaming it
         SCOPED_TRACE(step);
         EXPECT_TRUE(test::runWithFault(test::FileFaults::Mode::Fail, step, [&] {
             EXPECT_EQ(errorOf([&] { writeFile(path, "new\r\n"); }), FileErrorKind::WriteFailed);
@@ -155,7 +180,7 @@ TEST(FileOperations, ANewFileStoppedBeforeItsRenameIsNotThereAtAll) {
     test::TempDrives drives;
     ensureDataTree("H17");
     const std::string path = "c:\\年末調整\\個人名\\101.txt";
-    EXPECT_TRUE(test::runWithFault(test::FileFaults::Mode::Stop, 2,
+    EXPECT_TRUE(test::runWithFault(test::FileFaults::Mode::Stop, 3,  // the rename
                                    [&] { writeNewFile(path, "record\r\n"); }));
     EXPECT_FALSE(fileExists(path));  // not empty, not half written: not there
     const auto names = namesIn(drives.host("c:\\年末調整\\個人名"));

@@ -12,8 +12,9 @@ namespace nencho::test {
 namespace fs = std::filesystem;
 
 FileFaults::FileFaults(Mode mode, int atStep) : mode_(mode), atStep_(atStep) {
-    setFileStepHook([this](FileStep, const fs::path& path) {
-        if (++steps_ != atStep_) return;
+    setFileStepHook([this](FileStep step, const fs::path& path) {
+        seen_.emplace_back(step, path.string());
+        if (step == FileStep::SyncFolder || ++steps_ != atStep_) return;
         if (mode_ == Mode::Stop) throw ProgramStopped{};
         fail(FileErrorKind::WriteFailed, path.string(), "ディスクの空き容量が足りません。");
     });

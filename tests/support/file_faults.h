@@ -1,9 +1,12 @@
 #pragma once
 // Faults at the file steps of the platform: the Nth step that would change the disk fails with
 // a write failure, or the program "stops" there (ProgramStopped, which no handler catches), as
-// when the power goes.
+// when the power goes. A folder's sync is seen but not numbered: the program goes on whatever
+// becomes of it, and a stop there leaves what a stop at the next step leaves.
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_steps.h"
@@ -23,11 +26,14 @@ class FileFaults {
 
     int steps() const { return steps_; }
     bool reached() const { return atStep_ > 0 && steps_ >= atStep_; }
+    // Every step met so far, in order, with the host path it was given.
+    const std::vector<std::pair<FileStep, std::string>>& seen() const { return seen_; }
 
   private:
     Mode mode_;
     int atStep_;
     int steps_ = 0;
+    std::vector<std::pair<FileStep, std::string>> seen_;
 };
 
 // Runs the action with the fault; true when the fault was reached. A stop ends the action

@@ -83,6 +83,34 @@ TEST(WageGroup, BandsStepsAndWholeThousands) {
         {INT_MAX, 2'147'483},
     };
     for (const auto& [pay, group] : cases) EXPECT_EQ(wageGroup(pay), group) << pay;
+
+    // Every step of every band: the first group, and step / 1,000 more for each full step.
+    struct Band {
+        std::int32_t from;
+        std::int32_t below;
+        std::int32_t step;  // 0: one group for the whole band
+        float first;
+    };
+    const Band bands[] = {
+        {88'000, 140'000, 4'000, 90},    {140'000, 180'000, 5'000, 142.5},
+        {180'000, 216'000, 6'000, 183},  {216'000, 230'000, 7'000, 219.5},
+        {230'000, 246'000, 8'000, 234},  {246'000, 264'000, 9'000, 250.5},
+        {264'000, 284'000, 10'000, 269}, {284'000, 306'000, 11'000, 289.5},
+        {306'000, 330'000, 12'000, 312}, {330'000, 356'000, 13'000, 336.5},
+        {356'000, 384'000, 14'000, 363}, {384'000, 414'000, 15'000, 391.5},
+        {414'000, 430'000, 0, 422},      {430'000, 447'000, 0, 438.5},
+        {447'000, 465'000, 0, 456},
+    };
+    for (const Band& band : bands) {
+        const std::int32_t step = band.step == 0 ? band.below - band.from : band.step;
+        ASSERT_EQ((band.below - band.from) % step, 0) << band.from;
+        for (std::int32_t n = 0; band.from + n * step < band.below; ++n) {
+            const float group = band.first + static_cast<float>(band.step / 1000 * n);
+            EXPECT_EQ(wageGroup(band.from + n * step), group) << band.from + n * step;
+            EXPECT_EQ(wageGroup(band.from + (n + 1) * step - 1), group)
+                << band.from + (n + 1) * step - 1;
+        }
+    }
 }
 
 TEST(EmploymentPremium, RoundsTiesToEvenAndAppliesTheFourCorrections) {

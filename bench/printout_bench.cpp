@@ -1,12 +1,27 @@
-// How fast ledger pages go into a PDF file, and how large the file grows per page: 100 pages of
-// the fixture person in one document, the page image rendered before the timing starts.
+// How fast ledger pages of the fixture person are printed, the page image rendered before the
+// timing starts: 100 pages in one PDF file (and how large it grows per page); 100 print jobs of
+// one page each through the program's printer page, on a stopped CUPS queue that holds them
+// (NENCHO_BENCH_PRINTER names it; the jobs are cancelled between rounds); and beside them the
+// same image, lines and texts on a bare QPdfWriter page, as 100 pages of one document and as
+// 100 documents of one page.
 #include <benchmark/benchmark.h>
+#include <cups/cups.h>
 
+#include <QBuffer>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
+#include "platform/recording_page.h"
 #include "platform/ui/page_image_registry.h"
+#include "platform/ui/printer_pages.h"
 #include "platform/ui/qt_printer_page.h"
 #include "printing/page_images.h"
 #include "printing/printouts.h"
@@ -64,6 +79,131 @@ void BM_LedgerPagesToPdf(benchmark::State& state) {
     state.counters["pdf_kib_per_page"] = bytes / kPages / 1024;
 }
 BENCHMARK(BM_LedgerPagesToPdf)->Unit(benchmark::kMillisecond);
+
+// The ledger's image, lines and texts as the printout issues them.
+std::vector<PrintOperation> ledgerOperations() {
+    RecordingPage page;
+    printWithholdingLedger(page, benchPerson());
+    return page.operations();
+}
+
+// A landscape A4 page at 1200 dpi, drawn straight with QPainter from the recorded operations.
+void drawBare(QPdfWriter& writer, QPainter& painter, const std::vector<PrintOperation>& operations) {
+    const double dots = writer.resolution() / 25.4;
+    for (const PrintOperation& op : operations) {
+        switch (op.kind) {
+            case PrintOperation::Kind::Text: {
+                QFont font("IPAMincho");
+                font.setPointSizeF(op.fontSize);
+                painter.setFont(font);
+                painter.setPen(Qt::black);
+                const QFontMetricsF metrics(font, &writer);
+                painter.drawText(QPointF(op.x * dots, op.y * dots + metrics.ascent()),
+                                 QString::fromStdString(op.text));
+                break;
+            }
+            case PrintOperation::Kind::Line: {
+                QPen pen(Qt::black);
+                pen.setWidthF(op.lineWidth * dots);
+                pen.setCapStyle(Qt::RoundCap);
+                painter.setPen(pen);
+                painter.drawLine(QPointF(op.x * dots, op.y * dots),
+                                 QPointF(op.x2 * dots, op.y2 * dots));
+                break;
+            }
+            case PrintOperation::Kind::Image:
+                painter.drawImage(QRectF(op.x * dots, op.y * dots, op.x2 * dots, op.y2 * dots),
+                                  pageImage(op.text));
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void setUpBareWriter(QPdfWriter& writer) {
+    writer.setResolution(1200);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+}
+
+void BM_BareQPdfWriterLedgerPages(benchmark::State& state) {
+    registerFormPageImages();
+    pageImage(std::string(kLedgerImage));
+    const auto operations = ledgerOperations();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        setUpBareWriter(writer);
+        QPainter painter(&writer);
+        for (int number = 0; number < kPages; ++number) {
+            if (number > 0) writer.newPage();
+            drawBare(writer, painter, operations);
+        }
+        painter.end();
+        bytes = buffer.size();
+    }
+    state.counters["pages_per_second"] = benchmark::Counter(
+        static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["pdf_kib_per_page"] = static_cast<double>(bytes) / kPages / 1024;
+}
+BENCHMARK(BM_BareQPdfWriterLedgerPages)->Unit(benchmark::kMillisecond);
+
+void BM_BareQPdfWriterLedgerDocuments(benchmark::State& state) {
+    registerFormPageImages();
+    pageImage(std::string(kLedgerImage));
+    const auto operations = ledgerOperations();
+    for (auto _ : state) {
+        for (int number = 0; number < kPages; ++number) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            setUpBareWriter(writer);
+            QPainter painter(&writer);
+            drawBare(writer, painter, operations);
+            painter.end();
+            benchmark::DoNotOptimize(buffer.size());
+        }
+    }
+    state.counters["pages_per_second"] = benchmark::Counter(
+        static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_BareQPdfWriterLedgerDocuments)->Unit(benchmark::kMillisecond);
+
+// Cancels the bench's jobs the queue holds.
+void cancelHeldJobs(const char* queue, const std::string& title) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 1, CUPS_WHICHJOBS_ACTIVE);
+    for (int i = 0; i < count; ++i)
+        if (title == jobs[i].title) cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, jobs[i].id, 0);
+    cupsFreeJobs(count, jobs);
+}
+
+void BM_LedgerPrintJobsOnAHoldingQueue(benchmark::State& state) {
+    const char* queue = std::getenv("NENCHO_BENCH_PRINTER");
+    if (!queue) {
+        state.SkipWithError("NENCHO_BENCH_PRINTER names no stopped queue to print on");
+        return;
+    }
+    setenv("LPDEST", queue, 1);
+    registerFormPageImages();
+    pageImage(std::string(kLedgerImage));
+    const PrintData data = benchPerson();
+    const std::string title = "ledger-bench-" + std::to_string(getpid());
+    for (auto _ : state) {
+        for (int number = 0; number < kPages; ++number)
+            printDocument(pageOpener(), title,
+                          [&](PrinterPage& page) { printWithholdingLedger(page, data); });
+        state.PauseTiming();
+        cancelHeldJobs(queue, title);
+        state.ResumeTiming();
+    }
+    state.counters["pages_per_second"] = benchmark::Counter(
+        static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_LedgerPrintJobsOnAHoldingQueue)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace nencho

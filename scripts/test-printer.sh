@@ -1,4 +1,5 @@
-# A private CUPS server with one PDF queue, for the printer tests. Only started where the
+# A private CUPS server with PDF queues, for the printer tests: TEST-PDF (the default) and
+# TEST-PDF2 print; TEST-REFUSE refuses every job; TEST-HOLD accepts jobs and holds them, stopped. Only started where the
 # tests run as root on a machine with no CUPS server of its own (CI's machine); elsewhere
 # the printer tests use whatever queues the machine has, or none.
 TEST_CUPSD_PID=""
@@ -19,6 +20,10 @@ start_test_printer() {
   sed -i 's|^#\?Out .*|Out /tmp/cups-pdf-out|' /etc/cups/cups-pdf.conf
   lpadmin -p TEST-PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
   lpadmin -p TEST-PDF2 -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  lpadmin -p TEST-REFUSE -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  cupsreject -r "test queue refusing every job" TEST-REFUSE
+  lpadmin -p TEST-HOLD -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  cupsdisable -r "test queue holding every job" TEST-HOLD
   lpadmin -d TEST-PDF
   export NENCHO_TEST_CUPS=1
 }

@@ -6,6 +6,7 @@
 // 100 documents of one page.
 #include <benchmark/benchmark.h>
 #include <cups/cups.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -17,7 +18,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "platform/recording_page.h"
 #include "platform/ui/page_image_registry.h"
@@ -88,7 +88,8 @@ std::vector<PrintOperation> ledgerOperations() {
 }
 
 // A landscape A4 page at 1200 dpi, drawn straight with QPainter from the recorded operations.
-void drawBare(QPdfWriter& writer, QPainter& painter, const std::vector<PrintOperation>& operations) {
+void drawBare(QPdfWriter& writer, QPainter& painter,
+              const std::vector<PrintOperation>& operations) {
     const double dots = writer.resolution() / 25.4;
     for (const PrintOperation& op : operations) {
         switch (op.kind) {

@@ -1,14 +1,16 @@
 #include "platform/ui/qt_printer_page.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <filesystem>
+#include <string_view>
+#include <utility>
 
+#include "platform/ui/cups_queue.h"
 #include "platform/ui/page_image_registry.h"
 
 namespace nencho {
@@ -24,11 +26,15 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QPrinterInfo chosenPrinter() {
-    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull()) return printer;
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    return printers.isEmpty() ? QPrinterInfo() : printers.front();
+// A landscape A4 PDF writer at the print resolution, the paper's corner at (0, 0).
+std::unique_ptr<QPdfWriter> pdfWriter(std::unique_ptr<QPdfWriter> writer,
+                                      const std::string& documentName) {
+    writer->setResolution(kPrintResolution);
+    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    writer->setTitle(QString::fromStdString(documentName));
+    writer->setCreator("nencho");
+    return writer;
 }
 
 }  // namespace
@@ -38,10 +44,12 @@ void installPrintFontSubstitutions() {
         QFont::insertSubstitutions(name, {"IPAMincho"});
 }
 
-QtPrinterPage::QtPrinterPage(std::unique_ptr<QPagedPaintDevice> device, QPrinter* printer,
-                             std::string pdfPath)
-    : device_(std::move(device)),
-      printer_(printer),
+QtPrinterPage::QtPrinterPage(std::unique_ptr<QBuffer> buffer,
+                             std::unique_ptr<QPagedPaintDevice> device,
+                             std::unique_ptr<CupsQueue> queue, std::string pdfPath)
+    : buffer_(std::move(buffer)),
+      device_(std::move(device)),
+      queue_(std::move(queue)),
       pdfPath_(std::move(pdfPath)),
       lineWidth_(pixelsAt300DpiToMillimetres(1)) {
     installPrintFontSubstitutions();
@@ -54,32 +62,23 @@ QtPrinterPage::~QtPrinterPage() {
 }
 
 std::unique_ptr<QtPrinterPage> QtPrinterPage::onDefaultPrinter(const std::string& documentName) {
-    const QPrinterInfo info = chosenPrinter();
-    if (info.isNull())
-        throw PrinterFailure(
-            "プリンターがインストールされていないため、印刷できません。\n"
-            "プリンターを設定してから、もう一度印刷してください。");
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setResolution(kPrintResolution);
-    printer->setFullPage(true);
-    printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(QString::fromStdString(documentName));
-    printer->setCreator("nencho");
-    QPrinter* raw = printer.get();
-    std::unique_ptr<QtPrinterPage> page(new QtPrinterPage(std::move(printer), raw, {}));
+    auto queue = std::make_unique<CupsQueue>(CupsQueue::defaultQueue());
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->open(QIODevice::WriteOnly);
+    auto writer = pdfWriter(std::make_unique<QPdfWriter>(buffer.get()), documentName);
+    std::unique_ptr<QtPrinterPage> page(
+        new QtPrinterPage(std::move(buffer), std::move(writer), std::move(queue), {}));
+    page->documentName_ = documentName;
     page->begin();
     return page;
 }
 
 std::unique_ptr<QtPrinterPage> QtPrinterPage::toPdfFile(const std::string& filePath,
                                                         const std::string& documentName) {
-    auto writer = std::make_unique<QPdfWriter>(QString::fromStdString(filePath));
-    writer->setResolution(kPrintResolution);
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    writer->setTitle(QString::fromStdString(documentName));
-    writer->setCreator("nencho");
-    std::unique_ptr<QtPrinterPage> page(new QtPrinterPage(std::move(writer), nullptr, filePath));
+    auto writer =
+        pdfWriter(std::make_unique<QPdfWriter>(QString::fromStdString(filePath)), documentName);
+    std::unique_ptr<QtPrinterPage> page(
+        new QtPrinterPage(nullptr, std::move(writer), nullptr, filePath));
     page->begin();
     return page;
 }
@@ -87,8 +86,8 @@ std::unique_ptr<QtPrinterPage> QtPrinterPage::toPdfFile(const std::string& fileP
 void QtPrinterPage::begin() {
     if (!painter_.begin(device_.get())) {
         finished_ = true;
-        throw PrinterFailure(printer_ ? "プリンターが印刷を受け付けませんでした。"
-                                      : "印刷用のファイル「" + pdfPath_ + "」を作れませんでした。");
+        throw PrinterFailure(queue_ ? "印刷するページを用意できませんでした。"
+                                    : "印刷用のファイル「" + pdfPath_ + "」を作れませんでした。");
     }
     dotsPerMillimetre_ = device_->logicalDpiX() / kMillimetresPerInch;
     painter_.setFont(font_);
@@ -155,21 +154,24 @@ void QtPrinterPage::newPage() {
 void QtPrinterPage::endDocument() {
     checkOpen();
     finished_ = true;
-    const bool ended = painter_.end();
-    const bool printerFailed = printer_ && printer_->printerState() == QPrinter::Error;
-    if (!ended || printerFailed) {
+    if (!painter_.end()) {
         std::error_code ignored;
         if (!pdfPath_.empty()) std::filesystem::remove(pdfPath_, ignored);
-        throw PrinterFailure(printer_ ? "プリンターに送れませんでした。"
-                                      : "印刷用のファイル「" + pdfPath_ + "」を書けませんでした。");
+        throw PrinterFailure(queue_ ? "印刷するページを作れませんでした。"
+                                    : "印刷用のファイル「" + pdfPath_ + "」を書けませんでした。");
     }
+    if (!queue_) return;
+    const QByteArray document = std::exchange(buffer_->buffer(), {});
+    jobId_ = queue_->submitPdf(
+        documentName_,
+        std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
 }
 
 void QtPrinterPage::abort() {
     if (finished_) return;
     finished_ = true;
-    if (printer_) printer_->abort();
     painter_.end();
+    if (buffer_) buffer_->buffer().clear();
     if (!pdfPath_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(pdfPath_, ignored);

@@ -1,7 +1,9 @@
 #pragma once
-// The printer page on a real device through Qt: the system's default printer at 1200 dpi, or a
-// PDF file (for tests and benchmarks). Positions stay in millimetres until the last step. The
-// print face "MS 明朝" is set as IPAMincho, which has the same metrics.
+// The printer page on a real device through Qt: a landscape A4 page at 1200 dpi for the
+// system's default printer, or a PDF file (for tests and benchmarks). A page for the printer is
+// drawn into memory and handed to the printer's scheduler when the document ends, so no copy of
+// it is ever written to a file. Positions stay in millimetres until the last step. The print
+// face "MS 明朝" is set as IPAMincho, which has the same metrics.
 #include <QFont>
 #include <QPainter>
 #include <memory>
@@ -9,10 +11,12 @@
 
 #include "platform/printer_page.h"
 
+class QBuffer;
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace nencho {
+
+class CupsQueue;
 
 // Maps the forms' Mincho face names (MS 明朝 and its spellings) to IPAMincho; must run before
 // any text is measured.
@@ -25,7 +29,8 @@ class QtPrinterPage : public PrinterPage {
     QtPrinterPage& operator=(const QtPrinterPage&) = delete;
 
     // A landscape page on the default printer (or the first printer when none is the
-    // default). Throws PrinterFailure when no printer is installed or it refuses the job.
+    // default). Throws PrinterFailure when no printer is installed; ending the document throws
+    // it when the printer refuses the job.
     static std::unique_ptr<QtPrinterPage> onDefaultPrinter(const std::string& documentName);
     // A landscape A4 page written to a PDF file when the document ends; an aborted page leaves
     // no file.
@@ -53,17 +58,21 @@ class QtPrinterPage : public PrinterPage {
 
     // Device pixels per millimetre.
     double resolution() const { return dotsPerMillimetre_; }
+    // The scheduler's id of the job once the document has gone to the printer, else 0.
+    int jobId() const { return jobId_; }
 
   private:
-    QtPrinterPage(std::unique_ptr<QPagedPaintDevice> device, QPrinter* printer,
-                  std::string pdfPath);
+    QtPrinterPage(std::unique_ptr<QBuffer> buffer, std::unique_ptr<QPagedPaintDevice> device,
+                  std::unique_ptr<CupsQueue> queue, std::string pdfPath);
     void begin();
     void checkOpen() const;
     double device(double millimetres) const { return millimetres * dotsPerMillimetre_; }
 
+    std::unique_ptr<QBuffer> buffer_;  // the document in memory, for the printer
     std::unique_ptr<QPagedPaintDevice> device_;
-    QPrinter* printer_ = nullptr;  // the device when it is a printer
-    std::string pdfPath_;          // the file when the device writes a PDF
+    std::unique_ptr<CupsQueue> queue_;  // the printer the document goes to
+    std::string pdfPath_;               // the file when the device writes a PDF
+    std::string documentName_;          // the printer's job name
     QPainter painter_;
     QFont font_;
     double lineWidth_;
@@ -71,6 +80,7 @@ class QtPrinterPage : public PrinterPage {
     double x_ = 0;
     double y_ = 0;
     bool finished_ = false;
+    int jobId_ = 0;
 };
 
 }  // namespace nencho

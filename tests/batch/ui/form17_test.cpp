@@ -1,14 +1,17 @@
 #include "batch/ui/form17.h"
 
 #include <QPushButton>
+#include <set>
 
 #include "batch/ui/form17_controls.h"
+#include "platform/ui/printer_pages.h"
 #include "platform/ui/screen.h"
 #include "printing/print_fixture.h"
 #include "printing/ui/form7.h"
 #include "printing/ui/form7_controls.h"
 #include "support/recording_pages.h"
 #include "support/screen_test.h"
+#include "support/test_queues.h"
 
 namespace nencho {
 namespace {
@@ -152,6 +155,58 @@ TEST_F(Form17Test, APrinterFailureStopsTheRunWithOneMessage) {
     EXPECT_TRUE(dialogs->messages[0].prompt.contains("プリンター"));
     EXPECT_TRUE(dialogs->messages[0].prompt.contains("個人コード 1 から 4 までは印刷していません"))
         << dialogs->messages[0].prompt.toStdString();
+}
+
+// Pages on the real default printer: the holding queue, which starts refusing jobs, as a queue
+// set to refuse them while a run goes on, once the given number of pages has been opened.
+class RefusingAfterOpener : public PageOpener {
+  public:
+    RefusingAfterOpener(test::DefaultQueue& queue, int acceptedPages)
+        : queue_(queue), accepted_(acceptedPages) {}
+    std::unique_ptr<PrinterPage> open(const std::string& documentName) override {
+        if (opened_++ == accepted_) queue_.use(test::kRefusingQueue);
+        return DefaultPrinterOpener().open(documentName);
+    }
+
+  private:
+    test::DefaultQueue& queue_;
+    int accepted_;
+    int opened_ = 0;
+};
+
+TEST_F(Form17Test, TheSchedulerHoldsAJobForEveryPersonTheRunPrintedAndARefusalStopsIt) {
+    if (!test::hasTestPrinter()) GTEST_SKIP() << "no test printer (NENCHO_TEST_CUPS)";
+    const std::string document = "源泉徴収票";
+    struct Case {
+        int acceptedPages;
+        std::size_t held;       // jobs the scheduler holds after the run
+        const char* unprinted;  // what the one message says is left
+        const char* refusedBy;  // the printer the message names, if any
+    };
+    for (const Case& c :
+         {Case{99, 2, "個人コード 3 から 4 までは印刷していません", nullptr},
+          Case{1, 1, "個人コード 2 から 4 までは印刷していません", "TEST-REFUSE"}}) {
+        test::DefaultQueue queue(test::kHoldingQueue);
+        test::CancelledJobs cancelled(test::kHoldingQueue);
+        const std::set<int> before = test::heldJobs(test::kHoldingQueue, document);
+        setPageOpener(std::make_unique<RefusingAfterOpener>(queue, c.acceptedPages));
+        openFromPrintScreen("1");
+        dialogs->messages.clear();
+        screens::press(kForm, kAllStatementsButton);
+
+        for (int id : test::heldJobs(test::kHoldingQueue, document))
+            if (!before.contains(id)) cancelled.ids.insert(id);
+        EXPECT_EQ(cancelled.ids.size(), c.held) << c.acceptedPages;
+        ASSERT_EQ(dialogs->messages.size(), 1u) << c.acceptedPages;
+        const QString& said = dialogs->messages[0].prompt;
+        EXPECT_EQ(dialogs->messages[0].title, "全員の一括印刷");
+        EXPECT_TRUE(said.contains(c.unprinted)) << said.toStdString();
+        if (c.refusedBy) {
+            EXPECT_TRUE(said.contains(QString("プリンター「%1」").arg(c.refusedBy)))
+                << said.toStdString();
+            EXPECT_TRUE(said.contains("not accepting jobs")) << said.toStdString();
+        }
+    }
 }
 
 TEST_F(Form17Test, EndHidesTheScreenAndTheNextHandOverFindsItsBoxesEmpty) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -15,12 +16,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <thread>
 
 #include "platform/ui/page_image_registry.h"
 #include "platform/ui/printer_pages.h"
 #include "support/screen_test.h"
+#include "support/test_queues.h"
 
 namespace nencho {
 namespace {
@@ -280,6 +283,95 @@ TEST_F(QtPrinterPageTest, APageOnTheDefaultPrinterArrivesAsOneLandscapePage) {
         EXPECT_TRUE(std::any_of(glyphs.begin(), glyphs.end(), landsAt)) << drawn.text;
     }
     std::filesystem::remove(*pdf);
+}
+
+// Printing through the test script's queues: the job's fate as the scheduler decides it.
+class SchedulerTest : public QtPrinterPageTest {
+  protected:
+    void SetUp() override {
+        if (!test::hasTestPrinter()) GTEST_SKIP() << "no test printer (NENCHO_TEST_CUPS)";
+        QtPrinterPageTest::SetUp();
+    }
+    static std::string uniqueName(const std::string& what) {
+        return "nencho-" + what + "-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+};
+
+TEST_F(SchedulerTest, ARefusedJobIsAFailureNamingThePrinterAndTheSchedulersReason) {
+    test::DefaultQueue queue(test::kRefusingQueue);
+    try {
+        printDocument(pageOpener(), uniqueName("refused"), drawSamplePage);
+        FAIL() << "a refused job passed as printed";
+    } catch (const PrinterFailure& failure) {
+        const std::string text = failure.what();
+        EXPECT_NE(text.find("プリンター「TEST-REFUSE」"), std::string::npos) << text;
+        EXPECT_NE(text.find("not accepting jobs"), std::string::npos) << text;
+    }
+}
+
+TEST_F(SchedulerTest, AStoppedQueueHoldsTheJobAsPrinted) {
+    test::DefaultQueue queue(test::kHoldingQueue);
+    test::CancelledJobs cancelled(test::kHoldingQueue);
+    const std::string title = uniqueName("held");
+    auto page = QtPrinterPage::onDefaultPrinter(title);
+    drawSamplePage(*page);
+    page->endDocument();
+    cancelled.ids.insert(page->jobId());
+    EXPECT_GT(page->jobId(), 0);
+    EXPECT_EQ(test::heldJobs(test::kHoldingQueue, title), std::set<int>{page->jobId()});
+}
+
+// Waits for a line of the child's output that begins with the text, and gives it.
+std::optional<QString> awaitLine(QProcess& child, const QString& start) {
+    for (int tries = 0; tries < 300; ++tries) {
+        while (child.canReadLine()) {
+            const QString line = QString::fromUtf8(child.readLine()).trimmed();
+            if (line.startsWith(start)) return line;
+        }
+        if (child.state() == QProcess::NotRunning && !child.canReadLine()) return std::nullopt;
+        child.waitForReadyRead(100);
+    }
+    return std::nullopt;
+}
+
+TEST_F(SchedulerTest, NoFileIsLeftBehindAfterAPrintoutNorAfterOneCutShort) {
+    QTemporaryDir temporary;  // the printing process's TMPDIR
+    QTemporaryDir runtime;    // and its runtime folder, which a desktop session provides
+    ASSERT_TRUE(temporary.isValid() && runtime.isValid());
+    test::CancelledJobs cancelled(test::kHoldingQueue);
+    const std::string title = uniqueName("cut-short");
+    for (const bool cutShort : {true, false}) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", temporary.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("LPDEST", test::kHoldingQueue);
+        child.setProcessEnvironment(environment);
+        child.start(NENCHO_PRINT_JOB_CHILD, {QString::fromStdString(title)});
+        ASSERT_TRUE(child.waitForStarted(10000));
+        ASSERT_TRUE(awaitLine(child, "drawn")) << child.readAllStandardOutput().toStdString();
+        if (cutShort) {
+            child.kill();
+            ASSERT_TRUE(child.waitForFinished(10000));
+            EXPECT_TRUE(test::heldJobs(test::kHoldingQueue, title).empty());
+        } else {
+            child.write("end\n");
+            child.closeWriteChannel();
+            const auto printed = awaitLine(child, "printed ");
+            ASSERT_TRUE(printed) << child.readAllStandardOutput().toStdString();
+            ASSERT_TRUE(child.waitForFinished(10000));
+            const int jobId = printed->section(' ', 1).toInt();
+            cancelled.ids.insert(jobId);
+            EXPECT_GT(jobId, 0);
+            EXPECT_EQ(test::heldJobs(test::kHoldingQueue, title), std::set<int>{jobId});
+        }
+        const QStringList left =
+            QDir(temporary.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(left.isEmpty())
+            << (cutShort ? "cut short: " : "printed: ") << left.join(", ").toStdString();
+    }
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include "platform/ui/screen.h"
 #include "printing/print_fixture.h"
 #include "printing/ui/form7_controls.h"
+#include "printing/ui/page_image_renderer.h"
 #include "support/recording_pages.h"
 #include "support/screen_test.h"
+#include "support/test_queues.h"
 
 namespace nencho {
 namespace {
@@ -312,6 +314,30 @@ TEST_F(Form7Test, WithoutAPrinterThePrintoutSaysSo) {
     EXPECT_TRUE(dialogs->messages[0].prompt.contains("プリンター"));
     EXPECT_EQ(dialogs->messages[0].title, "源泉徴収簿");
     EXPECT_TRUE(printing.documents().empty());
+}
+
+TEST_F(Form7Test, APrinterThatRefusesTheJobIsNamedUnderTheButtonsTitle) {
+    if (!test::hasTestPrinter()) GTEST_SKIP() << "no test printer (NENCHO_TEST_CUPS)";
+    registerFormPageImages();
+    test::DefaultQueue queue(test::kRefusingQueue);
+    openPrintScreen("1", "5");
+    struct Case {
+        const char* button;
+        const char* title;
+    };
+    for (const Case& c :
+         {Case{kLedgerPrintButton, "源泉徴収簿"}, Case{kDependantsPrintButton, "扶養控除等申告書"},
+          Case{kInsurancePrintButton, "保険控除 兼 配偶者特別控除申告書"},
+          Case{kStatementPrintButton, "源泉徴収票の印刷"}}) {
+        dialogs->messages.clear();
+        screens::press(kForm, c.button);
+        ASSERT_EQ(dialogs->messages.size(), 1u) << c.title;
+        EXPECT_EQ(dialogs->messages[0].title, c.title);
+        const QString& said = dialogs->messages[0].prompt;
+        EXPECT_TRUE(said.contains("プリンター「TEST-REFUSE」が印刷を受け付けませんでした"))
+            << said.toStdString();
+        EXPECT_TRUE(said.contains("not accepting jobs")) << said.toStdString();
+    }
 }
 
 TEST_F(Form7Test, TheEndButtonBeepsAndEndsTheProgram) {

@@ -3,7 +3,8 @@
 // one page each through the program's printer page, on a stopped CUPS queue that holds them
 // (NENCHO_BENCH_PRINTER names it; the jobs are cancelled between rounds); and beside them the
 // same image, lines and texts on a bare QPdfWriter page, as 100 pages of one document and as
-// 100 documents of one page.
+// 100 documents of one page, and on a bare QPrinter for the same queue, as 100 jobs. The jobs'
+// rates are in real time: a clerk waits for the scheduler's answers too.
 #include <benchmark/benchmark.h>
 #include <cups/cups.h>
 #include <unistd.h>
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
@@ -88,9 +91,9 @@ std::vector<PrintOperation> ledgerOperations() {
 }
 
 // A landscape A4 page at 1200 dpi, drawn straight with QPainter from the recorded operations.
-void drawBare(QPdfWriter& writer, QPainter& painter,
+void drawBare(QPagedPaintDevice& writer, QPainter& painter,
               const std::vector<PrintOperation>& operations) {
-    const double dots = writer.resolution() / 25.4;
+    const double dots = writer.logicalDpiX() / 25.4;
     for (const PrintOperation& op : operations) {
         switch (op.kind) {
             case PrintOperation::Kind::Text: {
@@ -204,7 +207,42 @@ void BM_LedgerPrintJobsOnAHoldingQueue(benchmark::State& state) {
     state.counters["pages_per_second"] = benchmark::Counter(
         static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_LedgerPrintJobsOnAHoldingQueue)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LedgerPrintJobsOnAHoldingQueue)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same jobs as Qt prints them on its own: the bare page drawn on a QPrinter for the queue,
+// which writes the document to a temporary file and hands that to CUPS, never learning the
+// job's fate. The program printed this way before it submitted its documents itself.
+void BM_BareQPrinterLedgerPrintJobsOnAHoldingQueue(benchmark::State& state) {
+    const char* queue = std::getenv("NENCHO_BENCH_PRINTER");
+    if (!queue) {
+        state.SkipWithError("NENCHO_BENCH_PRINTER names no stopped queue to print on");
+        return;
+    }
+    registerFormPageImages();
+    pageImage(std::string(kLedgerImage));
+    const auto operations = ledgerOperations();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+    const std::string title = "ledger-bench-qprinter-" + std::to_string(getpid());
+    for (auto _ : state) {
+        for (int number = 0; number < kPages; ++number) {
+            QPrinter printer(info, QPrinter::HighResolution);
+            printer.setResolution(1200);
+            printer.setFullPage(true);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setDocName(QString::fromStdString(title));
+            QPainter painter(&printer);
+            drawBare(printer, painter, operations);
+        }
+        state.PauseTiming();
+        cancelHeldJobs(queue, title);
+        state.ResumeTiming();
+    }
+    state.counters["pages_per_second"] = benchmark::Counter(
+        static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_BareQPrinterLedgerPrintJobsOnAHoldingQueue)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace nencho

@@ -3,6 +3,9 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
 
 #include "platform/printer_page.h"
 
@@ -17,18 +20,24 @@ std::string schedulerReason() {
     return reason && *reason ? reason : "理由は分かりません。";
 }
 
-// The copy of a queue's description the submission steps need, freed on every way out.
-class DestInfo {
-  public:
-    explicit DestInfo(cups_dest_t* dest) : info_(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {}
-    ~DestInfo() { cupsFreeDestInfo(info_); }
-    DestInfo(const DestInfo&) = delete;
-    DestInfo& operator=(const DestInfo&) = delete;
-    cups_dinfo_t* get() const { return info_; }
-
-  private:
-    cups_dinfo_t* info_;
+struct FreeDestInfo {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
 };
+using DestInfo = std::unique_ptr<cups_dinfo_t, FreeDestInfo>;
+
+// The scheduler's description of each queue a job went to on each server (its address and
+// protocol version), asked for once: it costs as much as a job's creation. A queue whose creation
+// of a job is refused is asked again, in case it was set up anew.
+std::map<std::string, DestInfo>& knownQueues() {
+    static std::map<std::string, DestInfo> queues;
+    return queues;
+}
+
+cups_dinfo_t* destInfo(const std::string& name, cups_dest_t* dest, bool fresh) {
+    DestInfo& known = knownQueues()[std::string(cupsServer()) + "\n" + name];
+    if (!known || fresh) known.reset(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest));
+    return known.get();
+}
 
 }  // namespace
 
@@ -59,37 +68,44 @@ CupsQueue CupsQueue::defaultQueue() {
 int CupsQueue::submitPdf(const std::string& title, std::string_view pdf) {
     cups_dest_t* dest = dest_.get();
     const std::string printer = "プリンター「" + name_ + "」";
-    const DestInfo info(dest);
-    if (!info.get())
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsAddOption(CUPS_MEDIA, CUPS_MEDIA_A4, 0, &options);
+    cups_dinfo_t* info = nullptr;
+    int jobId = 0;
+    bool created = false;
+    for (const bool fresh : {false, true}) {
+        info = destInfo(name_, dest, fresh);
+        if (!info) break;
+        jobId = 0;
+        created = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
+                                    optionCount, options) <= IPP_STATUS_OK_CONFLICTING &&
+                  jobId > 0;
+        if (created) break;
+    }
+    cupsFreeOptions(optionCount, options);
+    if (!info)
         throw PrinterFailure(printer + "に接続できないため、印刷できませんでした。\n" +
                              schedulerReason());
-
-    cups_option_t* options = nullptr;
-    int optionCount = cupsAddOption(CUPS_MEDIA, CUPS_MEDIA_A4, 0, &options);
-    int jobId = 0;
-    const ipp_status_t created = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info.get(), &jobId,
-                                                   title.c_str(), optionCount, options);
-    cupsFreeOptions(optionCount, options);
-    if (created > IPP_STATUS_OK_CONFLICTING || jobId <= 0)
+    if (!created)
         throw PrinterFailure(printer + "が印刷を受け付けませんでした。\n" + schedulerReason());
 
     auto refused = [&](const std::string& reason) {
         cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
         return PrinterFailure(printer + "に印刷を送れませんでした。\n" + reason);
     };
-    if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info.get(), jobId, title.c_str(),
-                              CUPS_FORMAT_PDF, 0, nullptr, 1) != HTTP_STATUS_CONTINUE)
+    if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, title.c_str(), CUPS_FORMAT_PDF,
+                              0, nullptr, 1) != HTTP_STATUS_CONTINUE)
         throw refused(schedulerReason());
     for (std::size_t sent = 0; sent < pdf.size(); sent += kChunk) {
         const std::size_t length = std::min(kChunk, pdf.size() - sent);
         if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data() + sent, length) !=
             HTTP_STATUS_CONTINUE) {
             const std::string reason = schedulerReason();
-            cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info.get());
+            cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info);
             throw refused(reason);
         }
     }
-    if (cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info.get()) > IPP_STATUS_OK_CONFLICTING)
+    if (cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info) > IPP_STATUS_OK_CONFLICTING)
         throw refused(schedulerReason());
     return jobId;
 }

@@ -87,7 +87,15 @@ void Form17::run(const QString& title, BatchDocument document, const RangeReadin
         if (!company) throw Failure("会社が決まっていません。印刷画面から開き直してください。");
         const BatchRun batch{pageOpener(), document, workingYear().toStdString(),
                              textOf(kEraYearBox).toStdString(), *company};
-        const BatchRunOutcome outcome = runBatch(batch, *reading.range, data_);
+        BatchRunOutcome outcome;
+        try {
+            outcome = runBatch(batch, *reading.range, data_);
+        } catch (const Failure&) {
+            // The run stopped at the person whose page failed: the box shows that person, as
+            // the print data hold it.
+            setTextOf(kPersonBox, digits(data_.personCode));
+            throw;
+        }
         if (!outcome.printedCodes.empty())
             setTextOf(kPersonBox, digits(outcome.printedCodes.back()));
         if (!outcome.stop.empty())

@@ -182,10 +182,11 @@ TEST_F(Form17Test, TheSchedulerHoldsAJobForEveryPersonTheRunPrintedAndARefusalSt
         std::size_t held;       // jobs the scheduler holds after the run
         const char* unprinted;  // what the one message says is left
         const char* refusedBy;  // the printer the message names, if any
+        const char* person;     // where the run stopped: the last person loaded
     };
     for (const Case& c :
-         {Case{99, 2, "個人コード 3 から 4 までは印刷していません", nullptr},
-          Case{1, 1, "個人コード 2 から 4 までは印刷していません", "TEST-REFUSE"}}) {
+         {Case{99, 2, "個人コード 3 から 4 までは印刷していません", nullptr, "2"},
+          Case{1, 1, "個人コード 2 から 4 までは印刷していません", "TEST-REFUSE", "2"}}) {
         test::DefaultQueue queue(test::kHoldingQueue);
         test::CancelledJobs cancelled(test::kHoldingQueue);
         const std::set<int> before = test::heldJobs(test::kHoldingQueue, document);
@@ -206,6 +207,7 @@ TEST_F(Form17Test, TheSchedulerHoldsAJobForEveryPersonTheRunPrintedAndARefusalSt
                 << said.toStdString();
             EXPECT_TRUE(said.contains("not accepting jobs")) << said.toStdString();
         }
+        EXPECT_EQ(shown(kPersonBox), c.person) << c.acceptedPages;
     }
 }
 

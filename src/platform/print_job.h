@@ -16,7 +16,7 @@ class PageOpener {
   public:
     virtual ~PageOpener() = default;
     // A fresh page of a new document. Throws PrinterFailure when there is no printer to print
-    // on or the printer refuses the job.
+    // on; ending the page's document throws it when the printer refuses the job.
     virtual std::unique_ptr<PrinterPage> open(const std::string& documentName) = 0;
 };
 

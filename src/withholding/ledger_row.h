@@ -1,10 +1,12 @@
 #pragma once
 // A computed row as the calculation screens hand it back to the ledger grid: which boxes of the
 // month or bonus row receive which figure, each shown in the "#,###" amount format. The box of
-// the year-end over-or-under column (first box + 5) and the pay-day box are never written.
+// the year-end over-or-under column and the pay-day box are never written.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "ledger/ledger_table.h"
 
 namespace nencho {
 
@@ -21,15 +23,8 @@ struct LedgerBoxWrite {
     std::string text;
 };
 
-inline constexpr int kMonthCount = 12;
-inline constexpr int kBonusCount = 3;
-
-// The pay box of month 1 to 12 (12, 21, ... 111) and of bonus 1 to 3 (129, 138, 147).
-int monthRowFirstBox(int month);
-int bonusRowFirstBox(int bonusNumber);
-
-// Pay, social insurance, after social insurance, dependants, tax and the tax again, in the
-// order they are written.
-std::vector<LedgerBoxWrite> ledgerRowWrites(int firstBox, const LedgerRowFigures& figures);
+// Pay, social insurance, after social insurance, dependants, tax and the tax again of ledger row
+// 1 to 18, in the order they are written.
+std::vector<LedgerBoxWrite> ledgerRowWrites(int row, const LedgerRowFigures& figures);
 
 }  // namespace nencho

@@ -35,11 +35,12 @@ TEST(DependantsAnswer, AcceptsWholeNumbersFromFiveToNinetyNine) {
 
 TEST(LedgerRow, BoxesOfMonthsAndBonuses) {
     const std::pair<int, int> months[] = {{1, 12}, {2, 21}, {3, 30}, {4, 39}, {5, 48}, {12, 111}};
-    for (const auto& [month, box] : months) EXPECT_EQ(monthRowFirstBox(month), box) << month;
-    EXPECT_EQ(bonusRowFirstBox(1), 129);
-    EXPECT_EQ(bonusRowFirstBox(3), 147);
+    for (const auto& [month, box] : months)
+        EXPECT_EQ(ledgerRowWrites(month, {}).front().box, box) << month;
+    EXPECT_EQ(ledgerRowWrites(bonusRow(1), {}).front().box, 129);
+    EXPECT_EQ(ledgerRowWrites(bonusRow(3), {}).front().box, 147);
 
-    const auto writes = ledgerRowWrites(12, {9000, 10672, -1672, 0, 0});
+    const auto writes = ledgerRowWrites(1, {9000, 10672, -1672, 0, 0});
     std::vector<std::pair<int, std::string>> seen;
     for (const LedgerBoxWrite& write : writes) seen.emplace_back(write.box, write.text);
     EXPECT_EQ(seen,

@@ -90,7 +90,7 @@ void Form8::enterManually() {
 
 std::optional<int> Form8::checkedMonth() {
     const auto month = readSmallNumber(textOf(form8::kMonthBox).toStdString());
-    if (month && *month >= 1 && *month <= kMonthCount) return *month;
+    if (month && *month >= 1 && *month <= kLastMonthRow) return *month;
     showProblem("計算する月が正しくありません。1から12までの月を指定してください。");
     return std::nullopt;
 }

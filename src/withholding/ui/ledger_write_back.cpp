@@ -9,15 +9,15 @@ using namespace form2;
 
 namespace {
 
-void writeRowBoxes(int firstBox, const LedgerRowFigures& figures) {
-    for (const LedgerBoxWrite& write : ledgerRowWrites(firstBox, figures))
+void writeRowBoxes(int row, const LedgerRowFigures& figures) {
+    for (const LedgerBoxWrite& write : ledgerRowWrites(row, figures))
         screens::write(kForm, boxName(write.box), QString::fromStdString(write.text));
 }
 
 }  // namespace
 
 void writeMonthRowBoxes(int month, const LedgerRowFigures& figures) {
-    writeRowBoxes(monthRowFirstBox(month), figures);
+    writeRowBoxes(month, figures);
 }
 
 void pressMonthTotalsAndSave() {
@@ -32,7 +32,7 @@ void writeBackMonthRow(int month, const LedgerRowFigures& figures) {
 }
 
 void writeBackBonusRow(int bonusNumber, const LedgerRowFigures& figures) {
-    writeRowBoxes(bonusRowFirstBox(bonusNumber), figures);
+    writeRowBoxes(bonusRow(bonusNumber), figures);
     screens::press(kForm, kBonusTotalsButton);
     screens::press(kForm, kSaveButton);
 }

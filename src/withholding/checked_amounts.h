@@ -1,7 +1,6 @@
 #pragma once
-// How the withholding calculations fail, and the checked steps between 64-bit or real
-// intermediates and the signed 32-bit amounts they keep.
-#include <cmath>
+// How the withholding calculations fail, and the checked step from a 64-bit intermediate to the
+// signed 32-bit amount it keeps.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,22 +27,6 @@ inline std::int32_t checkedAmount(std::int64_t value, const std::string& amount)
     const auto fitted = fitInt32(value);
     if (!fitted) throw CalculationError(overflowDescription(amount));
     return *fitted;
-}
-
-// A real that already holds a whole number, when it fits a signed 32-bit amount.
-inline std::optional<std::int32_t> wholeToInt32(double whole) {
-    if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) return std::nullopt;
-    return static_cast<std::int32_t>(whole);
-}
-
-// The whole part of a real, toward minus infinity.
-inline std::optional<std::int32_t> floorToInt32(double value) {
-    return wholeToInt32(std::floor(value));
-}
-
-// A real to the nearest whole number, ties to the even one.
-inline std::optional<std::int32_t> nearestToInt32(double value) {
-    return wholeToInt32(std::nearbyint(value));
 }
 
 }  // namespace nencho

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/failure.h"
-#include "yearend/yen_arithmetic.h"
+#include "common/int32.h"
 
 namespace nencho {
 
@@ -71,7 +71,7 @@ const Band& lastBandFrom(const std::array<Band, N>& bands, std::int32_t amount,
 }
 
 std::int32_t rateBandAmount(const RateBand& band, std::int32_t amount) {
-    return nearestYen(static_cast<double>(amount) * band.rate - band.less).value();
+    return nearestToInt32(static_cast<double>(amount) * band.rate - band.less).value();
 }
 
 void readSheetAmounts(const AdjustmentInput& input, AdjustmentResult& result) {
@@ -94,10 +94,10 @@ void readSheetAmounts(const AdjustmentInput& input, AdjustmentResult& result) {
 
 std::optional<std::int32_t> deductionsInAll(const AdjustmentResult& result) {
     using V = AdjustmentValue;
-    return checkedSum({result[V::SocialInsuranceFromPay], result[V::DeclaredSocialInsurance],
-                       result[V::MutualAidPremiums], result[V::LifeInsuranceDeduction],
-                       result[V::CasualtyDeduction], result[V::SpouseSpecialDeduction],
-                       result[V::DependantsDeduction]});
+    return fitSum({result[V::SocialInsuranceFromPay], result[V::DeclaredSocialInsurance],
+                   result[V::MutualAidPremiums], result[V::LifeInsuranceDeduction],
+                   result[V::CasualtyDeduction], result[V::SpouseSpecialDeduction],
+                   result[V::DependantsDeduction]});
 }
 
 AdjustmentOutcome refuse(AdjustmentOutcome refusal, const AdjustmentInput& input,
@@ -118,12 +118,12 @@ AdjustmentOutcome refuse(AdjustmentOutcome refusal, const AdjustmentInput& input
 bool computeAnnualTax(AdjustmentResult& result) {
     using V = AdjustmentValue;
     const auto afterCredit =
-        amountInRange(std::int64_t{result[V::TaxOnTaxableIncome]} - result[V::HousingLoanCredit]);
+        fitInt32(std::int64_t{result[V::TaxOnTaxableIncome]} - result[V::HousingLoanCredit]);
     if (!afterCredit) return false;
     result[V::TaxAfterCredit] = std::max(*afterCredit, 0);
     result[V::FixedRateReduction] = fixedRateReduction(result[V::TaxAfterCredit]);
     result[V::AnnualTax] = (result[V::TaxAfterCredit] - result[V::FixedRateReduction]) / 100 * 100;
-    const auto balance = amountInRange(std::int64_t{result[V::AnnualTax]} - result[V::TaxWithheld]);
+    const auto balance = fitInt32(std::int64_t{result[V::AnnualTax]} - result[V::TaxWithheld]);
     if (!balance) return false;
     result[V::Balance] = *balance;
     return true;
@@ -149,9 +149,9 @@ std::int32_t employmentIncome(std::int32_t roundedPay) {
 
 std::optional<std::int32_t> taxableIncome(std::int32_t employmentIncome,
                                           std::int32_t deductionsInAll) {
-    const auto difference = amountInRange(std::int64_t{employmentIncome} - deductionsInAll);
+    const auto difference = fitInt32(std::int64_t{employmentIncome} - deductionsInAll);
     if (!difference) return std::nullopt;
-    const std::int64_t thousands = yenCutDown(static_cast<double>(*difference) / 1000.0).value();
+    const std::int64_t thousands = floorToInt32(static_cast<double>(*difference) / 1000.0).value();
     return static_cast<std::int32_t>(std::max<std::int64_t>(thousands * 1000, 0));
 }
 
@@ -164,7 +164,7 @@ std::optional<std::int32_t> taxOnTaxableIncome(std::int32_t taxableIncome) {
 
 std::int32_t fixedRateReduction(std::int32_t taxAfterCredit) {
     const std::int32_t reduction =
-        yenCutDown(static_cast<double>(taxAfterCredit) * kFixedRateReductionRate).value();
+        floorToInt32(static_cast<double>(taxAfterCredit) * kFixedRateReductionRate).value();
     return std::min(reduction, kFixedRateReductionCap);
 }
 

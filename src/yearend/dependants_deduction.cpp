@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/failure.h"
-#include "yearend/yen_arithmetic.h"
+#include "common/int32.h"
 
 namespace nencho {
 
@@ -97,7 +97,7 @@ std::int32_t inRange(std::optional<std::int32_t> value) {
 std::array<std::int32_t, kConditionRowCount> rowTotals(const DependantsInput& input) {
     std::array<std::int32_t, kConditionRowCount> totals{};
     for (std::size_t row = 0; row < kConditionRowCount; ++row) {
-        totals[row] = inRange(checkedSum(
+        totals[row] = inRange(fitSum(
             {personInRow(input, row), spouseInRow(input, row), input.matrix.dependantCounts[row]}));
     }
     return totals;
@@ -131,12 +131,12 @@ void fillAmounts(const DependantsInput& input, const KindCounts& counts,
     r[7] = s.cohabitingSpeciallyDisabled;
     r[8] = s.elderly;
     for (std::size_t i = 0; i < kCountedConditions.size(); ++i) {
-        r[9 + i] = inRange(
-            amountInRange(std::int64_t{counts.values[i]} * kCountedConditions[i].amountEach));
+        r[9 + i] =
+            inRange(fitInt32(std::int64_t{counts.values[i]} * kCountedConditions[i].amountEach));
     }
-    r[15] = inRange(amountInRange((std::int64_t{counts.c(7)} + 1) * kBasicDeductionEach));
-    r[16] = inRange(checkedSum({r[0], r[1], r[2], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11],
-                                r[12], r[13], r[14], r[15]}));
+    r[15] = inRange(fitInt32((std::int64_t{counts.c(7)} + 1) * kBasicDeductionEach));
+    r[16] = inRange(fitSum({r[0], r[1], r[2], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11],
+                            r[12], r[13], r[14], r[15]}));
 }
 
 // What remains after the count check has reset the grid, the number of dependants and the
@@ -175,7 +175,7 @@ DependantsDeduction computeDependantsDeduction(const DependantsInput& input) {
     if (countExceeded(input, result.counts)) return rejectedDeduction(input);
 
     result.grandTotal =
-        inRange(checkedSum({totals[0], totals[1], totals[2], totals[3], totals[4], totals[5]}));
+        inRange(fitSum({totals[0], totals[1], totals[2], totals[3], totals[4], totals[5]}));
     fillAmounts(input, result.counts, result.amounts);
     result.dependantCounts = input.matrix.dependantCounts;
     return result;

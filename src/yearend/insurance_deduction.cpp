@@ -4,7 +4,7 @@
 #include <span>
 
 #include "common/failure.h"
-#include "yearend/yen_arithmetic.h"
+#include "common/int32.h"
 
 namespace nencho {
 
@@ -43,7 +43,7 @@ constexpr PremiumScale kShortTermCasualtyScale{kShortTermCasualtyBands, 3'000};
 constexpr std::int32_t kCasualtyDeductionCap = 15'000;
 
 std::int32_t sumInRange(std::initializer_list<std::int64_t> amounts) {
-    const auto sum = checkedSum(amounts);
+    const auto sum = fitSum(amounts);
     if (!sum)
         throw Failure(
             "保険料の合計が計算できる範囲を超えるため計算できません。\n"

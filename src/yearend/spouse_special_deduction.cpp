@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/failure.h"
-#include "yearend/yen_arithmetic.h"
+#include "common/int32.h"
 
 namespace nencho {
 
@@ -44,7 +44,7 @@ std::int32_t spouseSpecialDeduction(std::int32_t spouseIncome) {
 
 std::int32_t spouseIncomeFromPay(std::int32_t spousePay) {
     if (spousePay == 0) return 0;
-    const auto income = amountInRange(std::int64_t{spousePay} - kEmploymentIncomeDeduction);
+    const auto income = fitInt32(std::int64_t{spousePay} - kEmploymentIncomeDeduction);
     if (!income)
         throw Failure(
             "配偶者の所得金額が計算できる範囲を超えるため計算できません。\n"

@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "common/amount.h"
+#include "platform/ui/texts.h"
 #include "printing/print_data_load.h"
 #include "printing/print_summary.h"
 #include "printing/ui/form7.h"
@@ -13,10 +14,6 @@ using namespace form7;
 
 namespace {
 
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 const char* const kNameLabels[kDependantTableRows] = {kSpouseNameLabel,     kDependant1NameLabel,
                                                       kDependant2NameLabel, kDependant3NameLabel,
                                                       kDependant4NameLabel, kDependant5NameLabel};
@@ -26,24 +23,24 @@ const QString kShortfallBackground = QStringLiteral("background-color: rgb(255, 
 }  // namespace
 
 void Form7::showAmount(const char* label, std::int64_t value) {
-    setTextOf(label, text(formatAmount(value)));
+    setTextOf(label, qs(formatAmount(value)));
 }
 
 void Form7::display() {
     const PrintData& data = data_;
-    setTextOf(kBirthDateLabel, text(birthDateText(data)));
-    setTextOf(kNameBox, text(data.personName));
+    setTextOf(kBirthDateLabel, qs(birthDateText(data)));
+    setTextOf(kNameBox, qs(data.personName));
     for (int row = 1; row <= kDependantTableRows; ++row)
-        setTextOf(kNameLabels[row - 1], text(data.dependantTable[row][kDependantNameColumn]));
+        setTextOf(kNameLabels[row - 1], qs(data.dependantTable[row][kDependantNameColumn]));
     showAmount(kSpouseIncomeLabel, data.spouseTotalIncome);
     showAmount(kPensionPremiumsLabel, data.lifePensionAmounts[8]);
     showAmount(kLongTermCasualtyLabel, data.casualtyAmounts[3]);
     showAmount(kHousingCreditLabel, data.spouseHousingAmounts[1]);
     const FixedRateText fixedRate = fixedRateText(data);
-    setTextOf(kFixedRateCaptionLabel, text(fixedRate.caption));
-    setTextOf(kFixedRateLabel, text(fixedRate.amount));
-    setTextOf(kPositionLabel, text(positionText(data)));
-    if (const auto payKind = payKindText(data)) setTextOf(kPayKindLabel, text(*payKind));
+    setTextOf(kFixedRateCaptionLabel, qs(fixedRate.caption));
+    setTextOf(kFixedRateLabel, qs(fixedRate.amount));
+    setTextOf(kPositionLabel, qs(positionText(data)));
+    if (const auto payKind = payKindText(data)) setTextOf(kPayKindLabel, qs(*payKind));
     const AdjustmentResult& result = data.adjustmentResult;
     showAmount(kPayInAllLabel, result[AdjustmentValue::PayInAll]);
     showAmount(kEmploymentIncomeLabel, result[AdjustmentValue::EmploymentIncome]);
@@ -53,7 +50,7 @@ void Form7::display() {
     showConditions();
     showAmount(kSocialInsuranceLabel, socialInsuranceInAll(data));
     setTextOf(kMutualAidLabel,
-              "内 " + text(formatAmount(result[AdjustmentValue::MutualAidPremiums])));
+              "内 " + qs(formatAmount(result[AdjustmentValue::MutualAidPremiums])));
     showAmount(kLifeInsuranceLabel, result[AdjustmentValue::LifeInsuranceDeduction]);
     showAmount(kCasualtyLabel, result[AdjustmentValue::CasualtyDeduction]);
     showBalance();
@@ -73,13 +70,13 @@ void Form7::showConditions() {
         {kDisasterVictimLabel, &conditions.disasterVictim},
         {kJoiningOrLeavingLabel, &conditions.joiningOrLeaving}};
     for (const auto& [label, word] : places)
-        if (*word) setTextOf(label, text(**word));
+        if (*word) setTextOf(label, qs(**word));
 }
 
 void Form7::showBalance() {
     const BalanceText balance = balanceText(data_);
-    setTextOf(kBalanceCaptionLabel, text(balance.caption));
-    setTextOf(kBalanceLabel, text(balance.amount));
+    setTextOf(kBalanceCaptionLabel, qs(balance.caption));
+    setTextOf(kBalanceLabel, qs(balance.amount));
     control<QLabel>(kBalanceLabel)
         ->setStyleSheet(balance.shortfall ? kShortfallBackground : QString());
 }

@@ -9,6 +9,7 @@
 #include "ledger/ui/form2_controls.h"
 #include "platform/record_error.h"
 #include "platform/ui/screens.h"
+#include "platform/ui/texts.h"
 #include "printing/ui/form7_controls.h"
 #include "records/ui/form11_controls.h"
 #include "records/ui/form12_controls.h"
@@ -25,13 +26,6 @@ namespace nencho {
 
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string text(const QString& box) {
-    return box.toStdString();
-}
-
 // The screens the stepping buttons hide besides the ledger and the year-end screens.
 constexpr const char* kHiddenWhileStepping[] = {form7::kForm,  form8::kForm,  form9::kForm,
                                                 form10::kForm, form11::kForm, form12::kForm,
@@ -45,8 +39,8 @@ void Form6::takeYear() {
 }
 
 void Form6::loadPerson() {
-    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
-    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
+    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     // A code outside 1-99 would name a person of another company.
     const auto key =
         person && company && isOwnPersonCode(*person) ? personKey(*company, *person) : std::nullopt;
@@ -135,7 +129,7 @@ void Form6::showChoices() {
 
 void Form6::loadChosenPerson() {
     takeYear();
-    const auto chosen = parseAmount(text(textOf(form6::kChosenPersonBox)));
+    const auto chosen = parseAmount(stdText(textOf(form6::kChosenPersonBox)));
     setTextOf(form6::kPersonCodeBox, chosen ? qs(decimal(*chosen)) : QString());
     press(form6::kLoadButton);
     press(form6::kNotesLoadButton);
@@ -149,7 +143,7 @@ void Form6::stepPerson(int step) {
     screens::show(form6::kForm);
     for (const char* form : kHiddenWhileStepping) screens::hide(form);
     for (const auto& option : form6::kPositionOptions) switchOptionOff(option.control);
-    const auto code = parseAmount(text(textOf(form6::kPersonCodeBox)));
+    const auto code = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
     if (!code) return;
     setTextOf(form6::kPersonCodeBox, qs(decimal(std::int64_t{*code} + step)));
     press(form6::kLoadButton);

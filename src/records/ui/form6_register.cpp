@@ -10,6 +10,7 @@
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "platform/ui/texts.h"
 #include "records/maintenance.h"
 #include "records/notes_file.h"
 #include "records/person_search.h"
@@ -27,13 +28,6 @@ const QString kNoCompanyTitle =
 const QString kRegistrationTitle = "個人登録";
 const QString kNotesTitle = "特記事項登録";
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string text(const QString& box) {
-    return box.toStdString();
-}
-
 // The person key of two boxes' codes, with room for its year file numbers.
 std::optional<std::int32_t> keyWithYearFiles(std::int32_t company, std::int32_t person) {
     const auto key = personKey(company, person);
@@ -44,7 +38,7 @@ std::optional<std::int32_t> keyWithYearFiles(std::int32_t company, std::int32_t 
 }  // namespace
 
 void Form6::registerPerson() {
-    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
+    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
     if (!person) {
         registerWithoutCode();
         return;
@@ -54,7 +48,7 @@ void Form6::registerPerson() {
                     MessageIcon::Exclamation);
         return;
     }
-    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
+    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
     if (!key) {
         const FileErrorKind failure =
@@ -69,7 +63,7 @@ void Form6::registerPerson() {
     int leftovers = 0;
     try {
         (void)PersonFile::record(entry_).bytes();  // refuses unstorable text before any change
-        const std::string year = text(workingYear());
+        const std::string year = stdText(workingYear());
         ensureDataTree(year);
         // A new person takes over nothing that another left at his code.
         if (!year.empty()) leftovers = removeLeftoversBeforeRegistration(year, *company, *person);
@@ -94,18 +88,18 @@ void Form6::registerPerson() {
 }
 
 void Form6::takeEntryFromBoxes() {
-    entry_.reading = text(textOf(form6::kReadingBox));
-    entry_.name = text(textOf(form6::kNameBox));
-    entry_.upperAddress = text(textOf(form6::kAddressUpperBox));
-    entry_.lowerAddress = text(textOf(form6::kAddressLowerBox));
-    entry_.position = text(textOf(form6::kPositionBox));
-    entry_.birthYear = readAmountOrZero(text(textOf(form6::kBirthYearBox)));
-    entry_.birthMonth = readAmountOrZero(text(textOf(form6::kBirthMonthBox)));
-    entry_.birthDay = readAmountOrZero(text(textOf(form6::kBirthDayBox)));
+    entry_.reading = stdText(textOf(form6::kReadingBox));
+    entry_.name = stdText(textOf(form6::kNameBox));
+    entry_.upperAddress = stdText(textOf(form6::kAddressUpperBox));
+    entry_.lowerAddress = stdText(textOf(form6::kAddressLowerBox));
+    entry_.position = stdText(textOf(form6::kPositionBox));
+    entry_.birthYear = readAmountOrZero(stdText(textOf(form6::kBirthYearBox)));
+    entry_.birthMonth = readAmountOrZero(stdText(textOf(form6::kBirthMonthBox)));
+    entry_.birthDay = readAmountOrZero(stdText(textOf(form6::kBirthDayBox)));
     if (control<QRadioButton>(form6::kShowaOption)->isChecked()) entry_.birthEra = "昭和";
-    entry_.status(PersonStatus::ChangeYear) = text(textOf(form6::kEraYearBox));
-    entry_.status(PersonStatus::ChangeMonth) = text(textOf(form6::kChangeMonthBox));
-    entry_.status(PersonStatus::ChangeDay) = text(textOf(form6::kChangeDayBox));
+    entry_.status(PersonStatus::ChangeYear) = stdText(textOf(form6::kEraYearBox));
+    entry_.status(PersonStatus::ChangeMonth) = stdText(textOf(form6::kChangeMonthBox));
+    entry_.status(PersonStatus::ChangeDay) = stdText(textOf(form6::kChangeDayBox));
 }
 
 void Form6::finishNewPerson() {
@@ -153,14 +147,15 @@ void Form6::registerWithoutCode() {
 }
 
 void Form6::storeNotes() {
-    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
-    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
+    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = person && company ? keyWithYearFiles(*company, *person) : std::nullopt;
     try {
         if (!key) fail(person && company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
-        const std::string year = text(workingYear());
-        NotesFile::save(year, *key,
-                        {text(textOf(form6::kNotesLine1Box)), text(textOf(form6::kNotesLine2Box))});
+        const std::string year = stdText(workingYear());
+        NotesFile::save(
+            year, *key,
+            {stdText(textOf(form6::kNotesLine1Box)), stdText(textOf(form6::kNotesLine2Box))});
         SpouseHousingFile::saveZerosIfMissing(year, *key);
     } catch (const RecordError& error) {
         showMessage(qs(error.what()), kNotesTitle, MessageIcon::Exclamation);
@@ -169,12 +164,12 @@ void Form6::storeNotes() {
 
 // A person without notes in the year keeps the boxes as they are; the load empties them first.
 void Form6::loadNotes() {
-    const auto person = parseAmount(text(textOf(form6::kPersonCodeBox)));
-    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
+    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
+    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = person && company ? personKey(*company, *person) : std::nullopt;
     if (!key) return;
     try {
-        const NotesLines lines = NotesFile::load(text(workingYear()), *key);
+        const NotesLines lines = NotesFile::load(stdText(workingYear()), *key);
         setTextOf(form6::kNotesLine1Box, qs(lines.first));
         setTextOf(form6::kNotesLine2Box, qs(lines.second));
     } catch (const RecordError&) {
@@ -182,7 +177,7 @@ void Form6::loadNotes() {
 }
 
 void Form6::searchLastNumber() {
-    const auto company = parseAmount(text(textOf(form6::kCompanyBox)));
+    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const LastNumberResult result = lastNumberSearch(company);
     entry_.personCode = static_cast<std::int32_t>(
         std::min<std::int64_t>(result.personCode, std::numeric_limits<std::int32_t>::max()));

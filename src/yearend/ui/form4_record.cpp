@@ -9,6 +9,7 @@
 #include "platform/record_error.h"
 #include "platform/ui/program.h"
 #include "platform/ui/reported_action.h"
+#include "platform/ui/texts.h"
 #include "yearend/insurance_deduction.h"
 #include "yearend/screen_codes.h"
 #include "yearend/ui/form4.h"
@@ -20,10 +21,6 @@ namespace nencho {
 using namespace form4;
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 const char* const kNoPerson =
     "会社と個人が選ばれていないため、保険等のデータを保存できません。\n"

@@ -4,6 +4,7 @@
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
+#include "platform/ui/texts.h"
 #include "printing/ui/form7_controls.h"
 #include "yearend/dependants_file.h"
 #include "yearend/ui/form5.h"
@@ -17,10 +18,6 @@ namespace {
 
 const std::string kNotComputed = "扶養控除等を計算できませんでした。\n";
 const std::string kNotStored = "扶養控除等のデータを保存できませんでした。\n";
-
-std::string stdText(const QString& text) {
-    return text.toStdString();
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // データ呼出, 前年度データ取込 and 表示: the sheet restored from the person's records.
 #include "common/failure.h"
 #include "platform/record_error.h"
+#include "platform/ui/texts.h"
 #include "records/person_file.h"
 #include "yearend/dependants_file.h"
 #include "yearend/ui/form5.h"
@@ -9,14 +10,6 @@
 namespace nencho {
 
 using namespace form5;
-
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 // The person's record of the working year, shown on the cleared sheet and computed again,
 // which rewrites it. A person without a record keeps the cleared sheet and gets no record

@@ -8,13 +8,13 @@ namespace nencho {
 std::string batchDocumentName(BatchDocument document) {
     switch (document) {
         case BatchDocument::Statement:
-            return "源泉徴収票";
+            return kStatementName;
         case BatchDocument::Ledger:
-            return "源泉徴収簿";
+            return kLedgerName;
         case BatchDocument::DependantsDeclaration:
-            return "扶養控除等申告書";
+            return kDependantsDeclarationName;
         case BatchDocument::InsuranceDeclaration:
-            return "保険控除申告書";
+            return kInsuranceDeclarationName;
     }
     return {};
 }

@@ -6,11 +6,14 @@
 
 namespace nencho {
 
-// 源泉徴収簿
+// The documents' names, given to their print jobs and to the messages of their printing.
+inline constexpr const char* kStatementName = "源泉徴収票";
+inline constexpr const char* kLedgerName = "源泉徴収簿";
+inline constexpr const char* kDependantsDeclarationName = "扶養控除等申告書";
+inline constexpr const char* kInsuranceDeclarationName = "保険控除 兼 配偶者特別控除申告書";
+
 void printWithholdingLedger(PrinterPage& page, const PrintData& data);
-// 扶養控除等申告書
 void printDependantsDeclaration(PrinterPage& page, const PrintData& data);
-// 保険控除 兼 配偶者特別控除申告書
 void printInsuranceDeclaration(PrinterPage& page, const PrintData& data);
 
 }  // namespace nencho

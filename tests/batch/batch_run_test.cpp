@@ -120,7 +120,11 @@ TEST_F(BatchRunTest, ARangeRunPrintsThePersonsOfItsCodes) {
     const Case cases[] = {
         {{4, 4}, BatchDocument::Ledger, {4}, "", "源泉徴収簿"},
         {{1, 2}, BatchDocument::DependantsDeclaration, {1, 2}, "", "扶養控除等申告書"},
-        {{2, 4}, BatchDocument::InsuranceDeclaration, {2}, "個人コード 3 の", "保険控除申告書"},
+        {{2, 4},
+         BatchDocument::InsuranceDeclaration,
+         {2},
+         "個人コード 3 の",
+         "保険控除 兼 配偶者特別控除申告書"},
         {{3, 3}, BatchDocument::Statement, {}, "個人コード 3 は印刷していません", ""},
         {{99, 99}, BatchDocument::Statement, {}, "個人コード 99 の", ""},
     };

@@ -24,20 +24,6 @@ std::optional<std::int32_t> code16(const QString& text) {
     return readSmallNumber(text.toStdString());
 }
 
-QString documentCaption(BatchDocument document) {
-    switch (document) {
-        case BatchDocument::Statement:
-            return "源泉徴収票";
-        case BatchDocument::Ledger:
-            return "源泉徴収簿";
-        case BatchDocument::DependantsDeclaration:
-            return "扶養控除等申告書";
-        case BatchDocument::InsuranceDeclaration:
-            return "保険控除 兼 配偶者特別控除申告書";
-    }
-    return {};
-}
-
 const char* const kEmptiedByEnd[] = {kFirstCodeBox, kLastCodeRangeBox, kLastCodeBox, kYearBox,
                                      kEraYearBox,   kCompanyBox,       kPersonBox};
 
@@ -105,7 +91,7 @@ void Form17::run(const QString& title, BatchDocument document, const RangeReadin
 
 // One page of the document for the person loaded last.
 void Form17::printLoaded(BatchDocument document) {
-    runReported(documentCaption(document), [&] {
+    runReported(QString::fromStdString(batchDocumentName(document)), [&] {
         printDocument(pageOpener(), batchDocumentName(document),
                       [&](PrinterPage& page) { drawBatchDocument(page, data_, document); });
     });

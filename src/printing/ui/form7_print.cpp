@@ -15,15 +15,15 @@ using namespace form7;
 
 void Form7::connectPrintouts() {
     onPress(kLedgerPrintButton, [this] {
-        print("源泉徴収簿", "源泉徴収簿",
+        print(kLedgerName, kLedgerName,
               [this](PrinterPage& page) { printWithholdingLedger(page, data_); });
     });
     onPress(kDependantsPrintButton, [this] {
-        print("扶養控除等申告書", "扶養控除等申告書",
+        print(kDependantsDeclarationName, kDependantsDeclarationName,
               [this](PrinterPage& page) { printDependantsDeclaration(page, data_); });
     });
     onPress(kInsurancePrintButton, [this] {
-        print("保険控除 兼 配偶者特別控除申告書", "保険控除申告書",
+        print(kInsuranceDeclarationName, kInsuranceDeclarationName,
               [this](PrinterPage& page) { printInsuranceDeclaration(page, data_); });
     });
     onPress(kStatementPrintButton,
@@ -65,7 +65,7 @@ void Form7::printStatementPart(const QString& title, StatementPart part) {
     }
     const double shiftX = part == StatementPart::Form ? 0 : data_.statementDataShiftRight;
     const double shiftY = part == StatementPart::Form ? 0 : data_.statementDataShiftDown;
-    print(title, "源泉徴収票", [this, part, shiftX, shiftY](PrinterPage& page) {
+    print(title, kStatementName, [this, part, shiftX, shiftY](PrinterPage& page) {
         printStatement(page, data_, part, shiftX, shiftY);
     });
 }

@@ -78,7 +78,7 @@ TEST_F(Form17Test, AnAllPersonsRunFindsTheLastCodeAndStopsAtTheGapSayingWhere) {
     const Case cases[] = {{kAllStatementsButton, "源泉徴収票"},
                           {kAllLedgersButton, "源泉徴収簿"},
                           {kAllDependantsButton, "扶養控除等申告書"},
-                          {kAllInsuranceButton, "保険控除申告書"}};
+                          {kAllInsuranceButton, "保険控除 兼 配偶者特別控除申告書"}};
     for (const Case& c : cases) {
         printing.opener().documents.clear();
         dialogs->messages.clear();

@@ -257,10 +257,12 @@ TEST_F(Form7Test, EachPrintButtonPrintsOneDocument) {
         const char* button;
         const char* document;
     };
-    const Case cases[] = {
-        {kLedgerPrintButton, "源泉徴収簿"},        {kDependantsPrintButton, "扶養控除等申告書"},
-        {kInsurancePrintButton, "保険控除申告書"}, {kStatementPrintButton, "源泉徴収票"},
-        {kStatementDataPrintButton, "源泉徴収票"}, {kStatementFormPrintButton, "源泉徴収票"}};
+    const Case cases[] = {{kLedgerPrintButton, "源泉徴収簿"},
+                          {kDependantsPrintButton, "扶養控除等申告書"},
+                          {kInsurancePrintButton, "保険控除 兼 配偶者特別控除申告書"},
+                          {kStatementPrintButton, "源泉徴収票"},
+                          {kStatementDataPrintButton, "源泉徴収票"},
+                          {kStatementFormPrintButton, "源泉徴収票"}};
     for (const Case& c : cases) screens::press(kForm, c.button);
     ASSERT_EQ(printing.documents().size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {

@@ -29,4 +29,9 @@ inline std::int32_t checkedAmount(std::int64_t value, const std::string& amount)
     return *fitted;
 }
 
+// The pay or bonus less the social insurance typed by hand.
+inline std::int32_t payAfterSocialInsurance(std::int32_t pay, std::int32_t socialInsurance) {
+    return checkedAmount(std::int64_t{pay} - socialInsurance, "社会保険料控除後の金額");
+}
+
 }  // namespace nencho

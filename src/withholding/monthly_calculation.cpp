@@ -4,6 +4,7 @@ namespace nencho {
 
 MonthlyCalculation calculateMonth(const MonthlyInput& input) {
     MonthlyCalculation month;
+    month.pay = input.pay;
     month.grade = standardGrade(input.pay);
     month.health = input.healthInsured ? healthPremium(month.grade, input.nursingCare) : 0;
     month.pension = input.pensionInsured ? pensionPremium(month.grade) : 0;

@@ -19,6 +19,7 @@ struct MonthlyInput {
 };
 
 struct MonthlyCalculation {
+    std::int32_t pay = 0;
     int grade = 0;  // thousand yen
     std::int32_t health = 0;
     std::int32_t pension = 0;

@@ -4,13 +4,13 @@
 
 namespace nencho {
 
-MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyFigures& figures) {
+MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyCalculation& figures) {
     return {month,
             figures.pay,
             figures.health,
             figures.pension,
             figures.employment,
-            figures.tax,
+            figures.tax.tax,
             figures.totalDeductions,
             figures.netPay};
 }

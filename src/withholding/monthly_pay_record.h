@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "withholding/calculation_inputs.h"
+#include "withholding/monthly_calculation.h"
 
 namespace nencho {
 
@@ -22,7 +22,7 @@ struct MonthlyPayRecord {
     friend bool operator==(const MonthlyPayRecord&, const MonthlyPayRecord&) = default;
 };
 
-MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyFigures& figures);
+MonthlyPayRecord monthlyPayRecordOf(int month, const MonthlyCalculation& figures);
 
 // Writes the eight lines whole, replacing an earlier record of the month. Throws RecordError
 // (PathNotFound when the year folder is missing).

@@ -3,42 +3,46 @@
 
 #include <limits>
 
+#include "withholding/bonus.h"
 #include "withholding/calculation_error_check.h"
-#include "withholding/calculation_inputs.h"
 #include "withholding/checked_amounts.h"
+#include "withholding/monthly_calculation.h"
 
 namespace nencho {
 namespace {
 
+constexpr NursingCare kWith = NursingCare::With;
+constexpr NursingCare kWithout = NursingCare::Without;
+
 struct MonthlyCase {
     const char* name;
-    MonthlyInputs inputs;
+    MonthlyInput inputs;
     std::int32_t health, pension, employment, tax;
 };
 
 TEST(MonthlyCalculation, PremiumsCheckBoxesAndTax) {
     const MonthlyCase cases[] = {
-        {"plain", {250000, false, false, false, false, 0}, 10660, 17654, 0, 8680},
-        {"nursing care", {250000, true, false, false, false, 0}, 12103, 17654, 0, 8600},
-        {"employment", {250000, false, false, false, true, 0}, 10660, 17654, 1754, 8580},
-        {"two dependants", {250000, false, false, false, false, 2}, 10660, 17654, 0, 3610},
-        {"six dependants", {600000, false, false, false, false, 6}, 24190, 40061, 0, 12950},
-        {"no health", {250000, false, true, false, false, 0}, 0, 17654, 0, 9270},
-        {"no pension", {250000, false, false, true, false, 0}, 10660, 0, 0, 9670},
-        {"small pay", {100000, false, false, false, false, 0}, 4018, 6654, 0, 280},
-        {"large pay", {1000000, false, false, false, false, 0}, 40180, 42098, 0, 91360},
-        {"no pay", {0, true, false, false, true, 3}, 0, 0, 0, 0},
-        {"below the premiums", {9000, false, false, false, false, 0}, 4018, 6654, 0, 0},
+        {"plain", {250000, kWithout, true, true, false, 0}, 10660, 17654, 0, 8680},
+        {"nursing care", {250000, kWith, true, true, false, 0}, 12103, 17654, 0, 8600},
+        {"employment", {250000, kWithout, true, true, true, 0}, 10660, 17654, 1754, 8580},
+        {"two dependants", {250000, kWithout, true, true, false, 2}, 10660, 17654, 0, 3610},
+        {"six dependants", {600000, kWithout, true, true, false, 6}, 24190, 40061, 0, 12950},
+        {"no health", {250000, kWithout, false, true, false, 0}, 0, 17654, 0, 9270},
+        {"no pension", {250000, kWithout, true, false, false, 0}, 10660, 0, 0, 9670},
+        {"small pay", {100000, kWithout, true, true, false, 0}, 4018, 6654, 0, 280},
+        {"large pay", {1000000, kWithout, true, true, false, 0}, 40180, 42098, 0, 91360},
+        {"no pay", {0, kWith, true, true, true, 3}, 0, 0, 0, 0},
+        {"below the premiums", {9000, kWithout, true, true, false, 0}, 4018, 6654, 0, 0},
     };
     for (const MonthlyCase& c : cases) {
-        const MonthlyFigures figures = computeMonthly(c.inputs);
+        const MonthlyCalculation figures = calculateMonth(c.inputs);
         EXPECT_EQ(figures.health, c.health) << c.name;
         EXPECT_EQ(figures.pension, c.pension) << c.name;
         EXPECT_EQ(figures.employment, c.employment) << c.name;
-        EXPECT_EQ(figures.tax, c.tax) << c.name;
+        EXPECT_EQ(figures.tax.tax, c.tax) << c.name;
         const std::int32_t social = c.health + c.pension + c.employment;
         EXPECT_EQ(figures.socialInsurance, social) << c.name;
-        EXPECT_EQ(figures.afterSocialInsurance, c.inputs.pay - social) << c.name;
+        EXPECT_EQ(figures.payAfterSocialInsurance, c.inputs.pay - social) << c.name;
         EXPECT_EQ(figures.totalDeductions, social + c.tax) << c.name;
         EXPECT_EQ(figures.netPay, c.inputs.pay - social - c.tax) << c.name;
     }
@@ -50,22 +54,22 @@ TEST(MonthlyCalculation, EmploymentPremiumsAndTheNursingCareRateInDoublePrecisio
         {216000, 1536}, {465000, 3255}, {1000000, 7000},
     };
     for (const auto& [pay, premium] : employment)
-        EXPECT_EQ(computeMonthly({pay, false, false, false, true, 0}).employment, premium) << pay;
+        EXPECT_EQ(calculateMonth({pay, kWithout, true, true, true, 0}).employment, premium) << pay;
     const std::pair<std::int32_t, std::int32_t> nursingCare[] = {
         {8908, 4561}, {330000, 15826}, {665000, 31653}, {955000, 45619}};
     for (const auto& [pay, premium] : nursingCare)
-        EXPECT_EQ(computeMonthly({pay, true, false, false, false, 0}).health, premium) << pay;
+        EXPECT_EQ(calculateMonth({pay, kWith, true, true, false, 0}).health, premium) << pay;
 }
 
 TEST(MonthlyCalculation, APayBelowThePremiumsLeavesANegativeNetPay) {
-    const MonthlyFigures figures = computeMonthly({9000, false, false, false, false, 0});
-    EXPECT_EQ(figures.afterSocialInsurance, -1672);
+    const MonthlyCalculation figures = calculateMonth({9000, kWithout, true, true, false, 0});
+    EXPECT_EQ(figures.payAfterSocialInsurance, -1672);
     EXPECT_EQ(figures.netPay, -1672);
 }
 
 struct BonusCase {
     const char* name;
-    BonusInputs inputs;
+    BonusInput inputs;
     std::int32_t socialInsurance;
     int rate;
     std::int32_t tax;
@@ -91,7 +95,7 @@ TEST(BonusCalculation, PremiumsRateAndTax) {
         {"other number uses column 0", {0, 65000, 9, false, false}, 0, 2, 0},
     };
     for (const BonusCase& c : cases) {
-        const BonusFigures figures = computeBonus(c.inputs);
+        const BonusCalculation figures = calculateBonus(c.inputs);
         EXPECT_EQ(figures.socialInsurance, c.socialInsurance) << c.name;
         EXPECT_EQ(figures.afterSocialInsurance, c.inputs.bonus - c.socialInsurance) << c.name;
         EXPECT_EQ(figures.ratePercent, c.rate) << c.name;
@@ -100,10 +104,10 @@ TEST(BonusCalculation, PremiumsRateAndTax) {
 }
 
 TEST(BonusCalculation, AmountsBeyondThirtyTwoBitsGiveNoFigures) {
-    EXPECT_NO_THROW(computeBonus({715827882, 0, 0, true, false}));
-    EXPECT_THROW(computeBonus({715827883, 0, 0, true, false}), CalculationError);
-    EXPECT_NO_THROW(computeBonus({61356675, 1745000, 0, false, false}));
-    EXPECT_THROW(computeBonus({61356676, 1745000, 0, false, false}), CalculationError);
+    EXPECT_NO_THROW(calculateBonus({715827882, 0, 0, true, false}));
+    EXPECT_THROW(calculateBonus({715827883, 0, 0, true, false}), CalculationError);
+    EXPECT_NO_THROW(calculateBonus({61356675, 1745000, 0, false, false}));
+    EXPECT_THROW(calculateBonus({61356676, 1745000, 0, false, false}), CalculationError);
 }
 
 TEST(ManualEntry, PayAfterSocialInsuranceBeyondThirtyTwoBitsIsAnError) {

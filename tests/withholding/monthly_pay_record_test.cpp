@@ -23,11 +23,11 @@ class MonthlyPayRecordTest : public ::testing::Test {
 };
 
 TEST_F(MonthlyPayRecordTest, WritesEightLinesOfTheComputedMonth) {
-    MonthlyFigures figures;
+    MonthlyCalculation figures;
     figures.pay = 250000;
     figures.health = 10660;
     figures.pension = 17654;
-    figures.tax = 8680;
+    figures.tax.tax = 8680;
     figures.totalDeductions = 36994;
     figures.netPay = 213006;
     saveMonthlyPayRecord(path, monthlyPayRecordOf(1, figures));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ui/screen.h"
-#include "withholding/calculation_inputs.h"
+#include "withholding/monthly_calculation.h"
 
 namespace nencho {
 
@@ -39,7 +39,7 @@ class Form8 : public Screen {
     // The count of the dependants options; asks when five or more were chosen (none: Cancel).
     std::optional<std::int32_t> chosenDependants();
     std::optional<std::int32_t> askDependants();
-    void saveRecord(const std::string& path, int month, const MonthlyFigures& figures);
+    void saveRecord(const std::string& path, int month, const MonthlyCalculation& figures);
 
     bool isTicked(const QString& checkBox) const;
     void showProblem(const QString& prompt);

@@ -9,6 +9,7 @@
 #include "platform/ui/dialogs.h"
 #include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
+#include "withholding/monthly_calculation.h"
 #include "withholding/monthly_pay_record.h"
 #include "withholding/typed_numbers.h"
 #include "withholding/ui/form8.h"
@@ -27,9 +28,9 @@ std::int32_t amountIn(const QString& text) {
     return readAmountOrZero(text.toStdString());
 }
 
-LedgerRowFigures rowOf(const MonthlyFigures& figures, std::int32_t dependants) {
-    return {figures.pay, figures.socialInsurance, figures.afterSocialInsurance, dependants,
-            figures.tax};
+LedgerRowFigures rowOf(const MonthlyCalculation& figures, std::int32_t dependants) {
+    return {figures.pay, figures.socialInsurance, figures.payAfterSocialInsurance, dependants,
+            figures.tax.tax};
 }
 
 }  // namespace
@@ -43,21 +44,21 @@ void Form8::calculate(bool withNursingCare) {
     const auto dependants = chosenDependants();
     if (!dependants) return;
 
-    const MonthlyInputs inputs{pay,
-                               withNursingCare,
-                               isTicked(form8::kHealthCheck),
-                               isTicked(form8::kPensionCheck),
-                               isTicked(form8::kEmploymentCheck),
-                               *dependants};
-    MonthlyFigures figures;
+    const MonthlyInput input{pay,
+                             withNursingCare ? NursingCare::With : NursingCare::Without,
+                             !isTicked(form8::kHealthCheck),
+                             !isTicked(form8::kPensionCheck),
+                             isTicked(form8::kEmploymentCheck),
+                             *dependants};
+    MonthlyCalculation figures;
     try {
-        figures = computeMonthly(inputs);
+        figures = calculateMonth(input);
     } catch (const CalculationError& error) {
         return showProblem(QString::fromUtf8(error.what()));
     }
     // A month the ledger would refuse leaves no pay record either: checked before any write.
     if (!ledgerTakesMonthRow(*month, {figures.pay, figures.socialInsurance,
-                                      figures.afterSocialInsurance, figures.tax}))
+                                      figures.payAfterSocialInsurance, figures.tax.tax}))
         return showProblem(kLedgerOverflowProblem);
 
     hide();
@@ -132,7 +133,7 @@ std::optional<std::int32_t> Form8::askDependants() {
     return std::nullopt;
 }
 
-void Form8::saveRecord(const std::string& path, int month, const MonthlyFigures& figures) {
+void Form8::saveRecord(const std::string& path, int month, const MonthlyCalculation& figures) {
     try {
         saveMonthlyPayRecord(path, monthlyPayRecordOf(month, figures));
     } catch (const RecordError& error) {

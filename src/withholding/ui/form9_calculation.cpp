@@ -1,7 +1,7 @@
 // The bonus screen's two ways of returning a bonus to the ledger: computed from the bonus and
 // the previous month's pay, or taken as typed.
 #include "common/amount.h"
-#include "withholding/calculation_inputs.h"
+#include "withholding/bonus.h"
 #include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
 #include "withholding/ui/form9.h"
@@ -23,11 +23,11 @@ void Form9::calculate() {
     const auto number = checkedBonusNumber(form9::kBonusNumberBox);
     if (!number) return;
     const std::int32_t previousMonthPay = amountIn(textOf(form9::kPreviousPayBox));
-    const BonusInputs inputs{bonus, previousMonthPay, dependantsNumber_,
-                             isTicked(form9::kHealthCheck), isTicked(form9::kEmploymentCheck)};
-    BonusFigures figures;
+    const BonusInput input{bonus, previousMonthPay, dependantsNumber_,
+                           isTicked(form9::kHealthCheck), isTicked(form9::kEmploymentCheck)};
+    BonusCalculation figures;
     try {
-        figures = computeBonus(inputs);
+        figures = calculateBonus(input);
     } catch (const CalculationError& error) {
         return showProblem(QString::fromUtf8(error.what()));
     }

@@ -83,13 +83,8 @@ void readSheetAmounts(const AdjustmentInput& input, AdjustmentResult& result) {
     result[V::BonusTax] = input.bonusTax;
     result[V::TaxWithheld] = input.taxWithheld;
     result[V::SocialInsuranceFromPay] = input.socialInsuranceFromPay;
-    result[V::DeclaredSocialInsurance] = input.declaredSocialInsurance;
-    result[V::MutualAidPremiums] = input.mutualAidPremiums;
-    result[V::LifeInsuranceDeduction] = input.lifeInsuranceDeduction;
-    result[V::CasualtyDeduction] = input.casualtyDeduction;
-    result[V::SpouseSpecialDeduction] = input.spouseSpecialDeduction;
-    result[V::DependantsDeduction] = input.dependantsDeduction;
-    result[V::HousingLoanCredit] = input.housingLoanCredit;
+    for (const DeductionValue& deduction : kDeductionValues)
+        result[deduction.value] = input.deductions.*deduction.figure;
 }
 
 std::optional<std::int32_t> deductionsInAll(const AdjustmentResult& result) {

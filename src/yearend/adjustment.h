@@ -62,6 +62,33 @@ enum class AdjustmentStatus { Adjusted, NotAdjusted };
 // "年末調整実行" or "年調しない", as shown on the sheet and stored in line 26 of the record.
 std::string_view adjustmentStatusText(AdjustmentStatus status);
 
+// The deductions the adjustment takes from the person's deduction records (insurance, dependants,
+// spouse and housing), as the year-end sheet shows them.
+struct DeductionFigures {
+    std::int32_t declaredSocialInsurance = 0;
+    std::int32_t mutualAidPremiums = 0;
+    std::int32_t lifeInsuranceDeduction = 0;
+    std::int32_t casualtyDeduction = 0;
+    std::int32_t spouseSpecialDeduction = 0;
+    std::int32_t dependantsDeduction = 0;
+    std::int32_t housingLoanCredit = 0;
+};
+
+// Each deduction figure and the adjustment value it becomes.
+struct DeductionValue {
+    std::int32_t DeductionFigures::*figure;
+    AdjustmentValue value;
+};
+inline constexpr DeductionValue kDeductionValues[] = {
+    {&DeductionFigures::declaredSocialInsurance, AdjustmentValue::DeclaredSocialInsurance},
+    {&DeductionFigures::mutualAidPremiums, AdjustmentValue::MutualAidPremiums},
+    {&DeductionFigures::lifeInsuranceDeduction, AdjustmentValue::LifeInsuranceDeduction},
+    {&DeductionFigures::casualtyDeduction, AdjustmentValue::CasualtyDeduction},
+    {&DeductionFigures::spouseSpecialDeduction, AdjustmentValue::SpouseSpecialDeduction},
+    {&DeductionFigures::dependantsDeduction, AdjustmentValue::DependantsDeduction},
+    {&DeductionFigures::housingLoanCredit, AdjustmentValue::HousingLoanCredit},
+};
+
 // The amounts of the year-end sheet that the adjustment reads (a box that does not read as an
 // amount is handed over as 0).
 struct AdjustmentInput {
@@ -72,13 +99,7 @@ struct AdjustmentInput {
     std::int32_t bonusTax = 0;
     std::int32_t taxWithheld = 0;
     std::int32_t socialInsuranceFromPay = 0;
-    std::int32_t declaredSocialInsurance = 0;
-    std::int32_t mutualAidPremiums = 0;
-    std::int32_t lifeInsuranceDeduction = 0;
-    std::int32_t casualtyDeduction = 0;
-    std::int32_t spouseSpecialDeduction = 0;
-    std::int32_t dependantsDeduction = 0;
-    std::int32_t housingLoanCredit = 0;
+    DeductionFigures deductions;
 };
 
 enum class AdjustmentOutcome {

@@ -36,7 +36,7 @@ Record orEmpty(const std::optional<Record>& record) {
 }
 
 // The insurance, dependants and spouse and housing records, each through its one reader.
-DeductionAmounts readDeductions(const SheetOwner& owner, SheetLoad& load) {
+void readDeductions(const SheetOwner& owner, SheetLoad& load) {
     const std::string& year = owner.taxYearCode;
     const std::int32_t key = owner.personKey;
     InsuranceRecord insurance;
@@ -48,17 +48,12 @@ DeductionAmounts readDeductions(const SheetOwner& owner, SheetLoad& load) {
                                [&] { return orEmpty(DependantsFile::load(year, key)); });
     readPart<SpouseHousingRecord>(spouseHousing, "配偶者特別控除・住宅取得控除", true, load,
                                   [&] { return orEmpty(SpouseHousingFile::load(year, key)); });
-    DeductionAmounts amounts;
-    amounts.declaredSocialInsurance = insurance.declaredSocialInsurance;
-    amounts.mutualAidPremiums = insurance.mutualAidPremiums;
-    amounts.lifeInsuranceDeduction = insurance.lifeInsuranceDeduction;
-    amounts.casualtyDeduction = insurance.casualtyDeduction;
-    amounts.pensionPremiums = insurance.pensionTotal;
-    amounts.longTermCasualtyPremiums = insurance.longTermPremiums;
-    amounts.dependantsDeduction = dependants.totalDeduction;
-    amounts.spouseSpecialDeduction = spouseHousing.spouseSpecialDeduction;
-    amounts.housingLoanCredit = spouseHousing.housingLoanCredit;
-    return amounts;
+    load.records.deductions = {insurance.declaredSocialInsurance,    insurance.mutualAidPremiums,
+                               insurance.lifeInsuranceDeduction,     insurance.casualtyDeduction,
+                               spouseHousing.spouseSpecialDeduction, dependants.totalDeduction,
+                               spouseHousing.housingLoanCredit};
+    load.records.pensionPremiums = insurance.pensionTotal;
+    load.records.longTermCasualtyPremiums = insurance.longTermPremiums;
 }
 
 }  // namespace
@@ -88,13 +83,12 @@ SheetLoad loadSheetRecords(const SheetOwner& owner) {
         if (!path) fail(FileErrorKind::Overflow);
         return readLedgerFile(*path);
     });
-    records.deductions = readDeductions(owner, load);
+    readDeductions(owner, load);
     return load;
 }
 
 AdjustmentInput sheetInput(const SheetRecords& records) {
     const LedgerFeed feed = feedOf(records.ledger.sheet);
-    const DeductionAmounts& deductions = records.deductions;
     AdjustmentInput input;
     input.monthPay = feed.monthPay;
     input.bonusPay = feed.bonusPay;
@@ -103,13 +97,7 @@ AdjustmentInput sheetInput(const SheetRecords& records) {
     input.bonusTax = feed.bonusTax;
     input.taxWithheld = feed.grandTax;
     input.socialInsuranceFromPay = feed.grandInsurance;
-    input.declaredSocialInsurance = deductions.declaredSocialInsurance;
-    input.mutualAidPremiums = deductions.mutualAidPremiums;
-    input.lifeInsuranceDeduction = deductions.lifeInsuranceDeduction;
-    input.casualtyDeduction = deductions.casualtyDeduction;
-    input.spouseSpecialDeduction = deductions.spouseSpecialDeduction;
-    input.dependantsDeduction = deductions.dependantsDeduction;
-    input.housingLoanCredit = deductions.housingLoanCredit;
+    input.deductions = records.deductions;
     return input;
 }
 

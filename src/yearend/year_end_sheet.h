@@ -32,27 +32,15 @@ struct SheetOwner {
 std::optional<SheetOwner> sheetOwner(const std::string& taxYearCode, std::string_view companyBox,
                                      std::string_view personBox);
 
-// The amounts the sheet takes from the deduction records (insurance, dependants, spouse and
-// housing), in the boxes' terms.
-struct DeductionAmounts {
-    std::int32_t declaredSocialInsurance = 0;
-    std::int32_t mutualAidPremiums = 0;
-    std::int32_t lifeInsuranceDeduction = 0;
-    std::int32_t casualtyDeduction = 0;
-    std::int32_t spouseSpecialDeduction = 0;
-    std::int32_t dependantsDeduction = 0;
-    std::int32_t housingLoanCredit = 0;
-    std::int32_t pensionPremiums = 0;           // shown beside, not adjusted
-    std::int32_t longTermCasualtyPremiums = 0;  // shown beside, not adjusted
-};
-
 // The person's records as the sheet keeps them.
 struct SheetRecords {
     NotesLines notes;
     CompanyRecord company;
     PersonEntry person;
     LedgerRecord ledger;
-    DeductionAmounts deductions;
+    DeductionFigures deductions;
+    std::int32_t pensionPremiums = 0;           // shown beside, not adjusted
+    std::int32_t longTermCasualtyPremiums = 0;  // shown beside, not adjusted
 };
 
 struct SheetLoad {

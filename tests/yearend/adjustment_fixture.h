@@ -13,9 +13,9 @@ inline AdjustmentInput shortfallOf12800() {
     input.bonusTax = 4'000;
     input.taxWithheld = 150'000;
     input.socialInsuranceFromPay = 600'000;
-    input.lifeInsuranceDeduction = 50'000;
-    input.casualtyDeduction = 15'000;
-    input.dependantsDeduction = 760'000;
+    input.deductions.lifeInsuranceDeduction = 50'000;
+    input.deductions.casualtyDeduction = 15'000;
+    input.deductions.dependantsDeduction = 760'000;
     return input;
 }
 

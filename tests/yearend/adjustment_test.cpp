@@ -116,9 +116,9 @@ TEST(FixedRateReduction, IsAFifthCutDownToTheYenAndCapped) {
 // The highest taxable income (tax 3,846,000) and a housing-loan credit that leaves the tax asked.
 AdjustmentResult adjustedWithTaxAfterCredit(std::int32_t taxAfterCredit) {
     AdjustmentInput input;
-    input.payInAll = 20'000'000;          // employment income 17,300,000
-    input.dependantsDeduction = 380'000;  // taxable income 16,920,000
-    input.housingLoanCredit = 3'846'000 - taxAfterCredit;
+    input.payInAll = 20'000'000;                     // employment income 17,300,000
+    input.deductions.dependantsDeduction = 380'000;  // taxable income 16,920,000
+    input.deductions.housingLoanCredit = 3'846'000 - taxAfterCredit;
     AdjustmentResult result;
     EXPECT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
     return result;
@@ -175,7 +175,8 @@ TEST(YearEndAdjustment, BalanceOfZeroOrBelowIsARefund) {
 
 TEST(YearEndAdjustment, DeductionsAboveTheIncomeLeaveNoTaxAndRefundTheWithholding) {
     AdjustmentInput input = shortfallOf12800();
-    input.dependantsDeduction = 2'800'000;  // deductions 3,465,000 above the income 3,460,000
+    input.deductions.dependantsDeduction =
+        2'800'000;  // deductions 3,465,000 above the income 3,460,000
     AdjustmentResult result;
     ASSERT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
     EXPECT_EQ(result[V::TaxableIncome], 0);
@@ -188,7 +189,7 @@ TEST(YearEndAdjustment, DeductionsAboveTheIncomeLeaveNoTaxAndRefundTheWithholdin
 
 TEST(YearEndAdjustment, HousingLoanCreditAboveTheTaxLeavesNoTax) {
     AdjustmentInput input = shortfallOf12800();
-    input.housingLoanCredit = 300'000;
+    input.deductions.housingLoanCredit = 300'000;
     AdjustmentResult result;
     ASSERT_EQ(runYearEndAdjustment(input, result), AdjustmentOutcome::Adjusted);
     EXPECT_EQ(result[V::TaxOnTaxableIncome], 203'500);
@@ -218,10 +219,10 @@ TEST(YearEndAdjustment, RefusalsStoreTheNotAdjustedRecord) {
         input.payInAll = c.payInAll;
         input.bonusTax = 7'000;
         input.socialInsuranceFromPay = 0;
-        input.lifeInsuranceDeduction = 0;
-        input.casualtyDeduction = 0;
-        input.dependantsDeduction = c.dependantsDeduction;
-        input.housingLoanCredit = 10'000;
+        input.deductions.lifeInsuranceDeduction = 0;
+        input.deductions.casualtyDeduction = 0;
+        input.deductions.dependantsDeduction = c.dependantsDeduction;
+        input.deductions.housingLoanCredit = 10'000;
         AdjustmentResult result;  // the sheet's values after adjusting the shortfall case
         ASSERT_EQ(runYearEndAdjustment(shortfallOf12800(), result), AdjustmentOutcome::Adjusted);
         ASSERT_EQ(runYearEndAdjustment(input, result), c.outcome);
@@ -263,13 +264,15 @@ TEST(YearEndAdjustment, AmountsLeavingTheRangeAreAFailureAndChangeNothing) {
         void (*change)(AdjustmentInput&);
     };
     const Case cases[] = {
-        {"deductions in all", [](AdjustmentInput& in) { in.dependantsDeduction = kMax; }},
+        {"deductions in all",
+         [](AdjustmentInput& in) { in.deductions.dependantsDeduction = kMax; }},
         {"income less deductions",
          [](AdjustmentInput& in) {
-             in.declaredSocialInsurance = kMin;
+             in.deductions.declaredSocialInsurance = kMin;
              in.socialInsuranceFromPay = 0;
          }},
-        {"tax less the housing credit", [](AdjustmentInput& in) { in.housingLoanCredit = kMin; }},
+        {"tax less the housing credit",
+         [](AdjustmentInput& in) { in.deductions.housingLoanCredit = kMin; }},
         {"annual tax less the tax withheld", [](AdjustmentInput& in) { in.taxWithheld = kMin; }},
     };
     AdjustmentResult before;
@@ -307,14 +310,14 @@ AdjustmentInput generatedInput(Generator& gen) {
     input.taxWithheld = gen.between(-10'000, 3'000'000);
     input.bonusTax = gen.between(0, input.taxWithheld < 0 ? 0 : input.taxWithheld);
     input.socialInsuranceFromPay = gen.between(0, 3'000'000);
-    input.declaredSocialInsurance = gen.between(-1'000, 500'000);
-    input.mutualAidPremiums = gen.between(0, 840'000);
-    input.lifeInsuranceDeduction = gen.between(-5'000, 100'000);
-    input.casualtyDeduction = gen.between(-5'000, 15'000);
-    input.spouseSpecialDeduction = gen.between(0, 380'000);
-    input.dependantsDeduction = gen.between(0, 5'000'000);
-    input.housingLoanCredit = gen.between(0, 2) == 0 ? gen.between(0, 500'000) : 0;
-    if (gen.between(0, 50) == 0) input.dependantsDeduction = gen.between(kMin, kMax);
+    input.deductions.declaredSocialInsurance = gen.between(-1'000, 500'000);
+    input.deductions.mutualAidPremiums = gen.between(0, 840'000);
+    input.deductions.lifeInsuranceDeduction = gen.between(-5'000, 100'000);
+    input.deductions.casualtyDeduction = gen.between(-5'000, 15'000);
+    input.deductions.spouseSpecialDeduction = gen.between(0, 380'000);
+    input.deductions.dependantsDeduction = gen.between(0, 5'000'000);
+    input.deductions.housingLoanCredit = gen.between(0, 2) == 0 ? gen.between(0, 500'000) : 0;
+    if (gen.between(0, 50) == 0) input.deductions.dependantsDeduction = gen.between(kMin, kMax);
     return input;
 }
 

@@ -54,7 +54,7 @@ TEST_F(SheetLoadTest, APersonWithoutRecordsReadsAsEmpty) {
     const AdjustmentInput input = sheetInput(load.records);
     EXPECT_EQ(input.payInAll, 0);
     EXPECT_EQ(input.taxWithheld, 0);
-    EXPECT_EQ(input.dependantsDeduction, 0);
+    EXPECT_EQ(input.deductions.dependantsDeduction, 0);
     EXPECT_EQ(load.records.person.name, "");
 }
 

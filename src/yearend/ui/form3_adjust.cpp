@@ -137,13 +137,13 @@ AdjustmentInput Form3::inputFromBoxes() const {
     input.bonusTax = amountOf(kBonusTaxBox);
     input.taxWithheld = amountOf(kGrandTaxBox);
     input.socialInsuranceFromPay = amountOf(kGrandInsuranceBox);
-    input.declaredSocialInsurance = amountOf(kDeclaredInsuranceBox);
-    input.mutualAidPremiums = amountOf(kMutualAidBox);
-    input.lifeInsuranceDeduction = amountOf(kLifeInsuranceBox);
-    input.casualtyDeduction = amountOf(kCasualtyBox);
-    input.spouseSpecialDeduction = amountOf(kSpouseSpecialBox);
-    input.dependantsDeduction = amountOf(kDependantsBox);
-    input.housingLoanCredit = amountOf(kHousingCreditBox);
+    input.deductions.declaredSocialInsurance = amountOf(kDeclaredInsuranceBox);
+    input.deductions.mutualAidPremiums = amountOf(kMutualAidBox);
+    input.deductions.lifeInsuranceDeduction = amountOf(kLifeInsuranceBox);
+    input.deductions.casualtyDeduction = amountOf(kCasualtyBox);
+    input.deductions.spouseSpecialDeduction = amountOf(kSpouseSpecialBox);
+    input.deductions.dependantsDeduction = amountOf(kDependantsBox);
+    input.deductions.housingLoanCredit = amountOf(kHousingCreditBox);
     return input;
 }
 

@@ -64,7 +64,6 @@ void Form3::takeUpPerson(const SheetOwner& owner) {
 
 void Form3::fillBoxes() {
     const AdjustmentInput input = sheetInput(records_);
-    const DeductionAmounts& deductions = records_.deductions;
     using V = AdjustmentValue;
     const std::pair<const char*, std::int32_t> shown[] = {
         {kMonthPayBox, input.monthPay},
@@ -75,19 +74,19 @@ void Form3::fillBoxes() {
         {kGrandTaxBox, input.taxWithheld},
         {kEmploymentIncomeBox, result_[V::EmploymentIncome]},
         {kGrandInsuranceBox, input.socialInsuranceFromPay},
-        {kDeclaredInsuranceBox, input.declaredSocialInsurance},
-        {kMutualAidBox, input.mutualAidPremiums},
-        {kLifeInsuranceBox, input.lifeInsuranceDeduction},
-        {kCasualtyBox, input.casualtyDeduction},
-        {kSpouseSpecialBox, input.spouseSpecialDeduction},
-        {kDependantsBox, input.dependantsDeduction},
+        {kDeclaredInsuranceBox, input.deductions.declaredSocialInsurance},
+        {kMutualAidBox, input.deductions.mutualAidPremiums},
+        {kLifeInsuranceBox, input.deductions.lifeInsuranceDeduction},
+        {kCasualtyBox, input.deductions.casualtyDeduction},
+        {kSpouseSpecialBox, input.deductions.spouseSpecialDeduction},
+        {kDependantsBox, input.deductions.dependantsDeduction},
         {kDeductionsInAllBox, result_[V::DeductionsInAll]},
         {kTaxableIncomeBox, result_[V::TaxableIncome]},
         {kTaxOnTaxableIncomeBox, result_[V::TaxOnTaxableIncome]},
-        {kHousingCreditBox, input.housingLoanCredit},
+        {kHousingCreditBox, input.deductions.housingLoanCredit},
         {kTaxAfterCreditBox, result_[V::TaxAfterCredit]},
-        {kPensionPremiumsBox, deductions.pensionPremiums},
-        {kLongTermCasualtyBox, deductions.longTermCasualtyPremiums},
+        {kPensionPremiumsBox, records_.pensionPremiums},
+        {kLongTermCasualtyBox, records_.longTermCasualtyPremiums},
     };
     for (const auto& [box, value] : shown) showAmount(box, value);
     setTextOf(kSpouseIncomeBox, {});

@@ -1,5 +1,6 @@
 #include "common/keys.h"
 
+#include "common/amount.h"
 #include "common/int32.h"
 
 namespace nencho {
@@ -19,6 +20,24 @@ std::optional<std::int32_t> personKey(std::int64_t companyCode, std::int64_t per
         personCode < -kCodeLimit)
         return std::nullopt;
     return fitInt32(companyCode * 100 + personCode);
+}
+
+std::optional<TypedCodes> typedCodes(std::string_view companyText, std::string_view personText,
+                                     CodeRange range) {
+    const auto company = readSmallNumber(companyText);
+    const auto person = readSmallNumber(personText);
+    if (!company || !person) return std::nullopt;
+    if (range == CodeRange::Own && !isOwnPersonCode(*person)) return std::nullopt;
+    const auto key = personKey(*company, *person);
+    if (!key) return std::nullopt;
+    return TypedCodes{*company, *person, *key};
+}
+
+std::optional<std::int32_t> typedPersonKey(std::string_view companyText,
+                                           std::string_view personText, CodeRange range) {
+    const auto codes = typedCodes(companyText, personText, range);
+    if (!codes) return std::nullopt;
+    return codes->key;
 }
 
 std::optional<std::int32_t> yearFileNumber(std::int32_t key, YearFileKind kind) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace nencho {
 
@@ -28,6 +29,22 @@ bool isOwnPersonCode(std::int64_t personCode);
 
 // CompanyCode × 100 + PersonCode; no value when it leaves the signed 32-bit range.
 std::optional<std::int32_t> personKey(std::int64_t companyCode, std::int64_t personCode);
+// The codes typed in a company box and a person box, each a whole number of the signed 16-bit
+// range, and their key; none when a code does not read so, when the key leaves 32 bits, or, for
+// CodeRange::Own, when the person code is not one of the company's own.
+enum class CodeRange { Any, Own };
+struct TypedCodes {
+    std::int32_t companyCode = 0;
+    std::int32_t personCode = 0;
+    std::int32_t key = 0;
+};
+std::optional<TypedCodes> typedCodes(std::string_view companyText, std::string_view personText,
+                                     CodeRange range = CodeRange::Any);
+// The key alone of typedCodes.
+std::optional<std::int32_t> typedPersonKey(std::string_view companyText,
+                                           std::string_view personText,
+                                           CodeRange range = CodeRange::Any);
+
 std::optional<std::int32_t> yearFileNumber(std::int32_t personKey, YearFileKind kind);
 std::optional<std::int32_t> monthlyPayRecordNumber(std::int32_t personKey, int month);
 

@@ -60,12 +60,9 @@ void readDeductions(const SheetOwner& owner, SheetLoad& load) {
 
 std::optional<SheetOwner> sheetOwner(const std::string& taxYearCode, std::string_view companyBox,
                                      std::string_view personBox) {
-    const auto company = readSmallNumber(companyBox);
-    const auto person = readSmallNumber(personBox);
-    if (!company || !person || !isOwnPersonCode(*person)) return std::nullopt;
-    const auto key = personKey(*company, *person);
-    if (!key || !yearFileNumber(*key, YearFileKind::SpouseHousing)) return std::nullopt;
-    return SheetOwner{taxYearCode, *company, *person, *key};
+    const auto codes = typedCodes(companyBox, personBox, CodeRange::Own);
+    if (!codes || !yearFileNumber(codes->key, YearFileKind::SpouseHousing)) return std::nullopt;
+    return SheetOwner{taxYearCode, codes->companyCode, codes->personCode, codes->key};
 }
 
 SheetLoad loadSheetRecords(const SheetOwner& owner) {

@@ -36,6 +36,32 @@ TEST(RecordNames, KeysOutsideThirtyTwoBitsHaveNoName) {
     EXPECT_FALSE(yearFileNumber(300'000'000, YearFileKind::Ledger));
 }
 
+TEST(RecordNames, TypedCodesReadAs16BitNumbersGiveTheirKey) {
+    struct Case {
+        const char* company;
+        const char* person;
+        CodeRange range;
+        std::optional<std::int32_t> key;
+    };
+    const Case cases[] = {
+        {"1", "2", CodeRange::Any, 102},           {" 327 ", "68", CodeRange::Own, 32'768},
+        {"1", "100", CodeRange::Any, 200},         {"1", "100", CodeRange::Own, std::nullopt},
+        {"1", "0", CodeRange::Own, std::nullopt},  {"1", "99", CodeRange::Own, 199},
+        {"", "2", CodeRange::Any, std::nullopt},   {"1", "x", CodeRange::Any, std::nullopt},
+        {"32767", "1", CodeRange::Any, 3'276'701}, {"32768", "1", CodeRange::Any, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(typedPersonKey(c.company, c.person, c.range), c.key)
+            << c.company << "/" << c.person;
+        const auto codes = typedCodes(c.company, c.person, c.range);
+        ASSERT_EQ(codes.has_value(), c.key.has_value()) << c.company << "/" << c.person;
+        if (codes) {
+            EXPECT_EQ(codes->key, *c.key);
+            EXPECT_EQ(codes->companyCode * 100 + codes->personCode, *c.key);
+        }
+    }
+}
+
 TEST(RecordNames, YearFolderWithAndWithoutYear) {
     EXPECT_EQ(yearFolder("H13"), "c:\\年末調整\\H13年末調整\\");
     EXPECT_EQ(yearFolder(""), "c:\\年末調整\\年末調整\\");

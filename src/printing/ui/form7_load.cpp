@@ -70,10 +70,8 @@ void Form7::load() {
 
 // Reads the notes of the person in the code boxes again. A person without notes has none.
 void Form7::loadNotes() {
-    const auto company = codeIn(kCompanyBox);
-    const auto person = codeIn(kPersonBox);
-    if (!company || !person || !isOwnPersonCode(*person)) return;
-    const auto key = personKey(*company, *person);
+    const auto key = typedPersonKey(textOf(kCompanyBox).toStdString(),
+                                    textOf(kPersonBox).toStdString(), CodeRange::Own);
     if (!key) return;
     try {
         data_.noteLines = loadNoteLines(workingYear().toStdString(), *key);

@@ -39,17 +39,16 @@ void Form6::takeYear() {
 }
 
 void Form6::loadPerson() {
-    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
-    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     // A code outside 1-99 would name a person of another company.
-    const auto key =
-        person && company && isOwnPersonCode(*person) ? personKey(*company, *person) : std::nullopt;
-    if (!key) {
+    const auto codes = typedCodes(stdText(textOf(form6::kCompanyBox)),
+                                  stdText(textOf(form6::kPersonCodeBox)), CodeRange::Own);
+    if (!codes) {
         fullClear();
         return;
     }
-    screens::write(form2::kForm, form2::kCompanyBox, qs(decimal(*company)));
-    screens::write(form2::kForm, form2::kPersonBox, qs(decimal(*person)));
+    const std::int32_t key = codes->key;
+    screens::write(form2::kForm, form2::kCompanyBox, qs(decimal(codes->companyCode)));
+    screens::write(form2::kForm, form2::kPersonBox, qs(decimal(codes->personCode)));
     screens::press(form2::kForm, form2::kLoadButton);
 
     // Nothing of the person shown before may stay on the screen.
@@ -61,13 +60,13 @@ void Form6::loadPerson() {
 
     PersonEntry stored;
     try {
-        stored = PersonFile::load(*key);
+        stored = PersonFile::load(key);
     } catch (const RecordError&) {
         fullClear();
         return;
     }
-    stored.companyCode = *company;
-    stored.personKey = *key;
+    stored.companyCode = codes->companyCode;
+    stored.personKey = key;
     entry_ = stored;
     clearShownChoices();
     showEntry();

@@ -164,9 +164,8 @@ void Form6::storeNotes() {
 
 // A person without notes in the year keeps the boxes as they are; the load empties them first.
 void Form6::loadNotes() {
-    const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
-    const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
-    const auto key = person && company ? personKey(*company, *person) : std::nullopt;
+    const auto key =
+        typedPersonKey(stdText(textOf(form6::kCompanyBox)), stdText(textOf(form6::kPersonCodeBox)));
     if (!key) return;
     try {
         const NotesLines lines = NotesFile::load(stdText(workingYear()), *key);

@@ -97,9 +97,8 @@ std::optional<int> Form8::checkedMonth() {
 }
 
 std::optional<std::string> Form8::checkedRecordPath(int month) {
-    const auto company = readSmallNumber(textOf(form8::kCompanyBox).toStdString());
-    const auto person = readSmallNumber(textOf(form8::kPersonBox).toStdString());
-    const auto key = (company && person) ? personKey(*company, *person) : std::nullopt;
+    const auto key = typedPersonKey(textOf(form8::kCompanyBox).toStdString(),
+                                    textOf(form8::kPersonBox).toStdString());
     const std::string year = textOf(form8::kYearBox).toStdString();
     const auto path = key ? monthlyPayRecordPath(year, *key, month) : std::nullopt;
     if (!path) {

@@ -1,9 +1,9 @@
 // The spouse and housing screen's actions: the income from the spouse's pay, the deduction looked
 // up from the income, the save and the load of the record, and the clear buttons.
 #include "common/amount.h"
+#include "common/keys.h"
 #include "platform/record_error.h"
 #include "platform/ui/reported_action.h"
-#include "yearend/screen_codes.h"
 #include "yearend/spouse_housing_file.h"
 #include "yearend/spouse_special_deduction.h"
 #include "yearend/ui/form16.h"
@@ -43,8 +43,7 @@ void Form16::clearBoxes(std::initializer_list<const char*> boxes) {
 }
 
 std::optional<std::int32_t> Form16::keyFromBoxes() const {
-    return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
-                                textOf(kPersonBox).toStdString());
+    return typedPersonKey(textOf(kCompanyBox).toStdString(), textOf(kPersonBox).toStdString());
 }
 
 // The pay less 650,000 yen (none shown for no pay), then the deduction and the save.

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "common/amount.h"
+#include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
 #include "platform/file_system.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/reported_action.h"
 #include "platform/ui/texts.h"
 #include "yearend/insurance_deduction.h"
-#include "yearend/screen_codes.h"
 #include "yearend/ui/form4.h"
 #include "yearend/ui/form4_boxes.h"
 #include "yearend/ui/form4_controls.h"
@@ -65,8 +65,7 @@ void Form4::connectActions() {
 }
 
 std::optional<std::int32_t> Form4::keyFromBoxes() const {
-    return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
-                                textOf(kPersonBox).toStdString());
+    return typedPersonKey(textOf(kCompanyBox).toStdString(), textOf(kPersonBox).toStdString());
 }
 
 std::int32_t Form4::amountOf(int number) const {

@@ -1,8 +1,8 @@
 #include "yearend/ui/form5.h"
 
 #include "common/amount.h"
+#include "common/keys.h"
 #include "platform/ui/reported_action.h"
-#include "yearend/screen_codes.h"
 #include "yearend/ui/form5_controls.h"
 
 namespace nencho {
@@ -30,8 +30,7 @@ Form5::Form5() : WorkScreen(kForm, kYearBox) {
 }
 
 std::optional<std::int32_t> Form5::personKeyFromBoxes() const {
-    return personKeyOfCodeTexts(textOf(kCompanyBox).toStdString(),
-                                textOf(kPersonBox).toStdString());
+    return typedPersonKey(textOf(kCompanyBox).toStdString(), textOf(kPersonBox).toStdString());
 }
 
 }  // namespace nencho

@@ -22,12 +22,25 @@ CompanyDate readDate(RecordReader& reader) {
     return date;
 }
 
-// Lines 1 to 8 of both layouts: code, capital, business year start and end.
-void readHead(RecordReader& reader, LegacyCompanyLayout& values) {
+// Both layouts, line by line: code, capital, business year start and end, reading, name (the
+// heading ends here), then the rest; only the current layout has the representative's name.
+void readCompany(RecordReader& reader, LegacyCompanyLayout& values, std::string* representativeName,
+                 CompanyFields fields) {
     values.code = reader.longNumber();
     values.capital = reader.longNumber();
     values.businessYearStart = readDate(reader);
     values.businessYearEnd = readDate(reader);
+    values.reading = reader.text();
+    values.name = reader.text();
+    if (fields == CompanyFields::Heading) return;
+    values.taxPlace = reader.text();
+    values.representativeReading = reader.text();
+    if (representativeName) *representativeName = reader.text();
+    values.representativeAddress = reader.text();
+    values.businessType = reader.text();
+    values.taxOffice = reader.text();
+    values.phone = reader.text();
+    values.settlement = readDate(reader);
 }
 
 }  // namespace
@@ -54,34 +67,14 @@ RecordWriter companyFileWriter(const CompanyRecord& record) {
 CompanyRecord loadCompanyFile(std::int64_t companyCode, CompanyFields fields) {
     RecordReader reader = RecordReader::open(companyFilePath(companyCode));
     CompanyRecord record;
-    readHead(reader, record);
-    record.reading = reader.text();
-    record.name = reader.text();
-    if (fields == CompanyFields::Heading) return record;
-    record.taxPlace = reader.text();
-    record.representativeReading = reader.text();
-    record.representativeName = reader.text();
-    record.representativeAddress = reader.text();
-    record.businessType = reader.text();
-    record.taxOffice = reader.text();
-    record.phone = reader.text();
-    record.settlement = readDate(reader);
+    readCompany(reader, record, &record.representativeName, fields);
     return record;
 }
 
 LegacyCompanyLayout loadLegacyCompanyFile(std::int64_t companyCode) {
     RecordReader reader = RecordReader::open(corporateTaxCompanyFilePath(companyCode));
     LegacyCompanyLayout values;
-    readHead(reader, values);
-    values.reading = reader.text();
-    values.name = reader.text();
-    values.taxPlace = reader.text();
-    values.representativeReading = reader.text();
-    values.representativeAddress = reader.text();
-    values.businessType = reader.text();
-    values.taxOffice = reader.text();
-    values.phone = reader.text();
-    values.settlement = readDate(reader);
+    readCompany(reader, values, nullptr, CompanyFields::Whole);
     return values;
 }
 

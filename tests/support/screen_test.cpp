@@ -1,5 +1,6 @@
 #include "support/screen_test.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "app/ui/screen_catalog.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/ui/program.h"
+#include "platform/ui/screen.h"
 
 namespace nencho::test {
 
@@ -41,6 +43,24 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
     (void)app;
+}
+
+void click(const QString& form, const QString& button) {
+    const std::string name = (form + "." + button).toStdString();
+    auto* target = screens::touch(form).findChild<QAbstractButton*>(button);
+    if (!target) {
+        ADD_FAILURE() << "no button " << name;
+        return;
+    }
+    if (!target->isVisible()) {
+        ADD_FAILURE() << name << " is not visible: a user cannot click it";
+        return;
+    }
+    if (!target->isEnabled()) {
+        ADD_FAILURE() << name << " is disabled: a user cannot click it";
+        return;
+    }
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
 }
 
 void clickRow(QListWidget* list, int row) {

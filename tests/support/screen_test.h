@@ -76,6 +76,11 @@ void openLedgerOf(const QString& company, const QString& person, const QString& 
 // Creates the QApplication once per test program, on first use.
 void ensureApplication();
 
+// Clicks a button as a user does, with the mouse at its centre. The test fails, and nothing is
+// clicked, unless the button can be clicked: its screen shown, the button visible and enabled.
+// (screens::press stays for one screen driving another, which presses hidden buttons too.)
+void click(const QString& form, const QString& button);
+
 // The user's ways of choosing a row of a list: a click on it, or the focus brought into the list
 // and a key pressed there (Down, Up, Return, ...).
 void clickRow(QListWidget* list, int row);

@@ -9,6 +9,7 @@
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
 #include "withholding/checked_amounts.h"
+#include "withholding/ui/calculation_screen_test.h"
 
 namespace nencho::test {
 namespace {
@@ -18,37 +19,20 @@ using Lines = std::vector<std::string>;
 
 const std::vector<QString> kTotalsAndSave = {"Form2.Command17", "Form2.Command22"};
 
-class Form8Test : public ScreenTest {
+class Form8Test : public CalculationScreenTest {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        ensureDataTree("H17");
-        openLedgerOf("1", "2");
-    }
-
     // What the ledger's month button hands over: the manual boxes cleared, the screen shown,
     // the pay, the month, the year and the codes (company 1, person 2).
     Screen& handIn(int month, const QString& pay, const QString& year = "H17") {
-        screens::press("Form8", "Command7");
-        screens::show("Form8");
-        screens::write("Form8", "Label3", pay);
-        screens::write("Form8", "Text3", QString::number(month));
-        screens::write("Form8", "Text11", year);
-        screens::write("Form8", "Text161", "1");
-        screens::write("Form8", "Text162", "2");
-        clearEvents();
-        return screens::touch("Form8");
+        return CalculationScreenTest::handIn("Form8", "Command7",
+                                             {{"Label3", pay},
+                                              {"Text3", QString::number(month)},
+                                              {"Text11", year},
+                                              {"Text161", "1"},
+                                              {"Text162", "2"}});
     }
 
-    // The six boxes of the month's ledger row: pay, social insurance, after it, dependants,
-    // tax and the tax again.
-    static QStringList rowOf(int month) {
-        const int first = 12 + 9 * (month - 1);
-        QStringList texts;
-        for (int offset : {0, 1, 2, 3, 4, 6})
-            texts << screens::read("Form2", QString("Text%1").arg(first + offset));
-        return texts;
-    }
+    static QStringList rowOf(int month) { return ledgerRow(month); }
 
     QStringList ledgerWritesAndPresses() const {
         QStringList seen;
@@ -67,7 +51,7 @@ class Form8Test : public ScreenTest {
 
 TEST_F(Form8Test, JanuaryIsComputedWrittenBackRecordedTotalledAndSaved) {
     Screen& form = handIn(1, "250,000");
-    form.press("Command1");
+    click("Form8", "Command1");
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(1), (QStringList{"250,000", "28,314", "221,686", "", "8,680", "8,680"}));
@@ -80,8 +64,8 @@ TEST_F(Form8Test, JanuaryIsComputedWrittenBackRecordedTotalledAndSaved) {
 
 // Input methods type full-width digits; the pay reads as the number it shows.
 TEST_F(Form8Test, AFullWidthPayIsComputedAsItsNumber) {
-    Screen& form = handIn(1, "２５００００");
-    form.press("Command1");
+    handIn(1, "２５００００");
+    click("Form8", "Command1");
     EXPECT_EQ(rowOf(1)[0], "250,000");
     EXPECT_EQ(readBytes(recordPath(1)), goldenBytes("monthly_pay_record_january.txt"));
 }
@@ -98,8 +82,8 @@ TEST_F(Form8Test, AMonthTheLedgerWouldRefuseWritesNoPayRecord) {
     openLedgerOf("1", "2");
     const QStringList january = rowOf(1);
 
-    Screen& form = handIn(1, "200,000,000");
-    form.press("Command1");
+    handIn(1, "200,000,000");
+    click("Form8", "Command1");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].prompt.startsWith("合計が 2,147,483,647 円を超える"));
@@ -113,7 +97,8 @@ TEST_F(Form8Test, MonthsTwoToFiveGoToTheirOwnRowsAndRecords) {
     const std::pair<int, QString> months[] = {
         {2, "Text21"}, {3, "Text30"}, {4, "Text39"}, {5, "Text48"}};
     for (const auto& [month, payBox] : months) {
-        handIn(month, "250,000").press("Command1");
+        handIn(month, "250,000");
+        click("Form8", "Command1");
         EXPECT_EQ(ledgerWritesAndPresses().front(), payBox) << month;
         EXPECT_EQ(rowOf(month), (QStringList{"250,000", "28,314", "221,686", "", "8,680", "8,680"}))
             << month;
@@ -140,7 +125,8 @@ TEST_F(Form8Test, CheckBoxesAndTheNursingCareRateChangeThePremiums) {
     for (const Case& c : cases) {
         for (const char* box : {"chkKenkou", "chkNenkin", "chkKoho"})
             screens::setCheck("Form8", box, c.checkBox && QString(box) == c.checkBox);
-        handIn(3, "250,000").press(c.button);
+        handIn(3, "250,000");
+        click("Form8", c.button);
         const Lines lines = readLines(recordPath(3));
         ASSERT_EQ(lines.size(), 8u);
         EXPECT_EQ(Lines(lines.begin() + 2, lines.begin() + 6), c.premiums) << c.button;
@@ -150,14 +136,16 @@ TEST_F(Form8Test, CheckBoxesAndTheNursingCareRateChangeThePremiums) {
 
 TEST_F(Form8Test, AnEmptyPayWritesAnEmptyRowAndAZeroRecord) {
     choose("optFu2");
-    handIn(1, "").press("Command1");
+    handIn(1, "");
+    click("Form8", "Command1");
     EXPECT_EQ(rowOf(1), (QStringList{"", "", "", "2", "", ""}));
     EXPECT_EQ(readLines(recordPath(1)), (Lines{"1", "0", "0", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave);
 }
 
 TEST_F(Form8Test, APayBelowThePremiumsShowsItsMinusSign) {
-    handIn(1, "9,000").press("Command1");
+    handIn(1, "9,000");
+    click("Form8", "Command1");
     EXPECT_EQ(rowOf(1), (QStringList{"9,000", "10,672", "-1,672", "", "", ""}));
     EXPECT_EQ(readLines(recordPath(1)).back(), "-1672");
 }
@@ -183,7 +171,7 @@ TEST_F(Form8Test, FiveOrMoreAsksTheCountUntilAllowedOrCancelled) {
         screens::write("Form2", "Text60", "unwritten");
         if (exists(recordPath(6))) deleteFile(recordPath(6));
         Screen& form = handIn(6, "600,000");
-        form.press("Command1");
+        click("Form8", "Command1");
 
         EXPECT_EQ(dialogs->inputPrompts.size(), c.answers.size());
         EXPECT_EQ(dialogs->inputPrompts.front(), "扶養家族は何人ですか(配偶者を含む）？");
@@ -211,7 +199,7 @@ TEST_F(Form8Test, AWrongMonthOrCodeIsExplainedAndNothingIsWritten) {
             Screen& form = handIn(1, "250,000");
             form.setTextOf(c.box, c.text);
             dialogs->messages.clear();
-            form.press(button);
+            click("Form8", button);
             const bool manual = QString(button) == "Command2";
             const bool refused = !manual || QString(c.box) == "Text3";
             EXPECT_EQ(dialogs->messages.size(), refused ? 1u : 0u) << c.box << c.text.toStdString();
@@ -223,7 +211,8 @@ TEST_F(Form8Test, AWrongMonthOrCodeIsExplainedAndNothingIsWritten) {
 }
 
 TEST_F(Form8Test, ARecordThatCannotBeWrittenIsReportedAndTheLedgerStillSaved) {
-    handIn(1, "250,000", "H16").press("Command1");
+    handIn(1, "250,000", "H16");
+    click("Form8", "Command1");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "毎月の給与計算");
     EXPECT_EQ(rowOf(1)[0], "250,000");
@@ -235,7 +224,7 @@ TEST_F(Form8Test, ManualEntryWritesTheTypedRowWithoutARecord) {
     form.setTextOf("Text1", "42,000");
     form.setTextOf("Text2", "6530");
     form.setTextOf("Text7", "1");
-    form.press("Command2");
+    click("Form8", "Command2");
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(1), (QStringList{"300,000", "42,000", "258,000", "1", "6,530", "6,530"}));
@@ -245,19 +234,20 @@ TEST_F(Form8Test, ManualEntryWritesTheTypedRowWithoutARecord) {
 }
 
 TEST_F(Form8Test, ManualEntryOfEmptyBoxesAndOfTooMuchInsurance) {
-    handIn(12, "250,000").press("Command2");
+    handIn(12, "250,000");
+    click("Form8", "Command2");
     EXPECT_EQ(rowOf(12), (QStringList{"250,000", "", "250,000", "", "", ""}));
 
     Screen& form = handIn(12, "1,000");
     form.setTextOf("Text1", "1,500");
-    form.press("Command2");
+    click("Form8", "Command2");
     EXPECT_EQ(rowOf(12)[2], "-500");
 }
 
 TEST_F(Form8Test, ManualEntryBeyondThirtyTwoBitsIsRefused) {
     Screen& form = handIn(1, "-2,000,000,000");
     form.setTextOf("Text1", "2,000,000,000");
-    form.press("Command2");
+    click("Form8", "Command2");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].prompt,
               QString::fromStdString(overflowDescription("社会保険料控除後の金額")));
@@ -267,6 +257,7 @@ TEST_F(Form8Test, ManualEntryBeyondThirtyTwoBitsIsRefused) {
 }
 
 TEST_F(Form8Test, DependantsStepperAndClear) {
+    screens::show("Form8");
     Screen& form = screens::touch("Form8");
     const std::tuple<QString, const char*, QString> steps[] = {
         {"", "Command5", "1"}, {"32767", "Command5", "1"}, {"3", "Command5", "4"},
@@ -274,12 +265,12 @@ TEST_F(Form8Test, DependantsStepperAndClear) {
     };
     for (const auto& [before, button, after] : steps) {
         form.setTextOf("Text7", before);
-        form.press(button);
+        click("Form8", button);
         EXPECT_EQ(form.textOf("Text7"), after) << before.toStdString() << button;
     }
     handIn(4, "100");
     for (const char* box : {"Text1", "Text2", "Text7"}) form.setTextOf(box, "9");
-    form.press("Command7");
+    click("Form8", "Command7");
     for (const char* box : {"Text1", "Text2", "Text7"}) EXPECT_EQ(form.textOf(box), "") << box;
     EXPECT_EQ(form.textOf("Label3"), "100");
     EXPECT_EQ(form.textOf("Text3"), "4");

@@ -9,6 +9,7 @@
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
 #include "withholding/checked_amounts.h"
+#include "withholding/ui/calculation_screen_test.h"
 
 namespace nencho::test {
 namespace {
@@ -17,34 +18,18 @@ using Kind = ScreenEvent::Kind;
 
 const std::vector<QString> kTotalsAndSave = {"Form2.Command21", "Form2.Command22"};
 
-class Form9Test : public ScreenTest {
+class Form9Test : public CalculationScreenTest {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        ensureDataTree("H17");
-        openLedgerOf("1", "2");
-    }
-
     // What the ledger's bonus button hands over: the manual boxes cleared, the screen shown,
     // the bonus and its number for both calculations.
     Screen& handIn(int bonusNumber, const QString& bonus) {
-        screens::press("Form9", "Command10");
-        screens::show("Form9");
-        screens::write("Form9", "Label3", bonus);
-        screens::write("Form9", "Text3", QString::number(bonusNumber));
-        screens::write("Form9", "Text28", QString::number(bonusNumber));
-        clearEvents();
-        return screens::touch("Form9");
+        return CalculationScreenTest::handIn("Form9", "Command10",
+                                             {{"Label3", bonus},
+                                              {"Text3", QString::number(bonusNumber)},
+                                              {"Text28", QString::number(bonusNumber)}});
     }
 
-    // Bonus, social insurance, after it, dependants, tax and the tax again.
-    static QStringList rowOf(int bonusNumber) {
-        const int first = 129 + 9 * (bonusNumber - 1);
-        QStringList texts;
-        for (int offset : {0, 1, 2, 3, 4, 6})
-            texts << screens::read("Form2", QString("Text%1").arg(first + offset));
-        return texts;
-    }
+    static QStringList rowOf(int bonusNumber) { return ledgerRow(bonusRow(bonusNumber)); }
 
     bool ledgerUntouched() const {
         for (const ScreenEvent& event : events)
@@ -63,7 +48,7 @@ TEST_F(Form9Test, ABonusOf500000IsComputedWrittenBackTotalledAndSaved) {
     screens::setOption("Form9", "optFu2", true);
     Screen& form = handIn(1, "500,000");
     form.setTextOf("Text1", "300000");
-    form.press("Command1");
+    click("Form9", "Command1");
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(1), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
@@ -78,7 +63,8 @@ TEST_F(Form9Test, EachBonusGoesToItsRowAndTheOptionsSetTheDependants) {
     chooseInsurances(false, false);
     for (const auto& [number, option, dependants] : cases) {
         screens::setOption("Form9", option, true);
-        handIn(number, "200,000").press("Command1");
+        handIn(number, "200,000");
+        click("Form9", "Command1");
         EXPECT_EQ(rowOf(number), (QStringList{"200,000", "", "200,000", dependants, "", ""}))
             << number;
         EXPECT_EQ(pressesOn("Form2"), kTotalsAndSave) << number;
@@ -88,7 +74,7 @@ TEST_F(Form9Test, EachBonusGoesToItsRowAndTheOptionsSetTheDependants) {
 TEST_F(Form9Test, ACompanyCodeLeftInThePreviousPayBoxCountsAsThatPay) {
     Screen& form = handIn(1, "500,000");
     form.setTextOf("Text1", "5");
-    form.press("Command1");
+    click("Form9", "Command1");
     EXPECT_EQ(rowOf(1)[4], "");  // rate 0 %
     EXPECT_EQ(form.textOf("Text1"), "5");
 }
@@ -97,7 +83,7 @@ TEST_F(Form9Test, AnOverflowIsReportedBeforeAnythingIsWritten) {
     chooseInsurances(true, false);
     Screen& form = handIn(1, "715,827,883");
     form.setTextOf("Text1", "300000");
-    form.press("Command1");
+    click("Form9", "Command1");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "賞与計算");
@@ -114,7 +100,7 @@ TEST_F(Form9Test, ManualEntryWritesTheTypedRowAndKeepsTheBoxes) {
     form.setTextOf("Text8", "3,500");
     form.setTextOf("Text2", "29790");
     form.setTextOf("Text7", "2");
-    form.press("Command4");
+    click("Form9", "Command4");
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rowOf(2), (QStringList{"500,000", "3,500", "496,500", "2", "29,790", "29,790"}));
@@ -124,12 +110,13 @@ TEST_F(Form9Test, ManualEntryWritesTheTypedRowAndKeepsTheBoxes) {
 
 TEST_F(Form9Test, ManualEntryOfEmptyBoxesBlanksTheRowAndTooMuchInsuranceGoesNegative) {
     screens::write("Form2", "Text130", "old");
-    handIn(1, "").press("Command4");
+    handIn(1, "");
+    click("Form9", "Command4");
     EXPECT_EQ(rowOf(1), (QStringList{"", "", "", "", "", ""}));
 
     Screen& form = handIn(1, "1,000");
     form.setTextOf("Text8", "12,345");
-    form.press("Command4");
+    click("Form9", "Command4");
     EXPECT_EQ(rowOf(1)[2], "-11,345");
 }
 
@@ -138,7 +125,7 @@ TEST_F(Form9Test, ABonusNumberThatIsNotOneToThreeIsExplained) {
         Screen& form = handIn(1, "500,000");
         form.setTextOf(QString(button) == "Command1" ? "Text3" : "Text28", "4");
         dialogs->messages.clear();
-        form.press(button);
+        click("Form9", button);
         EXPECT_EQ(dialogs->messages.size(), 1u) << button;
         EXPECT_TRUE(form.isVisible()) << button;
         EXPECT_TRUE(ledgerUntouched()) << button;
@@ -146,6 +133,7 @@ TEST_F(Form9Test, ABonusNumberThatIsNotOneToThreeIsExplained) {
 }
 
 TEST_F(Form9Test, SmallButtonsClearAndStep) {
+    screens::show("Form9");
     Screen& form = screens::touch("Form9");
     const std::tuple<QString, const char*, QString> steps[] = {
         {"", "Command7", "1"},  {"32767", "Command7", "1"}, {"", "Command6", "0"},
@@ -153,7 +141,7 @@ TEST_F(Form9Test, SmallButtonsClearAndStep) {
     };
     for (const auto& [before, button, after] : steps) {
         form.setTextOf("Text7", before);
-        form.press(button);
+        click("Form9", button);
         EXPECT_EQ(form.textOf("Text7"), after) << before.toStdString() << button;
     }
     const std::pair<const char*, QStringList> clears[] = {
@@ -164,7 +152,7 @@ TEST_F(Form9Test, SmallButtonsClearAndStep) {
     };
     for (const auto& [button, emptied] : clears) {
         for (const char* box : {"Text1", "Text8", "Text2", "Text7"}) form.setTextOf(box, "9");
-        form.press(button);
+        click("Form9", button);
         for (const char* box : {"Text1", "Text8", "Text2", "Text7"})
             EXPECT_EQ(form.textOf(box).isEmpty(), emptied.contains(box)) << button << box;
     }

@@ -15,6 +15,10 @@ const char* const kEntryBoxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5", 
 
 class SpouseHousingScreen : public YearEndScreenTest {
   protected:
+    void SetUp() override {
+        YearEndScreenTest::SetUp();
+        screens::show("Form16");
+    }
     Screen& form() { return screens::touch("Form16"); }
     QString box(const char* name) { return form().textOf(name); }
     void type(const char* name, const QString& text) { form().setTextOf(name, text); }
@@ -43,7 +47,7 @@ TEST_F(SpouseHousingScreen, TheDeductionIsLookedUpFromTheIncomeAndStored) {
     open(1, 2);
     for (const auto& [income, deduction] : cases) {
         type("Text2", income);
-        form().press("Command1");
+        click("Form16", "Command1");
         EXPECT_EQ(box("Text3"), deduction) << income;
         const auto record = stored();
         ASSERT_TRUE(record.has_value());
@@ -74,7 +78,7 @@ TEST_F(SpouseHousingScreen, TheIncomeIsThePayLess650000) {
         type("Text2", "999,999");  // whatever stood before
         type("Text3", "1");
         type("Text4", c.pay);
-        form().press("Command7");
+        click("Form16", "Command7");
         EXPECT_EQ(box("Text4"), c.shownPay) << c.pay;
         EXPECT_EQ(box("Text2"), c.income) << c.pay;
         EXPECT_EQ(box("Text3"), c.deduction) << c.pay;
@@ -95,7 +99,7 @@ TEST_F(SpouseHousingScreen, TheSaveStoresTheBoxesAsTheyShowThem) {
     type("Text3", "123,456");  // typed over, not checked against the income
     type("Text4", "");
     type("Text1", "120000");
-    form().press("Command3");
+    click("Form16", "Command3");
     EXPECT_EQ(box("Text1"), "120,000");
     EXPECT_EQ(box("Text3"), "123,456");
     SpouseHousingRecord expected;
@@ -117,7 +121,7 @@ TEST_F(SpouseHousingScreen, ARecordLoadedAndSavedUnchangedIsRewrittenWithTheSame
     EXPECT_EQ(box("Text2"), "380,001");
     EXPECT_EQ(box("Text3"), "380,000");
     EXPECT_EQ(box("Text1"), "120,000");
-    form().press("Command3");
+    click("Form16", "Command3");
     EXPECT_EQ(readBytes(yearFile(1, 2, YearFileKind::SpouseHousing)),
               goldenBytes("spouse_housing_worked_example.txt"));
 }
@@ -128,7 +132,7 @@ TEST_F(SpouseHousingScreen, TheTenZeroRecordLoadsAsZeroNamesAndEmptyAmounts) {
     EXPECT_EQ(box("Text5"), "0");
     EXPECT_EQ(box("Text6"), "0");
     for (const char* amount : {"Text1", "Text2", "Text3", "Text4"}) EXPECT_EQ(box(amount), "");
-    form().press("Command3");
+    click("Form16", "Command3");
     SpouseHousingRecord expected;
     expected.spouseReading = "0";
     expected.spouseName = "0";
@@ -141,9 +145,9 @@ TEST_F(SpouseHousingScreen, APersonWithoutARecordShowsEmptyBoxesAndStoresEmptyEn
                goldenBytes("spouse_housing_worked_example.txt"));
     open(1, 2);
     form().setTextOf("Text162", "3");
-    form().press("Command5");  // the load alone, without the clear
+    click("Form16", "Command5");  // the load alone, without the clear
     for (const char* name : kEntryBoxes) EXPECT_EQ(box(name), "") << name;
-    form().press("Command3");
+    click("Form16", "Command3");
     EXPECT_EQ(stored(1, 3), SpouseHousingRecord{});  // not even person 2's reserved numbers
     EXPECT_EQ(readBytes(yearFile(1, 2, YearFileKind::SpouseHousing)),
               goldenBytes("spouse_housing_worked_example.txt"));
@@ -153,7 +157,7 @@ TEST_F(SpouseHousingScreen, WithoutACompanyOrPersonTheIncomeIsShownAndNothingSto
     open(1, 2);
     form().setTextOf("Text162", "");
     type("Text4", "1,030,001");
-    form().press("Command7");
+    click("Form16", "Command7");
     EXPECT_EQ(box("Text2"), "380,001");
     EXPECT_EQ(box("Text3"), "380,000");
     ASSERT_EQ(dialogs->messages.size(), 1u);  // the three nested actions tell it once
@@ -168,7 +172,7 @@ TEST_F(SpouseHousingScreen, ARecordThatCannotBeStoredIsReportedAndTheOldOneStays
     for (const char* name : {"山田 \"花子\"", "𠮷田　花子"}) {
         dialogs->messages.clear();
         type("Text6", name);
-        form().press("Command3");
+        click("Form16", "Command3");
         ASSERT_EQ(dialogs->messages.size(), 1u) << name;
         EXPECT_TRUE(dialogs->messages[0].prompt.startsWith(
             "配偶者特別控除・住宅取得控除のデータを保存できませんでした。"));
@@ -180,7 +184,7 @@ TEST_F(SpouseHousingScreen, ARecordThatCannotBeStoredIsReportedAndTheOldOneStays
 TEST_F(SpouseHousingScreen, APayBeyondTheRangeIsRefusedAndNothingStored) {
     open(1, 2);
     type("Text4", "-2,147,483,648");
-    form().press("Command7");
+    click("Form16", "Command7");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(box("Text2"), "");
     EXPECT_FALSE(stored().has_value());
@@ -190,7 +194,7 @@ TEST_F(SpouseHousingScreen, ADamagedRecordIsReportedAndLoadsAsEmpty) {
     open(1, 2);
     type("Text6", "前の人");
     writeLines(yearFile(1, 2, YearFileKind::SpouseHousing), {"0", "0", "x"});
-    form().press("Command5");
+    click("Form16", "Command5");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "DATA");
     EXPECT_EQ(box("Text6"), "");
@@ -211,7 +215,7 @@ TEST_F(SpouseHousingScreen, EachClearButtonEmptiesItsOwnBoxes) {
     };
     for (const Case& c : cases) {
         for (const char* name : kEntryBoxes) type(name, "1");
-        form().press(c.button);
+        click("Form16", c.button);
         for (const char* name : kEntryBoxes) {
             const bool emptied = std::find(c.emptied.begin(), c.emptied.end(),
                                            std::string_view(name)) != c.emptied.end();

@@ -17,6 +17,10 @@ const int kAmountBoxes[] = {14, 21, 28, 30, 37, 44, 46, 48, 64, 72, 74, 76, 80, 
 
 class InsuranceScreen : public YearEndScreenTest {
   protected:
+    void SetUp() override {
+        YearEndScreenTest::SetUp();
+        screens::show("Form4");
+    }
     Screen& form() { return screens::touch("Form4"); }
     QString box(int number) { return form().textOf(boxName(number)); }
     void type(int number, const QString& text) { form().setTextOf(boxName(number), text); }
@@ -49,7 +53,7 @@ TEST_F(InsuranceScreen, EveryEntryBoxStartsWithOneFullWidthSpace) {
 
 TEST_F(InsuranceScreen, AnEmptyScreenComputesZerosAndStoresAnEmptyRecord) {
     open(1, 2);
-    form().press("Command1");
+    click("Form4", "Command1");
     EXPECT_EQ(stored(), InsuranceRecord{});
     for (int number : {30, 46, 48, 74, 76, 80, 83, 84}) EXPECT_EQ(box(number), "") << number;
     EXPECT_EQ(readLines(yearFile(1, 2, YearFileKind::Insurance)).size(), 75u);
@@ -87,14 +91,14 @@ TEST_F(InsuranceScreen, DeductionsFollowTheBandsThroughTheBoxes) {
     };
     open(1, 2);
     for (const Case& c : cases) {
-        form().press("Command3");
+        click("Form4", "Command3");
         const int lifeBoxes[] = {14, 21, 28};
         for (int i = 0; i < 3; ++i) type(lifeBoxes[i], c.life[i]);
         type(37, c.pension[0]);
         type(44, c.pension[1]);
         type(74, c.longTerm);
         type(76, c.shortTerm);
-        form().press("Command1");
+        click("Form4", "Command1");
         EXPECT_EQ(box(30), c.lifeTotal) << c.life[0];
         EXPECT_EQ(box(48), c.inAll) << c.life[0];
         EXPECT_EQ(box(80), c.casualty) << c.longTerm << "/" << c.shortTerm;
@@ -116,7 +120,7 @@ TEST_F(InsuranceScreen, TypedAmountsAreReadLenientlyAndShownAgainWithSeparators)
     type(76, " ");
     type(83, "45000");
     type(84, "0");
-    form().press("Command1");
+    click("Form4", "Command1");
     EXPECT_EQ(box(30), "24,690");
     EXPECT_EQ(box(28), "12345");  // the policy premiums are not rewritten
     EXPECT_EQ(box(21), "abc");
@@ -135,9 +139,9 @@ TEST_F(InsuranceScreen, TypedAmountsAreReadLenientlyAndShownAgainWithSeparators)
 TEST_F(InsuranceScreen, ComputedRecordLoadsBackIntoTheSameBoxes) {
     open(1, 2);
     typeEntries("保険");
-    form().press("Command1");
-    form().press("Command3");
-    form().press("Command2");
+    click("Form4", "Command1");
+    click("Form4", "Command3");
+    click("Form4", "Command2");
     for (int number : kTextBoxes) EXPECT_EQ(box(number), "保険" + QString::number(number));
     const std::pair<int, const char*> amounts[] = {
         {14, "60,000"}, {21, "12,345"}, {28, ""},       {30, "72,345"}, {37, "80,000"},
@@ -156,9 +160,9 @@ TEST_F(InsuranceScreen, ClearEmptiesTheEntriesAndLeavesHeadingsCodesAndRecord) {
     open(1, 2);
     typeEntries("保険");
     type(91, "468,078");
-    form().press("Command1");
+    click("Form4", "Command1");
     const std::string before = readBytes(yearFile(1, 2, YearFileKind::Insurance));
-    form().press("Command3");
+    click("Form4", "Command3");
     for (int number : kTextBoxes) EXPECT_EQ(box(number), "") << number;
     for (int number : kAmountBoxes) EXPECT_EQ(box(number), "") << number;
     EXPECT_EQ(box(1), "生命保険会社等");
@@ -167,10 +171,10 @@ TEST_F(InsuranceScreen, ClearEmptiesTheEntriesAndLeavesHeadingsCodesAndRecord) {
 
     type(83, "1");
     type(84, "2");
-    form().press("Command6");
+    click("Form4", "Command6");
     EXPECT_EQ(box(83), "");
     EXPECT_EQ(box(84), "2");
-    form().press("Command7");
+    click("Form4", "Command7");
     EXPECT_EQ(box(84), "");
 }
 
@@ -179,15 +183,15 @@ TEST_F(InsuranceScreen, APersonWithoutARecordShowsEmptyBoxesAndStoresEmptyEntrie
     writeBytes(yearFile(1, 2, YearFileKind::Ledger), goldenBytes("ledger_1020.txt"));
     open(1, 2);
     typeEntries("保険");
-    form().press("Command1");
-    form().press("Command5");
+    click("Form4", "Command1");
+    click("Form4", "Command5");
     ASSERT_EQ(box(91), "468,078");
 
     form().setTextOf("Text162", "3");
-    form().press("Command2");  // the load alone, without the clear
+    click("Form4", "Command2");  // the load alone, without the clear
     for (int number : kTextBoxes) EXPECT_EQ(box(number), "") << number;
     for (int number : kAmountBoxes) EXPECT_EQ(box(number), "") << number;
-    form().press("Command1");
+    click("Form4", "Command1");
     EXPECT_EQ(stored(1, 3), InsuranceRecord{});
     EXPECT_EQ(stored(1, 2)->lifePolicies[0].insurer, "保険9");
     EXPECT_TRUE(dialogs->messages.empty());
@@ -197,15 +201,15 @@ TEST_F(InsuranceScreen, SocialInsuranceComesFromTheLedgersGrandTotal) {
     writeBytes(yearFile(1, 2, YearFileKind::Ledger), goldenBytes("ledger_1020.txt"));
     open(1, 2);
     EXPECT_EQ(box(91), "");  // no insurance record: the load stops before the ledger
-    form().press("Command5");
+    click("Form4", "Command5");
     EXPECT_EQ(box(91), "468,078");
 
-    form().press("Command1");
+    click("Form4", "Command1");
     open(1, 2);  // with a record the load shows the ledger's figure too
     EXPECT_EQ(box(91), "468,078");
 
     form().setTextOf("Text162", "3");  // no ledger: the box keeps its text
-    form().press("Command5");
+    click("Form4", "Command5");
     EXPECT_EQ(box(91), "468,078");
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -218,7 +222,7 @@ TEST_F(InsuranceScreen, ComputeWithoutACompanyOrPersonChangesAndStoresNothing) {
         form().setTextOf("Text161", company);
         form().setTextOf("Text162", person);
         type(14, "30000");
-        form().press("Command1");
+        click("Form4", "Command1");
         EXPECT_EQ(box(30), "") << company << "/" << person;
         EXPECT_EQ(box(14), "30000");
         ASSERT_EQ(dialogs->messages.size(), 1u) << company << "/" << person;
@@ -231,24 +235,24 @@ TEST_F(InsuranceScreen, ComputeWithoutACompanyOrPersonChangesAndStoresNothing) {
 TEST_F(InsuranceScreen, ACompanyCodeBeyondTheOldSixteenBitKeyStoresItsOwnRecord) {
     open(328, 1);
     type(14, "30000");
-    form().press("Command1");
+    click("Form4", "Command1");
     EXPECT_TRUE(exists("c:\\年末調整\\H17年末調整\\328011.txt"));
-    form().press("Command3");
-    form().press("Command2");
+    click("Form4", "Command3");
+    click("Form4", "Command2");
     EXPECT_EQ(box(14), "30,000");
 }
 
 TEST_F(InsuranceScreen, ARecordThatCannotBeStoredIsReportedAndTheOldOneStays) {
     open(1, 2);
     typeEntries("保険");
-    form().press("Command1");
+    click("Form4", "Command1");
     const std::string before = readBytes(yearFile(1, 2, YearFileKind::Insurance));
 
     const std::pair<int, const char*> refused[] = {{9, "\"A\"生命"}, {63, "満期😀"}};
     for (const auto& [number, text] : refused) {
         dialogs->messages.clear();
         type(number, text);
-        form().press("Command1");
+        click("Form4", "Command1");
         ASSERT_EQ(dialogs->messages.size(), 1u) << text;
         EXPECT_EQ(dialogs->messages[0].title, "計算実行");
         EXPECT_TRUE(
@@ -259,7 +263,7 @@ TEST_F(InsuranceScreen, ARecordThatCannotBeStoredIsReportedAndTheOldOneStays) {
 
     dialogs->messages.clear();
     takeUp("Form4", "Command3", "Command2", 1, 2, "H16");  // no folder for the year
-    form().press("Command1");
+    click("Form4", "Command1");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_FALSE(exists(yearFile(1, 2, YearFileKind::Insurance, "H16")));
 }
@@ -268,7 +272,7 @@ TEST_F(InsuranceScreen, SumsBeyondTheRangeAreRefusedAndNothingIsShownOrStored) {
     open(1, 2);
     type(14, "2,147,483,647");
     type(21, "1");
-    form().press("Command1");
+    click("Form4", "Command1");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "計算実行");
     EXPECT_EQ(box(30), "");
@@ -281,7 +285,7 @@ TEST_F(InsuranceScreen, ADamagedRecordIsReportedAndLoadsAsEmpty) {
     writeLines(yearFile(1, 3, YearFileKind::Insurance), {"\"生命\"", "\"\""});
     const std::string damaged = readBytes(yearFile(1, 3, YearFileKind::Insurance));
     form().setTextOf("Text162", "3");
-    form().press("Command2");
+    click("Form4", "Command2");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "データ呼出");
     for (int number : kTextBoxes) EXPECT_EQ(box(number), "") << number;

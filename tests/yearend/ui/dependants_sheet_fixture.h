@@ -27,12 +27,15 @@ class DependantsSheetTest : public ScreenTest {
         ensureDataTree("H16");
         writePerson(kCompany, kPerson, "山田　太郎");
         takeUp(kCompany, kPerson);
+        screens::show(form5::kForm);
     }
 
     Screen& sheet() { return screens::touch(form5::kForm); }
     QString text(const char* control) { return sheet().textOf(control); }
     void type(const char* box, const QString& value) { sheet().setTextOf(box, value); }
+    // The main menu's presses, and the clerk's clicks.
     void press(const char* button) { screens::press(form5::kForm, button); }
+    void click(const char* button) { test::click(form5::kForm, button); }
     bool optionOn(const char* option) { return sheet().control<QRadioButton>(option)->isChecked(); }
 
     // The year, company and person as the main menu gives them, and the year button.

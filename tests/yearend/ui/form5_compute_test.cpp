@@ -32,7 +32,7 @@ TEST_F(DependantsComputation, BasicAndTotalDeductionsOfTheConditionsEntered) {
          "1,390,000円", 1'140'000, 1'390'000},
         {"spouse marked elderly with its marker",
          [](DependantsComputation& t) {
-             t.press(kSpouseRow.markerButton);
+             t.click(kSpouseRow.markerButton);
              t.type(kDependantsCountBox, "1");
          },
          "960,000円", 760'000, 960'000},
@@ -41,9 +41,9 @@ TEST_F(DependantsComputation, BasicAndTotalDeductionsOfTheConditionsEntered) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        press(kClearButton);
+        click(kClearButton);
         c.enter(*this);
-        press(kComputeButton);
+        click(kComputeButton);
         EXPECT_EQ(text(kTotalBox), c.totalBox);
         EXPECT_EQ(sheet().control<QLineEdit>(kTotalBox)->alignment() & Qt::AlignHorizontal_Mask,
                   Qt::AlignRight);
@@ -58,10 +58,10 @@ TEST_F(DependantsComputation, BasicAndTotalDeductionsOfTheConditionsEntered) {
 TEST_F(DependantsComputation, TheSheetShowsRowTotalsAndTheGrandTotal) {
     type(kDependantsCountBox, "3");
     type(gridRow(ConditionRow::SpecificDependant).typedCount, "1");
-    press(kSpouseRow.markerButton);  // the spouse counts in the 老人扶養 row
+    click(kSpouseRow.markerButton);  // the spouse counts in the 老人扶養 row
     type(gridRow(ConditionRow::ElderlyDependant).typedCount, "1");
     type(kCohabitingSpeciallyDisabledTotalBox, "1");  // a company code written there
-    press(kComputeButton);
+    click(kComputeButton);
 
     EXPECT_EQ(text(gridRow(ConditionRow::ElderlyDependant).total), "2");
     EXPECT_EQ(text(gridRow(ConditionRow::SpecificDependant).total), "1");
@@ -81,8 +81,8 @@ TEST_F(DependantsComputation, TheRecordKeepsTheTableAndTheTypedSpouseIncome) {
     type(kSpouseRow.annualIncome, "850,000");
     type(kDependantTableRows[4].name, "山田　五郎");
     type(kDependantTableRows[4].annualIncome, "なし");
-    press(kDependantTableRows[4].markerButton);  // 老人
-    press(kComputeButton);
+    click(kDependantTableRows[4].markerButton);  // 老人
+    click(kComputeButton);
 
     const auto lines = readLines(recordPath());
     ASSERT_EQ(lines.size(), 92u);
@@ -99,10 +99,10 @@ TEST_F(DependantsComputation, TheRecordKeepsTheTableAndTheTypedSpouseIncome) {
 // The person marked 特別障害者 and two 障害者 typed with no dependants counted: 3 > 1.
 TEST_F(DependantsComputation, TheCountCheckStoresWhatTheResetSheetShows) {
     type(kDependantsCountBox, "0");
-    press(kPersonMarks[1].button);
+    click(kPersonMarks[1].button);
     type(gridRow(ConditionRow::DisabledOrStudent).typedCount, "2");
-    press(kSpouseConditionButton);  // 障害者: R6
-    press(kComputeButton);
+    click(kSpouseConditionButton);  // 障害者: R6
+    click(kComputeButton);
 
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_EQ(text(kDependantsCountBox), "");
@@ -120,7 +120,7 @@ TEST_F(DependantsComputation, TheCountCheckStoresWhatTheResetSheetShows) {
     EXPECT_EQ(record(), expected);
 
     // The next computation counts the marks that stayed: the check passes, once.
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_EQ(record().speciallyDisabledCount, 1);
     EXPECT_EQ(record().totalDeduction, 780'000);
@@ -164,7 +164,7 @@ TEST_F(DependantsComputation, ThePersonScreensOptionsSetThePersonsAmounts) {
     };
     for (const Case& c : cases) {
         screens::setOption(kForm, c.option, true);
-        press(kComputeButton);
+        click(kComputeButton);
         const DependantsRecord r = record();
         EXPECT_EQ(r.personDisabledWidowOrStudent, c.disabled) << c.option;
         EXPECT_EQ(r.personSpeciallyDisabled, c.special) << c.option;
@@ -173,14 +173,14 @@ TEST_F(DependantsComputation, ThePersonScreensOptionsSetThePersonsAmounts) {
     // 該当なし switches the four off and changes no amount.
     screens::setOption(kForm, kSpecialWidowOption, true);
     for (const char* option : kPersonOptions) screens::setOption(kForm, option, false);
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(record().personSpecialWidow, 350'000);
 
     // After the clear the amounts are 0 and the options off, so choosing again sets them.
-    press(kClearButton);
+    click(kClearButton);
     EXPECT_FALSE(optionOn(kSpecialWidowOption));
     screens::setOption(kForm, kSpecialWidowOption, true);
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(record().personSpecialWidow, 350'000);
 }
 
@@ -188,33 +188,33 @@ TEST_F(DependantsComputation, ThePersonScreensOptionsSetThePersonsAmounts) {
 TEST_F(DependantsComputation, AStoredComputationEmptiesThePrintScreensSpouseIncome) {
     screens::write(form7::kForm, form7::kSpouseIncomeLabel, "480,000");
     type(kPersonBox, "");
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(screens::read(form7::kForm, form7::kSpouseIncomeLabel), "480,000");
     type(kPersonBox, "2");
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(screens::read(form7::kForm, form7::kSpouseIncomeLabel), "");
 }
 
 TEST_F(DependantsComputation, FailuresAreSaidAndLeaveTheStoredRecord) {
-    press(kComputeButton);
+    click(kComputeButton);
     const std::string before = readBytes(recordPath());
 
     type(kDependantTableRows[0].name, "引用符\"入り");
-    press(kComputeButton);
+    click(kComputeButton);
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "計算実行");
     EXPECT_EQ(readBytes(recordPath()), before);
 
     type(kDependantTableRows[0].name, "");
     type(kDependantsCountBox, "2000000000");
-    press(kComputeButton);
+    click(kComputeButton);
     ASSERT_EQ(dialogs->messages.size(), 2u);
     EXPECT_EQ(dialogs->messages[1].title, "計算実行");
     EXPECT_EQ(readBytes(recordPath()), before);
 
     type(kDependantsCountBox, "");
     type(kPersonBox, "");
-    press(kComputeButton);
+    click(kComputeButton);
     ASSERT_EQ(dialogs->messages.size(), 3u);
     EXPECT_EQ(readBytes(recordPath()), before);
 }

@@ -64,9 +64,9 @@ TEST_F(DependantsLayout, CaptionsAndTips) {
 }
 
 TEST_F(DependantsLayout, EndEndsTheProgram) {
-    press(kEndButton);
+    click(kEndButton);
     EXPECT_EQ(programEnds, 1);
-    press(kTotalCaptionButton);
+    click(kTotalCaptionButton);
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
@@ -85,7 +85,7 @@ void expectReferenceTexts(Screen& panel) {
 }
 
 TEST_F(DependantsLayout, TheReferencePanelShowsTheYearsLimitsAndItsEndHidesIt) {
-    press(kReferenceButton);
+    click(kReferenceButton);
     Screen* panel = &screens::touch(form18::kForm);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->windowTitle(), "Form18");
@@ -97,14 +97,14 @@ TEST_F(DependantsLayout, TheReferencePanelShowsTheYearsLimitsAndItsEndHidesIt) {
 
     panel->setTextOf("Label1", "changed");
     clearEvents();
-    panel->press(form18::kEndButton);
+    test::click(form18::kForm, form18::kEndButton);
     EXPECT_EQ(eventsOf(ScreenEvent::Kind::Unload), std::vector<QString>{"Form18"});
     EXPECT_EQ(eventsOf(ScreenEvent::Kind::Create), std::vector<QString>{"Form18"});
     Screen& recreated = screens::touch(form18::kForm);
     EXPECT_FALSE(recreated.isVisible());
     expectReferenceTexts(recreated);
 
-    press(kReferenceButton);
+    click(kReferenceButton);
     EXPECT_TRUE(recreated.isVisible());
 }
 

@@ -12,7 +12,7 @@ class DependantsLoad : public DependantsSheetTest {
     std::string storedThenReopened(const std::function<void()>& enter) {
         openAsTheMenuDoes();
         enter();
-        press(kComputeButton);
+        click(kComputeButton);
         const std::string first = readBytes(recordPath());
         openAsTheMenuDoes();
         EXPECT_EQ(readBytes(recordPath()), first);
@@ -33,36 +33,36 @@ TEST_F(DependantsLoad, OpeningAPersonAgainRewritesTheSameRecord) {
     const Case cases[] = {
         {"disabled person", 2, "障害者", [](DependantsLoad&) {}, 650'000},
         {"working student marked by hand too", 7, "勤労学生",
-         [](DependantsLoad& t) { t.press(kPersonMarks[0].button); }, 650'000},
+         [](DependantsLoad& t) { t.click(kPersonMarks[0].button); }, 650'000},
         {"elderly spouse", 0, "",
          [](DependantsLoad& t) {
-             t.press(kSpouseRow.markerButton);
+             t.click(kSpouseRow.markerButton);
              t.type(kDependantsCountBox, "1");
          },
          960'000},
         {"elderly spouse then disabled", 0, "",
          [](DependantsLoad& t) {
-             t.press(kSpouseRow.markerButton);
-             t.press(kSpouseConditionButton);
+             t.click(kSpouseRow.markerButton);
+             t.click(kSpouseConditionButton);
              t.type(kDependantsCountBox, "1");
          },
          1'130'000},
         {"spouse marked in the grid", 0, "",
          [](DependantsLoad& t) {
-             t.press(kSpouseMarks[2].button);
+             t.click(kSpouseMarks[2].button);
              t.type(kDependantsCountBox, "1");
          },
          1'510'000},
         {"failed count check", 1, "特別障害者",
          [](DependantsLoad& t) {
              t.type(kGridRows[0].typedCount, "3");
-             t.press(kSpouseConditionButton);
+             t.click(kSpouseConditionButton);
          },
          780'000},
         {"dependants with markers", 0, "",
          [](DependantsLoad& t) {
              t.type(kDependantTableRows[4].name, "五郎");
-             t.press(kDependantTableRows[4].markerButton);
+             t.click(kDependantTableRows[4].markerButton);
              t.type(kGridRows[3].typedCount, "1");
              t.type(kDependantsCountBox, "2");
          },
@@ -79,8 +79,8 @@ TEST_F(DependantsLoad, OpeningAPersonAgainRewritesTheSameRecord) {
         const std::string stored = storedThenReopened([&] { c.enter(*this); });
         EXPECT_EQ(record().totalDeduction, c.total);
         // And once more with the sheet's own データ呼出, and after a computation.
-        press(kLoadButton);
-        press(kComputeButton);
+        click(kLoadButton);
+        click(kComputeButton);
         EXPECT_EQ(readBytes(recordPath()), stored);
     }
 }
@@ -100,7 +100,7 @@ TEST_F(DependantsLoad, TheLoadShowsTheStoredRecord) {
     r.spouseAnnualIncome = 480'000;
     r.typedCounts.specificDependant = 1;
     storeRecord(r);
-    press(kLoadButton);
+    click(kLoadButton);
 
     EXPECT_EQ(text(kSpouseRow.name), "山田　花子");
     EXPECT_EQ(text(kSpouseRow.markerButton), "老人");
@@ -122,10 +122,10 @@ TEST_F(DependantsLoad, APersonWithoutARecordShowsAnEmptySheetAndGetsNone) {
     writePerson(kCompany, 3, "次の人");
     type(kDependantTableRows[0].name, "前の人の家族");
     type(kDependantsCountBox, "4");
-    press(kComputeButton);
+    click(kComputeButton);
 
     takeUp(kCompany, 3);
-    press(kLoadButton);  // without the main menu's clear
+    click(kLoadButton);  // without the main menu's clear
     EXPECT_EQ(text(kDependantTableRows[0].name), "");
     EXPECT_EQ(text(kDependantsCountBox), "");
     EXPECT_FALSE(stored(3));
@@ -140,7 +140,7 @@ TEST_F(DependantsLoad, ADisabledPersonWithoutARecordGetsTheConditionFromTheMenuE
     EXPECT_EQ(text(kOwnConditionBox), "障害者");
     EXPECT_TRUE(optionOn(kDisabledWidowStudentOption));
     EXPECT_FALSE(stored());
-    press(kComputeButton);
+    click(kComputeButton);
     EXPECT_EQ(record().personDisabledWidowOrStudent, 270'000);
     EXPECT_EQ(record().disabledCount, 0);
     EXPECT_EQ(record().totalDeduction, 650'000);
@@ -177,7 +177,7 @@ TEST_F(DependantsLoad, DisplayShowsTheOwnConditionOfThePersonRecord) {
 TEST_F(DependantsLoad, ADamagedRecordIsSaidAndLeftAsItIs) {
     writeLines(recordPath(), {"0", "270000"});
     const std::string damaged = readBytes(recordPath());
-    press(kLoadButton);
+    click(kLoadButton);
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "データ呼出");
     EXPECT_EQ(readBytes(recordPath()), damaged);
@@ -192,7 +192,7 @@ TEST_F(DependantsLoad, ImportTakesTheYearBeforeOntoTheSheetWithoutStoringIt) {
     older.dependantsInAll = 2;
     older.spouseAnnualIncome = 300'000;
     storeRecord(older, kPerson, "H16");
-    press(kImportButton);
+    click(kImportButton);
 
     EXPECT_FALSE(stored());
     EXPECT_TRUE(optionOn(kElderlyOption));
@@ -200,7 +200,7 @@ TEST_F(DependantsLoad, ImportTakesTheYearBeforeOntoTheSheetWithoutStoringIt) {
     EXPECT_EQ(text(kDependantTableRows[4].markerButton), "老人");
     EXPECT_EQ(text(kDependantsCountBox), "2");
     EXPECT_EQ(text(kSpouseRow.annualIncome), "300,000");
-    press(kComputeButton);
+    click(kComputeButton);
     const DependantsRecord r = record();
     EXPECT_EQ(r.personElderly, 0);
     EXPECT_EQ(r.personDisabledWidowOrStudent, 0);
@@ -213,7 +213,7 @@ TEST_F(DependantsLoad, ImportWithoutARecordOfTheYearBeforeSaysSoAndKeepsTheSheet
     type(kDependantTableRows[0].name, "一郎");
     ensureDataTree("H15");
     storeRecord(DependantsRecord{}, kPerson, "H15");  // two years before: not taken
-    press(kImportButton);
+    click(kImportButton);
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "前年度データ取込");
     EXPECT_EQ(text(kDependantTableRows[0].name), "一郎");

@@ -9,7 +9,7 @@ using namespace form5;
 class DependantsMarks : public DependantsSheetTest {
   public:
     std::int32_t storedSpouseElderly() {
-        press(kComputeButton);
+        click(kComputeButton);
         return record().spouseElderly;
     }
 };
@@ -32,7 +32,7 @@ TEST_F(DependantsMarks, AGridMarkFollowsItsOwnCounter) {
         {&disabled, kMark, "1", "", ""},
     };
     for (const Step& step : steps) {
-        press(step.pressed->button);
+        click(step.pressed->button);
         EXPECT_EQ(text(disabled.button), step.disabledMark);
         EXPECT_EQ(text(disabled.flag), step.disabledFlag);
         EXPECT_EQ(text(special.button), step.specialMark);
@@ -41,8 +41,8 @@ TEST_F(DependantsMarks, AGridMarkFollowsItsOwnCounter) {
     EXPECT_EQ(text(disabled.counter), "3");
     EXPECT_EQ(text(special.counter), "1");
 
-    press(kSpouseMarks[2].button);
-    press(kSpouseMarks[0].button);
+    click(kSpouseMarks[2].button);
+    click(kSpouseMarks[0].button);
     EXPECT_EQ(text(kSpouseMarks[2].button), "");
     EXPECT_EQ(text(kSpouseMarks[2].flag), "");
     EXPECT_EQ(text(kSpouseMarks[0].button), kMark);
@@ -52,13 +52,13 @@ TEST_F(DependantsMarks, AGridMarkFollowsItsOwnCounter) {
 TEST_F(DependantsMarks, DependantMarkersShareOneCounter) {
     const TableRow& first = kDependantTableRows[0];
     const TableRow& fifth = kDependantTableRows[4];
-    press(first.markerButton);
+    click(first.markerButton);
     EXPECT_EQ(text(first.markerButton), "老人");
     EXPECT_EQ(text(first.marker), "老人");
-    press(fifth.markerButton);
+    click(fifth.markerButton);
     EXPECT_EQ(text(fifth.markerButton), "特定");
     EXPECT_EQ(text(fifth.marker), "特定");
-    press(first.markerButton);
+    click(first.markerButton);
     EXPECT_EQ(text(first.markerButton), "");
     EXPECT_EQ(text(first.marker), "");
     EXPECT_EQ(text(kSharedCounter), "3");
@@ -73,32 +73,32 @@ TEST_F(DependantsMarks, SpouseConditionCycle) {
                                        {0, 0, 0, 0}};
     type(kDependantsCountBox, "1");
     for (int i = 0; i < 5; ++i) {
-        press(kSpouseConditionButton);
+        click(kSpouseConditionButton);
         EXPECT_EQ(text(kSpouseConditionButton), captions[i]) << i;
-        const DependantsRecord r = (press(kComputeButton), record());
+        const DependantsRecord r = (click(kComputeButton), record());
         const std::int32_t stored[] = {r.spouseDisabledOrStudent, r.spouseSpeciallyDisabled,
                                        r.spouseCohabitingSpeciallyDisabled, r.spouseElderly};
         for (int k = 0; k < 4; ++k) EXPECT_EQ(stored[k], amounts[i][k]) << i << " R" << 6 + k;
         for (const GridMark& mark : kSpouseMarks) EXPECT_EQ(text(mark.button), "");
     }
-    press(kSpouseConditionButton);
+    click(kSpouseConditionButton);
     press(kSpouseResetButton);
     EXPECT_EQ(text(kTotalBox), kTotalCaption);
     EXPECT_EQ(sheet().control<QLineEdit>(kTotalBox)->alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
 
     // After one marker press the cycle starts at 勤労学生.
-    press(kClearButton);
+    click(kClearButton);
     type(kSharedCounter, "");
-    press(kDependantTableRows[0].markerButton);
-    press(kSpouseConditionButton);
+    click(kDependantTableRows[0].markerButton);
+    click(kSpouseConditionButton);
     EXPECT_EQ(text(kSpouseConditionButton), "勤労学生");
 }
 
 TEST_F(DependantsMarks, TheSpouseMarkerSetsAndTakesBackTheElderlySpouse) {
     const GridMark& elderlyRow = kSpouseMarks[3];
-    press(kSpouseMarks[0].button);
-    press(kSpouseRow.markerButton);  // odd
+    click(kSpouseMarks[0].button);
+    click(kSpouseRow.markerButton);  // odd
     EXPECT_EQ(text(kSpouseRow.markerButton), "老人");
     EXPECT_EQ(text(kSpouseRow.marker), "老人");
     EXPECT_EQ(text(elderlyRow.button), kMark);
@@ -109,7 +109,7 @@ TEST_F(DependantsMarks, TheSpouseMarkerSetsAndTakesBackTheElderlySpouse) {
     EXPECT_EQ(storedSpouseElderly(), 100'000);
     EXPECT_EQ(record().elderlyDependantCount, 1);
 
-    press(kSpouseRow.markerButton);  // even: no elderly amount and no row mark remain
+    click(kSpouseRow.markerButton);  // even: no elderly amount and no row mark remain
     EXPECT_EQ(text(kSpouseRow.markerButton), "");
     EXPECT_EQ(text(kSpouseRow.marker), "");
     EXPECT_EQ(text(elderlyRow.button), "");
@@ -125,16 +125,16 @@ TEST_F(DependantsMarks, TheClearEmptiesThePersonButKeepsTheSharedCounterAndTheCa
     type(kSpouseRow.name, "花子");
     type(kSpouseRow.annualIncome, "100");
     type(kDependantTableRows[2].other, "同居");
-    press(kDependantTableRows[2].markerButton);
-    press(kPersonMarks[0].button);
-    press(kSpouseConditionButton);
+    click(kDependantTableRows[2].markerButton);
+    click(kPersonMarks[0].button);
+    click(kSpouseConditionButton);
     type(kGridRows[5].typedCount, "1");
     type(kDependantsCountBox, "3");
     screens::setOption(kForm, kSpecialWidowOption, true);
-    press(kComputeButton);
+    click(kComputeButton);
     type(kOwnConditionBox, "寡婦");
 
-    press(kClearButton);
+    click(kClearButton);
     EXPECT_EQ(text(kSpouseRow.relation), "妻");
     EXPECT_EQ(text(kTotalBox), QString(kTotalCaption) + " ");
     for (const char* box : {kSpouseRow.name, kSpouseRow.annualIncome, kDependantTableRows[2].other,
@@ -154,7 +154,7 @@ TEST_F(DependantsMarks, TheClearEmptiesThePersonButKeepsTheSharedCounterAndTheCa
     for (const char* option : {kSpecialWidowOption, kSpouseOptions[0]})
         EXPECT_FALSE(optionOn(option)) << option;
 
-    press(kComputeButton);
+    click(kComputeButton);
     DependantsRecord expected;
     expected.basicAndDependantsDeduction = 380'000;
     expected.totalDeduction = 380'000;
@@ -166,20 +166,20 @@ TEST_F(DependantsMarks, ResetAndEmptyButtons) {
     type(kSpouseRow.name, "花子");
     type(kSpouseRow.relation, "夫");
     type(kSpouseRow.annualIncome, "100");
-    press(kSpouseRow.markerButton);
-    press(kSpouseRowResetButton);
+    click(kSpouseRow.markerButton);
+    click(kSpouseRowResetButton);
     EXPECT_EQ(text(kSpouseRow.name), "");
     EXPECT_EQ(text(kSpouseRow.annualIncome), "");
     EXPECT_EQ(text(kSpouseRow.relation), "夫");
     EXPECT_EQ(text(kSpouseRow.marker), "老人");
 
     for (const GridRow& row : kGridRows) type(row.typedCount, "1");
-    press(kTypedCountsResetButton);
+    click(kTypedCountsResetButton);
     for (const GridRow& row : kGridRows) EXPECT_EQ(text(row.typedCount), "") << row.heading;
 
     type(kDependantTableRows[0].name, "一郎");
     type(kSpouseRow.annualIncome, "100");
-    press(kTableClearButton);
+    click(kTableClearButton);
     EXPECT_EQ(text(kDependantTableRows[0].name), "");
     EXPECT_EQ(text(kSpouseRow.marker), "");
     EXPECT_EQ(text(kSpouseRow.relation), "妻");
@@ -187,14 +187,14 @@ TEST_F(DependantsMarks, ResetAndEmptyButtons) {
     EXPECT_EQ(text(kSpouseRow.markerButton), "老人");
 
     type(kDependantsCountBox, "x");
-    press(kCountUpButton);
-    press(kCountUpButton);
+    click(kCountUpButton);
+    click(kCountUpButton);
     EXPECT_EQ(text(kDependantsCountBox), "2");
-    press(kCountClearButton);
+    click(kCountClearButton);
     EXPECT_EQ(text(kDependantsCountBox), "");
 
-    press(kComputeButton);
-    press(kTotalsResetButton);
+    click(kComputeButton);
+    click(kTotalsResetButton);
     EXPECT_EQ(text(kTotalBox), kTotalCaption);
     EXPECT_EQ(text(kGridRows[3].total), "");
 }

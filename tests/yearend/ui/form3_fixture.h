@@ -66,6 +66,7 @@ class YearEndSheetTest : public ScreenTest {
     void SetUp() override {
         ScreenTest::SetUp();
         ensureDataTree("H17");
+        screens::show(form3::kForm);
     }
 
     Screen& sheet() { return screens::touch(form3::kForm); }
@@ -85,8 +86,9 @@ class YearEndSheetTest : public ScreenTest {
         screens::press(form3::kForm, form3::kLoadButton);
     }
 
-    void adjust() { screens::press(form3::kForm, form3::kAdjustButton); }
-    void notAdjust() { screens::press(form3::kForm, form3::kNotAdjustButton); }
+    // The clerk's two decisions.
+    void adjust() { click(form3::kForm, form3::kAdjustButton); }
+    void notAdjust() { click(form3::kForm, form3::kNotAdjustButton); }
 };
 
 }  // namespace nencho::test

@@ -17,6 +17,7 @@ namespace nencho {
 namespace {
 
 using namespace form17;
+using test::click;
 
 // Company 1 has persons at codes 1, 2 and 4; the batch screen is opened from the print screen.
 class Form17Test : public test::ScreenTest {
@@ -36,7 +37,7 @@ class Form17Test : public test::ScreenTest {
                                    form7::kDisplayButton, form7::kNotesButton})
             screens::press(form7::kForm, button);
         screens::show(form7::kForm);
-        screens::press(form7::kForm, form7::kBatchButton);
+        click(form7::kForm, form7::kBatchButton);
     }
 
     Form17& batch() const { return static_cast<Form17&>(screens::touch(kForm)); }
@@ -82,7 +83,7 @@ TEST_F(Form17Test, AnAllPersonsRunFindsTheLastCodeAndStopsAtTheGapSayingWhere) {
     for (const Case& c : cases) {
         printing.opener().documents.clear();
         dialogs->messages.clear();
-        screens::press(kForm, c.button);
+        click(kForm, c.button);
         EXPECT_EQ(shown(kLastCodeBox), "4");
         EXPECT_EQ(batch().lastPersonCode(), 4);
         EXPECT_EQ(documentNames(), (Names{c.document, c.document}));
@@ -97,7 +98,7 @@ TEST_F(Form17Test, AnAllPersonsRunFindsTheLastCodeAndStopsAtTheGapSayingWhere) {
 TEST_F(Form17Test, RangeRunsPrintTheTypedCodesOrSayWhyNothing) {
     openFromPrintScreen("1");
     typeRange("4", "4");
-    screens::press(kForm, kRangeLedgersButton);
+    click(kForm, kRangeLedgersButton);
     EXPECT_EQ(documentNames(), Names{"源泉徴収簿"});
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_EQ(shown(kPersonBox), "4");
@@ -112,7 +113,7 @@ TEST_F(Form17Test, RangeRunsPrintTheTypedCodesOrSayWhyNothing) {
         printing.opener().documents.clear();
         dialogs->messages.clear();
         typeRange(c.first, c.last);
-        screens::press(kForm, kRangeStatementsButton);
+        click(kForm, kRangeStatementsButton);
         EXPECT_TRUE(printing.documents().empty()) << c.first;
         ASSERT_EQ(dialogs->messages.size(), 1u) << c.first;
         EXPECT_EQ(dialogs->messages[0].title, "特定の印刷");
@@ -131,16 +132,16 @@ TEST_F(Form17Test, SameCopiesTheFirstCodeAndCEmptiesBoth) {
     };
     for (const Case& c : {Case{"3", "3"}, Case{"2.5", "2"}, Case{"3.5", "4"}}) {
         typeRange(c.first, "9");
-        screens::press(kForm, kSameCodeButton);
+        click(kForm, kSameCodeButton);
         EXPECT_EQ(shown(kLastCodeRangeBox), c.copied) << c.first;
         EXPECT_EQ(shown(kFirstCodeBox), c.first);
     }
     typeRange("三", "9");
-    screens::press(kForm, kSameCodeButton);
+    click(kForm, kSameCodeButton);
     EXPECT_EQ(shown(kLastCodeRangeBox), "9");
     EXPECT_EQ(dialogs->beeps, 1);
 
-    screens::press(kForm, kRangeClearButton);
+    click(kForm, kRangeClearButton);
     EXPECT_EQ(shown(kFirstCodeBox), "");
     EXPECT_EQ(shown(kLastCodeRangeBox), "");
 }
@@ -148,7 +149,7 @@ TEST_F(Form17Test, SameCopiesTheFirstCodeAndCEmptiesBoth) {
 TEST_F(Form17Test, APrinterFailureStopsTheRunWithOneMessage) {
     printing.opener().noPrinter = true;
     openFromPrintScreen("1");
-    screens::press(kForm, kAllStatementsButton);
+    click(kForm, kAllStatementsButton);
     EXPECT_TRUE(printing.documents().empty());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "全員の一括印刷");
@@ -213,14 +214,14 @@ TEST_F(Form17Test, TheSchedulerHoldsAJobForEveryPersonTheRunPrintedAndARefusalSt
 
 TEST_F(Form17Test, EndHidesTheScreenAndTheNextHandOverFindsItsBoxesEmpty) {
     openFromPrintScreen("1");
-    screens::press(kForm, kAllLedgersButton);
+    click(kForm, kAllLedgersButton);
     typeRange("1", "2");
-    screens::press(kForm, kEndButton);
+    click(kForm, kEndButton);
     EXPECT_FALSE(batch().isVisible());
     for (const char* box : {kFirstCodeBox, kLastCodeRangeBox, kLastCodeBox, kCompanyBox})
         EXPECT_EQ(shown(box), "") << box;
 
-    screens::press(form7::kForm, form7::kBatchButton);
+    click(form7::kForm, form7::kBatchButton);
     EXPECT_TRUE(batch().isVisible());
     EXPECT_EQ(shown(kLastCodeBox), "");
     EXPECT_EQ(shown(kFirstCodeBox), "");
@@ -234,9 +235,9 @@ TEST_F(Form17Test, EachBatchPageEqualsThePrintScreensAtShiftZero) {
                                         form7::kInsurancePrintButton};
     const char* batchButtons[] = {kRangeStatementsButton, kRangeLedgersButton,
                                   kRangeDependantsButton, kRangeInsuranceButton};
-    for (const char* button : printScreenButtons) screens::press(form7::kForm, button);
+    for (const char* button : printScreenButtons) click(form7::kForm, button);
     typeRange("1", "1");
-    for (const char* button : batchButtons) screens::press(kForm, button);
+    for (const char* button : batchButtons) click(kForm, button);
     EXPECT_TRUE(dialogs->messages.empty());
 
     const auto& documents = printing.documents();

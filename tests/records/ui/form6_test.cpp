@@ -27,6 +27,7 @@ class Form6Test : public test::ScreenTest {
         ScreenTest::SetUp();
         screens::touch("Form1");  // start-up: working year H17 and the data tree
         screens::write("Form6", "Text1", "1");
+        screens::show("Form6");
         clearEvents();
     }
 
@@ -39,11 +40,11 @@ class Form6Test : public test::ScreenTest {
     }
     void tick(const char* box) { form().control<QCheckBox>(box)->setChecked(true); }
     bool ticked(const char* box) { return form().control<QCheckBox>(box)->isChecked(); }
-    void press(const char* button) { form().press(button); }
+    void click(const char* button) { test::click("Form6", button); }
 
     void loadPerson(int code) {
         type("Text5", QString::number(code));
-        press("Command4");
+        click("Command4");
     }
 
     std::vector<QString> titles() const {
@@ -80,7 +81,7 @@ TEST_F(Form6Test, NewPersonIsWrittenWithNotesAndSpouseZerosAndTheNextCodeIsOffer
     type("Text20", "前職 株式会社ABC, 3月退職");
     EXPECT_TRUE(selected("Option1", "Form5"));
 
-    press("Command3");
+    click("Command3");
 
     EXPECT_EQ(test::readBytes("c:\\年末調整\\個人名\\105.txt"),
               test::goldenBytes("person_105.txt"));
@@ -144,7 +145,7 @@ TEST_F(Form6Test, LoadingThenRegisteringUnchangedRewritesTheSameLines) {
     for (const char* box : {"Check1", "Check3", "Check5"}) EXPECT_TRUE(ticked(box)) << box;
 
     clearEvents();
-    press("Command3");
+    click("Command3");
 
     const auto rewritten = test::readLines(test::personPath(1, 3));
     ASSERT_EQ(rewritten.size(), 43u);
@@ -165,7 +166,7 @@ TEST_F(Form6Test, CancellingTheRewriteKeepsTheRecordAndTheScreen) {
     type("Text7", "新しい名前");
     dialogs->answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
 
-    press("Command3");
+    click("Command3");
 
     EXPECT_EQ(test::readBytes(test::personPath(1, 2)), before);
     EXPECT_FALSE(test::exists(yearFile(102, 4)));
@@ -181,7 +182,7 @@ TEST_F(Form6Test, CodesOutsideOneToNinetyNineAreRefusedAndNothingIsWritten) {
         dialogs->messages.clear();
         type("Text5", code);
         type("Text7", "名前");
-        press("Command3");
+        click("Command3");
         ASSERT_EQ(dialogs->messages.size(), 1u) << code;
         EXPECT_EQ(dialogs->messages[0].title, "個人登録") << code;
         EXPECT_EQ(text("Text5"), code);
@@ -195,7 +196,7 @@ TEST_F(Form6Test, CodesOutsideOneToNinetyNineAreRefusedAndNothingIsWritten) {
 TEST_F(Form6Test, WithoutACompanyTheRegistrationSaysSoAndWritesNothing) {
     type("Text1", "");
     type("Text5", "5");
-    press("Command3");
+    click("Command3");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title,
               "登録された会社を選択してください。または会社登録を先に実行してください。");
@@ -212,7 +213,7 @@ TEST_F(Form6Test, AnEmptyPersonCodeOffersTheFreeCodeAndWritesNothing) {
     type("Text9", "45");
     type("Text15", "下");
     type("Text20", "メモ");
-    press("Command3");
+    click("Command3");
     EXPECT_EQ(text("Text5"), "3");
     for (const char* box : {"Text6", "Text7", "Text8", "Text9", "Text20"})
         EXPECT_EQ(text(box), "") << box;
@@ -228,7 +229,7 @@ TEST_F(Form6Test, TypedTextsAreStoredAsTypedAndBadBirthNumbersAsZero) {
     type("Text10", "");
     type("Text11", "12");
     type("Text16", "部長");
-    press("Command3");
+    click("Command3");
     const auto lines = test::readLines(test::personPath(1, 1));
     EXPECT_EQ(std::vector(lines.begin() + 4, lines.begin() + 9),
               (std::vector<std::string>{quoted("昭和"), "0", "0", "12", quoted("部長")}));
@@ -238,7 +239,7 @@ TEST_F(Form6Test, TypedTextsAreStoredAsTypedAndBadBirthNumbersAsZero) {
 TEST_F(Form6Test, AStoreThatCannotHoldATextReportsItAndWritesNothing) {
     type("Text5", "1");
     type("Text7", "山田\"太郎");
-    press("Command3");
+    click("Command3");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人登録");
     EXPECT_EQ(personFileCount(), 0u);
@@ -250,7 +251,7 @@ TEST_F(Form6Test, AFailedNotesStoreIsReportedAndThePersonStaysStored) {
     std::filesystem::create_directories(drives->host(yearFile(101, 4)));
     type("Text5", "1");
     type("Text7", "名");
-    press("Command3");
+    click("Command3");
     EXPECT_TRUE(test::exists(test::personPath(1, 1)));
     EXPECT_EQ(titles(), std::vector<QString>{"特記事項登録"});
     EXPECT_EQ(text("Text5"), "2");
@@ -260,7 +261,7 @@ TEST_F(Form6Test, AFailedNotesStoreIsReportedAndThePersonStaysStored) {
 TEST_F(Form6Test, RegistrationMakesEveryMissingFolderOfTheDataTree) {
     std::filesystem::remove_all(drives->host("c:\\年末調整\\H17年末調整"));
     type("Text5", "1");
-    press("Command3");
+    click("Command3");
     EXPECT_TRUE(test::exists(test::personPath(1, 1)));
     EXPECT_TRUE(test::exists(yearFile(101, 4)));
     EXPECT_TRUE(test::exists(yearFile(101, 5)));
@@ -273,7 +274,7 @@ TEST_F(Form6Test, AnExistingSpouseAndHousingRecordSurvivesRegistration) {
     test::writePerson(1, 1, "一");  // registered earlier: his record is rewritten
     test::writeLines(yearFile(101, 5), entered);
     type("Text5", "1");
-    press("Command3");
+    click("Command3");
     EXPECT_EQ(titles(), (std::vector<QString>{"同じコード名があります", "書き換えますか"}));
     EXPECT_EQ(test::readLines(yearFile(101, 5)), entered);
 }
@@ -286,7 +287,7 @@ TEST_F(Form6Test, ANewPersonTakesOverNothingLeftAtHisCode) {
     type("Text5", "2");
     type("Text7", "新しい人");
     type("Text20", "新しいメモ");
-    press("Command3");
+    click("Command3");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人登録");
@@ -315,7 +316,7 @@ TEST_F(Form6Test, NotesAndStatusBoxesDoNotCarryOverToTheNextPerson) {
     EXPECT_FALSE(ticked("Check1"));
     EXPECT_FALSE(ticked("Check4"));
 
-    press("Command3");  // unchanged, after "書き換えますか" answered OK
+    click("Command3");  // unchanged, after "書き換えますか" answered OK
     const auto lines = test::readLines(test::personPath(1, 2));
     EXPECT_EQ(lines[16], quoted(""));
     EXPECT_EQ(lines[18], quoted(""));
@@ -340,7 +341,7 @@ TEST_F(Form6Test, EraPositionAndPayKindOfThePersonBeforeAreNotShownForThePersonL
         EXPECT_FALSE(selected(option)) << option;
     EXPECT_EQ(text("Text16"), "部長");
 
-    press("Command3");  // unchanged, after "書き換えますか" answered OK
+    click("Command3");  // unchanged, after "書き換えますか" answered OK
     const auto rewritten = test::readLines(test::personPath(1, 2));
     ASSERT_EQ(rewritten.size(), 43u);
     EXPECT_EQ(std::vector(rewritten.begin(), rewritten.begin() + 32),
@@ -371,7 +372,7 @@ TEST_F(Form6Test, OwnConditionsAndPayKindsMapBothWaysThroughTheScreen) {
         type("Text5", QString::number(code));
         choose(own.option);
         choose(payOption);
-        press("Command3");
+        click("Command3");
 
         const auto lines = test::readLines(test::personPath(1, code));
         for (int line = 10; line <= 16; ++line)
@@ -384,7 +385,7 @@ TEST_F(Form6Test, OwnConditionsAndPayKindsMapBothWaysThroughTheScreen) {
         EXPECT_TRUE(selected(own.option)) << own.word;
         EXPECT_TRUE(selected(own.dependantsOption, "Form5")) << own.word;
         EXPECT_TRUE(selected(payOption)) << payWord;
-        press("Command6");
+        click("Command6");
     }
 }
 
@@ -394,7 +395,7 @@ TEST_F(Form6Test, SteppingLoadsTheNeighboursAndClearsAtPersonZero) {
     test::writePerson(1, 3, "三");
     type("Text5", "2");
 
-    press("Command16");
+    click("Command16");
     EXPECT_EQ(text("Text7"), "三");
     const auto hidden = eventsOf(Kind::Hide);
     for (const char* screen : {"Form2", "Form3", "Form4", "Form5", "Form7", "Form8", "Form9",
@@ -402,48 +403,48 @@ TEST_F(Form6Test, SteppingLoadsTheNeighboursAndClearsAtPersonZero) {
         EXPECT_NE(std::find(hidden.begin(), hidden.end(), screen), hidden.end()) << screen;
     EXPECT_EQ(eventsOf(Kind::Show), (std::vector<QString>{"Form1", "Form6"}));
 
-    press("Command15");
-    press("Command15");
+    click("Command15");
+    click("Command15");
     EXPECT_EQ(text("Text7"), "一");
     EXPECT_EQ(screens::read("Form2", "Text162"), "1");
 
-    press("Command15");
+    click("Command15");
     EXPECT_EQ(text("Text5"), "");
     EXPECT_EQ(text("Text7"), "");
 
     type("Text5", "x");
-    press("Command16");
+    click("Command16");
     EXPECT_EQ(text("Text5"), "x");
 }
 
 TEST_F(Form6Test, LastNumberOffersTheGapAndEndsWithoutACompanyOrOnLoopingCodes) {
     for (int code : {1, 2, 3, 5}) test::writePerson(1, code, "人");
-    press("Command14");
+    click("Command14");
     EXPECT_EQ(text("Text5"), "4");
     EXPECT_EQ(text("Text4"), "3");
 
     type("Text1", "");
-    press("Command14");
+    click("Command14");
     EXPECT_EQ(text("Text5"), "1");
 
     // Person 1 of company 2 stores code 0, which would send the search back to 1 for ever.
     test::writeLines(test::personPath(2, 1), test::personRecordLines(0, "戻る人"));
     type("Text1", "2");
-    press("Command14");
+    click("Command14");
     EXPECT_EQ(text("Text5"), "1");
 }
 
 TEST_F(Form6Test, DataLoadsTheChosenPersonAndShowsTheWorkingYear) {
     test::writePerson(1, 2, "二", {{23, quoted("16")}});
     type("Text2", "2");
-    press("Command1");
+    click("Command1");
     EXPECT_EQ(text("Text5"), "2");
     EXPECT_EQ(text("Text7"), "二");
     EXPECT_EQ(text("Text12"), "17");
     EXPECT_EQ(text("Text9"), "0");  // a stored zero birth date shows as 0
 
     type("Text2", "");
-    press("Command1");
+    click("Command1");
     EXPECT_EQ(text("Text7"), "");
 }
 
@@ -481,7 +482,7 @@ TEST_F(Form6Test, AddressBoxesTakeFifteenTypedCharactersButShowALongerStoredAddr
     test::writePerson(1, 1, "一", {{4, quoted(longer)}});
     loadPerson(1);
     EXPECT_EQ(text("Text8").toStdString(), longer);
-    press("Command3");
+    click("Command3");
     EXPECT_EQ(test::readLines(test::personPath(1, 1))[3], quoted(longer));
 }
 

@@ -84,6 +84,7 @@ class Form11Test : public test::ScreenTest {
         screen.setTextOf("Text24", year);
         screen.press("Command36");
         screen.press("Command9");
+        screens::show("Form11");
         return screen;
     }
 
@@ -97,7 +98,7 @@ class Form11Test : public test::ScreenTest {
 
     void registerNew(Screen& screen) {
         type(screen, "5", "山田商事 ", "東京都千代田区神田1-2-3, 4階", "03-1234-5678");
-        screen.press("Command4");
+        test::click("Form11", "Command4");
     }
 
     void expectBoxes(Screen& screen, const std::map<QString, QString>& boxes) {
@@ -133,9 +134,9 @@ TEST_F(Form11Test, RegistrationStoresAnIndividualsYearWhateverALoadShowed) {
     writeLines(companyFilePath(3), kStoredCompany3);
     Screen& screen = open();
     screen.setTextOf("Text1", "3");
-    screen.press("Command6");
+    test::click("Form11", "Command6");
     screen.setTextOf("Text1", "8");
-    screen.press("Command4");
+    test::click("Form11", "Command4");
 
     EXPECT_EQ(readBytes(companyFilePath(8)), goldenBytes("company_from_stored.txt"));
     expectBoxes(screen, {{"Text11", "0"},
@@ -160,7 +161,7 @@ TEST_F(Form11Test, AnExistingCodeIsRewrittenOnlyAfterOk) {
         dialogs->messages.clear();
         dialogs->answers = {MessageAnswer::Ok, answer};
         screen.setTextOf("Text3", "鈴木商店");
-        screen.press("Command4");
+        test::click("Form11", "Command4");
 
         ASSERT_EQ(dialogs->messages.size(), 2u);
         const test::ShownMessage& warning = dialogs->messages[0];
@@ -191,7 +192,7 @@ TEST_F(Form11Test, TheCodeBoxNamesTheCompany) {
     for (const auto& [box, code] : registered) {
         Screen& screen = open();
         type(screen, box, "山田商事", "", "");
-        screen.press("Command4");
+        test::click("Form11", "Command4");
         ASSERT_TRUE(exists(companyFilePath(code))) << box.toStdString();
         EXPECT_EQ(readLines(companyFilePath(code)).front(), std::to_string(code));
     }
@@ -202,7 +203,7 @@ TEST_F(Form11Test, CodesNoListWouldShowAreRefused) {
     for (const QString box : {"0", "-5", "1000", "12345678901"}) {
         Screen& screen = open();
         type(screen, box, "山田商事", "", "");
-        screen.press("Command4");
+        test::click("Form11", "Command4");
         ASSERT_EQ(dialogs->messages.size(), 1u) << box.toStdString();
         EXPECT_EQ(dialogs->messages.back().title, "会社登録");
         dialogs->messages.clear();
@@ -231,7 +232,7 @@ TEST_F(Form11Test, ANameTheFileCannotHoldIsRefusedBeforeAnyQuestion) {
     registerNew(screen);
     const std::string before = readBytes(companyFilePath(5));
     screen.setTextOf("Text3", "山田\"商事\"");
-    screen.press("Command4");
+    test::click("Form11", "Command4");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "会社登録");
     EXPECT_EQ(readBytes(companyFilePath(5)), before);
@@ -241,7 +242,7 @@ TEST_F(Form11Test, LoadFillsEveryBoxFromTheStoredFile) {
     writeLines(companyFilePath(3), kStoredCompany3);
     Screen& screen = open();
     screen.setTextOf("Text1", "003");
-    screen.press("Command6");
+    test::click("Form11", "Command6");
     expectBoxes(screen, kCompany3Boxes);
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -260,17 +261,17 @@ TEST_F(Form11Test, AFailedLoadEmptiesTheFieldsSaysWhyAndLeavesLaterLoadsWorking)
     for (const QString code : {"4", "", "x", "6", "7"}) {
         SCOPED_TRACE(code.toStdString());
         screen.setTextOf("Text1", "3");
-        screen.press("Command6");
+        test::click("Form11", "Command6");
         dialogs->messages.clear();
         screen.setTextOf("Text1", code);
-        screen.press("Command6");
+        test::click("Form11", "Command6");
         for (const auto& [box, text] : kCompany3Boxes)
             EXPECT_EQ(screen.textOf(box), box == "Text15" ? text : "") << box.toStdString();
         ASSERT_EQ(dialogs->messages.size(), 1u);
         EXPECT_EQ(dialogs->messages[0].title, "会社呼出");
     }
     screen.setTextOf("Text1", "3");
-    screen.press("Command6");
+    test::click("Form11", "Command6");
     expectBoxes(screen, kCompany3Boxes);
 }
 
@@ -278,14 +279,14 @@ TEST_F(Form11Test, DataLoadsTheCompanyChosenInTheMainMenu) {
     writeLines(companyFilePath(3), kStoredCompany3);
     Screen& screen = open();
     screen.setTextOf("Text23", "3");
-    screen.press("Command7");
+    test::click("Form11", "Command7");
     expectBoxes(screen, kCompany3Boxes);
 }
 
 TEST_F(Form11Test, DataWithoutAChosenCompanySaysSoAndChangesNothing) {
     Screen& screen = open();
     screen.setTextOf("Text3", "山田");
-    screen.press("Command7");
+    test::click("Form11", "Command7");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title,
               "登録された会社を選択してください。または会社登録を先に実行してください。");
@@ -301,7 +302,7 @@ TEST_F(Form11Test, PrefillMapsTheCorporateTaxFileAndKeepsTheRepresentativesName)
     Screen& screen = open();
     screen.setTextOf("Text25", "青葉一郎");
     screen.setTextOf("Text1", "12");
-    screen.press("Command11");
+    test::click("Form11", "Command11");
     expectBoxes(screen, {{"Text1", "21"},
                          {"Text11", "  10,000,000"},
                          {"Text13", "14"},
@@ -328,7 +329,7 @@ TEST_F(Form11Test, PrefillMapsTheCorporateTaxFileAndKeepsTheRepresentativesName)
 TEST_F(Form11Test, PrefillWithoutAFileEmptiesOnlyTheCodeBox) {
     Screen& screen = open();
     type(screen, "12", "山田商事", "東京都", "03");
-    screen.press("Command11");
+    test::click("Form11", "Command11");
     expectBoxes(screen, {{"Text1", ""},
                          {"Text3", "山田商事"},
                          {"Text5", "東京都"},
@@ -343,7 +344,7 @@ TEST_F(Form11Test, LegalFormButtonsReplaceTheWholeName) {
     for (const auto& [button, name] :
          {std::pair{"Command1", "株式会社"}, {"Command2", "有限会社"}}) {
         screen.setTextOf("Text3", "山田商事");
-        screen.press(button);
+        test::click("Form11", button);
         EXPECT_EQ(screen.textOf("Text3"), name);
     }
 }
@@ -352,8 +353,8 @@ TEST_F(Form11Test, ClearEmptiesTheFieldsButKeepsStartDayCarriersAndMarks) {
     writeLines(companyFilePath(3), kStoredCompany3);
     Screen& screen = open();
     screen.setTextOf("Text23", "3");
-    screen.press("Command7");
-    screen.press("Command9");
+    test::click("Form11", "Command7");
+    test::click("Form11", "Command9");
     for (const auto& [box, text] : kCompany3Boxes)
         EXPECT_EQ(screen.textOf(box), box == "Text15" ? text : "") << box.toStdString();
     expectBoxes(screen, {{"Text23", "3"}, {"Text24", "H17"}, {"Text26", "*"}, {"Text30", "*"}});

@@ -66,18 +66,18 @@ TEST_F(Form12Test, CompanyAndPersonChoiceListTheCompanysOwnPersons) {
     EXPECT_EQ(screen.textOf("Text4"), "2");
     EXPECT_EQ(screen.textOf("Text3"), "二郎");
 
-    screen.press("Command3");  // NEXT to the gap at 3
+    test::click("Form12", "Command3");  // NEXT to the gap at 3
     EXPECT_EQ(screen.textOf("Text4"), "3");
     EXPECT_EQ(screen.textOf("Text3"), "");
-    screen.press("Command3");
+    test::click("Form12", "Command3");
     EXPECT_EQ(screen.textOf("Text3"), "四郎");
     screen.setTextOf("Text4", "100");
-    screen.press("Command3");
+    test::click("Form12", "Command3");
     EXPECT_EQ(screen.textOf("Text4"), "101");
     EXPECT_EQ(screen.textOf("Text3"), "");
 
     screen.setTextOf("Text4", "3");
-    screen.press("Command4");
+    test::click("Form12", "Command4");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
 }
@@ -126,7 +126,7 @@ TEST_F(Form12Test, PersonDeletionAsksAboutTheTypedCodeAndDeletesOnlyThatPerson) 
     ASSERT_EQ(screen.textOf("Text3"), "一郎");
     screen.setTextOf("Text4", "2");  // typed, not loaded
 
-    screen.press("Command1");
+    test::click("Form12", "Command1");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "二郎 氏を削除しますか");
@@ -138,12 +138,12 @@ TEST_F(Form12Test, PersonDeletionAsksAboutTheTypedCodeAndDeletesOnlyThatPerson) 
 
     screen.setTextOf("Text4", "1");
     dialogs->answers.push_back(MessageAnswer::Cancel);
-    screen.press("Command1");
+    test::click("Form12", "Command1");
     EXPECT_EQ(countExisting(sevenFiles(1, 1)), 7);
     EXPECT_EQ(dialogs->beeps, 2);
 
     screen.setTextOf("Text4", "2");  // no record any more: refused, nothing asked
-    screen.press("Command1");
+    test::click("Form12", "Command1");
     ASSERT_EQ(dialogs->messages.size(), 3u);
     EXPECT_EQ(dialogs->messages[2].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs->beeps, 2);
@@ -161,13 +161,13 @@ TEST_F(Form12Test, CompanyDeletionDeletesEveryPersonAndShowsTheNotice) {
     EXPECT_TRUE(notice->isHidden());
 
     dialogs->answers.push_back(MessageAnswer::Cancel);
-    screen.press("Command5");
+    test::click("Form12", "Command5");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "山田商事 を削除しますか");
     EXPECT_TRUE(exists(companyFilePath(1)));
     EXPECT_EQ(countExisting(sevenFiles(1, 1)), 7);
 
-    screen.press("Command5");
+    test::click("Form12", "Command5");
 
     EXPECT_EQ(dialogs->messages.size(), 2u);
     EXPECT_FALSE(exists(companyFilePath(1)));
@@ -192,14 +192,14 @@ TEST_F(Form12Test, CopyOntoATakenCodeAsksFirstAndACodeOf100IsRefused) {
     const std::string formerResult = readBytes(yearFile(1, 5, 3));
 
     dialogs->answers.push_back(MessageAnswer::Cancel);
-    screen.press("Command10");
+    test::click("Form12", "Command10");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "書き換えますか");
     EXPECT_EQ(readBytes(personFile(1, 5)), before);
     EXPECT_EQ(readBytes(yearFile(1, 5, 3)), formerResult);
     EXPECT_EQ(dialogs->beeps, 0);
 
-    screen.press("Command10");
+    test::click("Form12", "Command10");
     const auto lines = readLines(personFile(1, 5));
     EXPECT_EQ(lines[0], "5");
     EXPECT_EQ(lines[2], "\"三郎\"");
@@ -209,7 +209,7 @@ TEST_F(Form12Test, CopyOntoATakenCodeAsksFirstAndACodeOf100IsRefused) {
     for (const char* refused : {"100", ""}) {
         screen.setTextOf("Text5", refused);
         const std::size_t shown = dialogs->messages.size();
-        screen.press("Command10");
+        test::click("Form12", "Command10");
         ASSERT_EQ(dialogs->messages.size(), shown + 1) << refused;
         EXPECT_EQ(dialogs->messages.back().title,
                   "年末調整がまだ完了していません。処理が不可能です。");
@@ -220,7 +220,7 @@ TEST_F(Form12Test, CopyOntoATakenCodeAsksFirstAndACodeOf100IsRefused) {
 
     const std::size_t shown = dialogs->messages.size();
     screen.setTextOf("Text5", "7");  // a free code: no question
-    screen.press("Command10");
+    test::click("Form12", "Command10");
     EXPECT_EQ(dialogs->messages.size(), shown);
     EXPECT_EQ(countExisting(sevenFiles(1, 7)), 7);
     EXPECT_EQ(dialogs->beeps, 2);
@@ -241,7 +241,7 @@ TEST_F(Form12Test, BackupToAStickAndRestoreFromIt) {
     choose(screen, "List1", 0);
     target->setCurrentIndex(1);
 
-    screen.press("Command14");
+    test::click("Form12", "Command14");
 
     EXPECT_EQ(dialogs->beeps, 1);
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -256,7 +256,7 @@ TEST_F(Form12Test, BackupToAStickAndRestoreFromIt) {
     const std::string ledger = readBytes(yearFile(1, 1, 0));
     fs::remove_all(drives->host(dataRootFolder()));
     screen.control<QComboBox>("Drive2")->setCurrentIndex(1);
-    screen.press("Command16");
+    test::click("Form12", "Command16");
 
     EXPECT_EQ(dialogs->beeps, 2);
     EXPECT_EQ(readBytes(yearFile(1, 1, 0)), ledger);
@@ -307,7 +307,7 @@ TEST_F(Form12Test, TheDataDriveIsNeverABackupTargetOrARestoreSource) {
         ASSERT_EQ(list->itemText(1), "d:");
         list->setCurrentIndex(list->findText(c.drive));
         dialogs->messages.clear();
-        screen.press(c.button);
+        test::click("Form12", c.button);
         ASSERT_EQ(dialogs->messages.size(), 1u);
         EXPECT_EQ(dialogs->messages[0].title, c.title);
         EXPECT_TRUE(dialogs->messages[0].prompt.startsWith(QString(c.drive) + " はこのプログラム"));
@@ -328,7 +328,7 @@ TEST_F(Form12Test, NoDriveIsChosenForTheUser) {
         EXPECT_EQ(list->currentIndex(), -1) << name;
     }
     choose(screen, "List1", 0);
-    screen.press("Command14");
+    test::click("Form12", "Command14");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].prompt, "ドライブ名を選択してください。");
     EXPECT_FALSE(exists(backupPath("d:", companyFilePath(1))));
@@ -343,7 +343,7 @@ TEST_F(Form12Test, NoDriveIsChosenForTheUser) {
 TEST_F(Form12Test, ABackupWithoutACompanyIsRefused) {
     Screen& screen = open();
     screen.setTextOf("Text1", "");
-    screen.press("Command14");
+    test::click("Form12", "Command14");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->beeps, 0);
     EXPECT_TRUE(screen.control<QProgressBar>("ProgressBar1")->isHidden());

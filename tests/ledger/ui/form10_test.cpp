@@ -25,10 +25,10 @@ class PayStatements : public LedgerScreenTest {
     // A month's pay typed and computed automatically, as the user does it from the ledger.
     void compute(int month, const QString& pay) {
         type(ledgerRowBoxes(month).pay, pay);
-        ledger().press(form2::monthComputeButton(month));
+        click("Form2", form2::monthComputeButton(month));
         screens::press("Form8", "Command1");
     }
-    void showStatement(int month) { ledger().press(form2::payStatementButton(month)); }
+    void showStatement(int month) { click("Form2", form2::payStatementButton(month)); }
 
     Screen& statement() { return screens::touch("Form10"); }
     QString shown(int row) { return statement().textOf(QString("Text%1").arg(row)); }
@@ -72,7 +72,7 @@ TEST_F(PayStatements, AComputedMonthShowsItsRecord) {
 
 TEST_F(PayStatements, AMonthWithoutARecordShowsTheMonthsMessageAndNoWindow) {
     compute(kMonth, "300,000");
-    ledger().press(form2::copyButton(kMonth));  // May gets April's line, but no record
+    click("Form2", form2::copyButton(kMonth));  // May gets April's line, but no record
     for (int month : {5, 12}) {
         dialogs->messages.clear();
         showStatement(month);
@@ -94,11 +94,11 @@ TEST_F(PayStatements, AMonthChangedSinceItsRecordSaysSoAndKeepsTheWindowAsItWas)
         {"new pay handed on, not computed",
          [this] {
              type(ledgerRowBoxes(kMonth).pay, "310,000");
-             ledger().press(form2::monthComputeButton(kMonth));
+             click("Form2", form2::monthComputeButton(kMonth));
          }},
         {"social insurance entered by hand",
          [this] {
-             ledger().press(form2::monthComputeButton(kMonth));
+             click("Form2", form2::monthComputeButton(kMonth));
              screens::write("Form8", "Text1", "1");
              screens::press("Form8", "Command2");
          }},
@@ -110,7 +110,7 @@ TEST_F(PayStatements, AMonthChangedSinceItsRecordSaysSoAndKeepsTheWindowAsItWas)
         {"an earlier month copied over it",
          [this] {
              compute(kMonth - 1, "280,000");
-             ledger().press(form2::copyButton(kMonth - 1));
+             click("Form2", form2::copyButton(kMonth - 1));
          }},
     };
     for (const Change& change : changes) {
@@ -161,7 +161,7 @@ TEST_F(PayStatements, ConfirmReturnsToTheLedger) {
     showStatement(kMonth);
     ASSERT_TRUE(statement().isVisible());
     clearEvents();
-    statement().press("Command1");
+    click("Form10", "Command1");
     EXPECT_FALSE(statement().isVisible());
     EXPECT_EQ(eventsOf(ScreenEvent::Kind::Show), (std::vector<QString>{"Form2"}));
 }

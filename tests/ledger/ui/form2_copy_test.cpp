@@ -62,7 +62,7 @@ TEST_F(CopyEarlyMonths, EachButtonRewritesItsMonthsAndSavesTwice) {
         type(source.insurance, amount(kTypedInsurance));
         type(ledgerRowBoxes(1).afterInsurance, amount(kTypedJanuaryAfter));
         clearEvents();
-        ledger().press(c.button);
+        click("Form2", c.button);
 
         const KnownMonth from = knownMonth(c.month);
         const auto lines = readLines(ledgerPath(1, 2));
@@ -109,7 +109,7 @@ TEST_F(CopyEarlyMonths, EachButtonRewritesItsMonthsAndSavesTwice) {
 TEST_F(CopyEarlyMonths, JanuaryWithAnEmptyAfterInsuranceBoxSpreadsZero) {
     openKnownLedger();
     type(ledgerRowBoxes(1).afterInsurance, "");
-    ledger().press("Command24");
+    click("Form2", "Command24");
     for (int k = 2; k <= 12; ++k) EXPECT_EQ(box(ledgerRowBoxes(k).afterInsurance), "") << k;
     const auto lines = readLines(ledgerPath(1, 2));
     for (int k = 1; k <= 12; ++k) EXPECT_EQ(lines[36 + k - 1], "0") << k;
@@ -117,7 +117,7 @@ TEST_F(CopyEarlyMonths, JanuaryWithAnEmptyAfterInsuranceBoxSpreadsZero) {
 }
 
 TEST_F(CopyEarlyMonths, NoPersonOrAPersonCodeWithoutALedgerIsRefusedAndNothingIsWritten) {
-    ledger().press("Command25");  // nothing loaded yet
+    click("Form2", "Command25");  // nothing loaded yet
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
 
@@ -126,7 +126,7 @@ TEST_F(CopyEarlyMonths, NoPersonOrAPersonCodeWithoutALedgerIsRefusedAndNothingIs
     openLedger(1, 102);
     ASSERT_EQ(dialogs->messages.size(), 2u);  // the load refuses the code
     EXPECT_TRUE(dialogs->messages[1].prompt.contains("1 から 99"));
-    ledger().press("Command24");
+    click("Form2", "Command24");
     ASSERT_EQ(dialogs->messages.size(), 3u);
     EXPECT_EQ(readBytes(ledgerPath(2, 2)), goldenBytes("ledger_1020.txt"));
 }

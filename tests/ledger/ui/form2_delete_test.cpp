@@ -65,7 +65,7 @@ TEST_F(LedgerDeletion, ConfirmedDeletionLeavesZerosEmptyPayDatesAndAZeroJanuary)
         screens::setOption("Form8", c.option, true);
         if (c.answer) dialogs->inputs.push_back(c.answer);
         dialogs->answers.push_back(MessageAnswer::Ok);
-        ledger().press(kDeleteButton);
+        click("Form2", kDeleteButton);
 
         ASSERT_EQ(dialogs->messages.size(), 1u);
         EXPECT_EQ(dialogs->messages[0].prompt, kQuestion);
@@ -104,7 +104,7 @@ TEST_F(LedgerDeletion, ConfirmedDeletionLeavesZerosEmptyPayDatesAndAZeroJanuary)
 
 TEST_F(LedgerDeletion, CancelChangesNothing) {
     dialogs->answers.push_back(MessageAnswer::Cancel);
-    ledger().press(kDeleteButton);
+    click("Form2", kDeleteButton);
 
     EXPECT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->beeps, 0);
@@ -116,7 +116,7 @@ TEST_F(LedgerDeletion, CancelledDependantsQuestionLeavesTheOldLedgerAndSaysSo) {
     screens::setOption("Form8", "optFu5", true);
     dialogs->answers.push_back(MessageAnswer::Ok);
     dialogs->inputs.push_back(std::nullopt);
-    ledger().press(kDeleteButton);
+    click("Form2", kDeleteButton);
 
     ASSERT_EQ(dialogs->messages.size(), 2u);
     EXPECT_EQ(dialogs->messages[1].title, kTitle);
@@ -137,7 +137,7 @@ TEST_F(LedgerDeletion, SaveFailingHalfWayPutsBackTheOldFilesAndFeedsTheirFigures
     });
     screens::setOption("Form8", "optFu3", true);
     dialogs->answers.push_back(MessageAnswer::Ok);
-    ledger().press(kDeleteButton);
+    click("Form2", kDeleteButton);
 
     ASSERT_EQ(dialogs->messages.size(), 3u);
     EXPECT_EQ(dialogs->messages[1].title, "メモリー不足により登録不可");
@@ -153,7 +153,7 @@ TEST_F(LedgerDeletion, PersonCodesWithoutALedgerAreRefusedBeforeAnythingIsAsked)
         SCOPED_TRACE(person);
         dialogs->messages.clear();
         ledger().setTextOf("Text162", person);
-        ledger().press(kDeleteButton);
+        click("Form2", kDeleteButton);
         ASSERT_EQ(dialogs->messages.size(), 1u);
         EXPECT_EQ(dialogs->messages[0].title, kTitle);
         EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);

@@ -45,7 +45,7 @@ TEST_F(LedgerRowEntry, MonthButtonsHandTheMonthToTheMonthlyCalculation) {
     for (const auto& row : rows) {
         type(row.payBox, "250,000");
         clearEvents();
-        ledger().press(row.button);
+        click("Form2", row.button);
         EXPECT_EQ(steps(), (std::vector<QString>{
                                "Press Form8.Command7", "Show Form8", "Form8.Label3=250,000",
                                "Form8.Text3=" + QString::number(row.month), "Form8.Text11=H17",
@@ -78,7 +78,7 @@ TEST_F(LedgerRowEntry, PayBoxesReadAsWholeYen) {
     openLedger(1, 2);
     for (const auto& c : cases) {
         type(12, c.typed);
-        ledger().press("Command1");
+        click("Form2", "Command1");
         EXPECT_EQ(screens::read("Form8", "Label3"), c.caption) << c.typed;
         ledger().press("Command22");
         EXPECT_EQ(readLines(ledgerPath(1, 2))[0], c.stored) << c.typed;
@@ -95,7 +95,7 @@ TEST_F(LedgerRowEntry, BonusButtonsHandTheBonusToTheBonusCalculation) {
     for (const auto& row : rows) {
         type(row.payBox, QString::number(100000 * row.bonus));
         clearEvents();
-        ledger().press(row.button);
+        click("Form2", row.button);
         const QString number = QString::number(row.bonus);
         EXPECT_EQ(steps(),
                   (std::vector<QString>{"Press Form9.Command10", "Show Form9",
@@ -145,8 +145,8 @@ TEST_F(LedgerRowEntry, UnreadableCodesOpenNoCalculation) {
         type(12, "1");
         dialogs->messages.clear();
         clearEvents();
-        ledger().press("Command1");
-        ledger().press("Command18");
+        click("Form2", "Command1");
+        click("Form2", "Command18");
         EXPECT_TRUE(events.empty()) << company << "/" << person;
         EXPECT_EQ(dialogs->messages.size(), 2u);
     }
@@ -161,8 +161,8 @@ TEST_F(LedgerRowEntry, TakingUpAnotherPersonClosesTheFormerPersonsCalculations) 
     auto shown = [](const char* form) { return screens::touch(form).isVisible(); };
     openKnownLedger();
     type(30, "300,000");
-    ledger().press("Command7");   // March of person 2 to the monthly screen
-    ledger().press("Command19");  // bonus 2 to the bonus screen
+    click("Form2", "Command7");   // March of person 2 to the monthly screen
+    click("Form2", "Command19");  // bonus 2 to the bonus screen
     openLedger(1, 2);             // the same person again: both stay open
     EXPECT_TRUE(shown("Form8"));
     EXPECT_TRUE(shown("Form9"));
@@ -173,8 +173,8 @@ TEST_F(LedgerRowEntry, TakingUpAnotherPersonClosesTheFormerPersonsCalculations) 
     } others[] = {{1, 3}, {2, 2}};
     for (const auto& other : others) {
         SCOPED_TRACE(other.company * 100 + other.person);
-        ledger().press("Command7");
-        ledger().press("Command19");
+        click("Form2", "Command7");
+        click("Form2", "Command19");
         openLedger(other.company, other.person);
         EXPECT_FALSE(shown("Form8"));
         EXPECT_FALSE(shown("Form9"));
@@ -182,7 +182,7 @@ TEST_F(LedgerRowEntry, TakingUpAnotherPersonClosesTheFormerPersonsCalculations) 
     }
 
     // A refused code leaves the ledger with no person: nothing handed on stays open either.
-    ledger().press("Command7");
+    click("Form2", "Command7");
     openLedger(1, 100);
     EXPECT_FALSE(shown("Form8"));
 }
@@ -191,12 +191,12 @@ TEST_F(LedgerRowEntry, MonthButtonsTakeTheYearBoxBonusButtonsDoNot) {
     openLedger(1, 2);
     ensureDataTree("H14");
     ledger().setTextOf("Text10", "H14");
-    ledger().press("Command18");
+    click("Form2", "Command18");
     ledger().press("Command22");
     EXPECT_TRUE(exists(ledgerPath(1, 2, "H17")));
     EXPECT_FALSE(exists(ledgerPath(1, 2, "H14")));
 
-    ledger().press("Command1");
+    click("Form2", "Command1");
     EXPECT_EQ(screens::read("Form8", "Text11"), "H14");
     ledger().press("Command22");
     EXPECT_TRUE(exists(ledgerPath(1, 2, "H14")));

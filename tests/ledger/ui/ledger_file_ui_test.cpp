@@ -58,7 +58,7 @@ TEST_F(LedgerLoadSave, ACodeOfTheNextCompanyIsRefusedAndNothingOfItIsShownOrSave
     EXPECT_EQ(box(165), "");
 
     type(12, "100000");
-    ledger().press("Command1");  // the row's 計算実行 refuses the code too
+    click("Form2", "Command1");  // the row's 計算実行 refuses the code too
     EXPECT_EQ(dialogs->messages.size(), 2u);
     EXPECT_FALSE(screens::touch("Form8").isVisible());
     ledger().press("Command22");
@@ -180,7 +180,7 @@ TEST_F(LedgerLoadSave, TheSamePersonCodeInAnotherCompanyIsAnotherLedger) {
     EXPECT_EQ(box(12), "");
     // January's pay handed on for company 2's person stays that person's.
     type(12, "100");
-    ledger().press("Command1");
+    click("Form2", "Command1");
     ledger().press("Command22");
     EXPECT_EQ(readLines(ledgerPath(2, 2))[0], "100");
     EXPECT_EQ(readLines(ledgerPath(2, 2))[12], "0");

@@ -36,6 +36,7 @@ class LedgerScreenTest : public ScreenTest {
         Screen& ledger = screens::touch("Form2");
         ledger.setTextOf("Text10", "H17");
         ledger.press("Command36");
+        ledger.show();
     }
 
     Screen& ledger() { return screens::touch("Form2"); }

@@ -16,7 +16,7 @@ TEST_F(LedgerTools, DisplayClearEmptiesTheDataBoxesOnScreenOnly) {
     for (int number : kept) type(number, "x");
     ledger().setTextOf("Text2", "4");
     clearEvents();
-    ledger().press("Command3");
+    click("Form2", "Command3");
 
     for (int number : displayClearBoxes()) EXPECT_EQ(box(number), "") << "Text" << number;
     for (int number : kept) EXPECT_EQ(box(number), "x") << "Text" << number;
@@ -45,7 +45,7 @@ TEST_F(LedgerTools, PayDayButtonCyclesThroughNinePresets) {
         {"1", "31", "28", "31"},
     };
     for (const Step& s : steps) {
-        ledger().press("Command60");
+        click("Form2", "Command60");
         EXPECT_EQ(ledger().textOf("Text2"), s.counter);
         EXPECT_EQ(box(11), s.january) << s.counter;
         EXPECT_EQ(box(20), s.february) << s.counter;
@@ -55,7 +55,7 @@ TEST_F(LedgerTools, PayDayButtonCyclesThroughNinePresets) {
     }
     // Another person between presses does not restart the cycle.
     openLedger(1, 3);
-    ledger().press("Command60");
+    click("Form2", "Command60");
     EXPECT_EQ(ledger().textOf("Text2"), "2");
     EXPECT_EQ(box(47), "30");
 }
@@ -71,7 +71,7 @@ TEST_F(LedgerTools, RowClearEmptiesItsMonthsEightBoxesOnly) {
         for (int m = 1; m <= 12; ++m)
             for (int number : monthRowBoxes(m)) type(number, "x");
         clearEvents();
-        ledger().press(button);
+        click("Form2", button);
         for (int m = 1; m <= 12; ++m)
             for (int number : monthRowBoxes(m))
                 EXPECT_EQ(box(number), m == month ? "" : "x") << button << " Text" << number;
@@ -92,7 +92,7 @@ TEST_F(LedgerTools, CopyButtonsSevenToElevenCopyTheLedgersMonthForward) {
         const LedgerRowBoxes source = ledgerRowBoxes(month);
         type(source.insurance, "1");  // typed since the last totals: the ledger's value wins
         clearEvents();
-        ledger().press(button);
+        click("Form2", button);
 
         const KnownMonth copied = knownMonth(month);
         for (int k = 1; k <= 12; ++k) {
@@ -126,7 +126,7 @@ TEST_F(LedgerTools, CopyButtonTwelveDoesNothing) {
     openKnownLedger();
     type(112, "1");
     clearEvents();
-    ledger().press("Command35");
+    click("Form2", "Command35");
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(box(112), "1");
     EXPECT_EQ(readBytes(ledgerPath(1, 2)), goldenBytes("ledger_1020.txt"));
@@ -140,7 +140,7 @@ TEST_F(LedgerTools, CopyThatWouldOverflowTheYearIsRefused) {
     const std::string stored = readBytes(ledgerPath(1, 2));
     openLedger(1, 2);
     clearEvents();
-    ledger().press("Command30");
+    click("Form2", "Command30");
     EXPECT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(box(75), "257,000");
     EXPECT_TRUE(events.empty());
@@ -148,7 +148,7 @@ TEST_F(LedgerTools, CopyThatWouldOverflowTheYearIsRefused) {
 }
 
 TEST_F(LedgerTools, EndBeepsAndEndsTheProgram) {
-    ledger().press("Command37");
+    click("Form2", "Command37");
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_EQ(programEnds, 1);
 }

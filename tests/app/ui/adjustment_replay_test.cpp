@@ -29,7 +29,7 @@ class StoredDecisionReplay : public MainMenuTest {
         writePerson(1, 1, "甲");
         storeLedgerOfPersonOne();
         typeCodes("1", "1");
-        menu().press("Command11");
+        click("Command11");
         clearEvents();
     }
 
@@ -66,7 +66,7 @@ TEST_F(StoredDecisionReplay, EachDecisionIsStoredAgainFromTheCurrentRecords) {
         else
             std::filesystem::remove(
                 drives->host(*yearFilePath("H17", 101, YearFileKind::AdjustmentResult)));
-        menu().press("Command2");
+        click("Command2");
         const auto record = stored();
         ASSERT_EQ(record.has_value(), c.after.has_value());
         if (!record) continue;
@@ -120,7 +120,7 @@ TEST_F(StoredDecisionReplay, ANotAdjustedDecisionStaysStoredWhenAWriteFails) {
                 failing.arm();
         });
         clearEvents();
-        menu().press("Command2");
+        click("Command2");
         failing.disarm();
 
         std::vector<QString> presses{"Form3.Command6", "Form3.Command10"};

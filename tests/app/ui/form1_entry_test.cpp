@@ -53,7 +53,7 @@ TEST_F(ScreenEntry, EachMenuButtonPressesItsScreensButtonsInOrderAndShowsIt) {
         // Opening twice gives the same: each opening clears and loads again.
         for (int round = 0; round < 2; ++round) {
             clearEvents();
-            menu().press(c.button);
+            click(c.button);
             EXPECT_EQ(eventsOf(Kind::Press), c.presses) << c.button;
             EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{c.form}) << c.button;
         }
@@ -63,7 +63,7 @@ TEST_F(ScreenEntry, EachMenuButtonPressesItsScreensButtonsInOrderAndShowsIt) {
 TEST_F(ScreenEntry, DataMaintenanceIsEmptiedBeforeItTakesTheYear) {
     screens::write("Form12", "Text1", "5");
     clearEvents();
-    menu().press("Command16");
+    click("Command16");
     EXPECT_FALSE(
         screens::touch("Form12").controlWidget("Label3")->isVisibleTo(&screens::touch("Form12")));
     EXPECT_EQ(writesInto("Text1").size() + writesInto("Text2").size(), 2u);
@@ -80,7 +80,7 @@ TEST_F(ScreenEntry, ALedgerFailureBeepsAndLeavesTheLedgerHidden) {
     auto* load = screens::touch("Form2").control<QPushButton>("Command2");
     QObject::connect(load, &QPushButton::clicked, [] { throw Failure("読めません"); });
     clearEvents();
-    menu().press("Command1");
+    click("Command1");
     EXPECT_EQ(dialogs->beeps, 1);
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].prompt, "読めません");
@@ -127,7 +127,7 @@ TEST_F(AdjustmentReplay, TheStoredDecisionIsReplayedBeforeTheScreenIsShown) {
         {nullptr, {}},
     };
     typeCodes("1", "1");
-    menu().press("Command11");
+    click("Command11");
     for (const Case& c : cases) {
         if (c.status)
             storeDecision(1, c.status);
@@ -135,7 +135,7 @@ TEST_F(AdjustmentReplay, TheStoredDecisionIsReplayedBeforeTheScreenIsShown) {
             std::filesystem::remove(
                 drives->host(*yearFilePath("H17", 101, YearFileKind::AdjustmentResult)));
         clearEvents();
-        menu().press("Command2");
+        click("Command2");
         std::vector<QString> presses{"Form3.Command6", "Form3.Command10"};
         presses.insert(presses.end(), c.replayPresses.begin(), c.replayPresses.end());
         EXPECT_EQ(eventsOf(Kind::Press), presses) << (c.status ? c.status : "none");
@@ -153,10 +153,10 @@ TEST_F(AdjustmentReplay, TheStoredDecisionIsReplayedBeforeTheScreenIsShown) {
 TEST_F(AdjustmentReplay, UsesThePersonOfTheLastLoadNotTheTypedBoxes) {
     storeDecision(1, "年調しない");
     typeCodes("1", "1");
-    menu().press("Command11");
+    click("Command11");
     menu().setTextOf("Text162", "2");  // typed, not loaded
     clearEvents();
-    menu().press("Command2");
+    click("Command2");
     EXPECT_EQ(writesInto("Text162"), std::vector<QString>{"Form3.Text162=1"});
     EXPECT_EQ(writesInto("Text40"), std::vector<QString>{"Form3.Text40=年調しない"});
     EXPECT_EQ(menu().currentPersonCode(), 2);  // the copies follow the boxes again
@@ -165,7 +165,7 @@ TEST_F(AdjustmentReplay, UsesThePersonOfTheLastLoadNotTheTypedBoxes) {
 TEST_F(AdjustmentReplay, WithoutALoadedPersonNothingIsReplayed) {
     storeDecision(1, "年末調整実行");
     typeCodes("1", "1");  // typed, never loaded
-    menu().press("Command2");
+    click("Command2");
     EXPECT_EQ(writesInto("Text162"), std::vector<QString>{"Form3.Text162="});
     EXPECT_EQ(eventsOf(Kind::Press), (std::vector<QString>{"Form3.Command6", "Form3.Command10"}));
     EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});
@@ -186,7 +186,7 @@ class RecordingOpener : public LinkOpener {
 TEST_F(ScreenEntry, LinkButtonsHandTheirAddressesToTheOpener) {
     std::vector<QString> opened;
     setLinkOpener(std::make_unique<RecordingOpener>(&opened));
-    for (const char* button : {"Command26", "Command27", "Command28"}) menu().press(button);
+    for (const char* button : {"Command26", "Command27", "Command28"}) click(button);
     setLinkOpener(nullptr);
     EXPECT_EQ(opened, (std::vector<QString>{kHomePageAddress, QString("mailto:") + kMailAddress,
                                             kSupportForumAddress}));

@@ -25,7 +25,7 @@ class PersonSwitch : public MainMenuTest {
     // Loads company 1's person of the code as a click on the person list does.
     void loadPerson(const QString& person) {
         typeCodes("1", person);
-        menu().press("Command11");
+        click("Command11");
     }
 
     // The presses of the insurance, dependants, ledger and print screens of one switch.
@@ -43,7 +43,7 @@ class PersonSwitch : public MainMenuTest {
 
 TEST_F(PersonSwitch, ChoosingAPersonRowLoadsThePersonIntoTheWorkScreens) {
     choose("List1", 0);
-    menu().press("Command25");
+    click("Command25");
     clearEvents();
     choose("List2", 2);  // person 4, past the gap
 
@@ -63,7 +63,7 @@ TEST_F(PersonSwitch, ChoosingAPersonRowLoadsThePersonIntoTheWorkScreens) {
 
 TEST_F(PersonSwitch, ThePersonLoadLoadsTheCompanyOfTheBoxFirst) {
     typeCodes("2", "1");
-    menu().press("Command11");
+    click("Command11");
     EXPECT_EQ(menu().textOf("Command12"), "二社");
     EXPECT_EQ(menu().textOf("Command11"), "二社の甲");
     EXPECT_EQ(screens::read("Form2", "Text161"), "2");
@@ -80,7 +80,7 @@ TEST_F(PersonSwitch, APersonThatCannotBeLoadedIsReportedAndChangesNoScreen) {
         dialogs->messages.clear();
         clearEvents();
         typeCodes(company, person);
-        menu().press("Command11");
+        click("Command11");
         ASSERT_EQ(dialogs->messages.size(), 1u) << company << "/" << person;
         EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
         EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
@@ -94,7 +94,7 @@ TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePerson
     InsuranceFile::save("H17", 102, {});
     loadPerson("1");
     clearEvents();
-    menu().press("Command14");
+    click("Command14");
 
     EXPECT_EQ(menu().textOf("Text162"), "2");
     EXPECT_EQ(menu().textOf("Command11"), "乙");
@@ -111,7 +111,7 @@ TEST_F(PersonSwitch, SteppingLoadsTheNextPersonAndRecomputesOnlyRecordsThePerson
     InsuranceFile::save("H17", 101, {});
     writeYearFile(1, 1, YearFileKind::Dependants, {"0"});
     clearEvents();
-    menu().press("Command23");  // the left column's previous
+    click("Command23");  // the left column's previous
     EXPECT_EQ(menu().textOf("Command11"), "甲");
     EXPECT_EQ(eventsOf(Kind::Press), switchPresses({"Form4.Command1", "Form5.Command3"}));
 }
@@ -131,7 +131,7 @@ TEST_F(PersonSwitch, SteppingOffTheFirstPersonOrOntoAGapOnlyShowsTheNewCode) {
         const QString caption = menu().textOf("Command11");
         menu().setTextOf("Text162", c.from);
         clearEvents();
-        menu().press(c.button);
+        click(c.button);
         EXPECT_EQ(menu().textOf("Text162"), c.shown) << c.from << c.button;
         EXPECT_EQ(menu().textOf("Command11"), caption);
         EXPECT_TRUE(events.empty()) << c.from << c.button;
@@ -139,7 +139,7 @@ TEST_F(PersonSwitch, SteppingOffTheFirstPersonOrOntoAGapOnlyShowsTheNewCode) {
     EXPECT_TRUE(dialogs->messages.empty());
     // From the gap, the next step reaches person 4.
     menu().setTextOf("Text162", "3");
-    menu().press("Command14");
+    click("Command14");
     EXPECT_EQ(menu().textOf("Command11"), "丁");
 }
 
@@ -147,7 +147,7 @@ TEST_F(PersonSwitch, SteppingUnderATypedCompanyLoadsThatCompanyFirst) {
     loadPerson("1");
     typeCodes("2", "0");
     clearEvents();
-    menu().press("Command14");
+    click("Command14");
     EXPECT_EQ(menu().textOf("Command11"), "二社の甲");
     EXPECT_EQ(screens::read("Form2", "Text161"), "2");
     EXPECT_EQ(screens::read("Form7", "Text161"), "2");
@@ -169,7 +169,7 @@ TEST_F(PersonSwitch, TheSpouseAndHousingScreenFollowsTheChosenAndSteppedPerson) 
     EXPECT_EQ(spouse.textOf("Text6"), "甲の配偶者");
     EXPECT_EQ(screens::read("Form4", "Text9"), "甲の生命");
 
-    menu().press("Command14");  // person 2 has no records
+    click("Command14");  // person 2 has no records
     EXPECT_EQ(spouse.textOf("Text161"), "1");
     EXPECT_EQ(spouse.textOf("Text162"), "2");
     EXPECT_EQ(static_cast<WorkScreen&>(spouse).workingYear(), "H17");

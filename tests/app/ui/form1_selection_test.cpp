@@ -38,7 +38,7 @@ TEST_F(CompanySelection, ChoosingACompanyLoadsItAndListsItsPersonsUpToTheFirstGa
     EXPECT_EQ(writesInto("Text23"), std::vector<QString>{"Form11.Text23=3"});
     EXPECT_EQ(writesInto("Text4"), std::vector<QString>{"Form13.Text4=三社"});
 
-    menu().press("Command25");
+    click("Command25");
     EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙", "04 : 丁"}));
 }
 
@@ -52,13 +52,13 @@ TEST_F(CompanySelection, AnotherCompanysPersonsNeverShowUnderTheChosenOne) {
     writePerson(1, 5, "戊");
     menu();
     choose("List1", 0);
-    menu().press("Command25");
+    click("Command25");
     EXPECT_EQ(rows("List2"), (QStringList{"01 : 甲", "02 : 乙", "05 : 戊"}));
 
     // Typed in by hand, the other company's person is refused as well.
     typeCodes("1", "101");
     clearEvents();
-    menu().press("Command11");
+    click("Command11");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
     EXPECT_TRUE(events.empty());
@@ -82,7 +82,7 @@ TEST_F(CompanySelection, AFailedCompanyLoadSaysSoAndLeavesTheScreensAlone) {
     choose("List1", 0);
     clearEvents();
     menu().setTextOf("Text161", "9");
-    menu().press("Command12");
+    click("Command12");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "会社呼び出し");
     EXPECT_TRUE(events.empty());
@@ -101,7 +101,7 @@ TEST_F(CompanySelection, AnotherCompanyHidesTheWorkScreensTheSameOneDoesNot) {
     screens::show("Form16");
 
     clearEvents();
-    menu().press("Command12");  // the same company again
+    click("Command12");  // the same company again
     EXPECT_TRUE(eventsOf(Kind::Hide).empty());
     EXPECT_TRUE(visible("Form2"));
 
@@ -123,7 +123,7 @@ TEST_F(CompanySelection, ClearingThePersonAndTheCompany) {
     ASSERT_EQ(menu().textOf("Command11"), "甲");
 
     clearEvents();
-    menu().press("Command9");
+    click("Command9");
     EXPECT_EQ(menu().textOf("Text162"), "");
     EXPECT_EQ(menu().textOf("Command11"), "個人名");
     EXPECT_EQ(eventsOf(Kind::Hide), (std::vector<QString>{"Form2", "Form3", "Form4", "Form5",
@@ -131,7 +131,7 @@ TEST_F(CompanySelection, ClearingThePersonAndTheCompany) {
 
     menu().setTextOf("Text162", "1");
     clearEvents();
-    menu().press("Command10");
+    click("Command10");
     EXPECT_EQ(menu().textOf("Text161"), "");
     EXPECT_EQ(menu().textOf("Command12"), "法人名");
     EXPECT_EQ(menu().textOf("Text162"), "1");
@@ -193,7 +193,7 @@ TEST_F(CompanySelection, StartScreenButtonsRefillTheCompanyList) {
     menu();
     writeCompany(2, "二社");
     for (const char* button : {"Command17", "Command18"}) {
-        menu().press(button);
+        click(button);
         EXPECT_EQ(rows("List1"), (QStringList{"01 : 一社", "02 : 二社"})) << button;
     }
     EXPECT_TRUE(visible("Form1"));
@@ -210,7 +210,7 @@ namespace {
 TEST_F(CompanySelection, ACodeBeyondThirtyTwoBitsGetsOneMessageOnEveryScreen) {
     const QString code = "99999999999";
     menu().setTextOf("Text161", code);
-    menu().press("Command12");
+    click("Command12");
     screens::write("Form11", "Text1", code);
     screens::press("Form11", "Command6");
     screens::write("Form11", "Text1", code);
@@ -229,7 +229,7 @@ TEST_F(CompanySelection, ACodeBeyondThirtyTwoBitsGetsOneMessageOnEveryScreen) {
 TEST_F(CompanySelection, AFullWidthCodeLoadsItsCompany) {
     writeCompany(12, "十二社");
     menu().setTextOf("Text161", "１２");
-    menu().press("Command12");
+    click("Command12");
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_EQ(menu().textOf("Command12"), "十二社");
 

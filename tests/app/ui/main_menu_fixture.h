@@ -17,6 +17,14 @@ namespace nencho::test {
 class MainMenuTest : public ScreenTest {
   protected:
     Form1& menu() { return static_cast<Form1&>(screens::touch("Form1")); }
+    // The clerk's click on one of the window's buttons; the window is shown as at start-up
+    // before the first click, and must still be shown for each later one.
+    void click(const char* button) {
+        if (!menuShown_) menu().show();
+        menuShown_ = true;
+        test::click("Form1", button);
+    }
+    bool menuShown_ = false;
 
     // A company record's first ten lines (and a few more); the stored code may differ.
     static void writeCompany(int code, const std::string& name, std::optional<int> stored = {}) {

@@ -86,16 +86,14 @@ SheetLoad loadSheetRecords(const SheetOwner& owner) {
 
 AdjustmentInput sheetInput(const SheetRecords& records) {
     const LedgerFeed feed = feedOf(records.ledger.sheet);
-    AdjustmentInput input;
-    input.monthPay = feed.monthPay;
-    input.bonusPay = feed.bonusPay;
-    input.payInAll = feed.grandPay;
-    input.monthTax = feed.monthTax;
-    input.bonusTax = feed.bonusTax;
-    input.taxWithheld = feed.grandTax;
-    input.socialInsuranceFromPay = feed.grandInsurance;
-    input.deductions = records.deductions;
-    return input;
+    return {.monthPay = feed.monthPay,
+            .bonusPay = feed.bonusPay,
+            .payInAll = feed.grandPay,
+            .monthTax = feed.monthTax,
+            .bonusTax = feed.bonusTax,
+            .taxWithheld = feed.grandTax,
+            .socialInsuranceFromPay = feed.grandInsurance,
+            .deductions = records.deductions};
 }
 
 std::optional<std::string> annualTaxCaption(const std::string& taxYearCode) {

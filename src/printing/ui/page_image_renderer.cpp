@@ -36,22 +36,31 @@ void drawRules(QPainter& painter, const FormDrawing& drawing, Scale scale) {
 }
 
 // Text is drawn at the height's scale and narrowed or widened to the width's, so that the
-// stretched image gives the face's own proportions on the page.
+// stretched image gives the face's own proportions on the page. Each character goes to its own
+// place: the face's advances, rounded to whole pixels, would drift along a line. The glyphs are
+// rasterised in black and white, hinted onto the pixel grid, so that no stroke thinner than a
+// pixel fades away.
 void drawText(QPainter& painter, const PlacedText& text, Scale scale) {
     QFont font(familyOf(text.face));
     font.setPixelSize(std::max(1, qRound(text.points * kMillimetresPerPoint * scale.y)));
     font.setKerning(false);
+    font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     const double ascent = QFontMetricsF(font, painter.device()).ascent();
+    const double em = text.points * kMillimetresPerPoint;
     painter.save();
     painter.scale(scale.x / scale.y, 1.0);
-    painter.drawText(QPointF(text.left * scale.y, text.top * scale.y + ascent),
-                     QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())));
+    double left = text.left;
+    for (const std::string& character : charactersOf(text.text)) {
+        painter.drawText(QPointF(left * scale.y, text.top * scale.y + ascent),
+                         QString::fromStdString(character));
+        left += emsOf(character) * em;
+    }
     painter.restore();
 }
 
 void drawCaptions(QPainter& painter, const FormDrawing& drawing, Scale scale) {
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setPen(Qt::black);
     for (const FormCaption& caption : drawing.captions)
         for (const PlacedText& text : layOutCaption(caption)) drawText(painter, text, scale);

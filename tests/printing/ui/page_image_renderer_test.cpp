@@ -4,6 +4,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <limits>
+#include <vector>
 
 #include "platform/ui/page_image_registry.h"
 #include "printing/page_images.h"
@@ -81,6 +86,196 @@ TEST_F(PageImageRenderer, TheFacesHoldEveryCharacterOfTheCaptions) {
                     << static_cast<unsigned>(character);
             }
         }
+}
+
+// The ink of a 1-bit image as a grid, for quick looks at a pixel and its neighbours.
+class InkGrid {
+  public:
+    InkGrid(int width, int height)
+        : width_(width), height_(height), ink_(static_cast<std::size_t>(width) * height) {}
+    explicit InkGrid(const QImage& image) : InkGrid(image.width(), image.height()) {
+        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+        for (int y = 0; y < height_; ++y) {
+            const uchar* line = grey.constScanLine(y);
+            std::uint8_t* row = &ink_[index(0, y)];
+            for (int x = 0; x < width_; ++x) row[x] = line[x] < 128;
+        }
+    }
+
+    bool at(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_ && ink_[index(x, y)];
+    }
+    void set(int x, int y) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) ink_[index(x, y)] = 1;
+    }
+    // Ink wherever this grid has ink within a pixel.
+    InkGrid spread() const {
+        InkGrid across(width_, height_);
+        for (int y = 0; y < height_; ++y) {
+            const std::uint8_t* from = &ink_[index(0, y)];
+            std::uint8_t* to = &across.ink_[index(0, y)];
+            for (int x = 0; x < width_; ++x)
+                to[x] = from[x] | (x > 0 ? from[x - 1] : 0) | (x + 1 < width_ ? from[x + 1] : 0);
+        }
+        InkGrid wider(width_, height_);
+        for (int y = 0; y < height_; ++y) {
+            std::uint8_t* to = &wider.ink_[index(0, y)];
+            for (int dy = -1; dy <= 1; ++dy) {
+                if (y + dy < 0 || y + dy >= height_) continue;
+                const std::uint8_t* from = &across.ink_[index(0, y + dy)];
+                for (int x = 0; x < width_; ++x) to[x] |= from[x];
+            }
+        }
+        return wider;
+    }
+
+  private:
+    std::size_t index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
+    int width_;
+    int height_;
+    std::vector<std::uint8_t> ink_;
+};
+
+// One character of a caption drawn alone as the face's outline, filled, at four times the
+// image's resolution: its strokes as no pixel grid thins them.
+constexpr int kFine = 4;
+
+struct Outline {
+    std::vector<QPoint> ink;  // the inked pixels of the fine grid, on the page
+    QRect pixels;             // the image pixels they fall in
+    InkGrid nearInk{0, 0};    // over pixels: ink of the outline within a pixel
+    int nearAt(int column, int row) const {
+        return nearInk.at(column - pixels.left() + 1, row - pixels.top() + 1);
+    }
+};
+
+Outline outlineOf(const std::string& character, double left, double top, double points,
+                  FormFace face, double pixelsPerMmX, double pixelsPerMmY) {
+    QFont font(face == FormFace::Gothic ? QStringLiteral("IPAGothic")
+                                        : QStringLiteral("IPAMincho"));
+    font.setPixelSize(200);
+    QPainterPath path;
+    path.addText(0, QFontMetricsF(font).ascent(), font, QString::fromStdString(character));
+    // From the 200-pixel em to the caption's em on the fine grid, narrowed or widened as the
+    // image stretches the page.
+    const double em = points * kMillimetresPerPoint * pixelsPerMmY * kFine;
+    QTransform toFine;
+    toFine.translate(left * pixelsPerMmX * kFine, top * pixelsPerMmY * kFine);
+    toFine.scale(em / 200 * pixelsPerMmX / pixelsPerMmY, em / 200);
+    const QPainterPath fine = toFine.map(path);
+    const QRect bounds = fine.boundingRect().toAlignedRect();
+    QImage drawn(bounds.size(), QImage::Format_Grayscale8);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-bounds.topLeft());
+    painter.fillPath(fine, Qt::black);
+    painter.end();
+
+    Outline outline;
+    const QPoint first(bounds.left() / kFine, bounds.top() / kFine);
+    outline.pixels = QRect(first, QPoint(bounds.right() / kFine, bounds.bottom() / kFine));
+    InkGrid covered(outline.pixels.width() + 2, outline.pixels.height() + 2);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const uchar* line = drawn.constScanLine(y);
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (line[x] != 0) continue;
+            const QPoint at = bounds.topLeft() + QPoint(x, y);
+            outline.ink.push_back(at);
+            covered.set(at.x() / kFine - first.x() + 1, at.y() / kFine - first.y() + 1);
+        }
+    }
+    outline.nearInk = covered.spread();
+    return outline;
+}
+
+struct Comparison {
+    int lost = 0;   // fine pixels of the outline with no ink of the image within a pixel
+    int stray = 0;  // image pixels in the outline's bounds, off the rules, a pixel from it
+};
+
+// The outline moved by (dx, dy) pixels of the image against the image.
+Comparison compare(const Outline& outline, const InkGrid& image, const InkGrid& nearImageInk,
+                   const InkGrid& rules, int dx, int dy) {
+    Comparison found;
+    for (const QPoint& fine : outline.ink)
+        found.lost += !nearImageInk.at(fine.x() / kFine + dx, fine.y() / kFine + dy);
+    for (int row = outline.pixels.top(); row <= outline.pixels.bottom(); ++row)
+        for (int column = outline.pixels.left(); column <= outline.pixels.right(); ++column)
+            found.stray += image.at(column + dx, row + dy) && !rules.at(column + dx, row + dy) &&
+                           !outline.nearAt(column, row);
+    return found;
+}
+
+// Where the outline is tried against the image, in pixels: first where it belongs.
+const QPoint kShifts[] = {{0, 0},   {-1, 0}, {1, 0},  {0, -1}, {0, 1},
+                          {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+
+struct PlacedCharacter {
+    std::string character;
+    double left;
+    double top;
+};
+
+std::vector<PlacedCharacter> charactersOfPiece(const PlacedText& text) {
+    std::vector<PlacedCharacter> placed;
+    const double em = text.points * kMillimetresPerPoint;
+    double left = text.left;
+    for (const std::string& character : charactersOf(text.text)) {
+        if (character != " " && character != "\u3000")
+            placed.push_back({character, left, text.top});
+        left += emsOf(character) * em;
+    }
+    return placed;
+}
+
+// Every character of every caption against its outline: each stroke of the outline has ink
+// in the image within a pixel, and the image has no ink off the rules a pixel away from the
+// outline (strokes run together). Hinting moves stems onto the pixel grid, so the outline may
+// sit a pixel off, and a few fine pixels of a serif's tip or of a stem moved across a pixel
+// may go: what goes beyond that is a lost stroke.
+TEST_F(PageImageRenderer, EveryCaptionKeepsTheStrokesOfItsOutline) {
+    for (std::string_view name : pageImageNames()) {
+        SCOPED_TRACE(std::string(name));
+        const FormDrawing& form = *pageImageForm(name);
+        const InkGrid image(pageImage(std::string(name)));
+        const InkGrid nearImageInk = image.spread();
+        const InkGrid rules(
+            renderFormImage(FormDrawing{form.pageWidth, form.pageHeight, form.rules, {}}));
+        const double perMmX = kPageImageWidthPixels / form.pageWidth;
+        const double perMmY = kPageImageHeightPixels / form.pageHeight;
+        int checked = 0;
+        int failed = 0;
+        for (const FormCaption& caption : form.captions)
+            for (const PlacedText& text : layOutCaption(caption))
+                for (const PlacedCharacter& character : charactersOfPiece(text)) {
+                    ++checked;
+                    const Outline outline =
+                        outlineOf(character.character, character.left, character.top, text.points,
+                                  text.face, perMmX, perMmY);
+                    const auto ink = static_cast<int>(outline.ink.size());
+                    auto keeps = [&](const Comparison& c) {
+                        return c.stray == 0 && (c.lost <= kFine * kFine / 2 || c.lost * 50 <= ink);
+                    };
+                    Comparison best{std::numeric_limits<int>::max() / 2, 0};
+                    for (const QPoint shift : kShifts) {
+                        const Comparison here =
+                            compare(outline, image, nearImageInk, rules, shift.x(), shift.y());
+                        if (here.lost + here.stray < best.lost + best.stray) best = here;
+                        if (keeps(best)) break;
+                    }
+                    if (!keeps(best) && ++failed <= 20)
+                        ADD_FAILURE()
+                            << caption.text << " / " << character.character << " (" << text.points
+                            << " pt at " << character.left << ", " << character.top
+                            << "): " << best.lost << " of " << ink
+                            << " fine pixels of strokes lost, " << best.stray << " stray pixels";
+                }
+        EXPECT_EQ(failed, 0) << "of " << checked << " characters";
+    }
 }
 
 TEST_F(PageImageRenderer, GivesThePagesEachFormRenderedOnceAndNothingForAnUnknownName) {

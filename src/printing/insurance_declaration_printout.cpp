@@ -1,11 +1,15 @@
 // 保険控除 兼 配偶者特別控除申告書: the payer, the person, the spouse with the special deduction
 // in two digit boxes, the insurance policies and the social insurance and mutual aid amounts
 // over the insurance and spouse special deduction declaration form.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/failure.h"
 #include "common/int32.h"
+#include "printing/form_drawing.h"
 #include "printing/page_images.h"
 #include "printing/printout_text.h"
 #include "printing/printouts.h"
@@ -85,15 +89,40 @@ void printLifeAndPension(PrinterPage& page, const PrintData& data) {
     printRightAlignedAmount(page, 179, 110, data.lifePensionAmounts[10]);
 }
 
+// The form's two narrow columns of the casualty rows: the relation and whether a maturity refund
+// is paid, each from its left edge to just short of the rule at its right.
+struct NarrowColumn {
+    double left;
+    double right;
+};
+constexpr NarrowColumn kRelationColumn{125, 133.6};
+constexpr NarrowColumn kMaturityColumn{134, 142.6};
+
+// A text at the row's size when it fits the column; a longer one smaller, as large as fits the
+// column's width (to a tenth of a point), centred on the row's line. Leaves the row's size in
+// force.
+void printFitted(PrinterPage& page, NarrowColumn column, double top, std::string_view text) {
+    if (text.empty()) return;
+    const double ems = emsOf(text);
+    const double fitting = (column.right - column.left) / (ems * kMillimetresPerPoint);
+    const double points = std::min(kPoints, std::floor(fitting * 10) / 10);
+    page.setFontSize(points);
+    printTextAt(page, column.left, top + (kPoints - points) * kMillimetresPerPoint / 2, text);
+    page.setFontSize(kPoints);
+}
+
 void printCasualty(PrinterPage& page, const PrintData& data) {
-    // Insurer, kind, period, policy holder, resident, then the relation and whether a maturity
-    // refund is paid in the form's two narrow columns.
-    const double columns[] = {29, 51, 72, 82, 104, 125, 135};
+    // Insurer, kind, period, policy holder and resident, then the relation and the maturity.
+    const double columns[] = {29, 51, 72, 82, 104};
     const double rows[] = {133, 138};
-    for (int column = 0; column < 7; ++column)
+    for (int column = 0; column < 5; ++column)
         for (int policy = 1; policy <= 2; ++policy)
             printTextAt(page, columns[column], rows[policy - 1],
                         data.casualtyTexts[2 * column + policy]);
+    for (int policy = 1; policy <= 2; ++policy)
+        printFitted(page, kRelationColumn, rows[policy - 1], data.casualtyTexts[10 + policy]);
+    for (int policy = 1; policy <= 2; ++policy)
+        printFitted(page, kMaturityColumn, rows[policy - 1], data.casualtyTexts[12 + policy]);
     for (int policy = 1; policy <= 2; ++policy)
         printRightAlignedAmount(page, 165, rows[policy - 1], data.casualtyAmounts[policy]);
     printRightAlignedAmount(page, 114, 144, data.casualtyAmounts[3]);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "common/failure.h"
@@ -55,8 +57,9 @@ std::vector<Placed> expectedDeclaration(const PrintData& d) {
     for (int q = 1; q <= 2; ++q) addAmount(t, d.lifePensionAmounts[5 + q], 163, pensionRows[q - 1]);
     addAmount(t, d.lifePensionAmounts[8], 163, 92);
     addAmount(t, d.lifePensionAmounts[10], 179, 110);
-    // Casualty policies: insurer, kind, period, holder, resident, relation and maturity.
-    const double casualtyColumns[] = {29, 51, 72, 82, 104, 125, 135};
+    // Casualty policies: insurer, kind, period, holder, resident, relation and maturity (short
+    // enough to keep the row's size in their narrow columns).
+    const double casualtyColumns[] = {29, 51, 72, 82, 104, 125, 134};
     const double casualtyRows[] = {133, 138};
     for (int c = 0; c < 7; ++c)
         for (int p = 1; p <= 2; ++p)
@@ -203,6 +206,65 @@ TEST(InsuranceDeclarationForm, EveryPrintedTextLiesInABoxBesideItsCaption) {
         EXPECT_TRUE(test::besideCaption(form, test::textAt(page, fit.text, fit.y, fit.nth),
                                         fit.caption, fit.how))
             << fit.text << " at " << fit.y << " beside " << fit.caption;
+}
+
+// The relation and maturity columns are narrow: a value too long for them at the row's size is
+// printed smaller, as large as fits, and level with the row; what follows keeps the row's size.
+TEST(InsuranceDeclarationForm, RelationAndMaturityFitTheirColumnsWhateverTheirLength) {
+    const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
+    struct Case {
+        const char* relation;
+        const char* maturity;
+    };
+    const Case cases[] = {
+        {"本人", "有"},
+        {"配偶者の父母", "平成25年3月"},
+        {"妻", "平成25年12月31日"},
+        {"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ", "満期返戻金あり（平成30年12月31日満期）"},
+        {"x", "12"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.relation) + " / " + c.maturity);
+        PrintData data = test::fullPrintData();
+        data.casualtyAmounts[1] = 18'000;
+        for (int policy = 1; policy <= 2; ++policy) {
+            data.casualtyTexts[10 + policy] = c.relation;
+            data.casualtyTexts[12 + policy] = c.maturity;
+        }
+        const RecordingPage page = printed(data);
+        const auto texts = page.operationsOf(Kind::Text);
+        const auto misplaced = test::misplacedTexts(form, texts);
+        EXPECT_TRUE(misplaced.empty()) << ::testing::PrintToString(misplaced);
+        struct Column {
+            const char* text;
+            const char* caption;
+        };
+        for (const Column& column : {Column{c.relation, "あなた\nとの続柄"},
+                                     Column{c.maturity, "満期返\n戻金等\nの有無"}}) {
+            const double em11 = 11 * kMillimetresPerPoint;
+            int found = 0;
+            for (const PrintOperation& text : texts) {
+                if (text.text != column.text || text.y < 130 || text.y > 142) continue;
+                ++found;
+                EXPECT_TRUE(
+                    test::besideCaption(form, text, column.caption, test::Beside::SameColumn));
+                // The column is 8.6 mm wide; the largest size that fits it, to a tenth of a point.
+                const double largest = 8.6 / (emsOf(column.text) * kMillimetresPerPoint);
+                EXPECT_EQ(text.fontSize, std::min(11.0, std::floor(largest * 10) / 10));
+                // Centred on the row's line.
+                const double em = text.fontSize * kMillimetresPerPoint;
+                const double middle = text.y + em / 2;
+                EXPECT_TRUE(std::abs(middle - (133 + em11 / 2)) < 1e-9 ||
+                            std::abs(middle - (138 + em11 / 2)) < 1e-9)
+                    << text.y;
+            }
+            EXPECT_EQ(found, 2) << column.text;
+        }
+        // The premium beside them is measured and printed at the row's size.
+        const PrintOperation& premium = test::textAt(page, "18,000", 133);
+        EXPECT_EQ(premium.fontSize, 11);
+        EXPECT_DOUBLE_EQ(test::inkOf(premium).right, 165);
+    }
 }
 
 }  // namespace

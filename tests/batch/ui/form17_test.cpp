@@ -229,6 +229,12 @@ TEST_F(Form17Test, EndHidesTheScreenAndTheNextHandOverFindsItsBoxesEmpty) {
 }
 
 TEST_F(Form17Test, EachBatchPageEqualsThePrintScreensAtShiftZero) {
+    // Casualty relations and maturities too long for their narrow columns at the row's size.
+    InsuranceRecord insurance = test::fixtureInsurance();
+    insurance.casualtyPolicies[0].relation = "配偶者の父母";
+    insurance.casualtyPolicies[0].maturity = "平成25年3月";
+    insurance.casualtyPolicies[1].maturity = "平成30年12月31日";
+    InsuranceFile::save(test::kPrintYear, *personKey(1, 1), insurance);
     openFromPrintScreen("1");
     const char* printScreenButtons[] = {form7::kStatementPrintButton, form7::kLedgerPrintButton,
                                         form7::kDependantsPrintButton,
@@ -246,6 +252,10 @@ TEST_F(Form17Test, EachBatchPageEqualsThePrintScreensAtShiftZero) {
         EXPECT_EQ(documents[i + 4].name, documents[i].name);
         EXPECT_EQ(documents[i + 4].page->log(), documents[i].page->log()) << documents[i].name;
     }
+    int fitted = 0;
+    for (const PrintOperation& text : documents[3].page->operationsOf(PrintOperation::Kind::Text))
+        fitted += text.text == "平成25年3月" && text.fontSize < 11;
+    EXPECT_EQ(fitted, 1);
     const auto& printScreen = static_cast<Form7&>(screens::touch(form7::kForm));
     EXPECT_TRUE(batch().printData() == printScreen.printData());
 }

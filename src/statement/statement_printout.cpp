@@ -13,7 +13,7 @@ void printBlankStatementForm(PrinterPage& page, std::string_view eraYear) {
 }
 
 void printStatementDataOnly(PrinterPage& page, const PrintData& data, StatementDataShift shift) {
-    checkStatementShift(shift);
+    checkStatementShift(data, StatementPart::Data, shift);
     setUpStatementPage(page);
     drawFixedRateLines(page, data.adjustmentResult[AdjustmentValue::FixedRateReduction]);
     drawStatementData(page, data, StatementPart::Data, shift);
@@ -21,7 +21,7 @@ void printStatementDataOnly(PrinterPage& page, const PrintData& data, StatementD
 
 void printFullStatement(PrinterPage& page, const PrintData& data, StatementDataShift shift,
                         std::string_view eraYear) {
-    checkStatementShift(shift);
+    checkStatementShift(data, StatementPart::FormAndData, shift);
     setUpStatementPage(page);
     drawFixedRateLines(page, data.adjustmentResult[AdjustmentValue::FixedRateReduction]);
     drawStatementData(page, data, StatementPart::FormAndData, shift);

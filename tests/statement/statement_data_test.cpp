@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -337,13 +338,15 @@ TEST(StatementData, ABirthDateNeverEnteredPrintsZeros) {
     EXPECT_NE(findText(withSign, "-3 "), nullptr);
 }
 
-TEST(StatementShift, BoxesReadAsWholeMillimetresWithinThePaper) {
+TEST(StatementShift, BoxesReadAsWholeMillimetresWithinTheRange) {
     struct Case {
         std::string text;
         StatementShiftBox box;
         std::optional<int> millimetres;
     };
     using B = StatementShiftBox;
+    const StatementShiftRange right{-8, 12};
+    const StatementShiftRange down{-10, 15};
     const Case cases[] = {
         {"", B::Right, 0},
         {"  ", B::Down, 0},
@@ -357,43 +360,122 @@ TEST(StatementShift, BoxesReadAsWholeMillimetresWithinThePaper) {
         {"３", B::Right, 3},
         {"40000", B::Down, std::nullopt},
         {"32760", B::Right, std::nullopt},
-        {"14", B::Right, 14},
-        {"15", B::Right, std::nullopt},
+        {"12", B::Right, 12},
+        {"13", B::Right, std::nullopt},
         {"-8", B::Right, -8},
         {"-9", B::Right, std::nullopt},
-        {"18", B::Down, 18},
-        {"19", B::Down, std::nullopt},
+        {"15", B::Down, 15},
+        {"16", B::Down, std::nullopt},
         {"-10", B::Down, -10},
         {"-11", B::Down, std::nullopt},
     };
     for (const Case& c : cases) {
-        const StatementShiftReading reading = readStatementShift(c.text, c.box);
+        const StatementShiftReading reading =
+            readStatementShift(c.text, c.box, c.box == B::Right ? right : down);
         EXPECT_EQ(reading.millimetres, c.millimetres) << "[" << c.text << "]";
         EXPECT_EQ(reading.refusal.empty(), c.millimetres.has_value()) << c.text;
         if (!c.millimetres) {
-            EXPECT_NE(reading.refusal.find(c.box == B::Right ? "右側へ" : "下方へ"),
-                      std::string::npos)
-                << reading.refusal;
+            EXPECT_EQ(reading.refusal,
+                      c.box == B::Right
+                          ? "右側へ移動する mm には -8 から 12 までの数を入力してください。"
+                          : "下方へ移動する mm には -10 から 15 までの数を入力してください。");
         }
     }
 }
 
-TEST(StatementShift, TheRangeKeepsTheStartOfEveryDataElementOnThePaper) {
-    // Every conditional element present, the spouse mark on 有 at the left edge included.
-    const PrintData data = test::statementFixturePerson();
-    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
-    for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData}) {
-        for (const auto& op : dataTexts(printed(data, part))) {
-            left = std::min(left, op.x);
-            top = std::min(top, op.y);
-            right = std::max(right, op.x);
-            bottom = std::max(bottom, op.y);
+// The ink of a printed text: its em box, as wide as the text without the blanks around it.
+struct Ink {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+std::optional<Ink> inkOf(const PrintOperation& text) {
+    const std::size_t first = text.text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t last = text.text.find_last_not_of(' ');
+    const double left = text.x + widthOf(text.text.substr(0, first), text.fontSize);
+    return Ink{left, text.y,
+               left + widthOf(text.text.substr(first, last - first + 1), text.fontSize),
+               text.y + text.fontSize * 25.4 / 72};
+}
+
+// The fixture person; one with texts that reach far right and low (a long telephone number and
+// remark in the right-hand copies); one whose remark runs off the paper even unshifted.
+std::vector<std::pair<std::string, PrintData>> shiftPersons() {
+    PrintData far = test::statementFixturePerson();
+    far.companyTexts[8] = "0120-123-456 内線12";
+    far.noteLines[2] = "前職分を含む（株式会社見本商事）";
+    far.personReading = "ヤマダタロウ";
+    PrintData overlong = test::statementFixturePerson();
+    overlong.noteLines[1] = std::string(50 * 3, ' ');
+    for (int i = 0; i < 50; ++i) overlong.noteLines[1].replace(3 * i, 3, "前");
+    return {{"fixture", test::statementFixturePerson()}, {"far", far}, {"overlong", overlong}};
+}
+
+// At both ends of each box's range every glyph of the data lies wholly on the paper, and a
+// millimetre further would push one off (or the range ends at no shift).
+TEST(StatementShift, TheRangeKeepsEveryGlyphWhollyOnThePaper) {
+    const double paperHeight = 595 * 25.4 / 72;  // A4 in whole points, as the page holds it
+    for (const auto& [name, data] : shiftPersons())
+        for (StatementPart part : {StatementPart::Data, StatementPart::FormAndData}) {
+            SCOPED_TRACE(name + (part == StatementPart::Data ? " data only" : " full"));
+            const StatementShiftRange right =
+                statementShiftRange(data, part, StatementShiftBox::Right);
+            const StatementShiftRange down =
+                statementShiftRange(data, part, StatementShiftBox::Down);
+            const double shifts[][2] = {{double(right.least), double(down.least)},
+                                        {double(right.most), double(down.least)},
+                                        {double(right.least), double(down.most)},
+                                        {double(right.most), double(down.most)}};
+            const bool overlong = name == "overlong";
+            for (const auto& shift : shifts) {
+                SCOPED_TRACE(std::to_string(shift[0]) + ", " + std::to_string(shift[1]));
+                double least[2] = {1e9, 1e9};
+                double most[2] = {-1e9, -1e9};
+                for (const PrintOperation& text :
+                     dataTexts(printed(data, part, shift[0], shift[1]))) {
+                    const std::optional<Ink> ink = inkOf(text);
+                    if (!ink || (overlong && text.text == data.noteLines[1])) continue;
+                    least[0] = std::min(least[0], ink->left);
+                    least[1] = std::min(least[1], ink->top);
+                    most[0] = std::max(most[0], ink->right);
+                    most[1] = std::max(most[1], ink->bottom);
+                    const bool onPaper = ink->left >= 0 && ink->top >= 0 && ink->right <= 297 &&
+                                         ink->bottom <= paperHeight;
+                    EXPECT_TRUE(onPaper) << text.text << " at " << text.x << ", " << text.y;
+                }
+                // One millimetre beyond each end of the range is off the paper.
+                EXPECT_TRUE(shift[0] != right.least || least[0] - 1 < 0);
+                EXPECT_TRUE(shift[1] != down.least || least[1] - 1 < 0);
+                EXPECT_TRUE(shift[0] != right.most || most[0] + 1 > 297 || right.most == 0);
+                EXPECT_TRUE(shift[1] != down.most || most[1] + 1 > paperHeight);
+            }
+            EXPECT_TRUE(!overlong || right.most == 0);
+            EXPECT_TRUE(name != "far" || right.most == 4) << right.most;
         }
+}
+
+TEST(StatementShift, TheFixturePersonsRangeEndsWhereTheBirthDayAndTelephoneMeetTheEdges) {
+    const PrintData data = test::statementFixturePerson();
+    using B = StatementShiftBox;
+    struct Case {
+        StatementPart part;
+        StatementShiftBox box;
+        int least;
+        int most;
+    };
+    // The birth day's digit ends at 284.2 mm under the form and 283.2 mm on the data alone; the
+    // telephone of the lower copies at 194.2 mm; the marks start at 8 mm, the address at 10 mm.
+    const Case cases[] = {{StatementPart::FormAndData, B::Right, -8, 12},
+                          {StatementPart::Data, B::Right, -8, 13},
+                          {StatementPart::FormAndData, B::Down, -10, 15},
+                          {StatementPart::Data, B::Down, -10, 15}};
+    for (const Case& c : cases) {
+        const StatementShiftRange range = statementShiftRange(data, c.part, c.box);
+        EXPECT_EQ(range.least, c.least);
+        EXPECT_EQ(range.most, c.most);
     }
-    EXPECT_EQ(left, kStatementDataExtent.left);
-    EXPECT_EQ(top, kStatementDataExtent.top);
-    EXPECT_EQ(right, kStatementDataExtent.right);
-    EXPECT_EQ(bottom, kStatementDataExtent.bottom);
 }
 
 TEST(StatementShift, ARefusedShiftPrintsNothingAndSaysWhy) {

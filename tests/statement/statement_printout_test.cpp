@@ -93,8 +93,10 @@ TEST(StatementPrintout, TheFormOfTheFullStatementIsTheBlankFormWhateverTheShift)
     // Everything after the set-up.
     const std::vector<PrintOperation> blankForm(blank.operations().begin() + 1,
                                                 blank.operations().end());
-    const StatementShiftRange right = statementShiftRange(StatementShiftBox::Right);
-    const StatementShiftRange down = statementShiftRange(StatementShiftBox::Down);
+    const StatementShiftRange right =
+        statementShiftRange(data, StatementPart::FormAndData, StatementShiftBox::Right);
+    const StatementShiftRange down =
+        statementShiftRange(data, StatementPart::FormAndData, StatementShiftBox::Down);
     const double shifts[][2] = {{0, 0},
                                 {5, 3},
                                 {double(right.least), double(down.least)},

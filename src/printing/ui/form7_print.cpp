@@ -49,10 +49,12 @@ void Form7::printStatementPart(const QString& title, StatementPart part) {
     if (part != StatementPart::Form) {
         // Checked before the printer is asked for a page: a shift that would move data off the
         // paper prints nothing.
-        const auto right =
-            readStatementShift(textOf(kShiftRightBox).toStdString(), StatementShiftBox::Right);
-        const auto down =
-            readStatementShift(textOf(kShiftDownBox).toStdString(), StatementShiftBox::Down);
+        auto read = [&](const char* box, StatementShiftBox which) {
+            return readStatementShift(textOf(box).toStdString(), which,
+                                      statementShiftRange(data_, part, which));
+        };
+        const auto right = read(kShiftRightBox, StatementShiftBox::Right);
+        const auto down = read(kShiftDownBox, StatementShiftBox::Down);
         for (const auto* reading : {&right, &down}) {
             if (!reading->millimetres) {
                 showMessage(QString::fromStdString(reading->refusal), title,

@@ -41,6 +41,15 @@ double widthOf(std::vector<std::string>::const_iterator first,
     return width;
 }
 
+StatementShiftRange rangeWithin(const StatementDataExtent& extent, StatementShiftBox box) {
+    const bool right = box == StatementShiftBox::Right;
+    const double before = right ? extent.left : extent.top;
+    const double after =
+        right ? kStatementPaperWidth - extent.right : kStatementPaperHeight - extent.bottom;
+    return {std::min(0, static_cast<int>(std::ceil(-before))),
+            std::max(0, static_cast<int>(std::floor(after)))};
+}
+
 }  // namespace
 
 StatementDataExtent statementDataExtent(const PrintData& data, StatementPart part) {
@@ -66,13 +75,7 @@ StatementDataExtent statementDataExtent(const PrintData& data, StatementPart par
 
 StatementShiftRange statementShiftRange(const PrintData& data, StatementPart part,
                                         StatementShiftBox box) {
-    const StatementDataExtent extent = statementDataExtent(data, part);
-    const bool right = box == StatementShiftBox::Right;
-    const double before = right ? extent.left : extent.top;
-    const double after =
-        right ? kStatementPaperWidth - extent.right : kStatementPaperHeight - extent.bottom;
-    return {std::min(0, static_cast<int>(std::ceil(-before))),
-            std::max(0, static_cast<int>(std::floor(after)))};
+    return rangeWithin(statementDataExtent(data, part), box);
 }
 
 StatementShiftReading readStatementShift(std::string_view text, StatementShiftBox box,
@@ -84,8 +87,9 @@ StatementShiftReading readStatementShift(std::string_view text, StatementShiftBo
 }
 
 void checkStatementShift(const PrintData& data, StatementPart part, StatementDataShift shift) {
+    const StatementDataExtent extent = statementDataExtent(data, part);
     for (StatementShiftBox box : {StatementShiftBox::Right, StatementShiftBox::Down}) {
-        const StatementShiftRange range = statementShiftRange(data, part, box);
+        const StatementShiftRange range = rangeWithin(extent, box);
         if (!accepts(range, box == StatementShiftBox::Right ? shift.x : shift.y))
             throw Failure(refusalFor(box, range));
     }

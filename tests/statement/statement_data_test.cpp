@@ -456,7 +456,7 @@ TEST(StatementShift, TheRangeKeepsEveryGlyphWhollyOnThePaper) {
         }
 }
 
-TEST(StatementShift, TheFixturePersonsRangeEndsWhereTheBirthDayAndTelephoneMeetTheEdges) {
+TEST(StatementShift, TheFixturePersonsRangeEndsWhereTheBirthDayAndThePayerMeetTheEdges) {
     const PrintData data = test::statementFixturePerson();
     using B = StatementShiftBox;
     struct Case {
@@ -466,7 +466,8 @@ TEST(StatementShift, TheFixturePersonsRangeEndsWhereTheBirthDayAndTelephoneMeetT
         int most;
     };
     // The birth day's digit ends at 284.2 mm under the form and 283.2 mm on the data alone; the
-    // telephone of the lower copies at 194.2 mm; the marks start at 8 mm, the address at 10 mm.
+    // payer's name of the lower copies (11 points at 191 mm) at 194.9 mm; the marks start at
+    // 8 mm, the address at 10 mm.
     const Case cases[] = {{StatementPart::FormAndData, B::Right, -8, 12},
                           {StatementPart::Data, B::Right, -8, 13},
                           {StatementPart::FormAndData, B::Down, -10, 15},

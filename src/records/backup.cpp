@@ -10,6 +10,7 @@
 #include "platform/drive_map.h"
 #include "platform/file_switch.h"
 #include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "platform/record_error.h"
 #include "records/maintenance.h"
 
@@ -18,6 +19,9 @@ namespace nencho {
 namespace {
 
 constexpr char kDataDrive = 'c';
+// Beside a company file in the backup tree while a backup of that company runs: a backup that
+// did not end leaves it, and the company's backup is then a mix of two runs.
+constexpr std::string_view kUnfinishedSuffix = ".backup-unfinished";
 
 bool isDriveEntry(const std::string& drive) {
     return drive.size() == 2 && std::isalpha(static_cast<unsigned char>(drive[0])) &&
@@ -45,6 +49,55 @@ void checkRequest(const TransferRequest& request, const TransferEnds& ends) {
     if (request.taxYearCode.empty()) throw Failure("作業年度が決まっていません。");
     if (!fileExists(ends.source(companyFilePath(request.companyCode))))
         throw Failure("会社コード " + decimal(request.companyCode) + " の会社データがありません。");
+}
+
+std::string unfinishedMarkPath(const std::string& drive, std::int64_t companyCode) {
+    return backupPath(drive, companyFilePath(companyCode)) + std::string(kUnfinishedSuffix);
+}
+
+// The backup tree's folder and the folders in it, by system path.
+std::vector<std::string> backupFolders(const std::string& drive) {
+    const std::string top = backupPath(drive, dataRootFolder());
+    std::vector<std::string> folders{top};
+    const auto host = DriveMap::instance().hostPath(top);
+    std::error_code ec;
+    if (!host || !std::filesystem::is_directory(*host, ec)) return {};
+    for (const auto& entry : std::filesystem::directory_iterator(*host, ec)) {
+        std::error_code ignored;
+        if (entry.is_directory(ignored))
+            folders.push_back(top + "\\" + entry.path().filename().string());
+    }
+    return folders;
+}
+
+// What earlier backups cut short left on the drive: each person switch that had been decided
+// is carried out (its person whole again), then prepared files of switches that never began
+// and temporary files are removed. Throws UnfinishedSwitch or RecordError.
+void clearUnfinishedBackups(const std::string& drive) {
+    const std::vector<std::string> folders = backupFolders(drive);
+    for (const std::string& folder : folders)
+        for (const std::string& name : fileNamesIn(folder, FileSwitch::isPlanName))
+            FileSwitch::finish(folder + "\\" + name);
+    const auto isLeftOver = [](std::string_view name) {
+        return FileSwitch::isPreparedName(name) || isTemporaryFileName(name);
+    };
+    for (const std::string& folder : folders)
+        for (const std::string& name : fileNamesIn(folder, isLeftOver))
+            deleteFile(folder + "\\" + name);
+}
+
+// A company whose last backup on the drive did not end, or whose person is switched half-way
+// there, is not restored: its persons would be of two runs, or one of them of both.
+void refuseUnfinishedBackup(const TransferRequest& request) {
+    bool unfinished = fileExists(unfinishedMarkPath(request.drive, request.companyCode));
+    for (int code = kFirstPersonCode; code <= kLastPersonCode && !unfinished; ++code)
+        unfinished = fileExists(FileSwitch::planPathFor(
+            backupPath(request.drive, ownPersonFilePath(request.companyCode, code))));
+    if (unfinished)
+        throw Failure("ドライブ " + request.drive + " にある会社コード " +
+                      decimal(request.companyCode) +
+                      " のバックアップは途中で止まったままのため、リストアできません。\n"
+                      "もう一度バックアップを実行してから、リストアしてください。");
 }
 
 void createTargetFolders(const TransferRequest& request, const TransferEnds& ends) {
@@ -132,10 +185,18 @@ TransferResult transferCompany(const TransferRequest& request,
     TransferResult result;
     try {
         checkRequest(request, ends);
+        const bool backup = request.direction == TransferDirection::Backup;
+        if (backup)
+            clearUnfinishedBackups(request.drive);
+        else
+            refuseUnfinishedBackup(request);
         createTargetFolders(request, ends);
+        const std::string mark = unfinishedMarkPath(request.drive, request.companyCode);
+        if (backup) writeFile(mark, {});
         const std::string companyFile = companyFilePath(request.companyCode);
         copyFile(ends.source(companyFile), ends.target(companyFile));
         runPersons(request, ends, result, progress);
+        if (backup) deleteFile(mark);
     } catch (const UnfinishedSwitch& error) {
         throw Failure(describeTransfer(result) + "\n次の理由で中止しました。\n" + error.what() +
                       "\n途中だった個人のコピーは、もう一度実行すると最後まで行います。");

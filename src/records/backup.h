@@ -8,6 +8,9 @@
 //
 // Each person's seven files are prepared beside their targets and switched in together, so a
 // person at the target is the old one or the copied one whole, even when a run is cut short.
+// A backup first finishes or removes what earlier backups cut short left on the drive, and
+// marks the company's backup as unfinished until its run ends; a restore refuses a company
+// whose backup is so marked, or has a person switched half-way, and copies nothing of it.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "common/failure.h"
+#include "platform/file_switch.h"
 #include "platform/recovery.h"
 #include "records/maintenance_fixture.h"
 #include "support/file_faults.h"
@@ -14,6 +16,16 @@ namespace nencho::test {
 namespace {
 
 namespace fs = std::filesystem;
+
+// What is on the stick beside the records: whatever a run cut short leaves (temporary,
+// prepared and plan files, the mark of an unfinished backup).
+std::vector<std::string> leftOversOn(const fs::path& stick) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(stick))
+        if (entry.is_regular_file() && entry.path().extension() != ".txt")
+            names.push_back(entry.path().filename().string());
+    return names;
+}
 
 class BackupTest : public ::testing::Test {
   protected:
@@ -140,7 +152,9 @@ TEST_F(BackupTest, AFailureStopsTheRunWithoutHalfAPerson) {
     std::vector<std::string> onStickFiles;
     for (const auto& entry : fs::recursive_directory_iterator(stick))
         if (entry.is_regular_file()) onStickFiles.push_back(entry.path().filename().string());
-    EXPECT_EQ(onStickFiles.size(), 8u);  // the company and person 1, nothing of person 2
+    // The company and person 1, nothing of person 2; the company's backup is marked unfinished.
+    EXPECT_EQ(onStickFiles.size(), 9u);
+    EXPECT_EQ(leftOversOn(stick), std::vector<std::string>{"1.txt.backup-unfinished"});
 }
 
 // Whether each of persons 1 and 2 in the data root is wholly the backup's or wholly his own.
@@ -185,6 +199,120 @@ TEST_F(BackupTest, ARestoreCutShortAnywhereLeavesEveryPersonWhole) {
         run(TransferDirection::Restore);
         for (int person : {1, 2}) EXPECT_EQ(whoseIs(person, mine, backedUp), "backup") << person;
     }
+}
+
+using Version = std::map<std::string, std::string>;  // the bytes of persons 1 and 2, by path
+
+// Persons 1 and 2 of company 1 written anew, their names telling the version.
+Version writeVersion(const std::string& name) {
+    Version files;
+    for (int person : {1, 2}) {
+        writePerson(1, person, name + std::to_string(person));
+        for (const std::string& path : sevenFiles(1, person)) files[path] = readBytes(path);
+    }
+    return files;
+}
+
+bool holdsWhole(int person, const Version& version,
+                const std::function<std::string(const std::string&)>& where = {}) {
+    for (const std::string& path : sevenFiles(1, person)) {
+        const std::string at = where ? where(path) : path;
+        if (!exists(at) || readBytes(at) != version.at(path)) return false;
+    }
+    return true;
+}
+
+// A backup stopped at any step, onto a stick that held an older backup or none: a restore
+// then brings back each person whole, or refuses the company, saying so, and copies nothing.
+// The next backup finishes the job and leaves nothing else on the stick.
+TEST_F(BackupTest, ABackupCutShortAnywhereIsNeverRestoredHalfAndTheNextOneCleansUp) {
+    const std::string refusal = "のバックアップは途中で止まったままのため、リストアできません。";
+    for (const bool olderBackup : {true, false}) {
+        int refused = 0;
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << "older backup " << olderBackup << ", step " << step);
+            TempDrives fresh;
+            const fs::path freshStick = fresh.addDrive('d');
+            writeCompany(1, "山田商事");
+            const Version older = writeVersion("旧");
+            if (olderBackup) run(TransferDirection::Backup);
+            const Version newer = writeVersion("新");
+            if (!runWithFault(FileFaults::Mode::Stop, step,
+                              [this] { run(TransferDirection::Backup); }))
+                break;
+            recoverUnfinishedWork(fs::file_time_type::clock::now());  // the program started again
+
+            const Version mine = writeVersion("今");
+            const auto before = dataSnapshot();
+            try {
+                run(TransferDirection::Restore);
+            } catch (const Failure& failure) {
+                const std::string message = failure.what();
+                if (message.find(refusal) != std::string::npos) {
+                    ++refused;
+                    EXPECT_NE(message.find("会社コード 1 "), std::string::npos);
+                    EXPECT_EQ(dataSnapshot(), before);
+                }
+            }
+            for (int person : {1, 2})
+                EXPECT_TRUE(holdsWhole(person, mine) || holdsWhole(person, older) ||
+                            holdsWhole(person, newer))
+                    << "person " << person << " is mixed";
+
+            writeVersion("新");
+            EXPECT_EQ(run(TransferDirection::Backup).copiedPersons, 2);
+            EXPECT_EQ(leftOversOn(freshStick), std::vector<std::string>{});
+            for (int person : {1, 2}) EXPECT_TRUE(holdsWhole(person, newer, onStick)) << person;
+        }
+        EXPECT_GT(refused, 0);
+    }
+}
+
+// A person switched half-way on the stick (as an earlier version's backup cut short leaves
+// him) stops the restore of his company, and only his; the next backup, of any company, finishes
+// him and clears away what else earlier backups left.
+TEST_F(BackupTest, AHalfSwitchedPersonStopsHisCompanysRestoreUntilTheNextBackup) {
+    writeCompany(1, "山田商事");
+    writeCompany(2, "鈴木商店");
+    writePerson(1, 1, "一郎");
+    writePerson(2, 1, "花子");
+    run(TransferDirection::Backup);
+    run(TransferDirection::Backup, 2);
+    const std::string stickPerson = onStick(personFile(1, 1));
+    const std::string stickLedger = onStick(yearFile(1, 1, 0));
+    FileSwitch change(FileSwitch::planPathFor(stickPerson));
+    change.replace(stickLedger, "新しい源泉徴収簿");
+    change.replace(stickPerson, "新しい個人");
+    // Stopped when the ledger is in and the person file is to be moved in after it.
+    setFileStepHook([&](FileStep step, const fs::path& path) {
+        if (step == FileStep::Rename && path == drives.host(stickPerson)) throw ProgramStopped{};
+    });
+    EXPECT_THROW(change.commit(), ProgramStopped);
+    setFileStepHook({});
+    ASSERT_EQ(readBytes(stickLedger), "新しい源泉徴収簿");
+    fs::create_directories(drives.host(onStick(yearFolder("H16"))));
+    writeBytes(onStick(yearFile(2, 1, 0, "H16")) + ".tmp-a1B2c3", "半分");
+    writeBytes(FileSwitch::preparedPathOf(onStick(personFile(2, 1))), "始まらなかった");
+    const auto before = dataSnapshot();
+
+    try {
+        run(TransferDirection::Restore);
+        ADD_FAILURE() << "restored";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  "0人のデータをコピーしました。\n次の理由で中止しました。\n"
+                  "ドライブ d: にある会社コード 1 のバックアップは途中で止まったままのため、"
+                  "リストアできません。\nもう一度バックアップを実行してから、リストアして"
+                  "ください。");
+    }
+    EXPECT_EQ(dataSnapshot(), before);
+    EXPECT_EQ(run(TransferDirection::Restore, 2).copiedPersons, 1);
+
+    run(TransferDirection::Backup, 2);
+    EXPECT_EQ(leftOversOn(stick), std::vector<std::string>{});
+    EXPECT_EQ(readBytes(stickPerson), "新しい個人");
+    EXPECT_EQ(run(TransferDirection::Restore).copiedPersons, 1);
+    EXPECT_EQ(readBytes(personFile(1, 1)), "新しい個人");
 }
 
 }  // namespace

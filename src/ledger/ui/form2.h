@@ -59,6 +59,7 @@ class Form2 : public WorkScreen {
     void followLedgerPerson(const QString& form);
     void feedLoadedTotals();
     void feedSavedTotals();
+    void takeUpFedRecordsAgain();
 
     // Row entry (form2_entry.cpp).
     void connectRowEntry();
@@ -84,7 +85,7 @@ class Form2 : public WorkScreen {
     bool runDeletion(const std::string& januaryRecordPath);
     // Whether the step ended in `saves` ledger writes and no failed or refused save.
     bool endsInSaves(int saves, const std::function<void()>& step);
-    void undoDeletion(KeptFiles& kept, bool refeed);
+    void undoDeletion(KeptFiles& kept, bool fed);
 
     // Pay statements (form2_statement.cpp).
     void connectPayStatements();

@@ -1,6 +1,7 @@
 // The ledger deletion (データ削除): the person's ledger of the year is rewritten with zeros by
-// running the ledger's own entry steps with empty input. The ledger file and January's pay
-// record are set aside first, so that a run that stops half-way puts both back as they were.
+// running the ledger's own entry steps with empty input. Every record the run rewrites (the
+// ledger, January's pay record and the insurance and dependants records its saves recompute)
+// is set aside first, so that a run that stops half-way puts them all back as they were.
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
@@ -33,27 +34,25 @@ bool holdsZeroJanuary(const std::string& recordPath) {
     }
 }
 
-// The files a deletion rewrites: the ledger and January's pay record.
+// The files a deletion rewrites: the ledger, January's pay record and, through the year-end
+// feed of each save, the insurance and dependants records.
 struct RewrittenFiles {
     std::string ledger;
     std::string januaryRecord;
+    std::string insurance;
+    std::string dependants;
+    std::vector<std::string> all() const { return {ledger, januaryRecord, insurance, dependants}; }
 };
 
 std::optional<RewrittenFiles> rewrittenFiles(const std::string& year, const LedgerOwner& owner) {
-    const auto ledger = ledgerFilePath(year, owner);
     const auto key = personKey(owner.companyCode, owner.personCode);
-    const auto january = key ? monthlyPayRecordPath(year, *key, 1) : std::nullopt;
-    if (!ledger || !january) return std::nullopt;
-    return RewrittenFiles{*ledger, *january};
-}
-
-bool isReadableLedger(const std::string& path) {
-    try {
-        readLedgerFile(path);
-        return true;
-    } catch (const RecordError&) {
-        return false;
-    }
+    if (!key) return std::nullopt;
+    const auto ledger = yearFilePath(year, *key, YearFileKind::Ledger);
+    const auto january = monthlyPayRecordPath(year, *key, 1);
+    const auto insurance = yearFilePath(year, *key, YearFileKind::Insurance);
+    const auto dependants = yearFilePath(year, *key, YearFileKind::Dependants);
+    if (!ledger || !january || !insurance || !dependants) return std::nullopt;
+    return RewrittenFiles{*ledger, *january, *insurance, *dependants};
 }
 
 }  // namespace
@@ -70,10 +69,9 @@ void Form2::deleteLedger() {
                     MessageIcon::Exclamation);
         return;
     }
-    const bool ledgerWasReadable = isReadableLedger(files->ledger);
     std::optional<KeptFiles> kept;
     try {
-        kept.emplace(std::vector<std::string>{files->ledger, files->januaryRecord});
+        kept.emplace(files->all());
     } catch (const RecordError& error) {
         showMessage(kNotDeleted + "\n" + QString::fromUtf8(error.what()), kTitle,
                     MessageIcon::Exclamation);
@@ -83,7 +81,7 @@ void Form2::deleteLedger() {
     const SaveTally before = saveTally_;
     if (!runDeletion(files->januaryRecord)) {
         const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
-        return undoDeletion(*kept, fed && ledgerWasReadable);
+        return undoDeletion(*kept, fed);
     }
     try {
         kept->discard();
@@ -119,10 +117,9 @@ bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
     return saveTally_.failed == before.failed && saveTally_.written == before.written + saves;
 }
 
-// Puts the ledger file and January's record back and shows the ledger as it is again. When the
-// run's saves had fed the year-end screens, a save of the restored ledger feeds them its own
-// figures again (a damaged ledger is left as it was rather than saved from what could be read).
-void Form2::undoDeletion(KeptFiles& kept, bool refeed) {
+// Puts every file back and shows the ledger as it is again. When the run's saves had fed the
+// year-end screens, those take up the put-back records again, as the main menu opens them.
+void Form2::undoDeletion(KeptFiles& kept, bool fed) {
     screens::hide(form8::kForm);
     screens::hide(form9::kForm);
     try {
@@ -135,7 +132,7 @@ void Form2::undoDeletion(KeptFiles& kept, bool refeed) {
         return;
     }
     press(kLoadButton);
-    if (refeed) press(kSaveButton);
+    if (fed) takeUpFedRecordsAgain();
     showMessage(kNotDeleted + "元のデータのままです。", kTitle, MessageIcon::Exclamation);
 }
 

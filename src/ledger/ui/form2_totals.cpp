@@ -190,4 +190,11 @@ void Form2::feedSavedTotals() {
     screens::press(form5::kForm, form5::kComputeButton);
 }
 
+// The insurance and dependants screens take up the person's records again, as the main menu
+// opens them, in place of what the saves fed them.
+void Form2::takeUpFedRecordsAgain() {
+    for (const char* form : {form4::kForm, form5::kForm})
+        for (const char* button : fedScreen(form)->takeUpPerson) screens::press(form, button);
+}
+
 }  // namespace nencho

@@ -1,11 +1,15 @@
 // The ledger deletion: the question, the run through the calculation screens that leaves a
 // ledger of zeros, and the old files put back when the run stops half-way.
+#include <algorithm>
 #include <filesystem>
 
 #include "common/paths.h"
 #include "ledger/ledger_grid.h"
+#include "ledger/ui/form2_controls.h"
 #include "ledger_screen_test.h"
 #include "platform/kept_files.h"
+#include "platform/recovery.h"
+#include "support/file_faults.h"
 
 namespace nencho::test {
 namespace {
@@ -125,7 +129,7 @@ TEST_F(LedgerDeletion, CancelledDependantsQuestionLeavesTheOldLedgerAndSaysSo) {
     expectOldFilesAndGrid();
 }
 
-TEST_F(LedgerDeletion, SaveFailingHalfWayPutsBackTheOldFilesAndFeedsTheirFigures) {
+TEST_F(LedgerDeletion, SaveFailingHalfWayPutsBackEveryFileAndTheFedScreensShowThem) {
     // The third bonus's save is refused (a pay-day text the file cannot hold), after the run
     // has rewritten the ledger six times and January's record once.
     int bonusEntries = 0;
@@ -144,8 +148,51 @@ TEST_F(LedgerDeletion, SaveFailingHalfWayPutsBackTheOldFilesAndFeedsTheirFigures
     EXPECT_EQ(dialogs->messages[2].title, kTitle);
     EXPECT_TRUE(dialogs->messages[2].prompt.contains("元のデータのまま"));
     expectOldFilesAndGrid();
-    // The dependants screen had been fed the run's 3; it has December's own count again.
-    EXPECT_EQ(screens::read("Form5", "Text48"), "0");
+    // The dependants screen had been fed the run's 3; it shows the person's record again, which
+    // the run had made and which is gone again.
+    EXPECT_FALSE(exists(*yearFilePath("H17", 102, YearFileKind::Dependants)));
+    EXPECT_EQ(screens::read("Form5", "Text48"), "");
+}
+
+// The deletion of a person with year-end records, stopped or failing at any step: after the
+// next start every file is as it was before the deletion, or as a whole deletion leaves it.
+TEST_F(LedgerDeletion, CutShortAnywhereEveryRecordIsAllOldOrAllNewAfterAStart) {
+    const auto freshPerson = [this] {
+        TearDown();
+        SetUp();
+        ledger().press(form2::kSaveButton);  // it feeds the insurance and dependants records
+        screens::setOption("Form8", "optFu3", true);
+        dialogs->answers.push_back(MessageAnswer::Ok);
+        return dataSnapshot();
+    };
+    const auto before = freshPerson();
+    click("Form2", kDeleteButton);
+    const auto deleted = dataSnapshot();
+    // The run's saves fed its number of dependants, which changed the deduction.
+    const std::string dependants = "年末調整/H17年末調整/1022.txt";
+    const auto recordIn = [&](const auto& files) {
+        return std::find_if(files.begin(), files.end(),
+                            [&](const auto& file) { return file.first == dependants; })
+            ->second;
+    };
+    ASSERT_NE(recordIn(before), recordIn(deleted));
+    for (const FileFaults::Mode mode : {FileFaults::Mode::Stop, FileFaults::Mode::Fail}) {
+        int sawOld = 0;
+        int sawNew = 0;
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << (mode == FileFaults::Mode::Stop ? "stop" : "fail")
+                                            << " at step " << step);
+            ASSERT_EQ(freshPerson(), before);
+            if (!runWithFault(mode, step, [this] { click("Form2", kDeleteButton); })) break;
+            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+            const auto after = dataSnapshot();
+            sawOld += after == before;
+            sawNew += after == deleted;
+            EXPECT_TRUE(after == before || after == deleted);
+        }
+        EXPECT_GT(sawOld, 0);
+        EXPECT_GT(sawNew, 0);
+    }
 }
 
 TEST_F(LedgerDeletion, PersonCodesWithoutALedgerAreRefusedBeforeAnythingIsAsked) {

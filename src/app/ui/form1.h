@@ -11,8 +11,6 @@
 
 namespace nencho {
 
-struct AdjustmentResultRecord;
-
 class Form1 : public Screen {
     Q_OBJECT
 
@@ -67,7 +65,6 @@ class Form1 : public Screen {
     void openPrintScreen();
     void openYearEnd();
     void replayAdjustment(const PersonChoice& choice);
-    void storeNotAdjustedAgain(std::int32_t key, const AdjustmentResultRecord& before);
     void openDataMaintenance();
     void openLink(const std::string& target);
 

@@ -124,6 +124,8 @@ void Form1::openYearEnd() {
     screens::show(form3::kForm);
 }
 
+// A stored "年調しない" is replayed by the sheet in one action, which writes the record once,
+// so that the decision is never left stored as "年末調整実行".
 void Form1::replayAdjustment(const PersonChoice& choice) {
     const auto key = personKey(choice.company, choice.person);
     if (!key) return;
@@ -139,33 +141,9 @@ void Form1::replayAdjustment(const PersonChoice& choice) {
     screens::write(form3::kForm, form3::kStatusBox,
                    QString::fromUtf8(adjustmentStatusText(*decision)));
     screens::press(form3::kForm, form3::kClearButton);
-    screens::press(form3::kForm, form3::kAdjustButton);
-    if (*decision == AdjustmentStatus::NotAdjusted) storeNotAdjustedAgain(*key, *stored);
-}
-
-// After the replayed adjustment the decision not to adjust is stored again. Whatever write
-// fails on the way, the person stays recorded as not adjusted: an adjustment that stored
-// nothing (the sheet said why) is not followed by a second write, and a record left saying
-// "adjusted" is put back as it was.
-void Form1::storeNotAdjustedAgain(std::int32_t key, const AdjustmentResultRecord& before) {
-    const auto storedNotAdjusted = [&] {
-        try {
-            const auto now = AdjustmentResultFile::load(taxYearCode_, key);
-            return now && now->status() == AdjustmentStatus::NotAdjusted;
-        } catch (const RecordError&) {
-            return false;
-        }
-    };
-    if (storedNotAdjusted()) return;
-    screens::press(form3::kForm, form3::kNotAdjustButton);
-    if (storedNotAdjusted()) return;
-    try {
-        AdjustmentResultFile::save(taxYearCode_, key, before);
-    } catch (const RecordError& error) {
-        showMessage(
-            "「年調しない」の記録を元に戻せませんでした。\n" + QString::fromUtf8(error.what()),
-            kYearEndTitle, MessageIcon::Exclamation);
-    }
+    screens::press(form3::kForm, *decision == AdjustmentStatus::Adjusted
+                                     ? form3::kAdjustButton
+                                     : form3::kReplayNotAdjustedButton);
 }
 
 void Form1::openLink(const std::string& target) {

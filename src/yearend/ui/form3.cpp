@@ -20,8 +20,9 @@ Form3::Form3() : WorkScreen(kForm, kYearBox) {
 
     onPress(kLoadButton, [this] { load("年末調整"); });
     onPress(kClearButton, [this] { clear(); });
-    onPress(kAdjustButton, [this] { adjust(); });
+    onPress(kAdjustButton, [this] { adjust(Storing::Now); });
     onPress(kNotAdjustButton, [this] { notAdjust(); });
+    onPress(kReplayNotAdjustedButton, [this] { replayNotAdjusted(); });
     onPress(kEndButton, [] { endProgram(); });
 }
 

@@ -42,9 +42,11 @@ class Form3 : public WorkScreen {
     void fillBoxes();
     void clear();
 
-    // The two actions (form3_adjust.cpp).
-    void adjust();
-    void adjustWithRules(const AdjustmentInput& input);
+    // The two actions and the replay of a stored "年調しない" (form3_adjust.cpp).
+    enum class Storing { Now, ByNotAdjust };
+    bool adjust(Storing storing);
+    bool adjustWithRules(const AdjustmentInput& input, Storing storing);
+    void replayNotAdjusted();
     void refuse(AdjustmentOutcome refusal);
     void showAdjustment();
     void notAdjust();

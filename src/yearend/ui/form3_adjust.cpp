@@ -32,34 +32,44 @@ void refuseWithoutPerson(const QString& title) {
 }  // namespace
 
 // Reloads the person's records, adjusts from the boxes the load filled, shows the result and
-// stores it. A refusal stores the not-adjusted record instead.
-void Form3::adjust() {
+// stores it now, or leaves the record to 年末調整しない. A refusal stores the not-adjusted record
+// instead. True when the adjustment was shown (and, storing now, stored).
+bool Form3::adjust(Storing storing) {
     setTextOf(kStatusBox, statusText(AdjustmentStatus::Adjusted));
     const LoadResult loaded = load(kAdjustTitle);
     if (loaded == LoadResult::NoPerson) refuseWithoutPerson(kAdjustTitle);
-    if (loaded != LoadResult::Loaded) return;
+    if (loaded != LoadResult::Loaded) return false;
     // A person taken up by the load starts with an empty status box.
     setTextOf(kStatusBox, statusText(AdjustmentStatus::Adjusted));
-    adjustWithRules(inputFromBoxes());
+    return adjustWithRules(inputFromBoxes(), storing);
 }
 
-void Form3::adjustWithRules(const AdjustmentInput& input) {
+bool Form3::adjustWithRules(const AdjustmentInput& input, Storing storing) {
     AdjustmentOutcome outcome{};
     try {
         outcome = runYearEndAdjustment(input, result_);
     } catch (const Failure& failure) {
         showMessage(QString::fromUtf8(failure.what()), kAdjustTitle, MessageIcon::Exclamation);
-        return;
+        return false;
     }
     if (outcome != AdjustmentOutcome::Adjusted) {
         refuse(outcome);
-        return;
+        return false;
     }
     computedSinceLoad_ = true;
     showAdjustment();
-    if (!storeResult(AdjustmentStatus::Adjusted, kAdjustTitle)) return;
+    if (storing == Storing::Now && !storeResult(AdjustmentStatus::Adjusted, kAdjustTitle))
+        return false;
     screens::write(form7::kForm, form7::kHousingCreditLabel,
                    QString::fromStdString(formatAmount(result_[V::HousingLoanCredit])));
+    return true;
+}
+
+// 年末調整実行 and then 年末調整しない, as the person's stored "年調しない" was decided, with the
+// record written once: by 年末調整しない, or by the refusal of the adjustment. When the
+// adjustment cannot be made, nothing is written and the stored decision stays.
+void Form3::replayNotAdjusted() {
+    if (adjust(Storing::ByNotAdjust)) press(kNotAdjustButton);
 }
 
 // The person is recorded as not adjusted. A pay above the limit is refused before the

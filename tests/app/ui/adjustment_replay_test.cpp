@@ -1,10 +1,18 @@
 // The main menu's replay of a person's stored year-end decision, with the year-end sheet
 // recomputing from the person's records: what stays stored.
+#include <QLineEdit>
+#include <filesystem>
+#include <map>
+
 #include "ledger/ledger_file.h"
 #include "main_menu_fixture.h"
 #include "platform/file_system.h"
+#include "platform/recovery.h"
+#include "printing/ui/form7_controls.h"
 #include "support/failing_writes.h"
+#include "support/file_faults.h"
 #include "yearend/adjustment_result_file.h"
+#include "yearend/ui/form3_controls.h"
 
 namespace nencho::test {
 namespace {
@@ -94,42 +102,86 @@ class DisarmingDialogs : public ScriptedDialogs {
     FailingWrites* failing_;
 };
 
+// The replay writes the record once: when that write fails, the sheet says so once and the
+// stored decision stays as it was.
 TEST_F(StoredDecisionReplay, ANotAdjustedDecisionStaysStoredWhenAWriteFails) {
-    struct Case {
-        const char* failingButton;
-        std::vector<QString> replayPresses;
-    };
-    const Case cases[] = {
-        // The adjustment stored nothing: the decision is not written again.
-        {"Command1", {"Form3.Command6", "Form3.Command1"}},
-        // The adjustment was stored, the decision not to adjust was not: it is put back.
-        {"Command7", {"Form3.Command6", "Form3.Command1", "Form3.Command7"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.failingButton);
-        storeDecision("年調しない");
-        const std::string before = storedBytes();
-        FailingWrites failing;
-        auto host = std::make_unique<DisarmingDialogs>(&failing);
-        dialogs = host.get();
-        setDialogHost(std::move(host));
-        ScreenRegistry::instance().setObserver([&](const ScreenEvent& event) {
-            events.push_back(event);
-            if (event.kind == Kind::Press && event.form == "Form3" &&
-                event.control == c.failingButton)
-                failing.arm();
-        });
-        clearEvents();
-        click("Command2");
-        failing.disarm();
+    storeDecision("年調しない");
+    const std::string before = storedBytes();
+    FailingWrites failing;
+    auto host = std::make_unique<DisarmingDialogs>(&failing);
+    dialogs = host.get();
+    setDialogHost(std::move(host));
+    ScreenRegistry::instance().setObserver([&](const ScreenEvent& event) {
+        events.push_back(event);
+        if (event.kind == Kind::Press && event.form == form3::kForm &&
+            event.control == form3::kReplayNotAdjustedButton)
+            failing.arm();
+    });
+    clearEvents();
+    click("Command2");
+    failing.disarm();
 
-        std::vector<QString> presses{"Form3.Command6", "Form3.Command10"};
-        presses.insert(presses.end(), c.replayPresses.begin(), c.replayPresses.end());
-        EXPECT_EQ(eventsOf(Kind::Press), presses);
-        ASSERT_EQ(dialogs->messages.size(), 1u);
-        EXPECT_EQ(storedBytes(), before);
-        EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});
+    EXPECT_EQ(eventsOf(Kind::Press),
+              (std::vector<QString>{"Form3.Command6", "Form3.Command10", "Form3.Command6",
+                                    "Form3." + QString(form3::kReplayNotAdjustedButton)}));
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});
+}
+
+// The replay of a stored "年調しない" stopped or failing at any step of its writes leaves the
+// stored decision as it was or as the replay leaves it: never "年末調整実行".
+TEST_F(StoredDecisionReplay, CutShortAnywhereTheNotAdjustedDecisionStays) {
+    storeDecision("年調しない");
+    const std::string before = storedBytes();
+    click("Command2");
+    const std::string replayed = storedBytes();
+    ASSERT_NE(replayed, before);
+    for (const FileFaults::Mode mode : {FileFaults::Mode::Stop, FileFaults::Mode::Fail}) {
+        int steps = 0;
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << (mode == FileFaults::Mode::Stop ? "stop" : "fail")
+                                            << " at step " << step);
+            storeDecision("年調しない");
+            if (!runWithFault(mode, step, [this] { click("Command2"); })) break;
+            ++steps;
+            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+            EXPECT_TRUE(storedBytes() == before || storedBytes() == replayed);
+        }
+        EXPECT_GT(steps, 0);
     }
+}
+
+// What the sheet and the print screen show after the replay is what 年末調整実行 and then
+// 年末調整しない leave when pressed on the sheet, and so is the record.
+TEST_F(StoredDecisionReplay, TheReplayEndsAsTheTwoPressesDo) {
+    const auto shown = [] {
+        std::map<QString, QString> texts;
+        for (const QLineEdit* box : screens::touch(form3::kForm).findChildren<QLineEdit*>())
+            texts[box->objectName()] = box->text() + (box->isHidden() ? " (hidden)" : "");
+        for (const char* label : {form7::kHousingCreditLabel, form7::kSpouseIncomeLabel,
+                                  form7::kPensionPremiumsLabel, form7::kLongTermCasualtyLabel})
+            texts[QString("Form7.") + label] = screens::read(form7::kForm, label);
+        return texts;
+    };
+    for (const char* label : {form7::kSpouseIncomeLabel, form7::kPensionPremiumsLabel})
+        screens::write(form7::kForm, label, "前の人");
+    storeDecision("年調しない");
+    click("Command2");
+    const auto replayedBoxes = shown();
+    const std::string replayed = storedBytes();
+
+    for (const char* label : {form7::kSpouseIncomeLabel, form7::kPensionPremiumsLabel})
+        screens::write(form7::kForm, label, "前の人");
+    storeDecision("年調しない");
+    screens::write(form3::kForm, form3::kStatusBox, "年調しない");
+    for (const char* button : {form3::kClearButton, form3::kAdjustButton, form3::kNotAdjustButton})
+        test::click(form3::kForm, button);
+
+    EXPECT_EQ(shown(), replayedBoxes);
+    EXPECT_EQ(storedBytes(), replayed);
+    EXPECT_EQ(replayedBoxes.at(form3::kStatusBox), "年調しない");
+    EXPECT_EQ(replayedBoxes.at(form3::kEmploymentIncomeBox), "3,460,000");
 }
 
 }  // namespace

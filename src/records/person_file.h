@@ -16,6 +16,14 @@ inline constexpr int kPersonStatusCount = 18;
 inline constexpr int kPayKindCount = 4;
 inline constexpr int kPersonFileLines = 43;
 
+// The longest texts a clerk types into the name and address fields of the records, in
+// full-width characters: a name (a person's, a spouse's or a dependant's, the blank between
+// family and given name included), a position and one line of an address. The screens show them
+// whole.
+inline constexpr int kNameLength = 8;
+inline constexpr int kPositionLength = 7;
+inline constexpr int kAddressLineLength = 15;
+
 // The statuses, numbered as in the record. 1-7 are the person's own condition (at most one
 // set); 14-16 are the date of joining or leaving as typed and have no word.
 enum class PersonStatus : int {

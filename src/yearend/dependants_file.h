@@ -14,6 +14,13 @@ inline constexpr int kDependantsFileLines = 92;
 inline constexpr int kDependantRows = 5;
 inline constexpr int kDependantsSpareFields = 12;
 
+// The longest texts of a row besides the name and the address (person_file.h), in full-width
+// characters, and the longest birth date, an era date.
+inline constexpr int kRelationLength = 4;
+inline constexpr int kOccupationLength = 6;
+inline constexpr int kOtherLength = 6;
+inline constexpr const char* kLongestEraDate = "昭和37年12月31日";
+
 // Lines 26-32: the spouse's row has no annual income of its own here (that is line 73).
 struct SpouseRow {
     std::string name;

@@ -35,8 +35,6 @@ std::filesystem::path defaultDriveC() {
     return base / "nencho" / "c";
 }
 
-namespace {
-
 void setUpFonts(QApplication& app) {
     // The printed forms name the face "MS 明朝"; IPAMincho has the same metrics.
     installPrintFontSubstitutions();
@@ -44,6 +42,8 @@ void setUpFonts(QApplication& app) {
     font.setPointSize(10);
     app.setFont(font);
 }
+
+namespace {
 
 void setUpTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);

@@ -73,7 +73,7 @@ void Form17::buildRangeFrame() {
     QGroupBox* frame = addFrame("Frame2", "特定の印刷", 3975, 120, 5115, 3615);
     paintYellow(frame);
     addText(kFirstCodeBox, 120, 360, 615, 375, frame);
-    useAsLabel(addText("Text4", 780, 360, 900, 375, frame), "人目から");
+    useAsLabel(addText("Text4", 750, 360, 975, 375, frame), "人目から");
     addText(kLastCodeRangeBox, 1725, 360, 615, 375, frame);
     useAsLabel(addText("Text5", 2385, 360, 1755, 375, frame), "人目までの印刷");
     addButton(kRangeClearButton, "Ｃ", 4200, 360, 375, 375, {}, frame);

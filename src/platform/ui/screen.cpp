@@ -184,6 +184,14 @@ QString Screen::actionTitle(const QAbstractButton* button) const {
     return caption.isEmpty() ? windowTitle() : caption;
 }
 
+void Screen::showsUpTo(QWidget* control, const QString& longest) {
+    control->setProperty(kLongestValueProperty, longest);
+}
+
+QString fullWidthText(int characters) {
+    return QString(characters, QChar(0x56FD));  // 国: one em, as every kanji
+}
+
 void Screen::setDesignSize(int width, int height) {
     resize(twipsToPixels(width), twipsToPixels(height));
 }

@@ -19,6 +19,13 @@ class QAbstractButton;
 
 namespace nencho {
 
+// The property holding the longest text a box or a label can be given by the program or the
+// user, when that is not its own caption; a right-aligned box without it holds an amount.
+inline constexpr const char* kLongestValueProperty = "longestValue";
+
+// A text of so many full-width characters, to declare a typed text's longest value.
+QString fullWidthText(int characters);
+
 // Design positions are in twips: 1,440 to the inch, 15 to a pixel at 96 dots per inch.
 constexpr int twipsToPixels(int twips) {
     return (twips + 7) / 15;
@@ -86,6 +93,8 @@ class Screen : public QWidget {
     void onSwitch(const QString& name, std::function<void(bool on)> action);
     // The title a failure of a button's action is shown under: its caption, or the screen's.
     QString actionTitle(const QAbstractButton* button) const;
+    // Declares the longest text the control shows (see kLongestValueProperty).
+    static void showsUpTo(QWidget* control, const QString& longest);
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
 

@@ -8,6 +8,7 @@
 
 #include "printing/ui/form7.h"
 #include "printing/ui/form7_controls.h"
+#include "records/person_file.h"
 
 namespace nencho {
 
@@ -58,8 +59,9 @@ struct Caption {
 }  // namespace
 
 void Form7::buildSummary() {
-    centred(addLabel(kPositionLabel, {}, 120, 120, 1575, 375));
-    addText(kNameBox, 1800, 120, 2775, 375);
+    showsUpTo(centred(addLabel(kPositionLabel, {}, 120, 120, 1575, 375)),
+              fullWidthText(kPositionLength));
+    showsUpTo(addText(kNameBox, 1800, 120, 2775, 375), fullWidthText(kNameLength));
     addLabel(kBirthDateLabel, {}, 4680, 180, 3135, kRowHeight);
 
     for (const Caption& c :
@@ -102,12 +104,17 @@ void Form7::buildSummary() {
 }
 
 void Form7::buildConditionsAndNotes() {
-    addLabel({}, " 配偶者等:", 60, 3120, 900, kRowHeight);
-    addLabel(kSpouseNameLabel, {}, 960, 3120, 1035, kRowHeight);
-    const char* nameLabels[] = {kDependant1NameLabel, kDependant2NameLabel, kDependant3NameLabel,
-                                kDependant4NameLabel, kDependant5NameLabel};
-    for (int i = 0; i < 5; ++i)
-        addLabel(nameLabels[i], {}, 2040 + 1080 * i, 3120, 1035, kRowHeight);
+    // The spouse and the five dependants, three names to a line, each wide enough for the
+    // longest name.
+    addLabel({}, " 配偶者等:", 60, 3090, 900, kRowHeight);
+    const char* nameLabels[] = {kSpouseNameLabel,     kDependant1NameLabel, kDependant2NameLabel,
+                                kDependant3NameLabel, kDependant4NameLabel, kDependant5NameLabel};
+    constexpr int kNameWidth = 1620;
+    for (int i = 0; i < 6; ++i) {
+        QLabel* name = addLabel(nameLabels[i], {}, 960 + (kNameWidth + 45) * (i % 3),
+                                3090 + kRowHeight * (i / 3), kNameWidth, kRowHeight);
+        showsUpTo(name, fullWidthText(kNameLength));
+    }
     addLabel({}, "配偶者合計所得", kHousingLeft - 1560, 3120, 1515, kRowHeight);
     framed(rightAligned(
         addLabel(kSpouseIncomeLabel, {}, kHousingLeft, 3120, kHousingWidth, kRowHeight)));
@@ -150,7 +157,7 @@ void Form7::buildStatementFrame() {
     addText(kShiftDownBox, 675, 780, 420, 375, frame)->setText("0");
     greyCaption(" mm 移動する", 1095, 840, 1185);
     addButton(kShiftClearButton, "クリア", 2295, 240, 540, 1095, {}, frame);
-    addButton(kStatementDataPrintButton, "データのみ印刷", 2850, 240, 1290, 1095, {}, frame);
+    addButton(kStatementDataPrintButton, "データのみ印刷", 2850, 240, 1335, 1095, {}, frame);
 }
 
 void Form7::buildButtons() {

@@ -76,8 +76,8 @@ void Form9::buildManualFrame() {
         addButton(form9::kManualEntryButton, "手動計算実行", 120, 2100, 3300, 600, {}, frame);
     addButton(form9::kInsuranceEntryButton, "社会保険等入力", 120, 300, 1560, 360, {}, frame);
     addButton(form9::kTaxEntryButton, "源泉所得税入力", 120, 720, 1560, 360, {}, frame);
-    addButton(form9::kFewerDependantsButton, "減少", 120, 1140, 600, 360, {}, frame);
-    addButton(form9::kMoreDependantsButton, "扶養家族数", 720, 1140, 960, 360, {}, frame);
+    addButton(form9::kFewerDependantsButton, "減少", 120, 1140, 540, 360, {}, frame);
+    addButton(form9::kMoreDependantsButton, "扶養家族数", 660, 1140, 1020, 360, {}, frame);
     addButton(form9::kClearButton, "クリア", 1740, 1560, 1680, 360, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) {
         box->setAlignment(Qt::AlignRight);

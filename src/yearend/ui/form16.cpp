@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "records/person_file.h"
 #include "yearend/ui/form16_controls.h"
 
 namespace nencho {
@@ -66,6 +67,8 @@ void Form16::buildEntries() {
         QLineEdit* box = addText(entry.box, kBoxLeft, entry.top, kBoxWidth, kRowHeight);
         box->setText(" ");  // until cleared or loaded
     }
+    for (const char* text : {kReadingBox, kNameBox})
+        showsUpTo(control<QLineEdit>(text), fullWidthText(kNameLength));
     for (const char* amount : {kIncomeBox, kDeductionBox, kHousingLoanBox})
         control<QLineEdit>(amount)->setAlignment(Qt::AlignRight);
     paint(control<QLineEdit>(kDeductionBox), QPalette::Base, QColor(224, 224, 224));

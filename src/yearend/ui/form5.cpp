@@ -11,7 +11,7 @@ using namespace form5;
 
 Form5::Form5() : WorkScreen(kForm, kYearBox) {
     setWindowTitle("扶養控除等");
-    setDesignSize(11600, 6600);
+    setDesignSize(12640, 6600);
     buildTable();
     buildFrames();
     buildGrid();

@@ -1,4 +1,5 @@
 // The sheet's layout: the table, the three frames, the grid of conditions and the buttons.
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/amount.h"
+#include "records/person_file.h"
 #include "yearend/ui/form5.h"
 #include "yearend/ui/form5_controls.h"
 
@@ -20,17 +23,25 @@ constexpr int kTableRowHeight = 300;
 constexpr int kGridTop = 3480;
 constexpr int kGridRowHeight = 330;
 
+// The table's boxes use a smaller face, so that each column shows its longest text whole.
+constexpr int kTablePointSize = 9;
+
 struct TableColumn {
     const char* TableRow::*box;
     const char* heading;
     int width;
+    QString longest;  // what its boxes show at the most; the marker button shows its caption
 };
 
 const TableColumn kTableColumns[] = {
-    {&TableRow::name, "氏　　　名", 1800},       {&TableRow::relation, "続柄", 700},
-    {&TableRow::birthDate, "生年月日", 1400},    {&TableRow::markerButton, "老・特", 600},
-    {&TableRow::occupation, "職　業", 1200},     {&TableRow::address, "住　所", 2400},
-    {&TableRow::annualIncome, "年間所得", 1100}, {&TableRow::other, "その他", 1100},
+    {&TableRow::name, "氏　　　名", 1800, fullWidthText(kNameLength)},
+    {&TableRow::relation, "続柄", 840, fullWidthText(kRelationLength)},
+    {&TableRow::birthDate, "生年月日", 1680, kLongestEraDate},
+    {&TableRow::markerButton, "老・特", 600, {}},
+    {&TableRow::occupation, "職　業", 1200, fullWidthText(kOccupationLength)},
+    {&TableRow::address, "住　所", 2820, fullWidthText(kAddressLineLength)},
+    {&TableRow::annualIncome, "年間所得", 1200, QString::fromStdString(formatAmount(-99999999))},
+    {&TableRow::other, "その他", 1200, fullWidthText(kOtherLength)},
 };
 
 // A grid cell that takes no mark: struck through with a line.
@@ -69,10 +80,15 @@ void Form5::buildTable() {
                                    120, c.width, kTableRowHeight);
         heading->setAlignment(Qt::AlignCenter);
         auto addCell = [&](const TableRow& row, int top) {
-            if (c.box == &TableRow::markerButton)
+            if (c.box == &TableRow::markerButton) {
                 addButton(row.*c.box, "", left, top, c.width, kTableRowHeight);
-            else
-                addText(row.*c.box, left, top, c.width, kTableRowHeight);
+                return;
+            }
+            QLineEdit* box = addText(row.*c.box, left, top, c.width, kTableRowHeight);
+            QFont font = box->font();
+            font.setPointSize(kTablePointSize);
+            box->setFont(font);
+            showsUpTo(box, c.longest);
         };
         addCell(kSpouseRow, 420);
         for (int i = 0; i < kDependantRows; ++i)
@@ -88,7 +104,7 @@ void Form5::buildFrames() {
     addText(kOwnConditionBox, 120, 360, 2160, 360, own)->setReadOnly(true);
     QWidget* spouse = addFrame("Frame2", "配偶者の条件", 2640, 2400, 2400, 900);
     addButton(kSpouseConditionButton, "条件変更", 120, 360, 2160, 360, {}, spouse);
-    QWidget* count = addFrame("Frame3", "扶養家族の人数合計", 5160, 2400, 6220, 900);
+    QWidget* count = addFrame("Frame3", "扶養家族の人数合計", 5160, 2400, 7260, 900);
     addButton(kCountUpButton, "1人", 120, 360, 600, 360, {}, count);
     addText(kDependantsCountBox, 780, 360, 700, 360, count)->setAlignment(Qt::AlignRight);
     addButton(kCountClearButton, "c", 1540, 360, 400, 360, {}, count);
@@ -154,14 +170,17 @@ void Form5::buildGridRow(int index, int top) {
 }
 
 void Form5::buildRightColumn() {
-    addButton(kReferenceButton, "扶養控除の参照", 7200, kGridTop, 2000, 420);
-    addButton(kEndButton, "END", 9400, kGridTop, 1980, 420);
-    addButton(kImportButton, "前年度データ取込", 7200, kGridTop + 540, 2000, 420);
-    addButton(kLoadButton, "データ呼出", 9400, kGridTop + 540, 1980, 420);
-    addButton(kClearButton, "クリア", 7200, kGridTop + 1080, 4180, 420);
-    addButton(kTotalCaptionButton, kTotalCaption, 7200, kGridTop + 1620, 2000, 420);
-    addText(kTotalBox, 9400, kGridTop + 1620, 1980, 420)->setReadOnly(true);
-    addButton(kComputeButton, "計算実行", 7200, kGridTop + 2160, 4180, 540);
+    // Two columns of buttons, their right edge under the table's.
+    constexpr int kLeft = 8240;
+    constexpr int kRight = 10440;
+    addButton(kReferenceButton, "扶養控除の参照", kLeft, kGridTop, 2000, 420);
+    addButton(kEndButton, "END", kRight, kGridTop, 1980, 420);
+    addButton(kImportButton, "前年度データ取込", kLeft, kGridTop + 540, 2000, 420);
+    addButton(kLoadButton, "データ呼出", kRight, kGridTop + 540, 1980, 420);
+    addButton(kClearButton, "クリア", kLeft, kGridTop + 1080, 4180, 420);
+    addButton(kTotalCaptionButton, kTotalCaption, kLeft, kGridTop + 1620, 2000, 420);
+    addText(kTotalBox, kRight, kGridTop + 1620, 1980, 420)->setReadOnly(true);
+    addButton(kComputeButton, "計算実行", kLeft, kGridTop + 2160, 4180, 540);
 }
 
 void Form5::buildHiddenControls() {

@@ -237,6 +237,7 @@ void Form2::buildOtherControls() {
 
 // Tab visits only the fifteen pay boxes, months first, then the bonuses.
 void Form2::setFocusOrder() {
+    keepOwnTabOrder();
     QWidget* previous = nullptr;
     for (int row = 1; row <= kLedgerRows; ++row) {
         if (row == kMonthTotalRow || row >= kBonusTotalRow) continue;

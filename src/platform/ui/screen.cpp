@@ -8,13 +8,72 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "common/amount.h"
 #include "platform/ui/action_guard.h"
 #include "platform/ui/choice_list.h"
 
 namespace nencho {
+
+namespace {
+
+// A control Tab stops at, or a frame whose controls it runs through together.
+struct TabStop {
+    QRect place;  // in its parent's coordinates; a frame's is where its first control stands
+    std::vector<QWidget*> controls;
+};
+
+bool takesTab(QWidget* widget) {
+    if (widget->isWindow() || !(widget->focusPolicy() & Qt::TabFocus)) return false;
+    if (qobject_cast<QLabel*>(widget) || qobject_cast<QGroupBox*>(widget)) return false;
+    // Hidden carriers, which only code writes and presses, stand out of the way.
+    return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+             widget->testAttribute(Qt::WA_WState_Hidden));
+}
+
+std::vector<QWidget*> readingOrder(QWidget* container) {
+    std::vector<TabStop> stops;
+    for (QObject* child : container->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isWindow()) continue;
+        if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->isReadOnly())
+            box->setFocusPolicy(Qt::ClickFocus);
+        if (takesTab(widget)) {
+            stops.push_back({widget->geometry(), {widget}});
+            continue;
+        }
+        // A control made of parts (a list, a drop-down) is one stop; only frames hold others.
+        if (!qobject_cast<QGroupBox*>(widget) && widget->metaObject() != &QWidget::staticMetaObject)
+            continue;
+        std::vector<QWidget*> inside = readingOrder(widget);
+        if (inside.empty()) continue;
+        const QWidget* first = inside.front();
+        stops.push_back(
+            {QRect(first->mapTo(container, QPoint(0, 0)), first->size()), std::move(inside)});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const TabStop& a, const TabStop& b) {
+        return a.place.top() < b.place.top();
+    });
+    // A row: the stops whose tops lie above the middle of the row's first (highest) stop.
+    std::vector<QWidget*> order;
+    for (auto row = stops.begin(); row != stops.end();) {
+        const int middle = row->place.top() + row->place.height() / 2;
+        auto end = std::find_if(
+            row, stops.end(), [middle](const TabStop& stop) { return stop.place.top() >= middle; });
+        std::stable_sort(row, end, [](const TabStop& a, const TabStop& b) {
+            return a.place.left() < b.place.left();
+        });
+        for (auto stop = row; stop != end; ++stop)
+            order.insert(order.end(), stop->controls.begin(), stop->controls.end());
+        row = end;
+    }
+    return order;
+}
+
+}  // namespace
 
 Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
@@ -190,6 +249,22 @@ void Screen::showsUpTo(QWidget* control, const QString& longest) {
 
 QString fullWidthText(int characters) {
     return QString(characters, QChar(0x56FD));  // 国: one em, as every kanji
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    if (!tabOrderArranged_ && !ownTabOrder_) arrangeTabOrder();
+    tabOrderArranged_ = true;
+    QWidget::showEvent(event);
+}
+
+void Screen::arrangeTabOrder() {
+    const std::vector<QWidget*> order = readingOrder(this);
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+QPushButton* Screen::captionButton(QPushButton* button) {
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
 }
 
 void Screen::setDesignSize(int width, int height) {

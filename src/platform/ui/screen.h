@@ -16,6 +16,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QAbstractButton;
+class QShowEvent;
 
 namespace nencho {
 
@@ -93,16 +94,30 @@ class Screen : public QWidget {
     void onSwitch(const QString& name, std::function<void(bool on)> action);
     // The title a failure of a button's action is shown under: its caption, or the screen's.
     QString actionTitle(const QAbstractButton* button) const;
+    // Tab runs through the controls that take input in reading order, along a row and then
+    // down, when the screen is first shown; a frame's controls come together, in the place of
+    // its first one. Captions take no part: labels, read-only boxes and the buttons that carry
+    // a caption (see captionButton). A screen whose keys walk a sequence of its own keeps it.
+    void keepOwnTabOrder() { ownTabOrder_ = true; }
+    // A button standing as the caption of a box, a row or a column: it keeps its click but
+    // Tab passes it by.
+    static QPushButton* captionButton(QPushButton* button);
     // Declares the longest text the control shows (see kLongestValueProperty).
     static void showsUpTo(QWidget* control, const QString& longest);
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
 
+    void showEvent(QShowEvent* event) override;
+
   private:
     [[noreturn]] void missingControl(const QString& name) const;
+    void arrangeTabOrder();
     void connectPress(QAbstractButton* button, std::function<void()> action);
     void place(QWidget* widget, const QString& name, int left, int top, int width, int height,
                QWidget* parent);
+
+    bool ownTabOrder_ = false;
+    bool tabOrderArranged_ = false;
 };
 
 }  // namespace nencho

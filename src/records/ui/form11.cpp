@@ -163,6 +163,8 @@ void Form11::buildButtons() {
 }
 
 void Form11::setEntryOrder() {
+    // Enter walks these boxes in this order.
+    keepOwnTabOrder();
     for (std::size_t i = 1; i < std::size(kEntryBoxes); ++i)
         setTabOrder(control<QWidget>(kEntryBoxes[i - 1]), control<QWidget>(kEntryBoxes[i]));
 }

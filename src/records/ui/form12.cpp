@@ -43,7 +43,8 @@ Form12::Form12() : WorkScreen(form12::kForm, form12::kYearBox) {
 void Form12::buildCompanyControls() {
     addList(form12::kCompanyList, 120, 120, 3615, 4785);
     onChoice(form12::kCompanyList, [this](int row) { chooseCompany(row); });
-    addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); });
+    captionButton(
+        addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); }));
     addText(form12::kCompanyCodeBox, 5160, 120, 615, 375)->setText(kFullWidthSpace);
     addButton(form12::kCompanyLoadButton, "会社呼出", 5760, 120, 1335, 375,
               [this] { loadCompany(); });
@@ -63,7 +64,8 @@ void Form12::buildCompanyControls() {
 void Form12::buildPersonControls() {
     addList(form12::kPersonList, 120, 5280, 3615, 1860);
     onChoice(form12::kPersonList, [this](int row) { choosePerson(row); });
-    addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); });
+    captionButton(
+        addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); }));
     addText(form12::kPersonCodeBox, 5160, 5280, 615, 375)->setText(kFullWidthSpace);
     addButton(form12::kPersonLoadButton, "個人呼出", 5760, 5280, 1335, 375,
               [this] { loadPerson(); });

@@ -191,6 +191,8 @@ void Form6::buildCommandButtons() {
 }
 
 void Form6::setKeyboardOrder() {
+    // Enter walks the entry boxes in this order and ends on 登録実行.
+    keepOwnTabOrder();
     for (QWidget* child : findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractButton*>(child))
             child->setFocusPolicy(Qt::ClickFocus);

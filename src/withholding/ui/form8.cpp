@@ -83,6 +83,8 @@ void Form8::buildManualFrame() {
     addButton(form8::kClearButton, "クリア", 1740, 1740, 1680, 360, {}, frame);
     addButton(form8::kManualEntryButton, "手動計算実行", 120, 2340, 3300, 600, {}, frame);
     for (QLineEdit* box : {insurance, tax, dependants}) box->setAlignment(Qt::AlignRight);
+    // Enter walks the three boxes in this order.
+    keepOwnTabOrder();
     setTabOrder(insurance, tax);
     setTabOrder(tax, dependants);
     for (QLineEdit* box : {insurance, tax, dependants})

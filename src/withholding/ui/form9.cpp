@@ -86,6 +86,8 @@ void Form9::buildManualFrame() {
             return false;
         });
     }
+    // Enter walks the three boxes in this order, then the entry button.
+    keepOwnTabOrder();
     setTabOrder(insurance, tax);
     setTabOrder(tax, dependants);
     setTabOrder(dependants, enter);

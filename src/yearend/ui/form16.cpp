@@ -54,16 +54,20 @@ void Form16::buildEntries() {
         const char* caption;
         const char* box;
         int top;
+        bool computes = false;
     };
     const Entry entries[] = {
         {kReadingButton, "フリガナ", kReadingBox, rowTop(1)},
         {kNameButton, "配偶者の氏名", kNameBox, rowTop(2)},
         {kIncomeButton, "配偶者の所得金額", kIncomeBox, rowTop(3)},
-        {kDeductionButton, "配偶者特別控除の額", kDeductionBox, rowTop(4)},
+        {kDeductionButton, "配偶者特別控除の額", kDeductionBox, rowTop(4), true},
         {kHousingLoanButton, "住宅所得控除金額の入力", kHousingLoanBox, 4920},
     };
     for (const Entry& entry : entries) {
-        addButton(entry.button, entry.caption, kCaptionLeft, entry.top, kCaptionWidth, kRowHeight);
+        QPushButton* label = addButton(entry.button, entry.caption, kCaptionLeft, entry.top,
+                                       kCaptionWidth, kRowHeight);
+        // The row captions empty their box; only the deduction's computes.
+        if (!entry.computes) captionButton(label);
         QLineEdit* box = addText(entry.box, kBoxLeft, entry.top, kBoxWidth, kRowHeight);
         box->setText(" ");  // until cleared or loaded
     }
@@ -77,7 +81,8 @@ void Form16::buildEntries() {
 void Form16::buildPayFrame() {
     QGroupBox* frame =
         addFrame("Frame1", "配偶者の所得が分からない時", 5400, rowTop(3) - 480, 3600, 1560);
-    addButton(kPayButton, "受取った給与賞与の計", 120, 300, 3360, kRowHeight, {}, frame);
+    captionButton(
+        addButton(kPayButton, "受取った給与賞与の計", 120, 300, 3360, kRowHeight, {}, frame));
     QLineEdit* pay = addText(kPayBox, 120, 300 + kRowHeight, 3360, kRowHeight, frame);
     pay->setAlignment(Qt::AlignRight);
     pay->setText(" ");

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <string_view>
 
 #include "yearend/ui/form4.h"
 #include "yearend/ui/form4_boxes.h"
@@ -143,7 +144,9 @@ void Form4::buildEntryStrip() {
     int left = 240;
     int index = 0;
     for (const auto& [button, caption, number] : entries) {
-        addButton(button, caption, left, top, 2160, 375);
+        QPushButton* label = addButton(button, caption, left, top, 2160, 375);
+        // The two that only empty their box are its captions; the first fetches a value.
+        if (button != std::string_view(kLedgerInsuranceButton)) captionButton(label);
         addText(box(number), left + 2160, top, 1320, 375)->setAlignment(Qt::AlignRight);
         addLabel(QStringLiteral("YenCaption%1").arg(++index), "円", left + 3540, top, 300, 375);
         left += 3960;

@@ -69,7 +69,7 @@ QString vertical(const QString& text) {
 
 void Form5::buildTable() {
     addButton(kTableClearButton, "クリア", 120, 120, 900, kTableRowHeight);
-    addButton(kSpouseRowResetButton, "配偶者", 120, 420, 900, kTableRowHeight);
+    captionButton(addButton(kSpouseRowResetButton, "配偶者", 120, 420, 900, kTableRowHeight));
     QLabel* family = addLabel("FamilyHeading", vertical("扶　養　家　族"), 120, 720, 900,
                               kTableRowHeight * kDependantRows);
     family->setAlignment(Qt::AlignCenter);
@@ -120,10 +120,11 @@ void Form5::buildGrid() {
                      kGridColumnLeft[column], kGridTop, kGridColumnWidth[column], kGridRowHeight);
         label->setAlignment(Qt::AlignCenter);
     }
-    addButton(kTypedCountsResetButton, "　扶養　家族", kGridColumnLeft[3], kGridTop,
-              kGridColumnWidth[3], kGridRowHeight);
-    addButton(kTotalsResetButton, "合計", kGridColumnLeft[4], kGridTop, kGridColumnWidth[4],
-              kGridRowHeight);
+    // The headings of the typed counts and of the totals: they empty their column.
+    captionButton(addButton(kTypedCountsResetButton, "　扶養　家族", kGridColumnLeft[3], kGridTop,
+                            kGridColumnWidth[3], kGridRowHeight));
+    captionButton(addButton(kTotalsResetButton, "合計", kGridColumnLeft[4], kGridTop,
+                            kGridColumnWidth[4], kGridRowHeight));
     for (int index = 0; index < static_cast<int>(kGridRows.size()); ++index)
         buildGridRow(index, kGridTop + kGridRowHeight * (index + 1));
     const int bottom = kGridTop + kGridRowHeight * 7 + 60;
@@ -178,7 +179,7 @@ void Form5::buildRightColumn() {
     addButton(kImportButton, "前年度データ取込", kLeft, kGridTop + 540, 2000, 420);
     addButton(kLoadButton, "データ呼出", kRight, kGridTop + 540, 1980, 420);
     addButton(kClearButton, "クリア", kLeft, kGridTop + 1080, 4180, 420);
-    addButton(kTotalCaptionButton, kTotalCaption, kLeft, kGridTop + 1620, 2000, 420);
+    captionButton(addButton(kTotalCaptionButton, kTotalCaption, kLeft, kGridTop + 1620, 2000, 420));
     addText(kTotalBox, kRight, kGridTop + 1620, 1980, 420)->setReadOnly(true);
     addButton(kComputeButton, "計算実行", kLeft, kGridTop + 2160, 4180, 540);
 }

@@ -1,0 +1,86 @@
+// Tab runs through the year-end screens in reading order: along a row, then down to the next,
+// through the boxes and the buttons that act, never through a caption.
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/ui/screen.h"
+#include "support/screen_test.h"
+#include "yearend/ui/form16_controls.h"
+#include "yearend/ui/form4_boxes.h"
+#include "yearend/ui/form4_controls.h"
+#include "yearend/ui/form5_controls.h"
+#include "yearend/ui/form5_sheet.h"
+
+namespace nencho::test {
+namespace {
+
+class TabOrderTest : public ScreenTest {
+  protected:
+    // The controls Tab reaches from the one named, as many as expected.
+    static QStringList tabsFrom(const QString& form, const QString& first, qsizetype count) {
+        Screen& screen = screens::touch(form);
+        screens::show(form);
+        tabInto(screen.controlWidget(first));
+        QStringList reached{QApplication::focusWidget()->objectName()};
+        while (reached.size() < count) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        return reached;
+    }
+};
+
+QStringList rowOf(const form5::TableRow& row, bool withIncome) {
+    QStringList boxes{row.name,         row.relation,   row.birthDate,
+                      row.markerButton, row.occupation, row.address};
+    if (withIncome) boxes << row.annualIncome;
+    return boxes << row.other;
+}
+
+TEST_F(TabOrderTest, TheDependantsSheetRunsAlongEachRowOfTheTableThenDown) {
+    using namespace form5;
+    // The spouse's annual income is typed but never stored: it still takes input.
+    const QStringList expected = rowOf(kSpouseRow, true) + rowOf(kDependantTableRows[0], true) +
+                                 rowOf(kDependantTableRows[1], true);
+    EXPECT_EQ(tabsFrom(kForm, kSpouseRow.name, expected.size()), expected);
+}
+
+TEST_F(TabOrderTest, TheDependantsSheetsGridRunsAlongItsRowsPastItsHeadings) {
+    using namespace form5;
+    // Row 1: the person's and the spouse's marks, the typed count; the total is computed.
+    const GridRow& first = kGridRows[0];
+    const GridRow& second = kGridRows[1];
+    const QStringList expected{first.person->button,  first.spouse->button,  first.typedCount,
+                               second.person->button, second.spouse->button, second.typedCount};
+    EXPECT_EQ(tabsFrom(kForm, first.person->button, expected.size()), expected);
+}
+
+TEST_F(TabOrderTest, TheInsuranceScreenRunsAlongEachPolicyRowThenDown) {
+    using namespace form4;
+    QStringList expected;
+    for (const LifeRowBoxes& row : {kLifeRows[0], kLifeRows[1]})
+        for (int number : {row.insurer, row.kind, row.period, row.holder, row.beneficiary,
+                           row.relation, row.amount})
+            expected << box(number);
+    EXPECT_EQ(tabsFrom(kForm, expected.front(), expected.size()), expected);
+
+    expected.clear();
+    for (const CasualtyRowBoxes& row : kCasualtyRows)
+        for (int number : {row.insurer, row.kind, row.period, row.holder, row.resident,
+                           row.relation, row.maturity, row.premium})
+            expected << box(number);
+    EXPECT_EQ(tabsFrom(kForm, expected.front(), expected.size()), expected);
+}
+
+TEST_F(TabOrderTest, TheSpouseAndHousingScreenPassesItsCaptionButtons) {
+    using namespace form16;
+    // The reading, the name, the income; the frame beside them (the pay and its computation);
+    // the deduction, which its button computes; the housing-loan credit; the buttons below.
+    const QStringList expected{"Text5", "Text6", "Text2",     "Text4",      "Command7",  "Command1",
+                               "Text3", "Text1", kLoadButton, kClearButton, kSaveButton, "Text5"};
+    EXPECT_EQ(tabsFrom(kForm, "Text5", expected.size()), expected);
+}
+
+}  // namespace
+}  // namespace nencho::test

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/failure.h"
 #include "platform/drive_map.h"
 
 namespace nencho {
@@ -45,12 +46,14 @@ std::vector<fs::path> mountedVolumes(const std::vector<fs::path>& roots) {
     std::vector<fs::path> volumes;
     for (const fs::path& root : roots) {
         std::error_code ec;
+        if (!fs::exists(root, ec) && !ec) continue;
         fs::directory_iterator it(root, ec);
-        if (ec) continue;
-        for (const fs::directory_entry& entry : it) {
+        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
             std::error_code entryError;
-            if (entry.is_directory(entryError)) volumes.push_back(entry.path());
+            if (it->is_directory(entryError)) volumes.push_back(it->path());
         }
+        if (ec)
+            throw Failure("ドライブの一覧を作れませんでした。" + root.string() + " を読めません。");
     }
     std::sort(volumes.begin(), volumes.end());
     volumes.erase(std::unique(volumes.begin(), volumes.end()), volumes.end());

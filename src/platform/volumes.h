@@ -14,7 +14,8 @@ std::vector<std::filesystem::path> standardVolumeRoots(const std::string& userNa
 // The name of the user running the program (empty when the system cannot tell).
 std::string currentUserName();
 
-// Every folder directly under the roots, sorted; a root that is missing adds nothing.
+// Every folder directly under the roots, sorted; a root that is missing adds nothing. A root
+// that is there but cannot be read throws a Failure naming it.
 std::vector<std::filesystem::path> mountedVolumes(const std::vector<std::filesystem::path>& roots);
 
 // Maps "d:", "e:", … to the volumes in order (as far as the letters go, up to "z:") and returns

@@ -102,28 +102,33 @@ void finishUnfinishedCopy(const PersonFiles& files) {
     }
 }
 
-std::string personNameToDelete(const std::string& taxYearCode, std::int64_t companyCode,
-                               std::int64_t personCode) {
+std::string personDeletionQuestion(const std::string& taxYearCode, std::int64_t companyCode,
+                                   std::int64_t personCode) {
     const PersonFiles files = personFiles(taxYearCode, companyCode, personCode);
     finishUnfinishedCopy(files);
-    if (!holdsAnything(files))
-        throw Failure("個人コード " + codeText(personCode) + " の個人データがありません。");
-    // A record too damaged to show its name, or one whose person file was deleted before its
-    // year files, can still be deleted; the question names the code.
-    const auto entry = readPersonListEntry(companyCode, personCode);
-    return entry ? entry->name : "個人コード " + codeText(personCode) + " の個人";
+    const std::string code = "個人コード " + codeText(personCode);
+    if (!holdsAnything(files)) throw Failure(code + " の個人データがありません。");
+    if (const auto entry = readPersonListEntry(companyCode, personCode))
+        return entry->name + " 氏を削除しますか";
+    // A record too damaged to show its name, or year files whose person file was deleted
+    // before them, can still be deleted; the question names the code and what is there.
+    if (fileExists(files.personFile)) return code + " の個人データを削除しますか";
+    return code + " には個人の記録がありません。残っているファイルを削除しますか";
 }
 
-std::string companyNameToDelete(const std::string& taxYearCode, std::int64_t companyCode) {
+std::string companyDeletionQuestion(const std::string& taxYearCode, std::int64_t companyCode) {
     const std::vector<PersonFiles> persons = companyPersons(taxYearCode, companyCode);
-    if (!fileExists(companyFilePath(companyCode))) {
+    const std::string code = "会社コード " + codeText(companyCode);
+    const bool companyFile = fileExists(companyFilePath(companyCode));
+    if (!companyFile) {
         bool personsLeft = false;
         for (const PersonFiles& files : persons) personsLeft = personsLeft || holdsAnything(files);
-        if (!personsLeft)
-            throw Failure("会社コード " + codeText(companyCode) + " の会社データがありません。");
+        if (!personsLeft) throw Failure(code + " の会社データがありません。");
     }
-    const auto entry = readCompanyListEntry(companyCode);
-    return entry ? entry->name : "会社コード " + codeText(companyCode) + " の会社";
+    if (const auto entry = readCompanyListEntry(companyCode))
+        return entry->name + " を削除しますか";
+    if (companyFile) return code + " の会社データを削除しますか";
+    return code + " には会社の記録がありません。残っている個人のファイルを削除しますか";
 }
 
 int deletePerson(const std::string& taxYearCode, std::int64_t companyCode,

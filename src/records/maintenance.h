@@ -39,11 +39,13 @@ PersonFiles personFiles(const std::string& taxYearCode, std::int64_t companyCode
 // Carries out a copy onto the person's code that was stopped after it had been decided.
 void finishUnfinishedCopy(const PersonFiles& files);
 
-// The names a deletion asks about, read from the records now. A code whose main record is
-// gone but whose files are left is named by its code; a Failure when the code holds nothing.
-std::string personNameToDelete(const std::string& taxYearCode, std::int64_t companyCode,
-                               std::int64_t personCode);
-std::string companyNameToDelete(const std::string& taxYearCode, std::int64_t companyCode);
+// The question a deletion asks, naming what the records hold now: the person's or the
+// company's name; a record that cannot be read by its code; for a code whose main record is
+// gone but whose files are left, the code and that those files will be deleted. A Failure when
+// the code holds nothing.
+std::string personDeletionQuestion(const std::string& taxYearCode, std::int64_t companyCode,
+                                   std::int64_t personCode);
+std::string companyDeletionQuestion(const std::string& taxYearCode, std::int64_t companyCode);
 
 // Deletes the person's year files, then the person file. Stops at the first file that cannot
 // be deleted with a Failure; the files left are found by a second deletion. Returns the number

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "common/failure.h"
 #include "platform/drive_map.h"
 #include "support/temp_drives.h"
 
@@ -23,6 +24,13 @@ TEST(VolumesTest, EveryVolumeFolderUnderTheRootsInSortedOrder) {
     const auto volumes = mountedVolumes({media, drives.root() / "missing", mnt});
 
     EXPECT_EQ(volumes, (std::vector<fs::path>{media / "USB_A", media / "USB_B", mnt / "CARD"}));
+}
+
+TEST(VolumesTest, ARootThatIsThereButCannotBeListedIsAFailure) {
+    TempDrives drives;
+    const fs::path file = drives.root() / "media";
+    std::ofstream(file) << "x";
+    EXPECT_THROW(mountedVolumes({file}), Failure);
 }
 
 TEST(VolumesTest, VolumesGetTheLettersFromDOn) {

@@ -61,7 +61,7 @@ TEST_F(MaintenanceTest, OnlyTheCompanysOwnPersonCodesAreTouched) {
     for (std::int64_t code : {0, 100, 101, -1}) {
         SCOPED_TRACE(code);
         EXPECT_THROW(deletePerson(kYear, 1, code), Failure);
-        EXPECT_THROW(personNameToDelete(kYear, 1, code), Failure);
+        EXPECT_THROW(personDeletionQuestion(kYear, 1, code), Failure);
     }
     EXPECT_EQ(countExisting(sevenFiles(2, 1)), 7);
 }
@@ -70,10 +70,10 @@ TEST_F(MaintenanceTest, TheQuestionNamesTheRecordOfTheCodeAsked) {
     writeCompany(1, "山田商事");
     writePerson(1, 1, "一郎");
     writePerson(1, 2, "二郎");
-    EXPECT_EQ(personNameToDelete(kYear, 1, 2), "二郎");
-    EXPECT_EQ(companyNameToDelete(kYear, 1), "山田商事");
-    EXPECT_THROW(personNameToDelete(kYear, 1, 3), Failure);
-    EXPECT_THROW(companyNameToDelete(kYear, 2), Failure);
+    EXPECT_EQ(personDeletionQuestion(kYear, 1, 2), "二郎 氏を削除しますか");
+    EXPECT_EQ(companyDeletionQuestion(kYear, 1), "山田商事 を削除しますか");
+    EXPECT_THROW(personDeletionQuestion(kYear, 1, 3), Failure);
+    EXPECT_THROW(companyDeletionQuestion(kYear, 2), Failure);
 }
 
 TEST_F(MaintenanceTest, ACodeWhoseMainRecordIsGoneHasItsLeftoversDeleted) {
@@ -82,14 +82,26 @@ TEST_F(MaintenanceTest, ACodeWhoseMainRecordIsGoneHasItsLeftoversDeleted) {
     writePerson(3, 1, "三社一郎");
     std::filesystem::remove(drives.host(personFile(3, 1)));  // a company gone, a person left
 
-    EXPECT_EQ(personNameToDelete(kYear, 1, 2), "個人コード 2 の個人");
+    // No person and no company is named that does not exist.
+    EXPECT_EQ(personDeletionQuestion(kYear, 1, 2),
+              "個人コード 2 には個人の記録がありません。残っているファイルを削除しますか");
     EXPECT_EQ(deletePerson(kYear, 1, 2), 6);
     EXPECT_EQ(countExisting(sevenFiles(1, 2)), 0);
-    EXPECT_THROW(personNameToDelete(kYear, 1, 2), Failure);
+    EXPECT_THROW(personDeletionQuestion(kYear, 1, 2), Failure);
 
-    EXPECT_EQ(companyNameToDelete(kYear, 3), "会社コード 3 の会社");
+    EXPECT_EQ(companyDeletionQuestion(kYear, 3),
+              "会社コード 3 には会社の記録がありません。残っている個人のファイルを削除しますか");
     EXPECT_EQ(deleteCompany(kYear, 3), 6);
     EXPECT_EQ(countExisting(sevenFiles(3, 1)), 0);
+}
+
+TEST_F(MaintenanceTest, ARecordThatCannotBeReadIsAskedAboutByItsCode) {
+    writeCompany(1, "山田商事");
+    writePerson(1, 4, "四郎");
+    writeBytes(personFile(1, 4), "4\r\n");  // ends before the name
+    writeBytes(companyFilePath(1), "1\r\n");
+    EXPECT_EQ(personDeletionQuestion(kYear, 1, 4), "個人コード 4 の個人データを削除しますか");
+    EXPECT_EQ(companyDeletionQuestion(kYear, 1), "会社コード 1 の会社データを削除しますか");
 }
 
 TEST_F(MaintenanceTest, CompanyDeletionGoesPastGapsAndIncompletePersons) {
@@ -149,7 +161,7 @@ TEST_F(MaintenanceTest, APersonDeletionCutShortAnywhereIsFinishedByASecondOne) {
             if (!reached) break;
             expectFindableOrGone(1, 2);
             if (countExisting(sevenFiles(1, 2)) > 0) {
-                EXPECT_EQ(personNameToDelete(kYear, 1, 2), "二郎");
+                EXPECT_EQ(personDeletionQuestion(kYear, 1, 2), "二郎 氏を削除しますか");
                 deletePerson(kYear, 1, 2);
             }
             EXPECT_EQ(countExisting(sevenFiles(1, 2)), 0);
@@ -174,7 +186,7 @@ TEST_F(MaintenanceTest, ACompanyDeletionCutShortAnywhereIsFinishedByASecondOne) 
             if (!reached) break;
             for (int person : {1, 2}) expectFindableOrGone(1, person);
             if (exists(companyFilePath(1))) {
-                EXPECT_EQ(companyNameToDelete(kYear, 1), "山田商事");
+                EXPECT_EQ(companyDeletionQuestion(kYear, 1), "山田商事 を削除しますか");
                 deleteCompany(kYear, 1);
             }
             EXPECT_FALSE(exists(companyFilePath(1)));

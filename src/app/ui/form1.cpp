@@ -14,6 +14,7 @@
 #include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/program.h"
 #include "platform/ui/screens.h"
@@ -183,9 +184,11 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // A close from the close box or the system menu; the session's own shutdown passes quietly.
-    if (event->spontaneous()) dialogs().beep();
     event->ignore();
-    endProgram();
+    runHandlerGuarded(windowTitle(), [event] {
+        if (event->spontaneous()) dialogs().beep();
+        endProgram();
+    });
 }
 
 }  // namespace nencho

@@ -42,4 +42,14 @@ void runGuarded(const QString& title, const std::function<void()>& action) {
     }
 }
 
+void runHandlerGuarded(const QString& title, const std::function<void()>& action) {
+    try {
+        runGuarded(title, action);
+    } catch (const std::exception& failure) {
+        report(title, QString::fromUtf8(failure.what()));
+    } catch (...) {
+        report(title, {});
+    }
+}
+
 }  // namespace nencho

@@ -10,6 +10,11 @@ namespace nencho {
 
 void runGuarded(const QString& title, const std::function<void()>& action);
 
+// The guard of an event handler (a screen shown or closed, a key, a timer, a list's selection):
+// as runGuarded, but a failure is shown here even when the event came while another action ran,
+// since nothing may throw back into the window system.
+void runHandlerGuarded(const QString& title, const std::function<void()>& action);
+
 // What the user reads when a failure carries no description of its own.
 inline constexpr const char* kUnexpectedFailure =
     "予期しない問題が起きたため、この操作を中止しました。";

@@ -23,7 +23,7 @@ class KeyPressFilter : public QObject {
         const auto keyCode = characterCodeOf(static_cast<QKeyEvent*>(event));
         if (!keyCode) return QObject::eventFilter(watched, event);
         bool consumed = true;
-        runGuarded(titleOf(watched), [&] { consumed = handler_(*keyCode); });
+        runHandlerGuarded(titleOf(watched), [&] { consumed = handler_(*keyCode); });
         return consumed;
     }
 

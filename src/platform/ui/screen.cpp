@@ -226,7 +226,7 @@ void Screen::connectPress(QAbstractButton* button, std::function<void()> action)
 void Screen::onChoice(const QString& listName, std::function<void(int row)> action) {
     auto* list = control<ChoiceList>(listName);
     connect(list, &ChoiceList::rowChosen, this, [this, action = std::move(action)](int row) {
-        runGuarded(windowTitle(), [&] { action(row); });
+        runHandlerGuarded(windowTitle(), [&] { action(row); });
     });
 }
 

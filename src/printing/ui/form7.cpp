@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/program.h"
 #include "printing/ui/form7_controls.h"
@@ -45,9 +46,11 @@ void Form7::endFromButton() {
 // Closing from the close box or the system menu ends the program; any other close passes.
 void Form7::closeEvent(QCloseEvent* event) {
     if (!event->spontaneous()) return;
-    dialogs().beep();
     event->ignore();
-    endProgram();
+    runHandlerGuarded(windowTitle(), [] {
+        dialogs().beep();
+        endProgram();
+    });
 }
 
 }  // namespace nencho

@@ -8,6 +8,7 @@
 
 #include "common/failure.h"
 #include "platform/drive_map.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
 #include "records/ui/form12.h"
@@ -75,11 +76,12 @@ void Form12::addProgressBar(const QString& name, int left, int top, int width, i
 }
 
 void Form12::showEvent(QShowEvent* event) {
-    // The lists are filled when the screen is opened, not when it is created at start-up, so
-    // that a company registered or a stick put in since is offered.
-    refreshDriveLists();
-    press(form12::kCompanyListButton);
     WorkScreen::showEvent(event);
+    // The lists are filled when the screen is opened, not when it is created at start-up, so
+    // that a company registered or a stick put in since is offered. A failure is told and the
+    // screen stays open.
+    runHandlerGuarded(windowTitle(), [this] { refreshDriveLists(); });
+    runHandlerGuarded(windowTitle(), [this] { press(form12::kCompanyListButton); });
 }
 
 void Form12::refreshDriveLists() {

@@ -23,8 +23,8 @@ void showRefusal(const std::exception& error, const QString& title) {
     showMessage(QString::fromStdString(error.what()), title, MessageIcon::Exclamation);
 }
 
-bool askDeletion(const std::string& name, const QString& question) {
-    return dialogs().messageBox({}, QString::fromStdString(name) + question, MessageIcon::Question,
+bool askDeletion(const std::string& question) {
+    return dialogs().messageBox({}, QString::fromStdString(question), MessageIcon::Question,
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 
@@ -50,8 +50,7 @@ void Form12::deletePerson() {
     const std::string year = workingYear().toStdString();
     try {
         // The question names the person of the codes typed now, read just before asking.
-        const std::string name = personNameToDelete(year, *company, *person);
-        if (!askDeletion(name, " 氏を削除しますか")) {
+        if (!askDeletion(personDeletionQuestion(year, *company, *person))) {
             dialogs().beep();
             return;
         }
@@ -67,8 +66,7 @@ void Form12::deleteCompany() {
     if (!company) return;
     const std::string year = workingYear().toStdString();
     try {
-        const std::string name = companyNameToDelete(year, *company);
-        if (!askDeletion(name, " を削除しますか")) return;
+        if (!askDeletion(companyDeletionQuestion(year, *company))) return;
     } catch (const Failure& error) {
         return showRefusal(error, kCompanyDeletionTitle);
     }

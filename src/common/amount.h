@@ -7,6 +7,10 @@
 
 namespace nencho {
 
+// The longest amount the screens show whole, with its separators: eight digits and a minus sign.
+// A year's pay beyond it is more than the year-end adjustment takes (20,000,000 yen).
+inline constexpr std::int64_t kLongestShownAmount = -99'999'999;
+
 // "#,###": thousands separators, no decimals, zero shows as an empty text.
 std::string formatAmount(std::int64_t yen);
 

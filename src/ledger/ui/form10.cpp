@@ -45,8 +45,9 @@ Form10::Form10() : Screen(form10::kForm) {
         shownOnly(addText(kRows[row - 1].captionBox, kCaptionLeft, top, kCaptionWidth, kRowHeight),
                   Qt::AlignHCenter)
             ->setText(kRows[row - 1].caption);
-        shownOnly(addText(form10::amountBox(row), kAmountLeft, top, kAmountWidth, kRowHeight),
-                  Qt::AlignRight);
+        amountBox(
+            shownOnly(addText(form10::amountBox(row), kAmountLeft, top, kAmountWidth, kRowHeight),
+                      Qt::AlignRight));
         top += kRowHeight;
     }
     top += 240;

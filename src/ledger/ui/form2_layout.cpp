@@ -51,6 +51,8 @@ const QColor kComputedColour(224, 224, 224);
 const QColor kTotalColour(192, 255, 255);
 
 constexpr qreal kNarrowPointSize = 8;
+// The amounts' face: the longest amount fits the narrowest amount column.
+constexpr qreal kAmountPointSize = 8.25;
 constexpr qreal kSmallestPointSize = 4;
 constexpr qreal kPointSizeStep = 0.5;
 // How far a face is narrowed before it is made smaller, in percent of its width.
@@ -60,6 +62,13 @@ constexpr int kStretchStep = 5;
 constexpr int kLineEditTextMargins = 2 * 2 + 1;
 
 // The one-character-wide columns: day, month and number of dependants.
+QLineEdit* amount(QLineEdit* box) {
+    QFont small = box->font();
+    small.setPointSizeF(kAmountPointSize);
+    box->setFont(small);
+    return Screen::amountBox(box);
+}
+
 QLineEdit* narrow(QLineEdit* box) {
     QFont small = box->font();
     small.setPointSizeF(kNarrowPointSize);
@@ -174,8 +183,12 @@ std::vector<RowBoxPlaces> amountPlaces(const LedgerRowBoxes& b) {
 void Form2::addAmountBoxes(const LedgerRowBoxes& boxes, int top) {
     for (const auto& [number, column] : amountPlaces(boxes)) {
         QLineEdit* box = addGridBox(number, column.left, top, column.width);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (number == boxes.dependants) narrow(box);
+        if (number == boxes.dependants) {
+            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            narrow(box);
+        } else {
+            amount(box);
+        }
         if (number != boxes.pay) paint(box, kComputedColour);
     }
 }
@@ -212,9 +225,13 @@ void Form2::buildTotalRow(int row, const char* labelBox, const char* caption) {
     label->setReadOnly(true);
     label->setAlignment(Qt::AlignCenter);
     label->setFocusPolicy(Qt::ClickFocus);
-    for (const auto& [number, column] : amountPlaces(ledgerRowBoxes(row))) {
+    const LedgerRowBoxes boxes = ledgerRowBoxes(row);
+    for (const auto& [number, column] : amountPlaces(boxes)) {
         QLineEdit* box = addGridBox(number, column.left, top, column.width);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (number == boxes.dependants)
+            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        else
+            amount(box);
         paint(box, kTotalColour);
     }
 }

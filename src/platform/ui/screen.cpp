@@ -247,6 +247,16 @@ void Screen::showsUpTo(QWidget* control, const QString& longest) {
     control->setProperty(kLongestValueProperty, longest);
 }
 
+QString longestAmountText() {
+    return QString::fromStdString(formatAmount(kLongestShownAmount));
+}
+
+QLineEdit* Screen::amountBox(QLineEdit* box) {
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    showsUpTo(box, longestAmountText());
+    return box;
+}
+
 QString fullWidthText(int characters) {
     return QString(characters, QChar(0x56FD));  // 国: one em, as every kanji
 }

@@ -26,6 +26,8 @@ inline constexpr const char* kLongestValueProperty = "longestValue";
 
 // A text of so many full-width characters, to declare a typed text's longest value.
 QString fullWidthText(int characters);
+// The longest amount shown, with its separators.
+QString longestAmountText();
 
 // Design positions are in twips: 1,440 to the inch, 15 to a pixel at 96 dots per inch.
 constexpr int twipsToPixels(int twips) {
@@ -50,6 +52,11 @@ class Screen : public QWidget {
         return found;
     }
     bool hasControl(const QString& name) const;
+
+    // Declares the longest text the control shows (see kLongestValueProperty).
+    static void showsUpTo(QWidget* control, const QString& longest);
+    // A box showing an amount: right-aligned, the longest amount declared.
+    static QLineEdit* amountBox(QLineEdit* box);
 
     // A control's text: a box's text, a label's or a button's caption, a list's current row.
     QString textOf(const QString& name) const;
@@ -102,8 +109,6 @@ class Screen : public QWidget {
     // A button standing as the caption of a box, a row or a column: it keeps its click but
     // Tab passes it by.
     static QPushButton* captionButton(QPushButton* button);
-    // Declares the longest text the control shows (see kLongestValueProperty).
-    static void showsUpTo(QWidget* control, const QString& longest);
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
 

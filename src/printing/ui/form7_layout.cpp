@@ -38,6 +38,20 @@ QLabel* rightAligned(QLabel* label) {
     return label;
 }
 
+// The deductions row's amounts are set smaller, so that the longest fits its narrow column.
+QLabel* small(QLabel* label) {
+    QFont font = label->font();
+    font.setPointSizeF(8.5);
+    label->setFont(font);
+    return label;
+}
+
+// A label showing an amount.
+QLabel* amount(QLabel* label) {
+    Screen::showsUpTo(label, longestAmountText());
+    return label;
+}
+
 QLabel* centred(QLabel* label) {
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -71,10 +85,10 @@ void Form7::buildSummary() {
           Caption{"源泉徴収税額", 7800, 720, 1935}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
     framed(centred(addLabel(kPayKindLabel, {}, 120, 1320, 1575, 375)));
-    framed(rightAligned(bold(addLabel(kPayInAllLabel, {}, 1800, 1320, 1815, 375))));
-    framed(rightAligned(addLabel(kEmploymentIncomeLabel, {}, 3720, 1320, 1935, 375)));
-    framed(rightAligned(addLabel(kDeductionsInAllLabel, {}, 5760, 1320, 1935, 375)));
-    framed(rightAligned(bold(addLabel(kAnnualTaxLabel, {}, 7800, 1320, 1935, 375))));
+    framed(rightAligned(bold(amount(addLabel(kPayInAllLabel, {}, 1800, 1320, 1815, 375)))));
+    framed(rightAligned(amount(addLabel(kEmploymentIncomeLabel, {}, 3720, 1320, 1935, 375))));
+    framed(rightAligned(amount(addLabel(kDeductionsInAllLabel, {}, 5760, 1320, 1935, 375))));
+    framed(rightAligned(bold(amount(addLabel(kAnnualTaxLabel, {}, 7800, 1320, 1935, 375)))));
 
     for (const Caption& c :
          {Caption{"配偶  者", 120, 1800, 735}, Caption{"配偶者特別控除", 900, 1800, 1455},
@@ -87,20 +101,22 @@ void Form7::buildSummary() {
           Caption{"住宅取得控除", kHousingLeft, 1800, kHousingWidth}})
         centred(addLabel({}, c.text, c.left, c.top, c.width, kRowHeight));
     framed(centred(addLabel(kSpouseMarkLabel, {}, 120, 2640, 735, kRowHeight)));
-    framed(rightAligned(addLabel(kSpouseSpecialDeductionLabel, {}, 960, 2640, 1335, kRowHeight)));
+    framed(rightAligned(
+        amount(addLabel(kSpouseSpecialDeductionLabel, {}, 960, 2640, 1335, kRowHeight))));
     const char* countLabels[] = {kSpecificCountLabel, kElderlyCountLabel,
                                  kOtherDependantsCountLabel, kSpecialDisabledCountLabel,
                                  kOtherDisabledCountLabel};
     for (int i = 0; i < 5; ++i)
         framed(rightAligned(addLabel(countLabels[i], {}, 2400 + 600 * i, 2640, 495, kRowHeight)));
     rightAligned(addLabel(kMutualAidLabel, {}, 5400, 2400, 1095, kRowHeight));
-    framed(rightAligned(addLabel(kSocialInsuranceLabel, {}, 5400, 2640, 1095, kRowHeight)));
-    framed(
-        rightAligned(addLabel(kLifeInsuranceLabel, {}, kLifeLeft, 2640, kAmountWidth, kRowHeight)));
-    framed(
-        rightAligned(addLabel(kCasualtyLabel, {}, kCasualtyLeft, 2640, kAmountWidth, kRowHeight)));
     framed(rightAligned(
-        addLabel(kHousingCreditLabel, {}, kHousingLeft, 2640, kHousingWidth, kRowHeight)));
+        small(amount(addLabel(kSocialInsuranceLabel, {}, 5400, 2640, 1095, kRowHeight)))));
+    framed(rightAligned(small(
+        amount(addLabel(kLifeInsuranceLabel, {}, kLifeLeft, 2640, kAmountWidth, kRowHeight)))));
+    framed(rightAligned(small(
+        amount(addLabel(kCasualtyLabel, {}, kCasualtyLeft, 2640, kAmountWidth, kRowHeight)))));
+    framed(rightAligned(
+        amount(addLabel(kHousingCreditLabel, {}, kHousingLeft, 2640, kHousingWidth, kRowHeight))));
 }
 
 void Form7::buildConditionsAndNotes() {
@@ -117,7 +133,7 @@ void Form7::buildConditionsAndNotes() {
     }
     addLabel({}, "配偶者合計所得", kHousingLeft - 1560, 3120, 1515, kRowHeight);
     framed(rightAligned(
-        addLabel(kSpouseIncomeLabel, {}, kHousingLeft, 3120, kHousingWidth, kRowHeight)));
+        amount(addLabel(kSpouseIncomeLabel, {}, kHousingLeft, 3120, kHousingWidth, kRowHeight))));
 
     addLabel({}, "[本人の条件]", 120, 3600, 1215, kRowHeight);
     const char* firstLine[] = {kOwnConditionLabel, kHusbandLabel, kMinorLabel,
@@ -129,15 +145,16 @@ void Form7::buildConditionsAndNotes() {
         addLabel(secondLine[i], {}, 1440 + 1200 * i, 3840, 1095, kRowHeight);
     }
     addLabel({}, "個人年金保険料", 6600, 3600, 1575, kRowHeight);
-    framed(rightAligned(addLabel(kPensionPremiumsLabel, {}, 8280, 3600, 1455, kRowHeight)));
+    framed(rightAligned(amount(addLabel(kPensionPremiumsLabel, {}, 8280, 3600, 1455, kRowHeight))));
     addLabel({}, "長期損害保険料", 6600, 3960, 1575, kRowHeight);
-    framed(rightAligned(addLabel(kLongTermCasualtyLabel, {}, 8280, 3960, 1455, kRowHeight)));
+    framed(
+        rightAligned(amount(addLabel(kLongTermCasualtyLabel, {}, 8280, 3960, 1455, kRowHeight))));
 
     addLabel(kNoteLine1Label, {}, 120, 4200, 6255, kRowHeight);
     addLabel(kNoteLine2Label, {}, 120, 4560, 6255, kRowHeight);
     centred(bold(addLabel(kBalanceCaptionLabel, {}, 6600, 4320, 1455, 375)));
     QLabel* balance =
-        framed(rightAligned(bold(addLabel(kBalanceLabel, {}, 8160, 4320, 1575, 375))));
+        framed(rightAligned(bold(amount(addLabel(kBalanceLabel, {}, 8160, 4320, 1575, 375)))));
     balance->setAutoFillBackground(true);
     addLabel(kFixedRateCaptionLabel, {}, 6600, 5040, 1455, kRowHeight);
     rightAligned(addLabel(kFixedRateLabel, {}, 8160, 5040, 1575, kRowHeight));

@@ -27,7 +27,7 @@ constexpr int kDayWidth = 375;
 constexpr int kPayLeft = kDayLeft + kDayWidth;
 constexpr int kPayWidth = 1335;
 constexpr int kTaxLeft = kPayLeft + kPayWidth;
-constexpr int kTaxWidth = 1215;
+constexpr int kTaxWidth = 1260;
 constexpr int kHalfPayLeft = kTaxLeft + kTaxWidth + 120;
 constexpr int kHalfTaxLeft = kHalfPayLeft + kPayWidth;
 constexpr int kBlockRight = kHalfTaxLeft + kTaxWidth;
@@ -38,7 +38,8 @@ constexpr int kCompanyNameWidth = 3255;
 constexpr int kClientWidth = 6405;
 constexpr int kClientHeight = 7665;
 
-constexpr double kAmountPointSize = 11.25;
+// Smaller than the screen's face, so that the longest amount fits its cell.
+constexpr double kAmountPointSize = 9.75;
 constexpr double kMonthDayPointSize = 9.75;
 // A little smaller, so that "源泉所得税額" fits its 1215-twip cell inside the box's frame.
 constexpr double kCaptionPointSize = 9.0;
@@ -98,6 +99,11 @@ void setPointSize(QWidget* widget, double pointSize) {
     widget->setFont(font);
 }
 
+QLineEdit* amountCell(QLineEdit* cell) {
+    setPointSize(cell, kAmountPointSize);
+    return Screen::amountBox(cell);
+}
+
 }  // namespace
 
 namespace form13 {
@@ -149,8 +155,8 @@ void Form13::buildGrid() {
             setPointSize(day, kMonthDayPointSize);
             paint(day, rowColour(row));
         }
-        paint(addCell(boxes.payBox, kPayLeft, top, kPayWidth), rowColour(row));
-        paint(addCell(boxes.taxBox, kTaxLeft, top, kTaxWidth), rowColour(row));
+        paint(amountCell(addCell(boxes.payBox, kPayLeft, top, kPayWidth)), rowColour(row));
+        paint(amountCell(addCell(boxes.taxBox, kTaxLeft, top, kTaxWidth)), rowColour(row));
     }
 }
 
@@ -178,8 +184,10 @@ void Form13::buildHalfYearBlocks() {
         paint(
             addCell(block.taxCaptionBox, kHalfTaxLeft, top + kRowHeight, kTaxWidth, "源泉所得税額"),
             block.colour);
-        paint(addCell(block.payBox, kHalfPayLeft, top + 2 * kRowHeight, kPayWidth), block.colour);
-        paint(addCell(block.taxBox, kHalfTaxLeft, top + 2 * kRowHeight, kTaxWidth), block.colour);
+        paint(amountCell(addCell(block.payBox, kHalfPayLeft, top + 2 * kRowHeight, kPayWidth)),
+              block.colour);
+        paint(amountCell(addCell(block.taxBox, kHalfTaxLeft, top + 2 * kRowHeight, kTaxWidth)),
+              block.colour);
     }
 }
 
@@ -188,8 +196,9 @@ void Form13::buildBalanceBlock() {
           kLightGreen);
     paint(addCell("Text42", kBalanceLeft, rowTop(bonusRow(3)), kBalanceWidth, "・不足の合計額"),
           kLightGreen);
-    paint(addCell(kBalanceTotalBox, kBalanceLeft, rowTop(kBonusTotalRow), kBalanceWidth),
-          kLightGreen);
+    paint(
+        amountCell(addCell(kBalanceTotalBox, kBalanceLeft, rowTop(kBonusTotalRow), kBalanceWidth)),
+        kLightGreen);
     QLabel* persons = addLabel(kBalancePersonsLabel, "", kBalanceLeft, rowTop(kGrandTotalRow),
                                kPersonsWidth, kRowHeight);
     persons->setAlignment(Qt::AlignCenter);

@@ -40,6 +40,7 @@ void Form8::buildHandInControls() {
     addLabel("Label2", "月分の給与", 900, 270, 1200, 300);
     QLabel* pay = addLabel(form8::kPayLabel, "", 2160, 240, 1800, 360);
     pay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    showsUpTo(pay, longestAmountText());
     pay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addHiddenText(form8::kYearBox);
     addHiddenText(form8::kCompanyBox);
@@ -82,7 +83,8 @@ void Form8::buildManualFrame() {
     QLineEdit* dependants = addText(form8::kManualDependantsBox, 1740, 1260, 1680, 360, frame);
     addButton(form8::kClearButton, "クリア", 1740, 1740, 1680, 360, {}, frame);
     addButton(form8::kManualEntryButton, "手動計算実行", 120, 2340, 3300, 600, {}, frame);
-    for (QLineEdit* box : {insurance, tax, dependants}) box->setAlignment(Qt::AlignRight);
+    for (QLineEdit* box : {insurance, tax}) amountBox(box);
+    dependants->setAlignment(Qt::AlignRight);
     // Enter walks the three boxes in this order.
     keepOwnTabOrder();
     setTabOrder(insurance, tax);

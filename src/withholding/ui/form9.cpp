@@ -29,9 +29,10 @@ void Form9::buildAutomaticControls() {
     addLabel("Label1", " 賞　  与", 240, 240, 1200, 360);
     QLabel* bonus = addLabel(form9::kBonusLabel, "", 1500, 240, 1800, 360);
     bonus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    showsUpTo(bonus, longestAmountText());
     bonus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addLabel("Label4", "前月給与額", 240, 720, 1200, 360);
-    addText(form9::kPreviousPayBox, 1500, 720, 1800, 360)->setAlignment(Qt::AlignRight);
+    amountBox(addText(form9::kPreviousPayBox, 1500, 720, 1800, 360));
     addButton("Command2", "", 3360, 720, 300, 360,
               [this] { setTextOf(form9::kPreviousPayBox, ""); });
     addCheck(form9::kHealthCheck, "健康保険あり", 240, 3300, 1800, 360);
@@ -79,6 +80,8 @@ void Form9::buildManualFrame() {
     addButton(form9::kFewerDependantsButton, "減少", 120, 1140, 540, 360, {}, frame);
     addButton(form9::kMoreDependantsButton, "扶養家族数", 660, 1140, 1020, 360, {}, frame);
     addButton(form9::kClearButton, "クリア", 1740, 1560, 1680, 360, {}, frame);
+    amountBox(insurance);
+    amountBox(tax);
     for (QLineEdit* box : {insurance, tax, dependants}) {
         box->setAlignment(Qt::AlignRight);
         onKeyPress(box, [this](int keyCode) {

@@ -74,7 +74,7 @@ void Form16::buildEntries() {
     for (const char* text : {kReadingBox, kNameBox})
         showsUpTo(control<QLineEdit>(text), fullWidthText(kNameLength));
     for (const char* amount : {kIncomeBox, kDeductionBox, kHousingLoanBox})
-        control<QLineEdit>(amount)->setAlignment(Qt::AlignRight);
+        amountBox(control<QLineEdit>(amount));
     paint(control<QLineEdit>(kDeductionBox), QPalette::Base, QColor(224, 224, 224));
 }
 
@@ -84,7 +84,7 @@ void Form16::buildPayFrame() {
     captionButton(
         addButton(kPayButton, "受取った給与賞与の計", 120, 300, 3360, kRowHeight, {}, frame));
     QLineEdit* pay = addText(kPayBox, 120, 300 + kRowHeight, 3360, kRowHeight, frame);
-    pay->setAlignment(Qt::AlignRight);
+    amountBox(pay);
     pay->setText(" ");
     addButton(kIncomeFromPayButton, "計算実行", 120, 300 + 2 * kRowHeight, 3360, kRowHeight, {},
               frame);

@@ -99,9 +99,7 @@ QLineEdit* Form3::addCaptionBox(const char* name, const char* caption, int left,
 }
 
 QLineEdit* Form3::addAmountBox(const char* name, int left, int top, int width, int height) {
-    QLineEdit* box = addText(name, left, top, width, height);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return box;
+    return amountBox(addText(name, left, top, width, height));
 }
 
 void Form3::buildCaptions() {
@@ -151,7 +149,12 @@ void Form3::buildAmountBoxes() {
     };
     for (const auto& row : smallRows) {
         addCaptionBox(row.captionBox, row.caption, kTaxLeft, row.top, 1095, 285);
-        paint(addAmountBox(row.amountBox, kTaxLeft, row.top + 240, 1095, 285), kLightGrey);
+        QLineEdit* box = addAmountBox(row.amountBox, kTaxLeft, row.top + 240, 1095, 285);
+        // The small boxes take a smaller face, so that the longest amount fits.
+        QFont small = box->font();
+        small.setPointSizeF(8);
+        box->setFont(small);
+        paint(box, kLightGrey);
     }
     auto* line = new QFrame(this);
     line->setObjectName("Line1");

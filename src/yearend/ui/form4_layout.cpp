@@ -76,7 +76,7 @@ void Form4::buildLifeFrame() {
         for (std::size_t column = 0; column < std::size(numbers); ++column) {
             QLineEdit* entry = addText(box(numbers[column]), columnLeft(kLifeWidths, column), top,
                                        kLifeWidths[column], kRowHeight, frame);
-            if (column + 1 == std::size(numbers)) entry->setAlignment(Qt::AlignRight);
+            if (column + 1 == std::size(numbers)) amountBox(entry);
         }
     };
     auto addResult = [&](const char* name, const char* caption, int number, int row, bool grey) {
@@ -84,7 +84,7 @@ void Form4::buildLifeFrame() {
                          kLifeWidths[3] + kLifeWidths[4] + kLifeWidths[5], kRowHeight, frame));
         QLineEdit* result = addText(box(number), columnLeft(kLifeWidths, 6), rowTop(row),
                                     kLifeWidths[6], kRowHeight, frame);
-        result->setAlignment(Qt::AlignRight);
+        amountBox(result);
         if (grey) paintGrey(result);
     };
     for (std::size_t index = 0; index < kLifeRows.size(); ++index)
@@ -114,7 +114,7 @@ void Form4::buildCasualtyFrame() {
             QLineEdit* entry = addText(box(numbers[column]), columnLeft(kCasualtyWidths, column),
                                        rowTop(1 + static_cast<int>(index)), kCasualtyWidths[column],
                                        kRowHeight, frame);
-            if (column + 1 == std::size(numbers)) entry->setAlignment(Qt::AlignRight);
+            if (column + 1 == std::size(numbers)) amountBox(entry);
         }
     }
     const std::tuple<const char*, const char*, int> results[] = {
@@ -127,9 +127,8 @@ void Form4::buildCasualtyFrame() {
         centred(addLabel(name, caption, columnLeft(kCasualtyWidths, 4), rowTop(row),
                          kCasualtyWidths[4] + kCasualtyWidths[5] + kCasualtyWidths[6], kRowHeight,
                          frame));
-        addText(box(number), columnLeft(kCasualtyWidths, 7), rowTop(row), kCasualtyWidths[7],
-                kRowHeight, frame)
-            ->setAlignment(Qt::AlignRight);
+        amountBox(addText(box(number), columnLeft(kCasualtyWidths, 7), rowTop(row),
+                          kCasualtyWidths[7], kRowHeight, frame));
         ++row;
     }
 }
@@ -147,7 +146,7 @@ void Form4::buildEntryStrip() {
         QPushButton* label = addButton(button, caption, left, top, 2160, 375);
         // The two that only empty their box are its captions; the first fetches a value.
         if (button != std::string_view(kLedgerInsuranceButton)) captionButton(label);
-        addText(box(number), left + 2160, top, 1320, 375)->setAlignment(Qt::AlignRight);
+        amountBox(addText(box(number), left + 2160, top, 1320, 375));
         addLabel(QStringLiteral("YenCaption%1").arg(++index), "円", left + 3540, top, 300, 375);
         left += 3960;
     }

@@ -10,6 +10,12 @@
 
 namespace nencho {
 
+// The longest texts a clerk types into the company record: the name and the tax place in
+// full-width characters, the telephone number in digits and hyphens.
+inline constexpr int kCompanyNameLength = 14;
+inline constexpr int kTaxPlaceLength = 30;
+inline constexpr int kPhoneLength = 14;
+
 // Heisei year, month and day.
 struct CompanyDate {
     std::int32_t year = 0;

@@ -16,12 +16,13 @@ inline constexpr int kPersonStatusCount = 18;
 inline constexpr int kPayKindCount = 4;
 inline constexpr int kPersonFileLines = 43;
 
-// The longest texts a clerk types into the name and address fields of the records, in
-// full-width characters: a name (a person's, a spouse's or a dependant's, the blank between
-// family and given name included), a position and one line of an address. The screens show them
-// whole.
+// The longest texts a clerk types into the records' fields of persons, in full-width
+// characters: a name (a person's, a spouse's, a dependant's, a policy holder's, the blank
+// between family and given name included), a position, a relation to the person and one line
+// of an address. The screens show them whole.
 inline constexpr int kNameLength = 8;
 inline constexpr int kPositionLength = 7;
+inline constexpr int kRelationLength = 4;
 inline constexpr int kAddressLineLength = 15;
 
 // The statuses, numbered as in the record. 1-7 are the person's own condition (at most one

@@ -14,9 +14,8 @@ inline constexpr int kDependantsFileLines = 92;
 inline constexpr int kDependantRows = 5;
 inline constexpr int kDependantsSpareFields = 12;
 
-// The longest texts of a row besides the name and the address (person_file.h), in full-width
-// characters, and the longest birth date, an era date.
-inline constexpr int kRelationLength = 4;
+// The longest texts of a row besides the name, the relation and the address (person_file.h),
+// in full-width characters, and the longest birth date, an era date.
 inline constexpr int kOccupationLength = 6;
 inline constexpr int kOtherLength = 6;
 inline constexpr const char* kLongestEraDate = "昭和37年12月31日";

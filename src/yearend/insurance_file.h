@@ -10,6 +10,14 @@
 
 namespace nencho {
 
+// The longest texts of a policy besides the names and the relation (person_file.h): the
+// insurer's name, the kind and the period in full-width characters, and the maturity, an era
+// month.
+inline constexpr int kInsurerLength = 10;
+inline constexpr int kPolicyKindLength = 6;
+inline constexpr int kPolicyPeriodLength = 4;
+inline constexpr const char* kLongestMaturity = "平成25年12月";
+
 // One life or individual-pension policy as typed on the insurance screen.
 struct LifePolicyTexts {
     std::string insurer;      // 生命保険会社等

@@ -11,6 +11,7 @@
 
 #include "app/ui/form1_controls.h"
 #include "app/ui/form1_screen_groups.h"
+#include "common/keys.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
@@ -86,10 +87,10 @@ void Form1::buildYearControls() {
 }
 
 void Form1::buildSelectionControls() {
-    addText(form1::kCompanyBox, 240, 240, 720, 360);
+    showsUpTo(addText(form1::kCompanyBox, 240, 240, 720, 360), QString::number(kLastCompanyCode));
     addButton(form1::kClearCompanyButton, "C", 1000, 240, 360, 360);
     addButton(form1::kCompanyLoadButton, "法人名", 1400, 240, 4400, 360);
-    addText(form1::kPersonBox, 240, 720, 720, 360);
+    showsUpTo(addText(form1::kPersonBox, 240, 720, 720, 360), QString::number(kLastPersonCode));
     addButton(form1::kClearPersonButton, "C", 1000, 720, 360, 360);
     addButton(form1::kPersonLoadButton, "個人名", 1400, 720, 3000, 360);
     addButton(form1::kPreviousPersonButton, "前の人", 4460, 720, 1000, 360);

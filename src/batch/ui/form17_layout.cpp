@@ -9,6 +9,7 @@
 
 #include "batch/ui/form17.h"
 #include "batch/ui/form17_controls.h"
+#include "common/keys.h"
 
 namespace nencho {
 
@@ -72,9 +73,10 @@ void Form17::buildAllPersonsFrame() {
 void Form17::buildRangeFrame() {
     QGroupBox* frame = addFrame("Frame2", "特定の印刷", 3975, 120, 5115, 3615);
     paintYellow(frame);
-    addText(kFirstCodeBox, 120, 360, 615, 375, frame);
+    showsUpTo(addText(kFirstCodeBox, 120, 360, 615, 375, frame), QString::number(kLastPersonCode));
     useAsLabel(addText("Text4", 750, 360, 975, 375, frame), "人目から");
-    addText(kLastCodeRangeBox, 1725, 360, 615, 375, frame);
+    showsUpTo(addText(kLastCodeRangeBox, 1725, 360, 615, 375, frame),
+              QString::number(kLastPersonCode));
     useAsLabel(addText("Text5", 2385, 360, 1755, 375, frame), "人目までの印刷");
     addButton(kRangeClearButton, "Ｃ", 4200, 360, 375, 375, {}, frame);
     addButton(kSameCodeButton, "同", 4620, 360, 375, 375, {}, frame);

@@ -5,9 +5,11 @@
 #include <QPushButton>
 
 #include "app/ui/form1_controls.h"
+#include "common/keys.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/key_press.h"
 #include "platform/ui/screens.h"
+#include "records/company_file.h"
 #include "records/ui/form11_controls.h"
 
 namespace nencho {
@@ -82,7 +84,8 @@ void Form11::buildCodeRow() {
     addMark("Text26", 360);
     addButton(form11::kClearButton, "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
               [this] { clearFields(); });
-    addText(form11::kCompanyCodeBox, kBoxLeft, 360, 1080, kRowHeight);
+    showsUpTo(addText(form11::kCompanyCodeBox, kBoxLeft, 360, 1080, kRowHeight),
+              QString::number(kLastCompanyCode));
     addButton(form11::kLoadButton, "会社呼出", 3060, 360, 1200, kRowHeight,
               [this] { loadCompany(); });
     addButton("Command7", "DATA", 4320, 360, 900, kRowHeight, [this] { loadMenuCompany(); });
@@ -93,17 +96,20 @@ void Form11::buildCodeRow() {
 void Form11::buildEntryRows() {
     addMark("Text27", 960);
     addLabel("Label1", "法人名", kCaptionLeft, 960, 1440, kRowHeight);
-    addText(form11::kNameBox, kBoxLeft, 960, 4800, kRowHeight);
+    showsUpTo(addText(form11::kNameBox, kBoxLeft, 960, 4800, kRowHeight),
+              fullWidthText(kCompanyNameLength));
     addButton("Command1", "㈱", 6780, 960, 480, kRowHeight,
               [this] { setTextOf(form11::kNameBox, "株式会社"); });
     addButton("Command2", "㈲", 7320, 960, 480, kRowHeight,
               [this] { setTextOf(form11::kNameBox, "有限会社"); });
     addMark("Text28", 1560);
     addLabel("Label2", "納税地", kCaptionLeft, 1560, 1440, kRowHeight);
-    addText(form11::kTaxPlaceBox, kBoxLeft, 1560, 6360, kRowHeight);
+    showsUpTo(addText(form11::kTaxPlaceBox, kBoxLeft, 1560, 6360, kRowHeight),
+              fullWidthText(kTaxPlaceLength));
     addMark("Text29", 2160);
     addLabel("Label3", "電話番号", kCaptionLeft, 2160, 1440, kRowHeight);
-    addText(form11::kPhoneBox, kBoxLeft, 2160, 2400, kRowHeight);
+    showsUpTo(addText(form11::kPhoneBox, kBoxLeft, 2160, 2400, kRowHeight),
+              QString(kPhoneLength, '0'));
     addMark("Text30", 2880);
     addLabel("Label4", "は登録必要事項。", kCaptionLeft, 2880, 2400, kRowHeight);
     addLabel("Label5", "個人の場合は、会社を個人に読み替える。", kCaptionLeft, 3360, 6000,

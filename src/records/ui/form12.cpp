@@ -9,6 +9,7 @@
 #include "common/keys.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "records/company_file.h"
 #include "records/list_entries.h"
 #include "records/maintenance.h"
 #include "records/person_file.h"
@@ -46,12 +47,14 @@ void Form12::buildCompanyControls() {
     captionButton(
         addButton("Command9", "会社コード", 3960, 120, 1215, 375, [this] { clearCompanyCode(); }));
     addText(form12::kCompanyCodeBox, 5160, 120, 615, 375)->setText(kFullWidthSpace);
+    showsUpTo(controlWidget(form12::kCompanyCodeBox), QString::number(kLastCompanyCode));
     addButton(form12::kCompanyLoadButton, "会社呼出", 5760, 120, 1335, 375,
               [this] { loadCompany(); });
     addButton(form12::kClearButton, "クリア", 7080, 120, 1215, 375,
               [this] { clearCompanyChoice(); });
     addLabel("Label1", "法人名", 4440, 600, 735, 255);
     addText(form12::kCompanyNameBox, 5160, 480, 4695, 375)->setText(" ");
+    showsUpTo(controlWidget(form12::kCompanyNameBox), fullWidthText(kCompanyNameLength));
     addButton("Command5", "会社・従業員全員の削除", 5160, 960, 3135, 375,
               [this] { deleteCompany(); });
     QLabel* notice = addLabel(form12::kDeletionNotice, "会社・従業員全員の削除が完了しました", 4200,
@@ -67,13 +70,16 @@ void Form12::buildPersonControls() {
     captionButton(
         addButton("Command2", "個人コード", 3960, 5280, 1215, 375, [this] { clearPersonCode(); }));
     addText(form12::kPersonCodeBox, 5160, 5280, 615, 375)->setText(kFullWidthSpace);
+    showsUpTo(controlWidget(form12::kPersonCodeBox), QString::number(kLastPersonCode));
     addButton(form12::kPersonLoadButton, "個人呼出", 5760, 5280, 1335, 375,
               [this] { loadPerson(); });
     addButton("Command3", "NEXT", 7080, 5280, 855, 375, [this] { nextPerson(); });
     addLabel("Label2", "個人名", 4440, 5760, 735, 255);
     addText(form12::kPersonNameBox, 5160, 5640, 4695, 375)->setText(" ");
+    showsUpTo(controlWidget(form12::kPersonNameBox), fullWidthText(kNameLength));
     addButton("Command1", "個人データの削除", 5160, 6120, 3135, 375, [this] { deletePerson(); });
     addText(form12::kNewPersonCodeBox, 5160, 6600, 615, 375)->setText(kFullWidthSpace);
+    showsUpTo(controlWidget(form12::kNewPersonCodeBox), QString::number(kLastPersonCode));
     addButton("Command10", "に、個人コードを変更する", 5760, 6600, 2895, 375,
               [this] { copyToNewCode(); });
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/volumes.h"
+#include "records/company_file.h"
 #include "records/ui/form12.h"
 #include "records/ui/form12_controls.h"
 
@@ -39,6 +40,7 @@ TransferControls controlsOf(TransferDirection direction) {
 
 void Form12::buildBackupControls() {
     addText(form12::kBackupCompanyNameBox, 3960, 2160, 3015, 375)->setText(kFullWidthSpace);
+    showsUpTo(controlWidget(form12::kBackupCompanyNameBox), fullWidthText(kCompanyNameLength));
     captionButton(addButton("Command15", "を", 6960, 2160, 375, 375));
     addComboDrive("Drive1", 7320, 2160, 2295, 360);
     addLabel("Label6", "ドライブ名の選択", 7560, 1920, 1815, 255);
@@ -51,6 +53,7 @@ void Form12::buildBackupControls() {
         ->setStyleSheet("color: blue;");
     addLabel("Label7", "ドライブ名の選択", 7560, 3840, 1815, 255);
     addText(form12::kRestoreCompanyNameBox, 3960, 4080, 3015, 375)->setText(kFullWidthSpace);
+    showsUpTo(controlWidget(form12::kRestoreCompanyNameBox), fullWidthText(kCompanyNameLength));
     captionButton(addButton("Command7", "を", 6960, 4080, 375, 375));
     addComboDrive("Drive2", 7320, 4080, 2295, 360);
     addButton("Command16", "ドライブより、リストアする", 3960, 4440, 5655, 375,

@@ -7,16 +7,16 @@
 #include <QRadioButton>
 #include <QValidator>
 
+#include "common/keys.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/key_press.h"
 #include "platform/ui/program.h"
+#include "records/person_file.h"
 #include "records/ui/form6_controls.h"
 
 namespace nencho {
 
 namespace {
-
-constexpr int kAddressLength = 15;
 
 // The boxes whose Enter moves on to the next field.
 constexpr const char* kReturnNextBoxes[] = {
@@ -63,6 +63,19 @@ Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
     buildCommandButtons();
     connectChoices();
     setKeyboardOrder();
+    declareLongestValues();
+}
+
+void Form6::declareLongestValues() {
+    showsUpTo(controlWidget("Text5"), QString::number(kLastPersonCode));
+    for (const char* name : {"Text6", "Text7"})
+        showsUpTo(controlWidget(name), fullWidthText(kNameLength));
+    for (const char* address : {"Text8", "Text15"})
+        showsUpTo(controlWidget(address), fullWidthText(kAddressLineLength));
+    showsUpTo(controlWidget("Text16"), fullWidthText(kPositionLength));
+    // The era year, month and day of the birth and of the joining or leaving.
+    for (const char* date : {"Text9", "Text10", "Text11", "Text12", "Text13", "Text14"})
+        showsUpTo(controlWidget(date), "88");
 }
 
 void Form6::buildIdentityControls() {
@@ -81,7 +94,7 @@ void Form6::buildIdentityControls() {
     addText(form6::kAddressLowerBox, 1335, 2040, 4095, 375);
     for (const char* box : {form6::kAddressUpperBox, form6::kAddressLowerBox}) {
         auto* address = control<QLineEdit>(box);
-        address->setValidator(new TypedLengthLimit(kAddressLength, address));
+        address->setValidator(new TypedLengthLimit(kAddressLineLength, address));
     }
 }
 

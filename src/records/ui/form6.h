@@ -31,6 +31,7 @@ class Form6 : public WorkScreen {
     void buildNotesControls();
     void buildCommandButtons();
     void setKeyboardOrder();
+    void declareLongestValues();
 
     // Option groups and status boxes (form6_choices.cpp).
     void connectChoices();

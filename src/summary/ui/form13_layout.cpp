@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "records/company_file.h"
 #include "summary/ui/form13.h"
 #include "summary/ui/form13_controls.h"
 #include "summary/ui/form13_grid.h"
@@ -132,6 +133,7 @@ void Form13::buildGrid() {
     QLineEdit* name =
         addCell(kCompanyNameBox, (kClientWidth - kCompanyNameWidth) / 2, 120, kCompanyNameWidth);
     name->setAlignment(Qt::AlignCenter);
+    showsUpTo(name, fullWidthText(kCompanyNameLength));
     paint(name, kLightCyan);
     for (auto [name, left, width, caption] :
          {std::tuple{"Text1", kMonthLeft, kMonthWidth, "月"},

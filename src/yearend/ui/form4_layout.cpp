@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <string_view>
 
+#include "records/person_file.h"
+#include "yearend/insurance_file.h"
 #include "yearend/ui/form4.h"
 #include "yearend/ui/form4_boxes.h"
 #include "yearend/ui/form4_controls.h"
@@ -29,7 +31,38 @@ constexpr int rowTop(int row) {
 
 // Column widths, left to right, of the life table and of the casualty table.
 constexpr std::array<int, 7> kLifeWidths = {2640, 1320, 960, 1680, 1680, 840, 1560};
-constexpr std::array<int, 8> kCasualtyWidths = {2160, 1200, 960, 1440, 1440, 840, 1080, 1560};
+constexpr std::array<int, 8> kCasualtyWidths = {1920, 1170, 840, 1560, 1560, 810, 1260, 1560};
+
+// The policies' boxes take a smaller face, so that each column shows its longest text whole.
+constexpr int kPolicyPointSize = 9;
+
+// A policy's text box, in the policies' face, declaring its longest text.
+QLineEdit* policyText(QLineEdit* box, const QString& longest) {
+    QFont font = box->font();
+    font.setPointSize(kPolicyPointSize);
+    box->setFont(font);
+    Screen::showsUpTo(box, longest);
+    return box;
+}
+
+// The longest text of each column of a policy row, left to right, the amount aside.
+QString longestPolicyText(std::size_t column, bool casualty) {
+    switch (column) {
+        case 0:
+            return fullWidthText(kInsurerLength);
+        case 1:
+            return fullWidthText(kPolicyKindLength);
+        case 2:
+            return fullWidthText(kPolicyPeriodLength);
+        case 3:
+        case 4:
+            return fullWidthText(kNameLength);
+        case 5:
+            return fullWidthText(kRelationLength);
+        default:
+            return casualty ? QString(kLongestMaturity) : QString();
+    }
+}
 
 template <std::size_t N>
 constexpr int columnLeft(const std::array<int, N>& widths, std::size_t column) {
@@ -76,7 +109,10 @@ void Form4::buildLifeFrame() {
         for (std::size_t column = 0; column < std::size(numbers); ++column) {
             QLineEdit* entry = addText(box(numbers[column]), columnLeft(kLifeWidths, column), top,
                                        kLifeWidths[column], kRowHeight, frame);
-            if (column + 1 == std::size(numbers)) amountBox(entry);
+            if (column + 1 == std::size(numbers))
+                amountBox(entry);
+            else
+                policyText(entry, longestPolicyText(column, false));
         }
     };
     auto addResult = [&](const char* name, const char* caption, int number, int row, bool grey) {
@@ -114,7 +150,10 @@ void Form4::buildCasualtyFrame() {
             QLineEdit* entry = addText(box(numbers[column]), columnLeft(kCasualtyWidths, column),
                                        rowTop(1 + static_cast<int>(index)), kCasualtyWidths[column],
                                        kRowHeight, frame);
-            if (column + 1 == std::size(numbers)) amountBox(entry);
+            if (column + 1 == std::size(numbers))
+                amountBox(entry);
+            else
+                policyText(entry, longestPolicyText(column, true));
         }
     }
     const std::tuple<const char*, const char*, int> results[] = {

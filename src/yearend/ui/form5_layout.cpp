@@ -23,6 +23,9 @@ constexpr int kTableRowHeight = 300;
 constexpr int kGridTop = 3480;
 constexpr int kGridRowHeight = 330;
 
+// A number of persons as typed.
+const QString kLongestCount = QStringLiteral("99");
+
 // The table's boxes use a smaller face, so that each column shows its longest text whole.
 constexpr int kTablePointSize = 9;
 
@@ -106,7 +109,9 @@ void Form5::buildFrames() {
     addButton(kSpouseConditionButton, "条件変更", 120, 360, 2160, 360, {}, spouse);
     QWidget* count = addFrame("Frame3", "扶養家族の人数合計", 5160, 2400, 7260, 900);
     addButton(kCountUpButton, "1人", 120, 360, 600, 360, {}, count);
-    addText(kDependantsCountBox, 780, 360, 700, 360, count)->setAlignment(Qt::AlignRight);
+    QLineEdit* persons = addText(kDependantsCountBox, 780, 360, 700, 360, count);
+    persons->setAlignment(Qt::AlignRight);
+    showsUpTo(persons, kLongestCount);
     addButton(kCountClearButton, "c", 1540, 360, 400, 360, {}, count);
     addLabel(kSpouseNote, "対象となる配偶者も合計人数に含めて下さい。", 2040, 360, 4060, 360,
              count);
@@ -162,8 +167,10 @@ void Form5::buildGridRow(int index, int top) {
         }
     }
     if (row.restoreFlag) addHiddenText(row.restoreFlag);
-    addText(row.typedCount, kGridColumnLeft[3], top, kGridColumnWidth[3], kGridRowHeight)
-        ->setAlignment(Qt::AlignRight);
+    QLineEdit* typed =
+        addText(row.typedCount, kGridColumnLeft[3], top, kGridColumnWidth[3], kGridRowHeight);
+    typed->setAlignment(Qt::AlignRight);
+    showsUpTo(typed, kLongestCount);
     QLineEdit* total =
         addText(row.total, kGridColumnLeft[4], top, kGridColumnWidth[4], kGridRowHeight);
     total->setReadOnly(true);

@@ -67,14 +67,16 @@ Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
 }
 
 void Form6::declareLongestValues() {
-    showsUpTo(controlWidget("Text5"), QString::number(kLastPersonCode));
-    for (const char* name : {"Text6", "Text7"})
+    using namespace form6;
+    showsUpTo(controlWidget(kPersonCodeBox), QString::number(kLastPersonCode));
+    for (const char* name : {kReadingBox, kNameBox})
         showsUpTo(controlWidget(name), fullWidthText(kNameLength));
-    for (const char* address : {"Text8", "Text15"})
+    for (const char* address : {kAddressUpperBox, kAddressLowerBox})
         showsUpTo(controlWidget(address), fullWidthText(kAddressLineLength));
-    showsUpTo(controlWidget("Text16"), fullWidthText(kPositionLength));
+    showsUpTo(controlWidget(kPositionBox), fullWidthText(kPositionLength));
     // The era year, month and day of the birth and of the joining or leaving.
-    for (const char* date : {"Text9", "Text10", "Text11", "Text12", "Text13", "Text14"})
+    for (const char* date :
+         {kBirthYearBox, kBirthMonthBox, kBirthDayBox, kEraYearBox, kChangeMonthBox, kChangeDayBox})
         showsUpTo(controlWidget(date), "88");
 }
 

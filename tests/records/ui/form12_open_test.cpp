@@ -41,7 +41,8 @@ TEST_F(Form12OpenTest, ADriveListThatCannotBeMadeIsToldOnceAndTheScreenStays) {
     EXPECT_TRUE(dialogs->messages[0].prompt.contains("を読めません"));
     EXPECT_EQ(dialogs->messages[0].title, "データ");
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_EQ(screen.control<QListWidget>("List1")->count(), 1);  // the companies still listed
+    EXPECT_EQ(screen.control<QListWidget>(form12::kCompanyList)->count(),
+              1);  // the companies still listed
 }
 
 TEST_F(Form12OpenTest, TheDeletionOfACodeWithoutAPersonNamesTheCodeAndItsLeftoverFiles) {

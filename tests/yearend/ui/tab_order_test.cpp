@@ -77,9 +77,11 @@ TEST_F(TabOrderTest, TheSpouseAndHousingScreenPassesItsCaptionButtons) {
     using namespace form16;
     // The reading, the name, the income; the frame beside them (the pay and its computation);
     // the deduction, which its button computes; the housing-loan credit; the buttons below.
-    const QStringList expected{"Text5", "Text6", "Text2",     "Text4",      "Command7",  "Command1",
-                               "Text3", "Text1", kLoadButton, kClearButton, kSaveButton, "Text5"};
-    EXPECT_EQ(tabsFrom(kForm, "Text5", expected.size()), expected);
+    const QStringList expected{
+        kReadingBox,          kNameBox,         kIncomeBox,    kPayBox,
+        kIncomeFromPayButton, kDeductionButton, kDeductionBox, kHousingLoanBox,
+        kLoadButton,          kClearButton,     kSaveButton,   kReadingBox};
+    EXPECT_EQ(tabsFrom(kForm, kReadingBox, expected.size()), expected);
 }
 
 }  // namespace

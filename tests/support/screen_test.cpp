@@ -107,7 +107,12 @@ void ScreenTest::SetUp() {
     ScreenRegistry& registry = ScreenRegistry::instance();
     registry.unloadAll();
     registerScreens();
-    registry.setObserver([this](const ScreenEvent& event) { events.push_back(event); });
+    registry.setObserver([this](const ScreenEvent& event) {
+        if (event.kind == ScreenEvent::Kind::Build)
+            builds.push_back(event.form);
+        else
+            events.push_back(event);
+    });
 }
 
 void ScreenTest::TearDown() {
@@ -121,6 +126,7 @@ void ScreenTest::TearDown() {
 }
 
 std::vector<QString> ScreenTest::eventsOf(ScreenEvent::Kind kind) const {
+    if (kind == ScreenEvent::Kind::Build) return builds;
     std::vector<QString> result;
     for (const ScreenEvent& event : events) {
         if (event.kind != kind) continue;

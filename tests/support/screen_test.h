@@ -58,14 +58,20 @@ class ScreenTest : public ::testing::Test {
     void TearDown() override;
 
     // Events of one kind ("Press", "Write", "Hide", ...) as "Form.Control" or "Form" strings.
+    // The builds of screens, which come whenever a screen is first needed, are kept apart from
+    // the drives between screens.
     std::vector<QString> eventsOf(ScreenEvent::Kind kind) const;
     // The presses of one screen's buttons, as "Form.Control" strings.
     std::vector<QString> pressesOn(const QString& form) const;
-    void clearEvents() { events.clear(); }
+    void clearEvents() {
+        events.clear();
+        builds.clear();
+    }
 
     std::unique_ptr<TempDrives> drives;
     ScriptedDialogs* dialogs = nullptr;  // owned by the platform while the test runs
     std::vector<ScreenEvent> events;
+    std::vector<QString> builds;
     int programEnds = 0;
 };
 

@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "app/ui/form1_controls.h"
@@ -176,7 +178,9 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
         forms.insert(forms.end(), form1::kCompanyOnlyScreens.begin(),
                      form1::kCompanyOnlyScreens.end());
     for (const char* form : forms) {
-        if (screens::touch(form).hasControl(kYearButton)) screens::press(form, kYearButton);
+        if (std::find(form1::kWithoutYearButton.begin(), form1::kWithoutYearButton.end(),
+                      std::string_view(form)) == form1::kWithoutYearButton.end())
+            screens::press(form, kYearButton);
     }
     for (const char* form : forms) screens::hide(form);
 

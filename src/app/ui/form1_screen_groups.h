@@ -1,6 +1,7 @@
 #pragma once
 // The work screens the main menu hides together.
 #include <array>
+#include <string_view>
 
 #include "batch/ui/form17_controls.h"
 #include "ledger/ui/form2_controls.h"
@@ -26,5 +27,7 @@ inline constexpr std::array<const char*, 8> kPersonScreens{form2::kForm, form3::
 // company is cleared.
 inline constexpr std::array<const char*, 3> kCompanyOnlyScreens{form16::kForm, form17::kForm,
                                                                 form18::kForm};
+// Of those, the screens without a year button.
+inline constexpr std::array<std::string_view, 2> kWithoutYearButton{form9::kForm, form18::kForm};
 
 }  // namespace nencho::form1

@@ -43,26 +43,37 @@ template <class T>
 void add(ScreenRegistry& registry, const char* name) {
     registry.registerFactory(name, [] { return std::make_unique<T>(); });
 }
+
+// A work screen the main menu writes into before the clerk opens it: its load action, the
+// writes into its boxes and its year button change the screen alone, so it is built when
+// first read, shown or pressed otherwise.
+template <class T>
+void addWaiting(ScreenRegistry& registry, const char* name, std::vector<QString> localButtons) {
+    registry.registerWaitingFactory(
+        name, [] { return std::make_unique<T>(); }, std::move(localButtons));
+}
+
+const QString kYearButton = "Command36";
 }  // namespace
 
 void registerScreens() {
     ScreenRegistry& registry = ScreenRegistry::instance();
     add<Form1>(registry, form1::kForm);
-    add<Form2>(registry, form2::kForm);
-    add<Form3>(registry, form3::kForm);
-    add<Form4>(registry, form4::kForm);
-    add<Form5>(registry, form5::kForm);
-    add<Form6>(registry, form6::kForm);
-    add<Form7>(registry, form7::kForm);
-    add<Form8>(registry, form8::kForm);
-    add<Form9>(registry, form9::kForm);
+    addWaiting<Form2>(registry, form2::kForm, {kYearButton});
+    addWaiting<Form3>(registry, form3::kForm, {kYearButton});
+    addWaiting<Form4>(registry, form4::kForm, {kYearButton});
+    addWaiting<Form5>(registry, form5::kForm, {kYearButton});
+    addWaiting<Form6>(registry, form6::kForm, {kYearButton});
+    addWaiting<Form7>(registry, form7::kForm, {kYearButton});
+    addWaiting<Form8>(registry, form8::kForm, {kYearButton});
+    addWaiting<Form9>(registry, form9::kForm, {});
     add<Form10>(registry, form10::kForm);
-    add<Form11>(registry, form11::kForm);
-    add<Form12>(registry, form12::kForm);
-    add<Form13>(registry, form13::kForm);
-    add<Form16>(registry, form16::kForm);
-    add<Form17>(registry, form17::kForm);
-    add<Form18>(registry, form18::kForm);
+    addWaiting<Form11>(registry, form11::kForm, {kYearButton});
+    addWaiting<Form12>(registry, form12::kForm, {kYearButton});
+    addWaiting<Form13>(registry, form13::kForm, {kYearButton});
+    addWaiting<Form16>(registry, form16::kForm, {kYearButton});
+    addWaiting<Form17>(registry, form17::kForm, {kYearButton});
+    addWaiting<Form18>(registry, form18::kForm, {});
     add<Form19>(registry, form19::kForm);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/ui/screen.h"
@@ -15,6 +16,13 @@ ScreenRegistry& ScreenRegistry::instance() {
 
 void ScreenRegistry::registerFactory(const QString& name, Factory factory) {
     factories_[name] = std::move(factory);
+    localButtons_.erase(name);
+}
+
+void ScreenRegistry::registerWaitingFactory(const QString& name, Factory factory,
+                                            std::vector<QString> localButtons) {
+    factories_[name] = std::move(factory);
+    localButtons_[name] = std::move(localButtons);
 }
 
 bool ScreenRegistry::knows(const QString& name) const {
@@ -25,11 +33,75 @@ Screen& ScreenRegistry::touch(const QString& name) {
     if (Screen* screen = existing(name)) return *screen;
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) throw std::logic_error(("no screen " + name).toStdString());
+    std::vector<ScreenEvent> drives;
+    if (const auto waiting = waiting_.find(name); waiting != waiting_.end()) {
+        drives = std::move(waiting->second);
+        waiting_.erase(waiting);
+    } else {
+        notify({ScreenEvent::Kind::Create, name, {}, {}});
+    }
     Screen* screen = (screens_[name] = factory->second()).get();
     creationOrder_.push_back(name);
-    notify({ScreenEvent::Kind::Create, name, {}, {}});
+    notify({ScreenEvent::Kind::Build, name, {}, {}});
     screen->formLoad();
+    replay(*screen, drives);
     return *screen;
+}
+
+void ScreenRegistry::replay(Screen& screen, const std::vector<ScreenEvent>& drives) {
+    for (const ScreenEvent& drive : drives) {
+        switch (drive.kind) {
+            case ScreenEvent::Kind::Write:
+                screen.setTextOf(drive.control, drive.text);
+                break;
+            case ScreenEvent::Kind::Press:
+                screen.press(drive.control);
+                break;
+            case ScreenEvent::Kind::Hide:
+                screen.hide();
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+bool ScreenRegistry::leave(const ScreenEvent& drive) {
+    using Kind = ScreenEvent::Kind;
+    if (existing(drive.form)) return false;
+    const auto local = localButtons_.find(drive.form);
+    if (local == localButtons_.end()) return false;
+    if (drive.kind == Kind::Press &&
+        std::find(local->second.begin(), local->second.end(), drive.control) == local->second.end())
+        return false;
+    if (drive.kind != Kind::Write && drive.kind != Kind::Press && drive.kind != Kind::Hide)
+        return false;
+    auto waiting = waiting_.find(drive.form);
+    if (waiting == waiting_.end()) {
+        waiting = waiting_.emplace(drive.form, std::vector<ScreenEvent>{}).first;
+        notify({Kind::Create, drive.form, {}, {}});
+    }
+    std::vector<ScreenEvent>& drives = waiting->second;
+    const auto isPress = [](const ScreenEvent& e) { return e.kind == Kind::Press; };
+    if (drive.kind == Kind::Hide) {
+        // A screen never shown is hidden; one hide stands for any number.
+        if (std::any_of(drives.begin(), drives.end(),
+                        [](const ScreenEvent& e) { return e.kind == Kind::Hide; }))
+            return true;
+    } else if (drive.kind == Kind::Write) {
+        // An earlier write to the same control that no press has read since is overwritten.
+        const auto earlier =
+            std::find_if(drives.rbegin(), drives.rend(), [&](const ScreenEvent& e) {
+                return isPress(e) || (e.kind == Kind::Write && e.control == drive.control);
+            });
+        if (earlier != drives.rend() && !isPress(*earlier)) drives.erase(std::next(earlier).base());
+    }
+    if (drives.size() >= kMostWaiting) {
+        touch(drive.form);
+        return false;
+    }
+    drives.push_back(drive);
+    return true;
 }
 
 Screen* ScreenRegistry::existing(const QString& name) const {
@@ -38,6 +110,7 @@ Screen* ScreenRegistry::existing(const QString& name) const {
 }
 
 void ScreenRegistry::unload(const QString& name) {
+    if (waiting_.erase(name) != 0) notify({ScreenEvent::Kind::Unload, name, {}, {}});
     const auto it = screens_.find(name);
     if (it == screens_.end()) return;
     notify({ScreenEvent::Kind::Unload, name, {}, {}});
@@ -53,6 +126,7 @@ void ScreenRegistry::unloadAll() {
     for (auto it = creationOrder_.rbegin(); it != creationOrder_.rend(); ++it) screens_.erase(*it);
     screens_.clear();
     creationOrder_.clear();
+    waiting_.clear();
 }
 
 void ScreenRegistry::setObserver(std::function<void(const ScreenEvent&)> observer) {
@@ -70,6 +144,19 @@ void notify(ScreenEvent::Kind kind, const QString& form, const QString& control 
             const QString& text = {}) {
     ScreenRegistry::instance().notify({kind, form, control, text});
 }
+
+// The drive waits when the screen may wait and is not built; otherwise the screen is built
+// (when it is not) and told of it.
+Screen* built(const ScreenEvent& drive) {
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    if (registry.leave(drive)) {
+        registry.notify(drive);
+        return nullptr;
+    }
+    Screen& screen = registry.touch(drive.form);
+    registry.notify(drive);
+    return &screen;
+}
 }  // namespace
 
 Screen& touch(const QString& form) {
@@ -77,9 +164,8 @@ Screen& touch(const QString& form) {
 }
 
 void write(const QString& form, const QString& control, const QString& text) {
-    Screen& screen = touch(form);
-    notify(ScreenEvent::Kind::Write, form, control, text);
-    screen.setTextOf(control, text);
+    if (Screen* screen = built({ScreenEvent::Kind::Write, form, control, text}))
+        screen->setTextOf(control, text);
 }
 
 QString read(const QString& form, const QString& control) {
@@ -87,9 +173,8 @@ QString read(const QString& form, const QString& control) {
 }
 
 void press(const QString& form, const QString& control) {
-    Screen& screen = touch(form);
-    notify(ScreenEvent::Kind::Press, form, control);
-    screen.press(control);
+    if (Screen* screen = built({ScreenEvent::Kind::Press, form, control, {}}))
+        screen->press(control);
 }
 
 void setOption(const QString& form, const QString& control, bool on) {
@@ -119,9 +204,7 @@ void show(const QString& form) {
 }
 
 void hide(const QString& form) {
-    Screen& screen = touch(form);
-    notify(ScreenEvent::Kind::Hide, form);
-    screen.hide();
+    if (Screen* screen = built({ScreenEvent::Kind::Hide, form, {}, {}})) screen->hide();
 }
 
 }  // namespace screens

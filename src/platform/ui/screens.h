@@ -1,8 +1,14 @@
 #pragma once
-// The one registry of screens. A screen is created when it is first touched (written into,
-// pressed, shown or hidden), and its load action runs before the touching step goes on.
-// Screens drive each other only through these calls: write or read a control, press a button,
-// switch an option or check box, show or hide a screen.
+// The one registry of screens. A screen comes into being when it is first touched (written
+// into, read, pressed, shown or hidden), and its load action runs before the touching step goes
+// on. Screens drive each other only through these calls: write or read a control, press a
+// button, switch an option or check box, show or hide a screen.
+//
+// A screen registered as one that may wait is built only when it is needed: until then the
+// writes, hides and presses of its local buttons (whose actions change nothing but the screen
+// itself) wait, in order, and the build runs its load action and then each of them. Nothing
+// outside the screen can tell: its load action and those drives touch only the screen, and a
+// read, a show or any other drive builds it first.
 #include <QString>
 #include <functional>
 #include <map>
@@ -15,7 +21,9 @@ class Screen;
 
 // What one screen did to another, as a test sees it.
 struct ScreenEvent {
-    enum class Kind { Create, Write, Press, Option, Check, Show, Hide, Unload };
+    // Create: the screen's first touch; Build: its widgets made (at once, or when a screen that
+    // may wait is first needed).
+    enum class Kind { Create, Build, Write, Press, Option, Check, Show, Hide, Unload };
     Kind kind;
     QString form;
     QString control;  // empty for screen-level events
@@ -29,11 +37,20 @@ class ScreenRegistry {
     static ScreenRegistry& instance();
 
     void registerFactory(const QString& name, Factory factory);
+    // A screen whose load action changes nothing but the screen, whose writes have no effect
+    // beyond it, and whose listed buttons' actions neither: built when first needed.
+    void registerWaitingFactory(const QString& name, Factory factory,
+                                std::vector<QString> localButtons);
     bool knows(const QString& name) const;
 
-    // The screen, created (and its load action run) on first touch.
+    // The screen, built (and its load action and waiting drives run) when not built yet.
     Screen& touch(const QString& name);
+    // The screen when it is built.
     Screen* existing(const QString& name) const;
+
+    // Leaves a write, hide or press for a screen that may wait and is not built; false when the
+    // screen is built or must be built for it (the caller then drives the built screen).
+    bool leave(const ScreenEvent& drive);
 
     // Destroys a screen; the next touch creates it anew with its design values.
     void unload(const QString& name);
@@ -45,7 +62,14 @@ class ScreenRegistry {
     void notify(const ScreenEvent& event) const;
 
   private:
+    // Drives waiting for a screen not built: bounded, since a write replaces an earlier one to
+    // the same control that nothing has read, and a screen with too many waiting is built.
+    static constexpr std::size_t kMostWaiting = 64;
+    void replay(Screen& screen, const std::vector<ScreenEvent>& drives);
+
     std::map<QString, Factory> factories_;
+    std::map<QString, std::vector<QString>> localButtons_;  // the screens that may wait
+    std::map<QString, std::vector<ScreenEvent>> waiting_;   // touched, not built
     std::map<QString, std::unique_ptr<Screen>> screens_;
     std::vector<QString> creationOrder_;
     std::function<void(const ScreenEvent&)> observer_;

@@ -30,7 +30,10 @@ void hideScreens() {
 
 void fillList(QListWidget* list, const std::vector<std::string>& rows) {
     list->clear();
-    for (const std::string& row : rows) list->addItem(QString::fromStdString(row));
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(rows.size()));
+    for (const std::string& row : rows) texts << QString::fromStdString(row);
+    list->addItems(texts);
 }
 
 // A chosen row's code, as the code boxes show it: "05 : ..." gives "5", a code of 0 nothing.

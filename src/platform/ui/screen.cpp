@@ -85,7 +85,27 @@ QWidget* Screen::controlWidget(const QString& name) const {
 }
 
 bool Screen::hasControl(const QString& name) const {
-    return findChild<QWidget*>(name) != nullptr;
+    return findControl(name) != nullptr;
+}
+
+QWidget* Screen::findControl(const QString& name) const {
+    if (!mapped_) {
+        mapped_ = true;
+        QHash<QString, int> seen;
+        for (QWidget* widget : findChildren<QWidget*>()) {
+            const QString& own = widget->objectName();
+            if (!own.isEmpty() && ++seen[own] == 1 && !controls_.contains(own))
+                controls_.insert(own, widget);
+        }
+        // A name two widgets share stands for the one a search by name finds first.
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+            if (it.value() > 1) controls_.insert(it.key(), findChild<QWidget*>(it.key()));
+    }
+    if (const auto it = controls_.constFind(name); it != controls_.cend() && *it) return *it;
+    // A control made after the map, or one renamed: searched for once.
+    QWidget* found = findChild<QWidget*>(name);
+    if (found) controls_.insert(name, found);
+    return found;
 }
 
 void Screen::missingControl(const QString& name) const {
@@ -144,6 +164,7 @@ void Screen::place(QWidget* widget, const QString& name, int left, int top, int 
                    QWidget* parent) {
     widget->setParent(parent ? parent : this);
     widget->setObjectName(name);
+    if (!controls_.contains(name)) controls_.insert(name, widget);
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                         twipsToPixels(height));
 }
@@ -197,6 +218,9 @@ QListWidget* Screen::addList(const QString& name, int left, int top, int width, 
                              QWidget* parent) {
     auto* list = new ChoiceList;
     place(list, name, left, top, width, height, parent);
+    // Every row is one line of text in the list's face: sizing one row sizes them all, where a
+    // list of a thousand companies would otherwise measure each.
+    list->setUniformItemSizes(true);
     return list;
 }
 

@@ -3,6 +3,8 @@
 // control's objectName is the control's name, which is how other screens reach it. Every action
 // connected here runs inside the action guard (action_guard.h): a failure that escapes it is
 // shown under the action's title and the program goes on.
+#include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -47,7 +49,8 @@ class Screen : public QWidget {
     QWidget* controlWidget(const QString& name) const;
     template <class T>
     T* control(const QString& name) const {
-        T* found = findChild<T*>(name);
+        T* found = qobject_cast<T*>(findControl(name));
+        if (!found) found = findChild<T*>(name);  // a control of that kind under a shared name
         if (!found) missingControl(name);
         return found;
     }
@@ -115,6 +118,8 @@ class Screen : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The control of that name, or none; through the screen's map of names to controls.
+    QWidget* findControl(const QString& name) const;
     [[noreturn]] void missingControl(const QString& name) const;
     void arrangeTabOrder();
     void connectPress(QAbstractButton* button, std::function<void()> action);
@@ -123,6 +128,11 @@ class Screen : public QWidget {
 
     bool ownTabOrder_ = false;
     bool tabOrderArranged_ = false;
+
+    // Names to controls: the builders enter theirs, and the first look-up enters every other
+    // named widget of the screen, so that no look-up searches the widget tree again.
+    mutable QHash<QString, QPointer<QWidget>> controls_;
+    mutable bool mapped_ = false;
 };
 
 }  // namespace nencho

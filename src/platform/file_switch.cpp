@@ -23,7 +23,12 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 
 FileSwitch::FileSwitch(std::string planPath) : planPath_(std::move(planPath)) {}
 
+void FileSwitch::markWork() {
+    if (!mark_) mark_.emplace();
+}
+
 void FileSwitch::replace(const std::string& targetPath, std::string_view bytes) {
+    markWork();
     changes_.push_back({true, targetPath});
     try {
         // What would stop the move in later is found now, while nothing has changed.
@@ -45,6 +50,7 @@ void FileSwitch::commit() {
         plan.append(change.replaces ? kReplace : kRemove).append("\t").append(change.target) +=
             "\n";
     try {
+        markWork();
         writeFile(planPath_, plan);
     } catch (const RecordError&) {
         abandon();
@@ -52,9 +58,12 @@ void FileSwitch::commit() {
     }
     carryOut(planPath_, changes_);
     changes_.clear();
+    mark_->remove();
+    mark_.reset();
 }
 
 void FileSwitch::abandon() {
+    bool allRemoved = true;
     for (const Change& change : changes_) {
         if (!change.replaces) continue;
         try {
@@ -62,9 +71,14 @@ void FileSwitch::abandon() {
             if (fileExists(prepared)) deleteFile(prepared);
         } catch (const RecordError&) {
             // Left for the next start, which removes prepared files no plan names.
+            allRemoved = false;
         }
     }
     changes_.clear();
+    if (mark_ && allRemoved) {
+        mark_->remove();
+        mark_.reset();
+    }
 }
 
 bool FileSwitch::finish(const std::string& planPath) {

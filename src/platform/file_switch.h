@@ -4,12 +4,15 @@
 // new file is moved over its target, or the target deleted, in the order given, and the plan is
 // removed. A switch stopped before its plan stands leaves every target as it was (its prepared
 // files are removed by the next start); one stopped after it is carried out whole by finish(),
-// which the next attempt on the same files and the next start run.
+// which the next attempt on the same files and the next start run. A work mark stands from
+// before the first prepared file until the switch is over.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/failure.h"
+#include "platform/work_marks.h"
 
 namespace nencho {
 
@@ -58,8 +61,13 @@ class FileSwitch {
     static std::vector<Change> readPlan(const std::string& planPath);
     static void carryOut(const std::string& planPath, const std::vector<Change>& changes);
 
+    // Placed before the first prepared file, removed once the plan is carried out or every
+    // prepared file removed.
+    void markWork();
+
     std::string planPath_;
     std::vector<Change> changes_;
+    std::optional<WorkMark> mark_;
 };
 
 }  // namespace nencho

@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <set>
 
 #include "common/paths.h"
 #include "platform/drive_map.h"
@@ -94,9 +97,31 @@ int syncFile(int fd, const fs::path& target) {
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+// A save cut short leaves its temporary file beside its target. The first write of this run into
+// a folder removes those older than the run, so that no start has to read every folder.
+void sweepTemporaryFiles(const fs::path& folder) {
+    static const fs::file_time_type runStart = fs::file_time_type::clock::now();
+    static std::set<std::string> swept;
+    if (!swept.insert(folder.string()).second) return;
+    std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), &::closedir);
+    if (!listing) return;
+    std::vector<fs::path> leftOver;
+    // Each entry of the folder is read once; the loop ends at the folder's end or an error.
+    while (const dirent* entry = ::readdir(listing.get())) {
+        if (!isTemporaryFileName(entry->d_name)) continue;
+        const fs::path path = folder / entry->d_name;
+        std::error_code ec;
+        if (fs::is_regular_file(fs::symlink_status(path, ec)) &&
+            fs::last_write_time(path, ec) < runStart && !ec)
+            leftOver.push_back(path);
+    }
+    for (const fs::path& path : leftOver) ::unlink(path.c_str());
+}
+
 // Writes the bytes to an owner-only temporary file beside the target and syncs it.
 fs::path writeTemporary(const std::string& systemPath, const fs::path& target,
                         std::string_view bytes) {
+    sweepTemporaryFiles(target.parent_path());
     beforeFileStep(FileStep::WriteTemporary, target);
     std::string temp = target.string();
     temp.append(kTemporaryMarker).append(kTemporaryUniquePart, 'X');

@@ -24,6 +24,7 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
     if (systemPaths.empty()) return;
     listPath_ = listPathOf(systemPaths.front());
+    mark_.emplace();
     try {
         std::string list;
         for (const std::string& path : systemPaths) {
@@ -37,6 +38,7 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
     } catch (const RecordError&) {
         try {
             removeCopies();
+            mark_->remove();
         } catch (const RecordError&) {
             // A copy that cannot be removed stays beside its file; the original is untouched,
             // and with no list the next start removes it.
@@ -58,6 +60,7 @@ void KeptFiles::restore() {
 void KeptFiles::discard() {
     if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
     removeCopies();
+    if (mark_) mark_->remove();
 }
 
 void KeptFiles::removeCopies() const {

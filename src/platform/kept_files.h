@@ -4,9 +4,12 @@
 // none. Each copy lies beside its file (its name and ".keep"), and a list beside the first file
 // (its name and ".keep-list") names them all; while the list is there the run has not ended,
 // and the next start puts the files back from their copies (recoverUnfinishedWork).
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/work_marks.h"
 
 namespace nencho {
 
@@ -45,6 +48,8 @@ class KeptFiles {
 
     std::string listPath_;
     std::vector<Kept> files_;
+    // Placed before the first copy, removed with the list and the copies.
+    std::optional<WorkMark> mark_;
 };
 
 }  // namespace nencho

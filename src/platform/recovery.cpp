@@ -9,6 +9,7 @@
 #include "platform/folder_listing.h"
 #include "platform/kept_files.h"
 #include "platform/record_error.h"
+#include "platform/work_marks.h"
 
 namespace nencho {
 
@@ -26,9 +27,10 @@ bool isLeftByUnfinishedWork(std::string_view name) {
            KeptFiles::isListName(name) || KeptFiles::isCopyName(name) || isTemporaryFileName(name);
 }
 
-// The files left by unfinished work in the data root and its folders, older than the run, by
-// system path. Only names are read for the many record files; details only for the few left.
-std::vector<FoundFile> filesBefore(fs::file_time_type runStart) {
+// The files left by unfinished work in the data root, and in its folders too when asked, older
+// than the run, by system path. Only names are read for the many record files; details only for
+// the few left.
+std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) {
     std::vector<FoundFile> found;
     const auto root = DriveMap::instance().hostPath(dataRootFolder());
     std::error_code ec;
@@ -43,6 +45,7 @@ std::vector<FoundFile> filesBefore(fs::file_time_type runStart) {
         }
     };
     scan(dataRootFolder());
+    if (!inFolders) return found;
     for (const fs::directory_entry& entry : fs::directory_iterator(*root, ec)) {
         std::error_code ignored;
         if (entry.is_directory(ignored))
@@ -60,6 +63,19 @@ void removeFile(const std::string& systemPath, int& count, RecoveryReport& repor
     }
 }
 
+// The marks of earlier runs' multi-file work, in the data root: a handful of names to read.
+std::vector<std::string> marksBefore(fs::file_time_type runStart) {
+    std::vector<std::string> marks;
+    for (const std::string& name : fileNamesIn(dataRootFolder(), WorkMark::isMarkName)) {
+        const std::string systemPath = dataRootFolder() + "\\" + name;
+        const auto host = DriveMap::instance().hostPath(systemPath);
+        std::error_code ignored;
+        if (host && fs::last_write_time(*host, ignored) < runStart && !ignored)
+            marks.push_back(systemPath);
+    }
+    return marks;
+}
+
 }  // namespace
 
 bool RecoveryReport::empty() const {
@@ -69,7 +85,10 @@ bool RecoveryReport::empty() const {
 
 RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
     RecoveryReport report;
-    const std::vector<FoundFile> files = filesBefore(runStart);
+    // With no mark left no work of several files was cut short, and the folders of records need
+    // no look: a save's own temporary file is removed when its folder is next written.
+    const std::vector<std::string> marks = marksBefore(runStart);
+    const std::vector<FoundFile> files = filesBefore(runStart, !marks.empty());
     std::set<std::string> stillNeeded;  // prepared files and copies of what could not be done
 
     for (const FoundFile& file : files) {
@@ -106,6 +125,16 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
             removeFile(file.systemPath, report.removedPreparations, report);
         else if (KeptFiles::isCopyName(file.name) || isTemporaryFileName(file.name))
             removeFile(file.systemPath, report.removedTemporaryFiles, report);
+    }
+    // Marks stay for the next start while anything could not be put right.
+    if (report.problems.empty()) {
+        for (const std::string& mark : marks) {
+            try {
+                deleteFile(mark);
+            } catch (const RecordError& error) {
+                report.problems.push_back(error.what());
+            }
+        }
     }
     return report;
 }

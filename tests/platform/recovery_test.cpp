@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/paths.h"
+#include "platform/file_switch.h"
 #include "platform/file_system.h"
 #include "platform/kept_files.h"
 #include "support/file_faults.h"
@@ -15,6 +16,8 @@ namespace fs = std::filesystem;
 
 const std::string kLedger = "c:\\年末調整\\H17年末調整\\1020.txt";
 const std::string kJanuary = "c:\\年末調整\\H17年末調整\\1020001.txt";
+// The mark of a run's work of several files, left in the data root.
+const std::string kMark = "c:\\年末調整\\1-1.work-mark";
 
 class RecoveryTest : public ::testing::Test {
   protected:
@@ -36,6 +39,7 @@ TEST_F(RecoveryTest, NothingLeftNothingToSay) {
 }
 
 TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept) {
+    leave(kMark, "");  // work of several files was cut short: every folder is looked through
     leave(kLedger + ".tmp-a1B2c3", "half");
     leave(kLedger + ".tmp-copy", "half");
     leave("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz", "half");
@@ -55,6 +59,33 @@ TEST_F(RecoveryTest, TemporaryFilesOfEarlierRunsAreRemovedAndThoseOfThisRunKept)
                   {"年末調整/個人名/102.txt", "person"}}));
     EXPECT_NE(recoveryMessage(report).find("一時ファイル 3 個"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(drives.host(kLedger + ".tmp-f0ld3r")));
+}
+
+// With no mark of unfinished work only the data root is read at the start; a save's temporary
+// file cut short in a folder goes when that folder is next written.
+TEST_F(RecoveryTest, WithoutAMarkOnlyTheDataRootIsLookedAtAndAFolderIsSweptWhenNextWritten) {
+    leave("c:\\年末調整\\a.txt.tmp-r0o0t0", "half");
+    leave(kLedger + ".tmp-a1B2c3", "half");
+    leave("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz", "half");
+    leave(FileSwitch::planPathFor("c:\\年末調整\\個人名\\102.txt"), "replace\tc:\\x\n");
+
+    const RecoveryReport report = recoverUnfinishedWork(runStart);
+    EXPECT_EQ(report.removedTemporaryFiles, 1);  // the one in the data root
+    EXPECT_EQ(report.finishedChanges, 0);
+    EXPECT_TRUE(fileExists(kLedger + ".tmp-a1B2c3"));
+
+    writeFile(kJanuary, "january");
+    EXPECT_FALSE(fileExists(kLedger + ".tmp-a1B2c3"));
+    EXPECT_TRUE(fileExists("c:\\年末調整\\個人名\\102.txt.tmp-zzzzzz"));  // not written yet
+}
+
+// A mark is removed once its work is put right, so the start after finds nothing.
+TEST_F(RecoveryTest, AMarkGoesOnceItsWorkIsPutRight) {
+    leave(kMark, "");
+    leave(kLedger + ".tmp-a1B2c3", "half");
+    EXPECT_EQ(recoverUnfinishedWork(runStart).removedTemporaryFiles, 1);
+    EXPECT_FALSE(fileExists(kMark));
+    EXPECT_TRUE(recoverUnfinishedWork(fs::file_time_type::clock::now()).empty());
 }
 
 TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {

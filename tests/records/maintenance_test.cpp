@@ -374,6 +374,10 @@ TEST_F(MaintenanceTest, ACopyOntoATakenCodeThatFailsAnywhereIsWholeOrUntouched) 
             EXPECT_EQ(dataSnapshot(), before);
             continue;
         }
+        if (message == "no failure") {  // only the work's mark could not be removed
+            EXPECT_EQ(holderOfSix(sixBefore), Holder::Copied);
+            continue;
+        }
         EXPECT_NE(message.find("途中で止まっています"), std::string::npos) << message;
         copyPerson({kYear, 1, 5, 6});
         EXPECT_EQ(holderOfSix(sixBefore), Holder::Copied);

@@ -51,7 +51,9 @@ void FileSwitch::commit() {
             "\n";
     try {
         markWork();
+        syncPendingFolders();  // every prepared file on the disk before the plan names it
         writeFile(planPath_, plan);
+        syncPendingFolders();  // the plan on the disk before the first target changes
     } catch (const RecordError&) {
         abandon();
         throw;
@@ -104,6 +106,7 @@ void FileSwitch::carryOut(const std::string& planPath, const std::vector<Change>
             else if (!change.replaces && fileExists(change.target))
                 deleteFile(change.target);
         }
+        syncPendingFolders();  // every target changed on the disk before the plan goes
         deleteFile(planPath);
     } catch (const RecordError& error) {
         throw UnfinishedSwitch(error.what());

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -53,12 +54,32 @@ std::string reason(int error) {
 
 // Makes a folder's rename or deletion durable. Some file systems cannot sync a folder; the
 // change itself has been made all the same, so that is not a failure.
-void syncFolder(const fs::path& folder) {
+void syncFolderNow(const fs::path& folder) {
     beforeFileStep(FileStep::SyncFolder, folder);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+
+struct PendingSyncs {
+    int batches = 0;
+    std::vector<fs::path> folders;  // in the order of their first change
+};
+
+PendingSyncs& pending() {
+    static PendingSyncs syncs;
+    return syncs;
+}
+
+void syncFolder(const fs::path& folder) {
+    PendingSyncs& syncs = pending();
+    if (syncs.batches == 0) {
+        syncFolderNow(folder);
+        return;
+    }
+    if (std::find(syncs.folders.begin(), syncs.folders.end(), folder) == syncs.folders.end())
+        syncs.folders.push_back(folder);
 }
 
 // 0 or the errno of the first failed write.
@@ -173,6 +194,25 @@ int placeExclusively(const fs::path& temp, const fs::path& target) {
 }
 
 }  // namespace
+
+FolderSyncBatch::FolderSyncBatch() {
+    ++pending().batches;
+}
+
+FolderSyncBatch::~FolderSyncBatch() {
+    if (--pending().batches != 0) return;
+    try {
+        syncPendingFolders();
+    } catch (...) {
+        // Only a test's seam throws at a folder's sync, and an action's end cannot pass it on.
+    }
+}
+
+void syncPendingFolders() {
+    std::vector<fs::path> folders = std::move(pending().folders);
+    pending().folders.clear();
+    for (const fs::path& folder : folders) syncFolderNow(folder);
+}
 
 bool folderExists(const std::string& systemPath) {
     const auto host = DriveMap::instance().hostPath(systemPath);

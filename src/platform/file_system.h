@@ -55,6 +55,21 @@ void moveFile(const std::string& sourcePath, const std::string& destinationPath)
 // Deletes a file; FileNotFound when it is missing.
 void deleteFile(const std::string& systemPath);
 
+// Within an action of the user, the writes above make each folder's sync once, at the end
+// (or at the first syncPendingFolders()), instead of once per file: an action that saves three
+// records into one folder syncs it once. Scopes nest; the outermost syncs.
+class FolderSyncBatch {
+  public:
+    FolderSyncBatch();
+    ~FolderSyncBatch();
+    FolderSyncBatch(const FolderSyncBatch&) = delete;
+    FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
+};
+
+// Syncs the folders whose changes are waiting: where one change must be on the disk before the
+// next is made (work of several files), and before the user is told anything.
+void syncPendingFolders();
+
 // Whether a file name is one the writes above give their temporary files ("<name>.tmp-" and
 // six characters), or one of the fixed temporary names earlier versions used.
 bool isTemporaryFileName(std::string_view fileName);

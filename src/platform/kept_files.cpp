@@ -34,7 +34,9 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
             list += existed ? kExisted : kAbsent;
             list += "\t" + path + "\n";
         }
+        syncPendingFolders();  // every copy on the disk before the list names it
         writeFile(listPath_, list);
+        syncPendingFolders();  // the list on the disk before the run changes a file
     } catch (const RecordError&) {
         try {
             removeCopies();
@@ -54,11 +56,13 @@ void KeptFiles::restore() {
         else if (fileExists(file.path))
             deleteFile(file.path);
     }
+    syncPendingFolders();  // every file put back on the disk before the list goes
     discard();
 }
 
 void KeptFiles::discard() {
     if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
+    syncPendingFolders();  // the list gone on the disk before the copies it names
     removeCopies();
     if (mark_) mark_->remove();
 }

@@ -26,6 +26,7 @@ WorkMark::WorkMark() {
     if (!folderExists(dataRootFolder())) return;
     const std::string path = newMarkPath();
     writeFile(path, "");
+    syncPendingFolders();  // on the disk before the work's first change
     path_ = path;
 }
 
@@ -36,6 +37,7 @@ WorkMark::WorkMark(WorkMark&& other) noexcept : path_(std::move(other.path_)) {
 void WorkMark::remove() {
     if (path_.empty()) return;
     try {
+        syncPendingFolders();  // the work's last change on the disk before its mark goes
         deleteFile(path_);
     } catch (const RecordError&) {
     }

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/file_system.h"
 #include "platform/ui/dialogs.h"
 
 namespace nencho {
@@ -31,6 +32,7 @@ void report(const QString& title, const QString& what) {
 
 void runGuarded(const QString& title, const std::function<void()>& action) {
     ActionScope scope;
+    const FolderSyncBatch syncs;
     try {
         action();
     } catch (const std::exception& failure) {

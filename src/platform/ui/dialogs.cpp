@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "platform/file_system.h"
+
 namespace nencho {
 
 namespace {
@@ -34,6 +36,8 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }  // namespace
 
 DialogHost& dialogs() {
+    // What the user is told of, or asked about, stands on the disk first.
+    syncPendingFolders();
     auto& host = hostSlot();
     if (!host) host = std::make_unique<DesktopDialogHost>();
     return *host;

@@ -1,7 +1,9 @@
 // Start-up of the program beside a bare Qt Widgets window, at 1, 100 and 999 companies with 99
 // persons each, and the main menu's list refills. Each start-up runs in a process of its own,
 // from exec to the first paint of its window, so that process start, libraries and fonts count
-// alike on both sides; peak memory is the child's maximum resident set.
+// alike on both sides; peak memory is the child's maximum resident set. With the largest data,
+// the person switch beside reading the person's eight records once (the first switch apart),
+// and the ledger's save beside as many atomic saves as it writes files, alternating.
 //
 //   startup_bench [runs]      (default 15 runs of each start-up, alternating)
 #include <sys/resource.h>
@@ -30,8 +32,12 @@
 #include "app/ui/application.h"
 #include "common/keys.h"
 #include "common/paths.h"
+#include "ledger/ledger_file.h"
+#include "ledger/ui/form2_controls.h"
 #include "platform/drive_map.h"
+#include "platform/file_steps.h"
 #include "platform/file_system.h"
+#include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
@@ -172,6 +178,93 @@ int runRefills(int runs) {
     return 0;
 }
 
+long long microsSince(const QElapsedTimer& timer) {
+    return static_cast<long long>(timer.nsecsElapsed() / 1000);
+}
+
+// Reads a person's eight records once, as the switch needs them: the company's, the person's
+// and the six of the year; a missing one reads as nothing.
+void readPersonRecords(std::int32_t company, std::int16_t person) {
+    const std::int32_t key = *personKey(company, person);
+    std::vector<std::string> paths{companyFilePath(company), personFilePath(key)};
+    for (int kind = 0; kind < kYearFileKindCount; ++kind)
+        paths.push_back(*yearFilePath("H17", key, static_cast<YearFileKind>(kind)));
+    for (const std::string& path : paths) {
+        try {
+            readFile(path);
+        } catch (const RecordError&) {
+        }
+    }
+}
+
+// The person switch of the main menu (its 個人名 button) beside reading the person's records;
+// prints "firstswitch", "switch" and "records" lines.
+int runSwitches(int runs) {
+    int argc = 1;
+    char name[] = "nencho";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    startProgram(app);
+    setDialogHost(std::make_unique<ReportingDialogs>());
+    Screen& menu = screens::touch("Form1");
+    menu.setTextOf("Text161", "1");
+    for (int run = 0; run <= runs; ++run) {
+        const int person = 1 + run % kPersonsPerCompany;
+        menu.setTextOf("Text162", QString::number(person));
+        QElapsedTimer timer;
+        timer.start();
+        menu.press("Command11");
+        std::printf("%s %lld\n", run == 0 ? "firstswitch" : "switch", microsSince(timer));
+        timer.restart();
+        readPersonRecords(1, static_cast<std::int16_t>(person));
+        std::printf("records %lld\n", microsSince(timer));
+    }
+    ScreenRegistry::instance().unloadAll();
+    return 0;
+}
+
+// The ledger's save (its 保存 button, which also stores the deductions it feeds) beside as many
+// atomic saves of a ledger's bytes into the year folder as the save renames files into place;
+// prints "save", "atomic" and "files" lines.
+int runSaves(int runs) {
+    int argc = 1;
+    char name[] = "nencho";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    startProgram(app);
+    setDialogHost(std::make_unique<ReportingDialogs>());
+    Screen& menu = screens::touch("Form1");
+    menu.setTextOf("Text161", "1");
+    menu.setTextOf("Text162", "1");
+    menu.press("Command11");
+    menu.press("Command1");  // 源泉徴収簿
+    const std::string bytes = ledgerFileWriter(LedgerRecord{}).bytes();
+    const std::string target = *yearFilePath("H17", *personKey(1, 2), YearFileKind::Ledger);
+    int renames = 0;
+    setFileStepHook([&renames](FileStep step, const std::filesystem::path&) {
+        if (step == FileStep::Rename) ++renames;
+    });
+    for (int run = 0; run <= runs; ++run) {
+        renames = 0;
+        QElapsedTimer timer;
+        timer.start();
+        screens::press(form2::kForm, form2::kSaveButton);
+        const long long save = microsSince(timer);
+        const int files = renames;
+        timer.restart();
+        for (int file = 0; file < files; ++file) writeFile(target, bytes);
+        const long long atomic = microsSince(timer);
+        if (run == 0) {  // the first save into the folder is told apart
+            std::printf("firstsave %lld\n", save);
+            continue;
+        }
+        std::printf("save %lld\natomic %lld\nfiles %d\n", save, atomic, files);
+    }
+    setFileStepHook({});
+    ScreenRegistry::instance().unloadAll();
+    return 0;
+}
+
 void writeRecord(const std::string& systemPath, const std::string& bytes) {
     std::ofstream out(requireHostPath(systemPath), std::ios::binary);
     out << bytes;
@@ -271,12 +364,38 @@ void printRow(const char* what, const Summary& s, const char* unit) {
                 unit);
 }
 
+void reportSwitchesAndSaves(const std::string& self, const fs::path& dataHome, int runs) {
+    const int many = std::max(runs * 4, 30);
+    std::map<std::string, std::vector<double>> t =
+        phaseTimes(runChild(self, {"--switches", std::to_string(many)}, dataHome).output);
+    if (!t["switch"].empty() && !t["records"].empty()) {
+        std::printf("person switch, %d switches in one program, alternating\n", many);
+        printRow("first switch", summarise(t["firstswitch"]), "ms");
+        const Summary sw = summarise(t["switch"]), rec = summarise(t["records"]);
+        printRow("switch", sw, "ms");
+        printRow("reading the 8 records", rec, "ms");
+        std::printf("  ratio of medians             %.2f\n", sw.median / rec.median);
+    }
+    t = phaseTimes(runChild(self, {"--saves", std::to_string(many)}, dataHome).output);
+    if (!t["save"].empty() && !t["atomic"].empty()) {
+        std::printf("ledger save, %d saves in one program, alternating (%.0f files a save)\n", many,
+                    t["files"].front() * 1000.0);
+        printRow("first save", summarise(t["firstsave"]), "ms");
+        const Summary save = summarise(t["save"]), atomic = summarise(t["atomic"]);
+        printRow("ledger save", save, "ms");
+        printRow("as many atomic saves", atomic, "ms");
+        std::printf("  ratio of medians             %.2f\n", save.median / atomic.median);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::string(argv[1]) == "--bare") return runBare(std::atoi(argv[2]));
     if (argc >= 2 && std::string(argv[1]) == "--program") return runProgram();
     if (argc >= 3 && std::string(argv[1]) == "--refills") return runRefills(std::atoi(argv[2]));
+    if (argc >= 3 && std::string(argv[1]) == "--switches") return runSwitches(std::atoi(argv[2]));
+    if (argc >= 3 && std::string(argv[1]) == "--saves") return runSaves(std::atoi(argv[2]));
 
     const int runs = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 15;
     const std::string self = fs::canonical("/proc/self/exe");
@@ -323,6 +442,7 @@ int main(int argc, char** argv) {
             printRow("refill 個人名全員表示", summarise(times["persons"]), "ms");
         if (!times["companies"].empty())
             printRow("refill 初期画面", summarise(times["companies"]), "ms");
+        if (companies == 999) reportSwitchesAndSaves(self, dataHome, runs);
     }
     fs::remove_all(work);
     return 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/drive_map.h"
+#include "platform/file_switch.h"
 #include "platform/record_error.h"
 #include "platform/record_file.h"
 #include "support/failing_writes.h"
@@ -174,6 +175,54 @@ TEST(FileOperations, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(newKind, FileErrorKind::WriteFailed);
     EXPECT_EQ(test::readBytes(path), "old\r\n");
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"101.txt"});
+}
+
+// Within an action the records it writes into one folder share one folder sync, made after the
+// last rename; a switch of several files still syncs between its steps.
+TEST(FileOperations, AnActionSyncsEachFolderOnceAndASwitchBetweenItsSteps) {
+    test::TempDrives drives;
+    ensureDataTree("H17");
+    const std::string year = "c:\\年末調整\\H17年末調整\\";
+    const auto folder = drives.host("c:\\年末調整\\H17年末調整").string();
+    const auto root = drives.host("c:\\年末調整").string();
+    auto stepsOf = [](const test::FileFaults& faults, FileStep kind) {
+        std::vector<std::string> seen;
+        for (const auto& [step, path] : faults.seen())
+            if (step == kind) seen.push_back(path);
+        return seen;
+    };
+    {
+        test::FileFaults counting(test::FileFaults::Mode::Fail, 0);
+        {
+            const FolderSyncBatch action;
+            for (const char* name : {"1020.txt", "1021.txt", "1022.txt"})
+                writeFile(year + name, "record");
+            EXPECT_TRUE(stepsOf(counting, FileStep::SyncFolder).empty());
+        }
+        EXPECT_EQ(stepsOf(counting, FileStep::SyncFolder), std::vector<std::string>{folder});
+        EXPECT_EQ(counting.seen().back().first, FileStep::SyncFolder);
+    }
+    test::FileFaults counting(test::FileFaults::Mode::Fail, 0);
+    {
+        const FolderSyncBatch action;
+        FileSwitch change(FileSwitch::planPathFor(year + "1020.txt"));
+        change.replace(year + "1020.txt", "new");
+        change.replace(year + "1021.txt", "new");
+        change.commit();
+    }
+    // Each step of the switch stands on the disk before the next: its mark, its prepared
+    // files, its plan, its targets, and the plan's and the mark's removal.
+    std::vector<FileStep> order;
+    for (const auto& [step, path] : counting.seen())
+        if (step == FileStep::Rename || step == FileStep::Delete || step == FileStep::SyncFolder)
+            if (order.empty() || order.back() != step) order.push_back(step);
+    EXPECT_EQ(order, (std::vector<FileStep>{FileStep::Rename, FileStep::SyncFolder,  // mark
+                                            FileStep::Rename, FileStep::SyncFolder,  // prepared
+                                            FileStep::Rename, FileStep::SyncFolder,  // plan
+                                            FileStep::Rename, FileStep::SyncFolder,  // targets
+                                            FileStep::Delete, FileStep::SyncFolder,  // plan gone
+                                            FileStep::Delete, FileStep::SyncFolder}));
+    EXPECT_EQ(stepsOf(counting, FileStep::SyncFolder).back(), root);
 }
 
 TEST(FileOperations, ANewFileStoppedBeforeItsRenameIsNotThereAtAll) {

@@ -125,9 +125,15 @@ QString Screen::textOf(const QString& name) const {
 
 void Screen::setTextOf(const QString& name, const QString& text) {
     QWidget* widget = controlWidget(name);
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        // A box that already holds the text, untouched since it was set, would come out of
+        // setText as it went in; a screen's clear writes most of its boxes so.
+        if (box->text() == text && !box->isModified() && !box->isUndoAvailable() &&
+            !box->isRedoAvailable() && !box->hasSelectedText() &&
+            box->cursorPosition() == text.size())
+            return;
         box->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(widget))
+    } else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);

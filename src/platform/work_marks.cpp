@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+
 #include "common/paths.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
@@ -12,12 +14,15 @@ namespace {
 
 constexpr std::string_view kMarkSuffix = ".work-mark";
 
-// Unique among the marks of this run; a mark of an earlier run under the same name is one the
-// start has already dealt with.
+// Unique among the marks of this run and of earlier runs: a mark an earlier run left, whose work
+// its start could not put right, must not be overwritten and then removed by a run that happens
+// to have the same process number.
 std::string newMarkPath() {
+    static const auto runStarted =
+        std::chrono::system_clock::now().time_since_epoch() / std::chrono::microseconds(1);
     static unsigned serial = 0;
-    return dataRootFolder() + "\\" + std::to_string(::getpid()) + "-" + std::to_string(++serial) +
-           std::string(kMarkSuffix);
+    return dataRootFolder() + "\\" + std::to_string(::getpid()) + "-" + std::to_string(runStarted) +
+           "-" + std::to_string(++serial) + std::string(kMarkSuffix);
 }
 
 }  // namespace

@@ -20,9 +20,35 @@ namespace {
 
 constexpr double kPoints = 11;
 
+// A text column of the policy rows, from where its texts start to just short of the rule at its
+// right.
+struct PolicyColumn {
+    double left;
+    double right;
+};
+
 // The six text columns of the life and pension policies: insurer, kind, period, policy holder,
 // beneficiary and relation. The texts are stored column by column.
-constexpr double kPolicyColumns[] = {35, 60, 82, 91, 113, 134};
+constexpr PolicyColumn kPolicyColumns[] = {{35, 58.8},  {60, 80.8},   {82, 89.8},
+                                           {91, 111.8}, {113, 132.8}, {134, 141.8}};
+
+// The seven text columns of the casualty policies: insurer, kind, period, policy holder, resident,
+// relation and maturity.
+constexpr PolicyColumn kCasualtyColumns[] = {{29, 49.8},   {51, 70.8},   {72, 80.8},  {82, 102.8},
+                                             {104, 124.6}, {125, 133.6}, {134, 142.6}};
+
+// A text at the row's size when it fits its column; a longer one smaller, as large as fits the
+// column's width (to a tenth of a point), centred on the row's line, instead of running over the
+// column beside it. Leaves the row's size in force.
+void printFitted(PrinterPage& page, PolicyColumn column, double top, std::string_view text) {
+    if (text.empty()) return;
+    const double ems = emsOf(text);
+    const double fitting = (column.right - column.left) / (ems * kMillimetresPerPoint);
+    const double points = std::min(kPoints, std::floor(fitting * 10) / 10);
+    page.setFontSize(points);
+    printTextAt(page, column.left, top + (kPoints - points) * kMillimetresPerPoint / 2, text);
+    page.setFontSize(kPoints);
+}
 
 void printPayerAndPerson(PrinterPage& page, const PrintData& data) {
     page.setFontSize(kPoints);
@@ -70,7 +96,7 @@ void printPolicyTexts(PrinterPage& page, const PrintData& data, int firstLine, i
                       const double* rowTops) {
     for (int column = 0; column < 6; ++column)
         for (int row = 0; row < rows; ++row)
-            printTextAt(page, kPolicyColumns[column], rowTops[row],
+            printFitted(page, kPolicyColumns[column], rowTops[row],
                         data.lifePensionTexts[firstLine + column * rows + row]);
 }
 
@@ -89,40 +115,12 @@ void printLifeAndPension(PrinterPage& page, const PrintData& data) {
     printRightAlignedAmount(page, 179, 110, data.lifePensionAmounts[10]);
 }
 
-// The form's two narrow columns of the casualty rows: the relation and whether a maturity refund
-// is paid, each from its left edge to just short of the rule at its right.
-struct NarrowColumn {
-    double left;
-    double right;
-};
-constexpr NarrowColumn kRelationColumn{125, 133.6};
-constexpr NarrowColumn kMaturityColumn{134, 142.6};
-
-// A text at the row's size when it fits the column; a longer one smaller, as large as fits the
-// column's width (to a tenth of a point), centred on the row's line. Leaves the row's size in
-// force.
-void printFitted(PrinterPage& page, NarrowColumn column, double top, std::string_view text) {
-    if (text.empty()) return;
-    const double ems = emsOf(text);
-    const double fitting = (column.right - column.left) / (ems * kMillimetresPerPoint);
-    const double points = std::min(kPoints, std::floor(fitting * 10) / 10);
-    page.setFontSize(points);
-    printTextAt(page, column.left, top + (kPoints - points) * kMillimetresPerPoint / 2, text);
-    page.setFontSize(kPoints);
-}
-
 void printCasualty(PrinterPage& page, const PrintData& data) {
-    // Insurer, kind, period, policy holder and resident, then the relation and the maturity.
-    const double columns[] = {29, 51, 72, 82, 104};
     const double rows[] = {133, 138};
-    for (int column = 0; column < 5; ++column)
+    for (int column = 0; column < 7; ++column)
         for (int policy = 1; policy <= 2; ++policy)
-            printTextAt(page, columns[column], rows[policy - 1],
+            printFitted(page, kCasualtyColumns[column], rows[policy - 1],
                         data.casualtyTexts[2 * column + policy]);
-    for (int policy = 1; policy <= 2; ++policy)
-        printFitted(page, kRelationColumn, rows[policy - 1], data.casualtyTexts[10 + policy]);
-    for (int policy = 1; policy <= 2; ++policy)
-        printFitted(page, kMaturityColumn, rows[policy - 1], data.casualtyTexts[12 + policy]);
     for (int policy = 1; policy <= 2; ++policy)
         printRightAlignedAmount(page, 165, rows[policy - 1], data.casualtyAmounts[policy]);
     printRightAlignedAmount(page, 114, 144, data.casualtyAmounts[3]);

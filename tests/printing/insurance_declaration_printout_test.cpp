@@ -267,5 +267,44 @@ TEST(InsuranceDeclarationForm, RelationAndMaturityFitTheirColumnsWhateverTheirLe
     }
 }
 
+// Every text column of the policy rows keeps its texts between its rules: an insurer's full name,
+// a period in full-width digits or a six-character name is printed smaller, as large as fits,
+// instead of running over the column beside it; a short value keeps the row's size.
+TEST(InsuranceDeclarationForm, EveryPolicyTextFitsItsColumnWhateverItsLength) {
+    const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
+    struct Case {
+        const char* text;
+        bool fitsEverywhere;  // at the row's size, in the narrowest column
+    };
+    const Case cases[] = {
+        {"妻", true},
+        {"日本生命保険相互会社", false},
+        {"２０年", false},
+        {"高橋　美智子", false},
+        {"東京海上日動火災保険株式会社", false},
+        {"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        PrintData data = test::fullPrintData();
+        for (int line = 1; line <= 30; ++line) data.lifePensionTexts[line] = c.text;
+        for (int line = 1; line <= 14; ++line) data.casualtyTexts[line] = c.text;
+        const RecordingPage page = printed(data);
+        const auto texts = page.operationsOf(Kind::Text);
+        const auto misplaced = test::misplacedTexts(form, texts);
+        EXPECT_TRUE(misplaced.empty()) << ::testing::PrintToString(misplaced);
+        int found = 0;
+        double smallest = 11;
+        for (const PrintOperation& text : texts) {
+            if (text.text != c.text) continue;
+            ++found;
+            EXPECT_LE(text.fontSize, 11);
+            smallest = std::min(smallest, text.fontSize);
+        }
+        EXPECT_EQ(found, 6 * 5 + 7 * 2);
+        EXPECT_EQ(smallest == 11, c.fitsEverywhere);
+    }
+}
+
 }  // namespace
 }  // namespace nencho

@@ -1,8 +1,11 @@
 #include "statement/statement_data.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "common/amount.h"
+#include "printing/form_drawing.h"
 #include "printing/print_data.h"
 
 namespace nencho {
@@ -18,11 +21,27 @@ class DataPen {
     DataPen(PrinterPage& page, StatementCopyOrigin origin, StatementDataShift shift)
         : page_(page), origin_(origin), shift_(shift) {}
 
-    void size(int points) { page_.setFontSize(points); }
+    void size(int points) {
+        points_ = points;
+        page_.setFontSize(points);
+    }
 
     void text(int x, int y, std::string_view text) {
         moveTo(x, y);
         page_.printText(text);
+    }
+    // A text no wider than `width` millimetres: at the current size when it fits, otherwise as
+    // large as fits (to a tenth of a point), centred on the line; the size stays as it was.
+    void fittedText(int x, int y, double width, std::string_view text) {
+        const double ems = emsOf(text);
+        const double fitting = ems > 0 ? width / (ems * kMillimetresPerPoint) : points_;
+        const double points = std::floor(fitting * 10) / 10;
+        if (points >= points_) return this->text(x, y, text);
+        const PagePoint point = statementDataPosition(origin_, shift_, x, y);
+        page_.setFontSize(points);
+        page_.moveTo(point.x, point.y + (points_ - points) * kMillimetresPerPoint / 2);
+        page_.printText(text);
+        page_.setFontSize(points_);
     }
     void textIf(bool condition, int x, int y, std::string_view text) {
         if (condition) this->text(x, y, text);
@@ -47,6 +66,7 @@ class DataPen {
     PrinterPage& page_;
     StatementCopyOrigin origin_;
     StatementDataShift shift_;
+    int points_ = 0;
 };
 
 std::int32_t result(const PrintData& data, AdjustmentValue value) {
@@ -80,12 +100,15 @@ void drawPayeeBlock(DataPen& pen, const PrintData& data) {
     pen.rightAlignedAmount(110, 29, result(data, AdjustmentValue::DeductionsInAll));
     pen.rightAlignedAmount(138, 29, result(data, AdjustmentValue::AnnualTax));
     pen.size(9);
-    pen.text(22, 54, dependantName(data, kSpouseRow));
-    pen.text(37, 54, dependantName(data, 2));
-    pen.text(52, 54, dependantName(data, 3));
-    pen.text(67, 54, dependantName(data, 4));
-    pen.text(22, 57, dependantName(data, 5));
-    pen.text(37, 57, dependantName(data, 6));
+    // The names stand 15 mm apart: a longer name is printed smaller instead of running into the
+    // next one.
+    constexpr double kNameWidth = 14.5;
+    pen.fittedText(22, 54, kNameWidth, dependantName(data, kSpouseRow));
+    pen.fittedText(37, 54, kNameWidth, dependantName(data, 2));
+    pen.fittedText(52, 54, kNameWidth, dependantName(data, 3));
+    pen.fittedText(67, 54, kNameWidth, dependantName(data, 4));
+    pen.fittedText(22, 57, kNameWidth, dependantName(data, 5));
+    pen.fittedText(37, 57, kNameWidth, dependantName(data, 6));
     pen.textIf(data.personPosition == "代表取締役", 89, 18, "代表取締役");
     pen.textIf(data.personPosition == "取締役", 89, 18, "取締役");
     pen.textIf(data.personPosition == "監査役", 89, 18, "監査役");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/recording_page.h"
+#include "printing/form_drawing.h"
 #include "printing/print_data.h"
 #include "statement/statement_fixture.h"
 #include "statement/statement_printout.h"
@@ -336,6 +338,38 @@ TEST(StatementData, ABirthDateNeverEnteredPrintsZeros) {
     negative.birthYear = -3;
     const auto withSign = dataTexts(printed(negative, StatementPart::Data));
     EXPECT_NE(findText(withSign, "-3 "), nullptr);
+}
+
+// The remarks name the spouse and the dependants 15 mm apart: a name too long for its place is
+// printed smaller, level with its line, and never runs into the next name; a short one keeps 9
+// points.
+TEST(StatementData, EveryNameOfTheRemarksKeepsToItsPlace) {
+    const auto namesOf = [](const char* name) {
+        PrintData data = test::statementFixturePerson();
+        for (int row = 1; row <= 6; ++row) data.dependantTable[row][1] = name;
+        std::vector<PrintOperation> names;
+        for (const PrintOperation& text : dataTexts(printed(data, StatementPart::FormAndData)))
+            if (text.text == name) names.push_back(text);
+        EXPECT_NO_THROW(checkStatementShift(data, StatementPart::FormAndData, {}));
+        return names;
+    };
+    const double em9 = 9 * kMillimetresPerPoint;
+    const auto places = namesOf("山田花子");
+    ASSERT_EQ(places.size(), 6u * 4);
+    for (const PrintOperation& place : places) EXPECT_EQ(place.fontSize, 9);
+    for (const char* name :
+         {"田中　一郎", "高橋　美智子", "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ"}) {
+        SCOPED_TRACE(name);
+        const auto names = namesOf(name);
+        ASSERT_EQ(names.size(), places.size());
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const double em = names[i].fontSize * kMillimetresPerPoint;
+            EXPECT_LT(names[i].fontSize, 9);
+            EXPECT_LE(emsOf(name) * em, 14.5 + 1e-9);
+            EXPECT_DOUBLE_EQ(names[i].x, places[i].x);
+            EXPECT_NEAR(names[i].y + em / 2, places[i].y + em9 / 2, 1e-9);
+        }
+    }
 }
 
 TEST(StatementShift, BoxesReadAsWholeMillimetresWithinTheRange) {

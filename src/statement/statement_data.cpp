@@ -7,6 +7,7 @@
 #include "common/amount.h"
 #include "printing/form_drawing.h"
 #include "printing/print_data.h"
+#include "statement/statement_form.h"
 
 namespace nencho {
 
@@ -30,10 +31,12 @@ class DataPen {
         moveTo(x, y);
         page_.printText(text);
     }
-    // A text no wider than `width` millimetres: at the current size when it fits, otherwise as
-    // large as fits (to a tenth of a point), centred on the line; the size stays as it was.
+    // A text whose ink is no wider than `width` millimetres: at the current size when it fits,
+    // otherwise as large as fits (to a tenth of a point), centred on the line; the size stays as
+    // it was. Blanks after the text print no ink.
     void fittedText(int x, int y, double width, std::string_view text) {
-        const double ems = emsOf(text);
+        const std::size_t inkEnd = text.find_last_not_of(' ');
+        const double ems = inkEnd == std::string_view::npos ? 0 : emsOf(text.substr(0, inkEnd + 1));
         const double fitting = ems > 0 ? width / (ems * kMillimetresPerPoint) : points_;
         const double points = std::floor(fitting * 10) / 10;
         if (points >= points_) return this->text(x, y, text);
@@ -172,11 +175,16 @@ void drawDatesBlock(DataPen& pen, const PrintData& data, StatementPart part) {
     pen.mark(data.birthEra == "大正", 115, 77);
     pen.mark(data.birthEra == "昭和", 120, 77);
     pen.mark(data.birthEra == "平成", 125, 77);
-    // Under the form the birth date stands 1 mm further right.
+    // Under the form the birth date stands 1 mm further right, where a two-digit month or day
+    // at 8 points would run under the rule that ends its cell (the day's is the copy's thick
+    // right side): a number is printed as large as keeps its digits clear of that rule.
     const int right = part == StatementPart::FormAndData ? 1 : 0;
-    pen.text(127 + right, 77, birthNumber(data.birthYear));
-    pen.text(133 + right, 77, birthNumber(data.birthMonth));
-    pen.text(138 + right, 77, birthNumber(data.birthDay));
+    const auto clearOf = [](int x, int rule, int pixels) {
+        return rule - statementRuleWidth(pixels) / 2 - (x + kStatementDataCorrection);
+    };
+    pen.fittedText(127 + right, 77, clearOf(127 + right, 131, 3), birthNumber(data.birthYear));
+    pen.fittedText(133 + right, 77, clearOf(133 + right, 136, 3), birthNumber(data.birthMonth));
+    pen.fittedText(138 + right, 77, clearOf(138 + right, 141, 6), birthNumber(data.birthDay));
 }
 
 struct RemarkLine {

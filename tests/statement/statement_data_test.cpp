@@ -15,6 +15,7 @@
 #include "printing/form_drawing.h"
 #include "printing/print_data.h"
 #include "statement/statement_fixture.h"
+#include "statement/statement_form.h"
 #include "statement/statement_printout.h"
 #include "statement/statement_shift.h"
 
@@ -432,6 +433,69 @@ std::optional<Ink> inkOf(const PrintOperation& text) {
     return Ink{left, text.y,
                left + widthOf(text.text.substr(first, last - first + 1), text.fontSize),
                text.y + text.fontSize * 25.4 / 72};
+}
+
+// The birth date's three cells, x 126 to 131, 131 to 136 and 136 to 141 of a copy, end at the
+// form's rules (the day's at the copy's thick right side): every digit of the date stays
+// between them, at 8 points where it fits there, else smaller and level with its line.
+TEST(StatementData, EveryDigitOfTheBirthDateStaysBetweenTheRulesOfItsCell) {
+    struct Case {
+        StatementPart part;
+        int year;
+        int month;
+        int day;
+        bool smaller;  // a number too wide at 8 points
+    };
+    const Case cases[] = {
+        {StatementPart::Data, 45, 3, 7, false},
+        {StatementPart::Data, 63, 12, 31, false},
+        {StatementPart::FormAndData, 45, 3, 7, false},
+        {StatementPart::FormAndData, 40, 5, 10, true},
+        {StatementPart::FormAndData, 63, 12, 31, true},
+        {StatementPart::FormAndData, 40, 11, 8, true},
+        {StatementPart::FormAndData, 2, 1, 1, false},
+        {StatementPart::FormAndData, 100, 0, 0, true},
+    };
+    // Left and right rule of each cell, with its width in 300 dpi pixels.
+    const int cells[3][4] = {{126, 3, 131, 3}, {131, 3, 136, 3}, {136, 3, 141, 6}};
+    const double em8 = 8 * kMillimetresPerPoint;
+    for (const Case& c : cases) {
+        PrintData data = test::statementFixturePerson();
+        data.birthYear = (c.year);
+        data.birthMonth = (c.month);
+        data.birthDay = (c.day);
+        const auto texts = dataTexts(printed(data, c.part));
+        for (int copy = 1; copy <= 4; ++copy) {
+            const StatementCopyOrigin origin = statementCopyOrigin(copy);
+            const int values[3] = {c.year, c.month, c.day};
+            for (int cell = 0; cell < 3; ++cell) {
+                SCOPED_TRACE(std::to_string(values[cell]) + " in copy " + std::to_string(copy) +
+                             (c.part == StatementPart::Data ? " data only" : " full"));
+                const std::string number = " " + std::to_string(values[cell]) + " ";
+                const PrintOperation* printed = nullptr;
+                for (const PrintOperation& text : texts)
+                    if (text.text == number && text.x >= origin.x + cells[cell][0] - 1 &&
+                        text.x < origin.x + cells[cell][2] && text.y > origin.y + 70 &&
+                        text.y < origin.y + 78)
+                        printed = &text;
+                ASSERT_NE(printed, nullptr);
+                const std::optional<Ink> ink = inkOf(*printed);
+                ASSERT_TRUE(ink.has_value());
+                EXPECT_GE(ink->left,
+                          origin.x + cells[cell][0] + statementRuleWidth(cells[cell][1]) / 2);
+                EXPECT_LE(ink->right, origin.x + cells[cell][2] -
+                                          statementRuleWidth(cells[cell][3]) / 2 + 1e-9);
+                EXPECT_NEAR(ink->top + (ink->bottom - ink->top) / 2, origin.y + 75 + em8 / 2, 1e-9);
+                const bool wide =
+                    c.smaller && ((cell == 2 && c.day >= 10) || (cell == 1 && c.month >= 10) ||
+                                  values[cell] >= 100);
+                if (wide)
+                    EXPECT_LT(printed->fontSize, 8);
+                else
+                    EXPECT_EQ(printed->fontSize, 8);
+            }
+        }
+    }
 }
 
 // The fixture person; one with texts that reach far right and low (a long telephone number and

@@ -7,11 +7,12 @@ namespace nencho::form2 {
 
 inline constexpr const char* kForm = "Form2";
 
+// Put together without a format string: a load or a clear names hundreds of boxes.
 inline QString command(int number) {
-    return QStringLiteral("Command%1").arg(number);
+    return QStringLiteral("Command") + QString::number(number);
 }
 inline QString boxName(int number) {
-    return QStringLiteral("Text%1").arg(number);
+    return QStringLiteral("Text") + QString::number(number);
 }
 
 // 計算実行 of months 1 to 12 and of bonuses 1 to 3.

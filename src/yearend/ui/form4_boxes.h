@@ -9,8 +9,9 @@
 
 namespace nencho::form4 {
 
+// Put together without a format string: a clear names every box.
 inline QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
+    return QStringLiteral("Text") + QString::number(number);
 }
 
 // A life or individual-pension policy row, left to right.

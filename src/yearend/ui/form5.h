@@ -47,6 +47,7 @@ class Form5 : public WorkScreen {
     void connectResets();
     void resetSpouse();
     void resetTotals();
+    void emptyTotals();
     void showTotalCaption(const QString& caption, Qt::Alignment alignment);
     void emptyTable();
     void emptySpouseRow();

@@ -38,15 +38,18 @@ void Form5::resetSpouse() {
 
 // The row totals and the amounts counted from them (R10 to R15) taken back.
 void Form5::resetTotals() {
-    for (const GridRow& row : kGridRows) setTextOf(row.total, "");
+    emptyTotals();
     showTotalCaption(kTotalCaption, Qt::AlignCenter);
+}
+
+void Form5::emptyTotals() {
+    for (const GridRow& row : kGridRows) setTextOf(row.total, "");
     setTextOf(kGrandTotalBox, "");
 }
 
 void Form5::showTotalCaption(const QString& caption, Qt::Alignment alignment) {
-    auto* box = control<QLineEdit>(kTotalBox);
-    box->setAlignment(alignment);
-    box->setText(caption);
+    control<QLineEdit>(kTotalBox)->setAlignment(alignment);
+    setTextOf(kTotalBox, caption);
 }
 
 // The 47 boxes the record keeps, the hidden markers included; the relation of the spouse
@@ -72,13 +75,14 @@ void Form5::countUp() {
 
 // Empties everything the sheet shows of a person. The options are switched off too, as the
 // amounts they set are 0 now: switching one on again then sets its amounts again.
+// The totals' caption is written once, centred as the reset of the totals leaves it.
 void Form5::clearSheet() {
-    resetTotals();
+    emptyTotals();
     setTextOf(kSpouseConditionButton, "条件変更");
     control<QLabel>(kSpouseNote)->setVisible(true);
     emptyTable();
     setTextOf(kDependantsCountBox, "");
-    showTotalCaption(QString(kTotalCaption) + " ", control<QLineEdit>(kTotalBox)->alignment());
+    showTotalCaption(QString(kTotalCaption) + " ", Qt::AlignCenter);
     setTextOf(kSpouseRow.annualIncome, "");
     person_ = {};
     spouse_ = {};

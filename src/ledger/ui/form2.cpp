@@ -37,11 +37,36 @@ void Form2::formLoad() {
 }
 
 QString Form2::box(int number) const {
-    return textOf(boxName(number));
+    if (staged_) {
+        if (const auto it = staged_->find(number); it != staged_->end()) return it->second;
+    }
+    return textIn(gridBox(number));
 }
 
 void Form2::setBox(int number, const QString& text) {
-    setTextOf(boxName(number), text);
+    if (staged_)
+        (*staged_)[number] = text;
+    else
+        setTextIn(gridBox(number), text);
+}
+
+QWidget* Form2::gridBox(int number) const {
+    if (number < 0) return controlWidget(boxName(number));
+    const auto index = static_cast<std::size_t>(number);
+    if (index >= gridBoxes_.size()) gridBoxes_.resize(index + 1, nullptr);
+    if (!gridBoxes_[index]) gridBoxes_[index] = controlWidget(boxName(number));
+    return gridBoxes_[index];
+}
+
+void Form2::stageGrid() {
+    staged_.emplace();
+}
+
+void Form2::putStagedGridOnScreen() {
+    if (!staged_) return;
+    const std::map<int, QString> texts = std::move(*staged_);
+    staged_.reset();
+    for (const auto& [number, text] : texts) setTextIn(gridBox(number), text);
 }
 
 void Form2::showAmount(int number, std::int32_t value) {

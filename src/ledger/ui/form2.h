@@ -3,8 +3,10 @@
 // file, its totals and what it feeds the year-end screens, the hand-off of each row to the
 // calculation screens and the row tools. The actions live in form2_*.cpp by subject.
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ledger/ledger_grid.h"
 #include "ledger/ledger_table.h"
@@ -39,6 +41,11 @@ class Form2 : public WorkScreen {
     void setBox(int number, const QString& text);
     void showAmount(int number, std::int32_t value);
     std::int32_t readBox(int number) const;
+    QWidget* gridBox(int number) const;
+    // The load's clear and fill are taken together and put on screen once, so that a box
+    // given back what it showed is not emptied and laid out again in between.
+    void stageGrid();
+    void putStagedGridOnScreen();
     std::optional<LedgerOwner> codesFromBoxes() const;
     LedgerSheet& sheet();
 
@@ -102,6 +109,8 @@ class Form2 : public WorkScreen {
         int failed = 0;
     };
     SaveTally saveTally_;
+    mutable std::vector<QWidget*> gridBoxes_;       // by box number, found on first use
+    std::optional<std::map<int, QString>> staged_;  // box texts of a load not yet shown
 };
 
 }  // namespace nencho

@@ -39,21 +39,29 @@ void Form2::load() {
     if (owner_ != owner) closeFormerHandOffs();
     owner_ = *owner;
     overflowReported_ = false;
-    press(kDisplayClearButton);
-    table_.reset(*owner_);
+    std::optional<QString> damage;
+    {
+        stageGrid();
+        struct OnScreen {
+            Form2* screen;
+            ~OnScreen() { screen->putStagedGridOnScreen(); }
+        } onScreen{this};
+        press(kDisplayClearButton);
+        table_.reset(*owner_);
 
-    const auto path = ledgerFilePath(workingYear().toStdString(), *owner_);
-    try {
-        if (!path) fail(FileErrorKind::Overflow);
-        const LedgerRecord record = readLedgerFile(*path);
-        sheet() = record.sheet;
-        fillGrid(record);
-    } catch (const RecordError& error) {
-        // A damaged file is said so; it stays as it is until the next save replaces it.
-        if (!error.isMissingFile())
-            showMessage(QString::fromUtf8(error.what()), kLoadFailureTitle,
-                        MessageIcon::Exclamation);
+        const auto path = ledgerFilePath(workingYear().toStdString(), *owner_);
+        try {
+            if (!path) fail(FileErrorKind::Overflow);
+            const LedgerRecord record = readLedgerFile(*path);
+            sheet() = record.sheet;
+            fillGrid(record);
+        } catch (const RecordError& error) {
+            if (!error.isMissingFile()) damage = QString::fromUtf8(error.what());
+        }
     }
+    // A damaged file is said so, over the emptied grid; it stays as it is until the next save
+    // replaces it.
+    if (damage) showMessage(*damage, kLoadFailureTitle, MessageIcon::Exclamation);
     feedLoadedTotals();
 }
 

@@ -113,18 +113,41 @@ void Screen::missingControl(const QString& name) const {
 }
 
 QString Screen::textOf(const QString& name) const {
-    QWidget* widget = controlWidget(name);
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-    if (auto* list = qobject_cast<QListWidget*>(widget))
+    return textIn(controlWidget(name));
+}
+
+QWidget* Screen::controlByCharacters(const char* name) const {
+    if (const auto it = byCharacters_.constFind(name);
+        it != byCharacters_.cend() && *it && (*it)->objectName() == QLatin1StringView(name))
+        return *it;
+    QWidget* widget = controlWidget(QString::fromUtf8(name));
+    byCharacters_.insert(name, widget);
+    return widget;
+}
+
+QString Screen::textOf(const char* name) const {
+    return textIn(controlByCharacters(name));
+}
+
+void Screen::setTextOf(const char* name, const QString& text) {
+    setTextIn(controlByCharacters(name), text);
+}
+
+QString Screen::textIn(const QWidget* widget) {
+    if (auto* box = qobject_cast<const QLineEdit*>(widget)) return box->text();
+    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
+    if (auto* list = qobject_cast<const QListWidget*>(widget))
         return list->currentItem() ? list->currentItem()->text() : QString();
     return {};
 }
 
 void Screen::setTextOf(const QString& name, const QString& text) {
-    QWidget* widget = controlWidget(name);
+    setTextIn(controlWidget(name), text);
+}
+
+void Screen::setTextIn(QWidget* widget, const QString& text) {
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {
         // A box that already holds the text, untouched since it was set, would come out of
         // setText as it went in; a screen's clear writes most of its boxes so.
@@ -140,7 +163,8 @@ void Screen::setTextOf(const QString& name, const QString& text) {
     else if (auto* frame = qobject_cast<QGroupBox*>(widget))
         frame->setTitle(text);
     else
-        throw std::logic_error(("no text in " + objectName() + "." + name).toStdString());
+        throw std::logic_error(
+            ("no text in " + objectName() + "." + widget->objectName()).toStdString());
 }
 
 std::int32_t Screen::amountOf(const QString& name) const {

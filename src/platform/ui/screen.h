@@ -64,10 +64,16 @@ class Screen : public QWidget {
     // A control's text: a box's text, a label's or a button's caption, a list's current row.
     QString textOf(const QString& name) const;
     void setTextOf(const QString& name, const QString& text);
+    // The same by a name of the controls headers, found without making a text of it each time.
+    QString textOf(const char* name) const;
+    void setTextOf(const char* name, const QString& text);
     // An amount box read as typed, 0 when it holds no amount; an amount shown as "#,###", 0 as
     // an empty box.
     std::int32_t amountOf(const QString& name) const;
     void showAmount(const QString& name, std::int64_t yen);
+    // The same for a control already found by its name.
+    static QString textIn(const QWidget* control);
+    void setTextIn(QWidget* control, const QString& text);
     // Runs a button's click action to completion, hidden or disabled alike.
     void press(const QString& name);
     // Switches an option off, though its group lets no option be switched off by itself, and
@@ -133,6 +139,9 @@ class Screen : public QWidget {
     // named widget of the screen, so that no look-up searches the widget tree again.
     mutable QHash<QString, QPointer<QWidget>> controls_;
     mutable bool mapped_ = false;
+    // What each name given as characters found, kept while the control still bears the name.
+    mutable QHash<const char*, QPointer<QWidget>> byCharacters_;
+    QWidget* controlByCharacters(const char* name) const;
 };
 
 }  // namespace nencho

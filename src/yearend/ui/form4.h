@@ -5,6 +5,7 @@
 // form4_layout.cpp, the actions in form4_record.cpp.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/ui/work_screen.h"
 #include "yearend/insurance_file.h"
@@ -36,6 +37,8 @@ class Form4 : public WorkScreen {
     void showAmount(int box, std::int32_t value);
     InsuranceRecord recordFromBoxes() const;
     void showRecord(const InsuranceRecord& record);
+
+    std::vector<QWidget*> clearedBoxes_;  // the boxes the clear empties, found on its first run
 };
 
 }  // namespace nencho

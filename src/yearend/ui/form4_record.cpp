@@ -77,7 +77,9 @@ void Form4::showAmount(int number, std::int32_t value) {
 }
 
 void Form4::clear() {
-    for (int number : clearedBoxes()) setTextOf(box(number), {});
+    if (clearedBoxes_.empty())
+        for (int number : clearedBoxes()) clearedBoxes_.push_back(controlWidget(box(number)));
+    for (QWidget* cleared : clearedBoxes_) setTextIn(cleared, {});
 }
 
 // A load starts from empty boxes, so a person without a record (or with one that cannot be

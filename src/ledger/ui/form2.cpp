@@ -37,17 +37,20 @@ void Form2::formLoad() {
 }
 
 QString Form2::box(int number) const {
-    if (staged_) {
-        if (const auto it = staged_->find(number); it != staged_->end()) return it->second;
-    }
+    if (staging_ && number >= 0 && static_cast<std::size_t>(number) < staged_.size() &&
+        staged_[static_cast<std::size_t>(number)])
+        return *staged_[static_cast<std::size_t>(number)];
     return textIn(gridBox(number));
 }
 
 void Form2::setBox(int number, const QString& text) {
-    if (staged_)
-        (*staged_)[number] = text;
-    else
+    if (staging_ && number >= 0) {
+        const auto index = static_cast<std::size_t>(number);
+        if (index >= staged_.size()) staged_.resize(index + 1);
+        staged_[index] = text;
+    } else {
         setTextIn(gridBox(number), text);
+    }
 }
 
 QWidget* Form2::gridBox(int number) const {
@@ -59,14 +62,18 @@ QWidget* Form2::gridBox(int number) const {
 }
 
 void Form2::stageGrid() {
-    staged_.emplace();
+    staging_ = true;
 }
 
 void Form2::putStagedGridOnScreen() {
-    if (!staged_) return;
-    const std::map<int, QString> texts = std::move(*staged_);
-    staged_.reset();
-    for (const auto& [number, text] : texts) setTextIn(gridBox(number), text);
+    if (!staging_) return;
+    staging_ = false;
+    for (std::size_t number = 0; number < staged_.size(); ++number) {
+        if (!staged_[number]) continue;
+        const QString text = std::move(*staged_[number]);
+        staged_[number].reset();
+        setTextIn(gridBox(static_cast<int>(number)), text);
+    }
 }
 
 void Form2::showAmount(int number, std::int32_t value) {

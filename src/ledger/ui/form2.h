@@ -3,7 +3,6 @@
 // file, its totals and what it feeds the year-end screens, the hand-off of each row to the
 // calculation screens and the row tools. The actions live in form2_*.cpp by subject.
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,8 +108,10 @@ class Form2 : public WorkScreen {
         int failed = 0;
     };
     SaveTally saveTally_;
-    mutable std::vector<QWidget*> gridBoxes_;       // by box number, found on first use
-    std::optional<std::map<int, QString>> staged_;  // box texts of a load not yet shown
+    mutable std::vector<QWidget*> gridBoxes_;  // by box number, found on first use
+    // Box texts of a load not yet shown, by box number, while a load stages them.
+    bool staging_ = false;
+    std::vector<std::optional<QString>> staged_;
 };
 
 }  // namespace nencho

@@ -118,10 +118,10 @@ QString Screen::textOf(const QString& name) const {
 
 QWidget* Screen::controlByCharacters(const char* name) const {
     if (const auto it = byCharacters_.constFind(name);
-        it != byCharacters_.cend() && *it && (*it)->objectName() == QLatin1StringView(name))
-        return *it;
+        it != byCharacters_.cend() && it->control && it->name == name)
+        return it->control;
     QWidget* widget = controlWidget(QString::fromUtf8(name));
-    byCharacters_.insert(name, widget);
+    byCharacters_.insert(name, {widget, QByteArray(name)});
     return widget;
 }
 

@@ -3,6 +3,7 @@
 // control's objectName is the control's name, which is how other screens reach it. Every action
 // connected here runs inside the action guard (action_guard.h): a failure that escapes it is
 // shown under the action's title and the program goes on.
+#include <QByteArray>
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -139,8 +140,13 @@ class Screen : public QWidget {
     // named widget of the screen, so that no look-up searches the widget tree again.
     mutable QHash<QString, QPointer<QWidget>> controls_;
     mutable bool mapped_ = false;
-    // What each name given as characters found, kept while the control still bears the name.
-    mutable QHash<const char*, QPointer<QWidget>> byCharacters_;
+    // What each name given as characters found, with the name as it was then: characters at
+    // the same place may since spell another name.
+    struct FoundByCharacters {
+        QPointer<QWidget> control;
+        QByteArray name;
+    };
+    mutable QHash<const char*, FoundByCharacters> byCharacters_;
     QWidget* controlByCharacters(const char* name) const;
 };
 

@@ -117,8 +117,8 @@ int runBare(int companies) {
 }
 
 // Prints "<phase> <microseconds>" lines: the whole start-up in the program's own code, and the
-// part of the main menu's load that creates, writes and hides the work screens the year boxes
-// live on: from the main menu's creation to the last screen it hides, before its lists fill.
+// main menu's load up to the last work screen it hides (whose writes and hides wait until the
+// screen is first needed), from the main menu's creation, before its lists fill.
 int runProgram() {
     int argc = 1;
     char name[] = "nencho";
@@ -428,7 +428,7 @@ int main(int argc, char** argv) {
         for (const auto& [phase, values] : phases) {
             const Summary share = summarise(values);
             std::printf("  %-28s median %9.2f ms, %.0f %% of the program's median\n",
-                        phase == "screens" ? "of which hidden screens" : "in the program's code",
+                        phase == "screens" ? "of which the menu's load" : "in the program's code",
                         share.median, 100.0 * share.median / programTime.median);
         }
         const Summary bareMem = summarise(bareMemory), programMem = summarise(programMemory);

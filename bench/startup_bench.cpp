@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "app/ui/application.h"
+#include "app/ui/form1_controls.h"
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
@@ -127,7 +128,7 @@ int runProgram() {
     using Clock = std::chrono::steady_clock;
     Clock::time_point menuCreated, lastHidden;
     ScreenRegistry::instance().setObserver([&](const ScreenEvent& event) {
-        if (event.kind == ScreenEvent::Kind::Create && event.form == "Form1")
+        if (event.kind == ScreenEvent::Kind::Create && event.form == form1::kForm)
             menuCreated = Clock::now();
         if (event.kind == ScreenEvent::Kind::Hide) lastHidden = Clock::now();
     });
@@ -140,7 +141,7 @@ int runProgram() {
                     std::chrono::duration_cast<std::chrono::microseconds>(lastHidden - menuCreated)
                         .count()));
     FirstPaint watcher;
-    QWidget& menu = screens::touch("Form1");
+    QWidget& menu = screens::touch(form1::kForm);
     menu.installEventFilter(&watcher);
     const int status = app.exec();
     ScreenRegistry::instance().setObserver({});
@@ -156,7 +157,7 @@ int runRefills(int runs) {
     QApplication app(argc, argv);
     startProgram(app);
     setDialogHost(std::make_unique<ReportingDialogs>());
-    Screen& menu = screens::touch("Form1");
+    Screen& menu = screens::touch(form1::kForm);
     auto* companies = menu.control<QListWidget>("List1");
     // The middle company is chosen without running the list's action, as a refill finds it.
     auto chooseMiddleCompany = [companies] {
@@ -168,10 +169,10 @@ int runRefills(int runs) {
         chooseMiddleCompany();
         QElapsedTimer timer;
         timer.start();
-        menu.press("Command25");  // 個人名全員表示
+        menu.press(form1::kAllPersonsButton);
         std::printf("persons %lld\n", static_cast<long long>(timer.nsecsElapsed() / 1000));
         timer.restart();
-        menu.press("Command18");  // 初期画面
+        menu.press(form1::kStartButton);
         std::printf("companies %lld\n", static_cast<long long>(timer.nsecsElapsed() / 1000));
     }
     ScreenRegistry::instance().unloadAll();
@@ -197,6 +198,15 @@ void readPersonRecords(std::int32_t company, std::int16_t person) {
     }
 }
 
+// The program started in this process, with company 1 in the main menu's code box.
+Screen& startOnCompanyOne(QApplication& app) {
+    startProgram(app);
+    setDialogHost(std::make_unique<ReportingDialogs>());
+    Screen& menu = screens::touch(form1::kForm);
+    menu.setTextOf(form1::kCompanyBox, "1");
+    return menu;
+}
+
 // The person switch of the main menu (its 個人名 button) beside reading the person's records;
 // prints "firstswitch", "switch" and "records" lines.
 int runSwitches(int runs) {
@@ -204,16 +214,13 @@ int runSwitches(int runs) {
     char name[] = "nencho";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    startProgram(app);
-    setDialogHost(std::make_unique<ReportingDialogs>());
-    Screen& menu = screens::touch("Form1");
-    menu.setTextOf("Text161", "1");
+    Screen& menu = startOnCompanyOne(app);
     for (int run = 0; run <= runs; ++run) {
         const int person = 1 + run % kPersonsPerCompany;
-        menu.setTextOf("Text162", QString::number(person));
+        menu.setTextOf(form1::kPersonBox, QString::number(person));
         QElapsedTimer timer;
         timer.start();
-        menu.press("Command11");
+        menu.press(form1::kPersonLoadButton);
         std::printf("%s %lld\n", run == 0 ? "firstswitch" : "switch", microsSince(timer));
         timer.restart();
         readPersonRecords(1, static_cast<std::int16_t>(person));
@@ -231,13 +238,10 @@ int runSaves(int runs) {
     char name[] = "nencho";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    startProgram(app);
-    setDialogHost(std::make_unique<ReportingDialogs>());
-    Screen& menu = screens::touch("Form1");
-    menu.setTextOf("Text161", "1");
-    menu.setTextOf("Text162", "1");
-    menu.press("Command11");
-    menu.press("Command1");  // 源泉徴収簿
+    Screen& menu = startOnCompanyOne(app);
+    menu.setTextOf(form1::kPersonBox, "1");
+    menu.press(form1::kPersonLoadButton);
+    menu.press(form1::kLedgerButton);
     const std::string bytes = ledgerFileWriter(LedgerRecord{}).bytes();
     const std::string target = *yearFilePath("H17", *personKey(1, 2), YearFileKind::Ledger);
     int renames = 0;

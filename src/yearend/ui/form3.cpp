@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "common/amount.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/program.h"
 #include "yearend/ui/form3_controls.h"
 
@@ -24,6 +25,19 @@ Form3::Form3() : WorkScreen(kForm, kYearBox) {
     onPress(kNotAdjustButton, [this] { notAdjust(); });
     onPress(kReplayNotAdjustedButton, [this] { replayNotAdjusted(); });
     onPress(kEndButton, [] { endProgram(); });
+    // Another screen naming another person or year in the code boxes (the main menu's choice of
+    // a person) takes the shown person's values off the sheet at once, so that what the ledger
+    // writes in next never stands beside the former person's deductions and results.
+    for (const char* box : {kYearBox, kCompanyBox, kPersonBox})
+        connect(control<QLineEdit>(box), &QLineEdit::textChanged, this, [this] {
+            runHandlerGuarded("年末調整", [this] {
+                if (shown_ && shownCodes_ != codesInBoxes()) forgetShownPerson();
+            });
+        });
+}
+
+QStringList Form3::codesInBoxes() const {
+    return {textOf(kYearBox), textOf(kCompanyBox), textOf(kPersonBox)};
 }
 
 void Form3::emptyBoxes(std::initializer_list<const char*> boxes) {

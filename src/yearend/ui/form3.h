@@ -2,6 +2,7 @@
 // The year-end sheet: one person's pay, tax withheld and deductions of the working year beside
 // the result of the adjustment, which 年末調整実行 computes and stores and 年末調整しない
 // replaces by the not-adjusted record. The actions live in form3_*.cpp by subject.
+#include <QStringList>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -33,6 +34,7 @@ class Form3 : public WorkScreen {
     void emptyBoxes(std::initializer_list<const char*> boxes);
     void showBalanceCaption(std::int32_t balance);
     std::optional<SheetOwner> ownerFromBoxes();
+    QStringList codesInBoxes() const;
 
     // Load and clear (form3_load.cpp).
     enum class LoadResult { NoPerson, AmountsDamaged, Loaded };
@@ -55,6 +57,8 @@ class Form3 : public WorkScreen {
 
     // Whose year the boxes show: the person of the last load.
     std::optional<SheetOwner> shown_;
+    // The year and code boxes' texts when that person was taken up.
+    QStringList shownCodes_;
     SheetRecords records_;
     // The sheet's values, which belong to the person shown: reset when another is taken up.
     AdjustmentResult result_;

@@ -60,6 +60,7 @@ void Form3::forgetShownPerson() {
 void Form3::takeUpPerson(const SheetOwner& owner) {
     forgetShownPerson();
     shown_ = owner;
+    shownCodes_ = codesInBoxes();
 }
 
 void Form3::fillBoxes() {

@@ -188,5 +188,23 @@ TEST_F(PersonSwitch, TheSpouseAndHousingScreenFollowsTheChosenAndSteppedPerson) 
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+// The year-end sheet left open shows nothing of a person once another is chosen: the ledger's
+// totals of the new person never stand beside the former person's deductions.
+TEST_F(PersonSwitch, TheYearEndSheetShowsNothingOfTheFormerPersonAfterAChoice) {
+    InsuranceRecord insurance;
+    insurance.lifeInsuranceDeduction = 50'000;
+    insurance.declaredSocialInsurance = 12'000;
+    InsuranceFile::save("H17", 101, insurance);
+    loadPerson("1");
+    click("Command2");  // 年末調整
+    Screen& sheet = screens::touch("Form3");
+    ASSERT_EQ(sheet.textOf("Text32"), "50,000");
+
+    loadPerson("2");  // person 2 has no records
+    EXPECT_EQ(sheet.textOf("Text162"), "2");
+    for (const char* box : {"Text32", "Text30"}) EXPECT_EQ(sheet.textOf(box), "") << box;
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
 }  // namespace
 }  // namespace nencho::test

@@ -4,7 +4,6 @@
 // names it; the jobs are cancelled between rounds; its rate is in real time). The form images
 // are rendered before the timing starts.
 #include <benchmark/benchmark.h>
-#include <cups/cups.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -14,6 +13,7 @@
 #include <string>
 
 #include "batch/batch_run.h"
+#include "held_jobs.h"
 #include "platform/drive_map.h"
 #include "platform/ui/page_image_registry.h"
 #include "platform/ui/printer_pages.h"
@@ -41,15 +41,34 @@ class PdfFileOpener : public PageOpener {
     int count_ = 0;
 };
 
+// The page images rendered and the persons 1 to 99 of company 1 written on a drive c: of the
+// folder, before the timing starts.
+void writeBatchPersons(const QTemporaryDir& drive) {
+    registerFormPageImages();
+    for (std::string_view name : pageImageNames()) pageImage(std::string(name));
+    DriveMap::instance().setDrive('c', drive.path().toStdString());
+    for (std::int32_t code = 1; code <= kPersons; ++code) test::writeFixtureYear(1, code);
+}
+
+// A run that stopped before the last person makes the figures meaningless.
+bool printedEveryPerson(benchmark::State& state, const BatchRunOutcome& outcome) {
+    if (outcome.printedCodes.size() == kPersons) return true;
+    const std::string why = "the run ended early: " + outcome.stop;
+    state.SkipWithError(why.c_str());
+    return false;
+}
+
+void countPagesPerSecond(benchmark::State& state) {
+    state.counters["pages_per_second"] = benchmark::Counter(
+        static_cast<double>(kPersons), benchmark::Counter::kIsIterationInvariantRate);
+}
+
 void BM_BatchRunOf99PersonsToPdf(benchmark::State& state) {
     const auto document = static_cast<BatchDocument>(state.range(0));
     state.SetLabel(batchDocumentName(document));
-    registerFormPageImages();
-    for (std::string_view name : pageImageNames()) pageImage(std::string(name));
     QTemporaryDir drive;
     QTemporaryDir pdfs;
-    DriveMap::instance().setDrive('c', drive.path().toStdString());
-    for (std::int32_t code = 1; code <= kPersons; ++code) test::writeFixtureYear(1, code);
+    writeBatchPersons(drive);
 
     PrintData data;
     for (auto _ : state) {
@@ -57,15 +76,9 @@ void BM_BatchRunOf99PersonsToPdf(benchmark::State& state) {
         const RangeReading all = allPersonsRange(probeLastPersonCode(1));
         const BatchRunOutcome outcome =
             runBatch(BatchRun{opener, document, test::kPrintYear, "17", 1}, *all.range, data);
-        if (outcome.printedCodes.size() != kPersons) {
-            std::string why = "the run ended early: ";
-            why += outcome.stop;
-            state.SkipWithError(why.c_str());
-            break;
-        }
+        if (!printedEveryPerson(state, outcome)) break;
     }
-    state.counters["pages_per_second"] = benchmark::Counter(
-        static_cast<double>(kPersons), benchmark::Counter::kIsIterationInvariantRate);
+    countPagesPerSecond(state);
     DriveMap::instance().clear();
 }
 BENCHMARK(BM_BatchRunOf99PersonsToPdf)
@@ -75,16 +88,6 @@ BENCHMARK(BM_BatchRunOf99PersonsToPdf)
     ->Arg(static_cast<int>(BatchDocument::InsuranceDeclaration))
     ->Unit(benchmark::kMillisecond);
 
-// Cancels the jobs of the title the queue holds.
-void cancelHeldJobs(const char* queue, const std::string& title) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 1, CUPS_WHICHJOBS_ACTIVE);
-    for (int i = 0; i < count; ++i)
-        if (jobs[i].title && title == jobs[i].title)
-            cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, jobs[i].id, 0);
-    cupsFreeJobs(count, jobs);
-}
-
 void BM_BatchRunOf99StatementsOnAHoldingQueue(benchmark::State& state) {
     const char* queue = std::getenv("NENCHO_BENCH_PRINTER");
     if (!queue) {
@@ -92,11 +95,8 @@ void BM_BatchRunOf99StatementsOnAHoldingQueue(benchmark::State& state) {
         return;
     }
     setenv("LPDEST", queue, 1);
-    registerFormPageImages();
-    for (std::string_view name : pageImageNames()) pageImage(std::string(name));
     QTemporaryDir drive;
-    DriveMap::instance().setDrive('c', drive.path().toStdString());
-    for (std::int32_t code = 1; code <= kPersons; ++code) test::writeFixtureYear(1, code);
+    writeBatchPersons(drive);
     const std::string title = batchDocumentName(BatchDocument::Statement);
 
     PrintData data;
@@ -108,15 +108,9 @@ void BM_BatchRunOf99StatementsOnAHoldingQueue(benchmark::State& state) {
         state.PauseTiming();
         cancelHeldJobs(queue, title);
         state.ResumeTiming();
-        if (outcome.printedCodes.size() != kPersons) {
-            std::string why = "the run ended early: ";
-            why += outcome.stop;
-            state.SkipWithError(why.c_str());
-            break;
-        }
+        if (!printedEveryPerson(state, outcome)) break;
     }
-    state.counters["pages_per_second"] = benchmark::Counter(
-        static_cast<double>(kPersons), benchmark::Counter::kIsIterationInvariantRate);
+    countPagesPerSecond(state);
     DriveMap::instance().clear();
 }
 BENCHMARK(BM_BatchRunOf99StatementsOnAHoldingQueue)->Unit(benchmark::kMillisecond)->UseRealTime();

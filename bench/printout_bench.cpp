@@ -6,7 +6,6 @@
 // 100 documents of one page, and on a bare QPrinter for the same queue, as 100 jobs. The jobs'
 // rates are in real time: a clerk waits for the scheduler's answers too.
 #include <benchmark/benchmark.h>
-#include <cups/cups.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -22,6 +21,7 @@
 #include <filesystem>
 #include <string>
 
+#include "held_jobs.h"
 #include "platform/recording_page.h"
 #include "platform/ui/page_image_registry.h"
 #include "platform/ui/printer_pages.h"
@@ -175,15 +175,6 @@ void BM_BareQPdfWriterLedgerDocuments(benchmark::State& state) {
         static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_BareQPdfWriterLedgerDocuments)->Unit(benchmark::kMillisecond);
-
-// Cancels the bench's jobs the queue holds.
-void cancelHeldJobs(const char* queue, const std::string& title) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 1, CUPS_WHICHJOBS_ACTIVE);
-    for (int i = 0; i < count; ++i)
-        if (title == jobs[i].title) cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, jobs[i].id, 0);
-    cupsFreeJobs(count, jobs);
-}
 
 void BM_LedgerPrintJobsOnAHoldingQueue(benchmark::State& state) {
     const char* queue = std::getenv("NENCHO_BENCH_PRINTER");

@@ -42,16 +42,23 @@ void drawStatementHeadings(PrinterPage& page) {
     }
 }
 
+std::span<const StatementFormRule> perCopyRules(int copy) {
+    return copy <= 2 ? upperCopyRules() : lowerCopyRules();
+}
+
 void drawStatementCaptions(PrinterPage& page, std::string_view eraYear) {
-    for (const StatementCopyOrigin& origin : kStatementCopyOrigins) {
-        int points = 7;
+    const std::span<const StatementFormText> captions = statementCaptions();
+    for (int copy = 1; copy <= kStatementCopies; ++copy) {
+        const StatementCopyOrigin origin = statementCopyOrigin(copy);
+        const std::span<const double> sizes = statementCaptionSizes(copy);
+        double points = 7;
         page.setFontSize(points);
-        for (const StatementFormText& text : statementCaptions()) {
-            if (text.points != points) {
-                points = text.points;
+        for (std::size_t i = 0; i < captions.size(); ++i) {
+            if (sizes[i] != points) {
+                points = sizes[i];
                 page.setFontSize(points);
             }
-            printFormText(page, origin, text, eraYear);
+            printFormText(page, origin, captions[i], eraYear);
         }
     }
 }
@@ -63,10 +70,8 @@ void drawStatementGrid(PrinterPage& page) {
 }
 
 void drawPerCopyRules(PrinterPage& page) {
-    drawRules(page, statementCopyOrigin(1), upperCopyRules());
-    drawRules(page, statementCopyOrigin(2), upperCopyRules());
-    drawRules(page, statementCopyOrigin(3), lowerCopyRules());
-    drawRules(page, statementCopyOrigin(4), lowerCopyRules());
+    for (int copy = 1; copy <= kStatementCopies; ++copy)
+        drawRules(page, statementCopyOrigin(copy), perCopyRules(copy));
 }
 
 void drawStatementForm(PrinterPage& page, std::string_view eraYear) {

@@ -45,6 +45,15 @@ std::span<const StatementFormRule> statementGrid();
 // The rules only copies 1 and 2 carry, and those only copies 3 and 4 carry.
 std::span<const StatementFormRule> upperCopyRules();
 std::span<const StatementFormRule> lowerCopyRules();
+// The rules only the copy (1 to 4) carries: the upper copies' or the lower copies'.
+std::span<const StatementFormRule> perCopyRules(int copy);
+
+// The size each caption of statementCaptions() is printed at in the copy (1 to 4), in the same
+// order. A caption keeps its own size when it stands inside its cell; one whose size would carry
+// it across a rule, or onto a caption below or beside it, is printed at its own position at the
+// largest size, to a tenth of a point, that keeps it clear. The characters of a word that runs
+// down its column share one size. The working year keeps its size.
+std::span<const double> statementCaptionSizes(int copy);
 
 // The form's rule widths in millimetres, the same on every device.
 double statementRuleWidth(int pixels);

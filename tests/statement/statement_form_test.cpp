@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/recording_page.h"
+#include "printing/form_drawing.h"
 #include "statement/statement_frame.h"
 #include "statement/statement_printout.h"
 
@@ -114,10 +117,10 @@ TEST(StatementForm, ElementsLandAtTheirCopysOriginPlusTheirOffset) {
         {"※", 21, 95, 8},
         {"整　理　欄", 158, 197, 8},
         // A caption of every copy, and the working year in every copy.
-        {"支 　払", 10, 7, 7},
-        {"支 　払", 155, 7, 7},
-        {"支 　払", 10, 110, 7},
-        {"支 　払", 155, 110, 7},
+        {"受給者番号", 87, 6, 7},
+        {"受給者番号", 232, 6, 7},
+        {"受給者番号", 87, 109, 7},
+        {"受給者番号", 232, 109, 7},
         {"13", 96, 75, 6},
         {"13", 241, 75, 6},
         {"13", 96, 178, 6},
@@ -186,6 +189,153 @@ TEST(StatementForm, EveryCaptionStartsInsideItsCopysFrame) {
                 << texts[i].text << " of copy " << copy;
         }
     }
+}
+
+// What a printed text of the form covers: the em box of each character it prints, blanks none.
+struct Extent {
+    std::string character;
+    double left, top, right, bottom;
+};
+
+std::vector<Extent> extentsAt(const PrintOperation& text, double points) {
+    std::vector<Extent> extents;
+    const double em = points * kMillimetresPerPoint;
+    double left = text.x;
+    for (const std::string& character : charactersOf(text.text)) {
+        const double width = emsOf(character) * em;
+        if (character != " " && character != "　")
+            extents.push_back({character, left, text.y, left + width, text.y + em});
+        left += width;
+    }
+    return extents;
+}
+
+bool overlap(const Extent& a, const Extent& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A rule's ink: its length and half its width to either side. A text the form starts on a rule
+// of its cell keeps that start, so only the rules right of and below its top-left corner count.
+std::optional<std::string> ruleCrossed(const std::vector<PrintOperation>& lines,
+                                       const PrintOperation& text, const Extent& extent) {
+    for (const PrintOperation& line : lines) {
+        const double half = line.lineWidth / 2;
+        const bool vertical = line.x == line.x2;
+        if (vertical ? line.x <= text.x : line.y <= text.y) continue;
+        const Extent ink{"", std::min(line.x, line.x2) - (vertical ? half : 0),
+                         std::min(line.y, line.y2) - (vertical ? 0 : half),
+                         std::max(line.x, line.x2) + (vertical ? half : 0),
+                         std::max(line.y, line.y2) + (vertical ? 0 : half)};
+        if (overlap(extent, ink))
+            return vertical ? "the rule at x " + std::to_string(line.x)
+                            : "the rule at y " + std::to_string(line.y);
+    }
+    return std::nullopt;
+}
+
+// What each text of the page covers as printed.
+std::vector<std::vector<Extent>> extentsOf(const std::vector<PrintOperation>& texts) {
+    std::vector<std::vector<Extent>> extents;
+    for (const PrintOperation& text : texts) extents.push_back(extentsAt(text, text.fontSize));
+    return extents;
+}
+
+// Where the text (or the word of wordLength texts running down from it), printed at the size,
+// runs across a rule or onto another text of the page as printed.
+std::vector<std::string> crossings(const std::vector<PrintOperation>& texts,
+                                   const std::vector<std::vector<Extent>>& printed,
+                                   const std::vector<PrintOperation>& lines, std::size_t index,
+                                   double points, std::size_t wordLength = 1) {
+    std::vector<std::vector<Extent>> word;
+    for (std::size_t i = index; i < index + wordLength; ++i)
+        word.push_back(extentsAt(texts[i], points));
+    std::vector<std::string> found;
+    for (std::size_t i = index; i < index + wordLength; ++i) {
+        for (const Extent& extent : word[i - index]) {
+            if (const auto rule = ruleCrossed(lines, texts[i], extent))
+                found.push_back(extent.character + " crosses " + *rule);
+            for (std::size_t other = 0; other < texts.size(); ++other) {
+                if (other == i) continue;
+                const bool sameWord = other >= index && other < index + wordLength;
+                for (const Extent& theirs : sameWord ? word[other - index] : printed[other])
+                    if (overlap(extent, theirs))
+                        found.push_back(extent.character + " touches " + theirs.character + " of " +
+                                        texts[other].text);
+            }
+        }
+    }
+    return found;
+}
+
+std::string described(const PrintOperation& text, const std::vector<std::string>& found) {
+    std::string description = "\"" + text.text + "\" at " + std::to_string(text.x) + "," +
+                              std::to_string(text.y) + " in " + std::to_string(text.fontSize) +
+                              " pt:";
+    for (const std::string& what : found) description += " " + what + ";";
+    return description;
+}
+
+constexpr std::size_t kHeadings = 95;
+
+TEST(StatementForm, EveryCaptionStandsInsideItsCellClearOfTheOtherTexts) {
+    const RecordingPage page = blankForm();
+    const auto texts = page.operationsOf(Kind::Text);
+    const auto lines = page.operationsOf(Kind::Line);
+    const auto printed = extentsOf(texts);
+    ASSERT_EQ(texts.size(), kHeadings + 4 * statementCaptions().size());
+    for (std::size_t i = kHeadings; i < texts.size(); ++i) {
+        const auto found = crossings(texts, printed, lines, i, texts[i].fontSize);
+        EXPECT_TRUE(found.empty()) << described(texts[i], found);
+    }
+}
+
+// A caption printed smaller than the form's size would cross a rule or touch another text a
+// tenth of a point larger; a word running down its column grows as one.
+TEST(StatementForm, ACaptionIsPrintedSmallerOnlyAsFarAsItMust) {
+    const RecordingPage page = blankForm();
+    const auto texts = page.operationsOf(Kind::Text);
+    const auto lines = page.operationsOf(Kind::Line);
+    const auto printed = extentsOf(texts);
+    const auto captions = statementCaptions();
+    const auto oneCharacter = [](const PrintOperation& text) {
+        return extentsAt(text, 1).size() == 1;
+    };
+    std::vector<std::string> smaller;
+    for (std::size_t i = kHeadings; i < texts.size();) {
+        std::size_t length = 1;
+        while (i + length < texts.size() && oneCharacter(texts[i]) &&
+               oneCharacter(texts[i + length]) && texts[i + length].x == texts[i].x &&
+               texts[i + length].fontSize == texts[i].fontSize &&
+               texts[i + length].y > texts[i + length - 1].y)
+            ++length;
+        const StatementFormText& caption = captions[(i - kHeadings) % captions.size()];
+        EXPECT_LE(texts[i].fontSize, caption.points) << texts[i].text;
+        if (texts[i].fontSize < caption.points) {
+            EXPECT_FALSE(
+                crossings(texts, printed, lines, i, texts[i].fontSize + 0.1, length).empty())
+                << described(texts[i], {"could be larger"});
+            if (i < kHeadings + captions.size()) {
+                std::string word;
+                for (std::size_t c = i; c < i + length; ++c) word += texts[c].text;
+                char size[16];
+                std::snprintf(size, sizeof size, "%.1f", texts[i].fontSize);
+                smaller.push_back(word + " " + size);
+            }
+        }
+        i += length;
+    }
+    // Copy 1's captions printed smaller than the form's size, and their sizes.
+    const std::vector<std::string> expected = {
+        "支 　払 6.3",        "る 　者 6.3",
+        "控除対象 5.6",       "配偶者の 5.6",
+        "老人 5.3",           "扶   養   親   族   の   数 5.6",
+        "障害者の数 5.6",     "配  偶  者 の 合計所得 7.6",
+        "未成年者 5.6",       "その他 5.6",
+        "勤労学生 5.6",       "死亡退職 5.6",
+        "年　　月　　日 5.6", "明　　大　昭 5.5",
+        "年　　月　　日 5.1", "住 所(居所) 7.6",
+        "名　  　　称 7.0",   "有無  有無 6.7"};
+    EXPECT_EQ(smaller, expected);
 }
 
 // A printer that fails at its n-th drawing operation.

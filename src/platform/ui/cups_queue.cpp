@@ -15,10 +15,35 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
+// Why the scheduler refused or could not be reached, in the clerk's words for the refusals a
+// clerk meets, with libcups' own text after it.
 std::string schedulerReason() {
-    const char* reason = cupsLastErrorString();
-    return reason && *reason ? reason : "理由は分かりません。";
+    const ipp_status_t status = cupsLastError();
+    const char* text = cupsLastErrorString();
+    std::string reason = text && *text ? text : "理由は分かりません。";
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return "このプリンターは、印刷を受け付けない設定になっています。プリンターの設定で受け付け"
+               "るようにしてから、もう一度印刷してください。\n" +
+               reason;
+    if (status == IPP_STATUS_ERROR_NOT_FOUND)
+        return "このプリンターは見つかりません（削除されたか、名前が変わっています）。プリンターを"
+               "選び直してから、もう一度印刷してください。\n" +
+               reason;
+    return reason;
 }
+
+// Whether the scheduler takes a connection at all; no request is sent.
+bool schedulerReachable() {
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                5000, nullptr);
+    if (!http) return false;
+    httpClose(http);
+    return true;
+}
+
+constexpr const char* kUnreachable =
+    "印刷を受け持つサービス（CUPS）に接続できません。サービスが動いているか確かめてから、もう一"
+    "度印刷してください。\n";
 
 struct FreeDestInfo {
     void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
@@ -26,16 +51,20 @@ struct FreeDestInfo {
 using DestInfo = std::unique_ptr<cups_dinfo_t, FreeDestInfo>;
 
 // The scheduler's description of each queue a job went to on each server (its address and
-// protocol version), asked for once: it costs as much as a job's creation. A queue whose creation
-// of a job is refused is asked again, in case it was set up anew.
+// protocol version), asked for once: it costs as much as a job's creation. A queue that refused
+// a job is asked again at the next job, in case it was set up anew.
 std::map<std::string, DestInfo>& knownQueues() {
     static std::map<std::string, DestInfo> queues;
     return queues;
 }
 
-cups_dinfo_t* destInfo(const std::string& name, cups_dest_t* dest, bool fresh) {
-    DestInfo& known = knownQueues()[std::string(cupsServer()) + "\n" + name];
-    if (!known || fresh) known.reset(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest));
+std::string queueKey(const std::string& name) {
+    return std::string(cupsServer()) + "\n" + name;
+}
+
+cups_dinfo_t* destInfo(const std::string& name, cups_dest_t* dest) {
+    DestInfo& known = knownQueues()[queueKey(name)];
+    if (!known) known.reset(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest));
     return known.get();
 }
 
@@ -70,28 +99,28 @@ int CupsQueue::submitPdf(const std::string& title, std::string_view pdf) {
     const std::string printer = "プリンター「" + name_ + "」";
     cups_option_t* options = nullptr;
     const int optionCount = cupsAddOption(CUPS_MEDIA, CUPS_MEDIA_A4, 0, &options);
-    cups_dinfo_t* info = nullptr;
+    // One job request a press: a refusal is told at once, and the queue is described anew at
+    // the next press.
+    cups_dinfo_t* info = destInfo(name_, dest);
     int jobId = 0;
-    bool created = false;
-    for (const bool fresh : {false, true}) {
-        info = destInfo(name_, dest, fresh);
-        if (!info) break;
-        jobId = 0;
-        created = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
-                                    optionCount, options) <= IPP_STATUS_OK_CONFLICTING &&
-                  jobId > 0;
-        if (created) break;
-    }
+    const bool created = info &&
+                         cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
+                                           optionCount, options) <= IPP_STATUS_OK_CONFLICTING &&
+                         jobId > 0;
     cupsFreeOptions(optionCount, options);
-    if (!info)
-        throw PrinterFailure(printer + "に接続できないため、印刷できませんでした。\n" +
-                             schedulerReason());
-    if (!created)
-        throw PrinterFailure(printer + "が印刷を受け付けませんでした。\n" + schedulerReason());
+    if (!created) {
+        const std::string reason = schedulerReason();
+        knownQueues().erase(queueKey(name_));
+        if (!schedulerReachable())
+            throw PrinterFailure(printer + "に接続できないため、印刷できませんでした。\n" +
+                                 kUnreachable + reason);
+        throw PrinterFailure(printer + "が印刷を受け付けませんでした。\n" + reason);
+    }
 
     auto refused = [&](const std::string& reason) {
         cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
-        return PrinterFailure(printer + "に印刷を送れませんでした。\n" + reason);
+        return PrinterFailure(printer + "に印刷を送れませんでした。\n" +
+                              (schedulerReachable() ? "" : kUnreachable) + reason);
     };
     if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, title.c_str(), CUPS_FORMAT_PDF,
                               0, nullptr, 1) != HTTP_STATUS_CONTINUE)

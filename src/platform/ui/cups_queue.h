@@ -17,20 +17,24 @@ class CupsQueue {
     // give it), or the first queue when none is the default. Throws PrinterFailure when there
     // is no queue.
     static CupsQueue defaultQueue();
+    // The queue a destination of libcups names (made by cupsGetNamedDest or cupsCopyDest);
+    // takes it over.
+    explicit CupsQueue(cups_dest_t* dest);
 
     // The queue's name as the user knows it ("queue" or "queue/instance").
     const std::string& name() const { return name_; }
 
-    // Submits the PDF document as one job named by the title and returns the scheduler's job
-    // id. Throws PrinterFailure naming the queue and the scheduler's reason when a step is
-    // refused; a job already begun is cancelled.
+    // Submits the PDF document as one job named by the title, in one job request, and returns
+    // the scheduler's job id. Throws PrinterFailure naming the queue and the scheduler's reason
+    // when a step is refused, in the clerk's words for a queue that does not accept jobs, one
+    // that is not there and a scheduler that cannot be reached, with libcups' own text after
+    // them; a job already begun is cancelled.
     int submitPdf(const std::string& title, std::string_view pdf);
 
   private:
     struct FreeDest {
         void operator()(cups_dest_t* dest) const;
     };
-    explicit CupsQueue(cups_dest_t* dest);
 
     std::unique_ptr<cups_dest_t, FreeDest> dest_;
     std::string name_;

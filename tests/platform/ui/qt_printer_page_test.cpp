@@ -1,7 +1,12 @@
 #include "platform/ui/qt_printer_page.h"
 
+#include <arpa/inet.h>
 #include <cups/cups.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -20,10 +26,24 @@
 #include <string>
 #include <thread>
 
+#include "platform/ui/cups_queue.h"
 #include "platform/ui/page_image_registry.h"
 #include "platform/ui/printer_pages.h"
 #include "support/screen_test.h"
 #include "support/test_queues.h"
+
+// Every job request the program makes, counted on its way to libcups.
+static std::atomic<int> jobRequests{0};
+
+extern "C" ipp_status_t cupsCreateDestJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* info,
+                                          int* jobId, const char* title, int optionCount,
+                                          cups_option_t* options) {
+    ++jobRequests;
+    using Create = ipp_status_t (*)(http_t*, cups_dest_t*, cups_dinfo_t*, int*, const char*, int,
+                                    cups_option_t*);
+    static const auto create = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "cupsCreateDestJob"));
+    return create(http, dest, info, jobId, title, optionCount, options);
+}
 
 namespace nencho {
 namespace {
@@ -298,16 +318,110 @@ class SchedulerTest : public QtPrinterPageTest {
     }
 };
 
-TEST_F(SchedulerTest, ARefusedJobIsAFailureNamingThePrinterAndTheSchedulersReason) {
-    test::DefaultQueue queue(test::kRefusingQueue);
+// The text of the failure the page's end throws, or nothing when it printed.
+std::optional<std::string> failureAtEnd(QtPrinterPage& page) {
     try {
-        printDocument(pageOpener(), uniqueName("refused"), drawSamplePage);
-        FAIL() << "a refused job passed as printed";
+        page.endDocument();
     } catch (const PrinterFailure& failure) {
-        const std::string text = failure.what();
-        EXPECT_NE(text.find("プリンター「TEST-REFUSE」"), std::string::npos) << text;
-        EXPECT_NE(text.find("not accepting jobs"), std::string::npos) << text;
+        return failure.what();
     }
+    return std::nullopt;
+}
+
+// Whether the texts stand in the failure's text in this order.
+bool saysInOrder(const std::string& said, std::initializer_list<const char*> texts) {
+    std::size_t from = 0;
+    for (const char* text : texts) {
+        from = said.find(text, from);
+        if (from == std::string::npos) return false;
+    }
+    return true;
+}
+
+// A port on this machine where nothing listens.
+int closedLoopbackPort() {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                       ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    ::close(socket);
+    return bound ? ntohs(address.sin_port) : 1;
+}
+
+// The test printer as it was described before it was deleted: its name and address changed to
+// those of a queue the scheduler does not have.
+CupsQueue queueNoLongerThere() {
+    cups_dest_t* known = cupsGetNamedDest(CUPS_HTTP_DEFAULT, test::kHoldingQueue, nullptr);
+    EXPECT_NE(known, nullptr);
+    std::string address =
+        known ? cupsGetOption("printer-uri-supported", known->num_options, known->options) : "";
+    address = address.substr(0, address.rfind('/') + 1) + "NENCHO-NO-SUCH-QUEUE";
+    cupsFreeDests(1, known);
+    cups_dest_t* dests = nullptr;
+    int count = cupsAddDest("NENCHO-NO-SUCH-QUEUE", nullptr, 0, &dests);
+    dests[0].num_options = cupsAddOption("printer-uri-supported", address.c_str(),
+                                         dests[0].num_options, &dests[0].options);
+    cups_dest_t* gone = nullptr;
+    cupsCopyDest(&dests[0], 0, &gone);
+    cupsFreeDests(count, dests);
+    return CupsQueue(gone);
+}
+
+TEST_F(SchedulerTest, ARefusedPressSendsOneJobRequestAndTellsWhyInTheClerksWords) {
+    test::DefaultQueue queue(test::kRefusingQueue);
+    for (int press = 1; press <= 2; ++press) {
+        jobRequests = 0;
+        auto page = QtPrinterPage::onDefaultPrinter(uniqueName("refused"));
+        drawSamplePage(*page);
+        const auto said = failureAtEnd(*page);
+        ASSERT_TRUE(said) << "a refused job passed as printed";
+        EXPECT_TRUE(
+            saysInOrder(*said, {"プリンター「TEST-REFUSE」が印刷を受け付けませんでした。",
+                                "印刷を受け付けない設定になっています", "not accepting jobs"}))
+            << *said;
+        EXPECT_EQ(jobRequests, 1) << "press " << press;
+    }
+}
+
+TEST_F(SchedulerTest, AQueueThatIsNoLongerThereIsToldAsMissing) {
+    jobRequests = 0;
+    CupsQueue gone = queueNoLongerThere();
+    try {
+        gone.submitPdf(uniqueName("gone"), "%PDF-1.4\n%%EOF\n");
+        FAIL() << "a job to a missing queue passed as printed";
+    } catch (const PrinterFailure& failure) {
+        EXPECT_TRUE(saysInOrder(failure.what(),
+                                {"プリンター「NENCHO-NO-SUCH-QUEUE」が印刷を受け付けませんでした。",
+                                 "このプリンターは見つかりません", "does not exist"}))
+            << failure.what();
+    }
+    EXPECT_EQ(jobRequests, 0);
+}
+
+TEST_F(SchedulerTest, ASchedulerThatCannotBeReachedIsToldSoAndNoJobIsLeft) {
+    test::DefaultQueue queue(test::kHoldingQueue);
+    test::CancelledJobs cancelled(test::kHoldingQueue);
+    const std::string title = uniqueName("unreachable");
+    jobRequests = 0;
+    auto page = QtPrinterPage::onDefaultPrinter(title);
+    drawSamplePage(*page);
+    // The scheduler goes away between the queue's choice and the job.
+    cupsSetServer(("127.0.0.1:" + std::to_string(closedLoopbackPort())).c_str());
+    const auto said = failureAtEnd(*page);
+    cupsSetServer(nullptr);
+    ASSERT_TRUE(said) << "a job passed as printed with no scheduler";
+    EXPECT_TRUE(saysInOrder(*said, {"プリンター「TEST-HOLD」に接続できないため",
+                                    "印刷を受け持つサービス（CUPS）に接続できません"}))
+        << *said;
+    // libcups' own text comes after the clerk's words.
+    const std::string lastLine = said->substr(said->rfind('\n') + 1);
+    EXPECT_FALSE(lastLine.empty() || lastLine.find("接続できません") != std::string::npos) << *said;
+    EXPECT_LE(jobRequests, 1);
+    cancelled.ids = test::heldJobs(test::kHoldingQueue, title);
+    EXPECT_TRUE(cancelled.ids.empty());
 }
 
 TEST_F(SchedulerTest, AStoppedQueueHoldsTheJobAsPrinted) {

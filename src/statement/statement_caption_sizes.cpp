@@ -4,7 +4,6 @@
 // once for the upper copies and once for the lower ones.
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -85,12 +84,11 @@ bool isOneCharacter(const StatementFormText& text) {
 std::vector<Caption> captionsOf(std::span<const StatementFormText> texts) {
     std::vector<Caption> captions;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0 && !captions.empty()) {
+        if (i > 0) {
             const StatementFormText& before = texts[i - 1];
             const StatementFormText& text = texts[i];
             if (isOneCharacter(before) && isOneCharacter(text) && before.x == text.x &&
-                before.points == text.points && before.y < text.y &&
-                captions.back().first + captions.back().count == i) {
+                before.points == text.points && before.y < text.y) {
                 ++captions.back().count;
                 continue;
             }

@@ -62,6 +62,13 @@ Form11::Form11() : WorkScreen(form11::kForm, form11::kYearBox) {
                 [this] { ReturnNext(kEnterKeyCode); });
 }
 
+void Form11::enterNextCompany() {
+    // The code is selected, so that the next company's code typed replaces it.
+    auto* first = control<QLineEdit>(kEntryBoxes[0]);
+    first->selectAll();
+    first->setFocus(Qt::TabFocusReason);
+}
+
 void Form11::ReturnNext(std::uint16_t keyCode) {
     if (keyCode == kEnterKeyCode) dialogs().sendTab();
 }

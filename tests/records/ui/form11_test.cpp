@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <map>
 
 #include "common/paths.h"
@@ -358,6 +359,20 @@ TEST_F(Form11Test, ClearEmptiesTheFieldsButKeepsStartDayCarriersAndMarks) {
     for (const auto& [box, text] : kCompany3Boxes)
         EXPECT_EQ(screen.textOf(box), box == "Text15" ? text : "") << box.toStdString();
     expectBoxes(screen, {{"Text23", "3"}, {"Text24", "H17"}, {"Text26", "*"}, {"Text30", "*"}});
+}
+
+// After a registration the keys go to the code box, its code selected: the next company's code
+// typed replaces it, and no key is lost on the button.
+TEST_F(Form11Test, AfterARegistrationTheCodeTypedGoesIntoTheCodeBox) {
+    Screen& screen = open();
+    QApplication::processEvents();
+    registerNew(screen);
+    auto* code = screen.control<QLineEdit>("Text1");
+    EXPECT_EQ(QApplication::focusWidget(), code);
+    QTest::keyClicks(QApplication::focusWidget(), "6");
+    EXPECT_EQ(screen.textOf("Text1"), "6");
+    EXPECT_EQ(screen.textOf("Text3"), "山田商事 ");  // the boxes still show what was registered
+    EXPECT_FALSE(exists(companyFilePath(6)));
 }
 
 TEST_F(Form11Test, EnterMovesFromCodeToNameToTaxPlaceToPhone) {

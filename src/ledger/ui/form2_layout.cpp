@@ -190,6 +190,8 @@ void Form2::addAmountBoxes(const LedgerRowBoxes& boxes, int top) {
             amount(box);
         }
         if (number != boxes.pay) paint(box, kComputedColour);
+        // The tax again only repeats the tax: nothing reads it back, and it takes no typing.
+        if (number == boxes.taxAgain) box->setReadOnly(true);
     }
 }
 
@@ -233,6 +235,8 @@ void Form2::buildTotalRow(int row, const char* labelBox, const char* caption) {
         else
             amount(box);
         paint(box, kTotalColour);
+        // The totals take no typing; the boxes no action fills stay free.
+        if (number != boxes.dependants && number != boxes.overUnder) box->setReadOnly(true);
     }
 }
 

@@ -199,8 +199,11 @@ void setControlVisible(const QString& form, const QString& control, bool visible
 void show(const QString& form) {
     Screen& screen = touch(form);
     notify(ScreenEvent::Kind::Show, form);
+    // A screen shown comes to the front with the focus, also when it was open already.
+    if (screen.isMinimized()) screen.setWindowState(screen.windowState() & ~Qt::WindowMinimized);
     screen.show();
     screen.raise();
+    screen.activateWindow();
 }
 
 void hide(const QString& form) {

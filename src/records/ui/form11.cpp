@@ -62,6 +62,13 @@ Form11::Form11() : WorkScreen(form11::kForm, form11::kYearBox) {
                 [this] { ReturnNext(kEnterKeyCode); });
 }
 
+void Form11::enterNextCompany() {
+    // The code is selected, so that the next company's code typed replaces it.
+    auto* first = control<QLineEdit>(kEntryBoxes[0]);
+    first->selectAll();
+    first->setFocus(Qt::TabFocusReason);
+}
+
 void Form11::ReturnNext(std::uint16_t keyCode) {
     if (keyCode == kEnterKeyCode) dialogs().sendTab();
 }
@@ -82,8 +89,10 @@ QLineEdit* Form11::addHiddenBox(const QString& name, int left, int top, int widt
 
 void Form11::buildCodeRow() {
     addMark("Text26", 360);
-    addButton(form11::kClearButton, "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
-              [this] { clearFields(); });
+    // The caption of the code box: it empties the fields, and the focus passes it by, so that
+    // the screen opens in the code box.
+    captionButton(addButton(form11::kClearButton, "会社コード", kCaptionLeft, 360, 1440, kRowHeight,
+                            [this] { clearFields(); }));
     showsUpTo(addText(form11::kCompanyCodeBox, kBoxLeft, 360, 1080, kRowHeight),
               QString::number(kLastCompanyCode));
     addButton(form11::kLoadButton, "会社呼出", 3060, 360, 1200, kRowHeight,
@@ -155,7 +164,8 @@ void Form11::buildHiddenBoxes() {
 void Form11::buildButtons() {
     addButton("Command10", "menu", kCaptionLeft, 4200, 1800, 480,
               [] { screens::show(form1::kForm); });
-    addButton("Command4", "登録実行", 6780, 4200, 1800, 480, [this] { registerCompany(); });
+    addButton(form11::kRegisterButton, "登録実行", 6780, 4200, 1800, 480,
+              [this] { registerCompany(); });
     auto hiddenButton = [this](const char* name, const char* caption, int left, int top,
                                std::function<void()> action = {}) {
         addButton(name, caption, left, top, 1440, kRowHeight, std::move(action))->hide();
@@ -169,10 +179,13 @@ void Form11::buildButtons() {
 }
 
 void Form11::setEntryOrder() {
-    // Enter walks these boxes in this order.
+    // Enter walks these boxes in this order and ends on 登録実行, so that a company is typed and
+    // registered with the keys alone.
     keepOwnTabOrder();
     for (std::size_t i = 1; i < std::size(kEntryBoxes); ++i)
         setTabOrder(control<QWidget>(kEntryBoxes[i - 1]), control<QWidget>(kEntryBoxes[i]));
+    setTabOrder(control<QWidget>(kEntryBoxes[std::size(kEntryBoxes) - 1]),
+                control<QWidget>(form11::kRegisterButton));
 }
 
 }  // namespace nencho

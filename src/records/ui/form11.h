@@ -26,6 +26,8 @@ class Form11 : public WorkScreen {
     void buildHiddenBoxes();
     void buildButtons();
     void setEntryOrder();
+    // After a registration the keys go to the code box, not to the button left behind.
+    void enterNextCompany();
     QLineEdit* addMark(const QString& name, int top);
     QLineEdit* addHiddenBox(const QString& name, int left, int top, int width);
 

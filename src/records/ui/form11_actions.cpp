@@ -203,7 +203,9 @@ void Form11::registerCompany() {
         writer.save(path);
     } catch (const RecordError& error) {
         showFailure(error.what(), kRegistrationTitle);
+        return;
     }
+    enterNextCompany();
 }
 
 }  // namespace nencho

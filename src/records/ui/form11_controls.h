@@ -32,5 +32,6 @@ inline constexpr const char* kSettlementDayBox = "Text4";
 inline constexpr const char* kBusinessYearButton = "Command3";  // 事業年度, hidden
 inline constexpr const char* kLoadButton = "Command6";          // 会社呼出
 inline constexpr const char* kIndividualButton = "Command12";   // 個人, hidden
+inline constexpr const char* kRegisterButton = "Command4";      // 登録実行
 
 }  // namespace nencho::form11

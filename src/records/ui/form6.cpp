@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 
 #include "common/keys.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/key_press.h"
 #include "platform/ui/program.h"
+#include "platform/ui/typed_length.h"
 #include "records/person_file.h"
 #include "records/ui/form6_controls.h"
 
@@ -31,19 +31,6 @@ constexpr const char* kKeyboardOrder[] = {
     form6::kBirthDayBox,     form6::kNotesLine1Box,        form6::kNotesLine2Box,
     form6::kRegisterButton,  form6::kPreviousPersonButton, form6::kNextPersonButton,
     form6::kAddressLowerBox, form6::kPositionBox};
-
-// Limits what is typed into an address box. A limit on the box itself would also cut a
-// longer address loaded from a record, and the next registration would store it cut.
-class TypedLengthLimit : public QValidator {
-  public:
-    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= limit_ ? Acceptable : Invalid;
-    }
-
-  private:
-    int limit_;
-};
 
 }  // namespace
 
@@ -94,10 +81,8 @@ void Form6::buildIdentityControls() {
     addButton("Command18", "住所(下欄)", 120, 2040, 1215, 375,
               [this] { setTextOf(form6::kAddressLowerBox, {}); });
     addText(form6::kAddressLowerBox, 1335, 2040, 4095, 375);
-    for (const char* box : {form6::kAddressUpperBox, form6::kAddressLowerBox}) {
-        auto* address = control<QLineEdit>(box);
-        address->setValidator(new TypedLengthLimit(kAddressLineLength, address));
-    }
+    for (const char* box : {form6::kAddressUpperBox, form6::kAddressLowerBox})
+        limitTypedLength(control<QLineEdit>(box), kAddressLineLength);
 }
 
 void Form6::buildBirthControls() {
@@ -230,6 +215,13 @@ void Form6::setKeyboardOrder() {
         press(form6::kRegisterButton);
         return true;
     });
+}
+
+void Form6::enterNextPerson() {
+    // The code offered is selected, so that the code typed replaces it and Enter keeps it.
+    auto* first = control<QLineEdit>(kKeyboardOrder[0]);
+    first->selectAll();
+    first->setFocus(Qt::TabFocusReason);
 }
 
 void Form6::formLoad() {

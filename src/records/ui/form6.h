@@ -31,6 +31,9 @@ class Form6 : public WorkScreen {
     void buildNotesControls();
     void buildCommandButtons();
     void setKeyboardOrder();
+    // After a registration the keys go to the first box of the next person, never to the
+    // button, which registers on any key.
+    void enterNextPerson();
     void declareLongestValues();
 
     // Option groups and status boxes (form6_choices.cpp).

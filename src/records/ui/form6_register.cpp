@@ -113,6 +113,7 @@ void Form6::finishNewPerson() {
     press(form6::kClearButton);
     dialogs().beep();
     press(form6::kLastNumberButton);
+    enterNextPerson();
 }
 
 void Form6::rewriteExistingPerson(const std::string& existsDescription) {
@@ -135,6 +136,7 @@ void Form6::rewriteExistingPerson(const std::string& existsDescription) {
               qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
     press(form6::kPartialClearButton);
+    enterNextPerson();
 }
 
 // No usable person code: nothing is written, and the first free code is offered instead.
@@ -144,6 +146,7 @@ void Form6::registerWithoutCode() {
               qs(decimal(std::int64_t{entry_.personKey} - std::int64_t{entry_.companyCode} * 100)));
     dialogs().beep();
     press(form6::kPartialClearButton);
+    enterNextPerson();
 }
 
 void Form6::storeNotes() {

@@ -119,6 +119,7 @@ const GridRow& gridRow(int ledgerRow) {
 QLineEdit* Form13::addCell(const char* name, int left, int top, int width, const char* caption) {
     QLineEdit* cell = addText(name, left, top, width, kRowHeight);
     cell->setText(QString::fromUtf8(caption));
+    cell->setReadOnly(true);  // the table only shows what its run computed
     if (*caption) {
         cell->setAlignment(Qt::AlignCenter);
         setPointSize(cell, kCaptionPointSize);

@@ -98,8 +98,13 @@ QLineEdit* Form3::addCaptionBox(const char* name, const char* caption, int left,
     return box;
 }
 
+// Every amount of the sheet comes from the records or the adjustment: none takes typing, and
+// Tab passes them by.
 QLineEdit* Form3::addAmountBox(const char* name, int left, int top, int width, int height) {
-    return amountBox(addText(name, left, top, width, height));
+    QLineEdit* box = amountBox(addText(name, left, top, width, height));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
 }
 
 void Form3::buildCaptions() {

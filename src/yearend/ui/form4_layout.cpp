@@ -79,6 +79,13 @@ void paintGrey(QLineEdit* box) {
     box->setPalette(palette);
 }
 
+// A box only the screen's actions fill: Tab passes it by and it takes no typing.
+QLineEdit* computed(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
 QLabel* centred(QLabel* label) {
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
@@ -120,7 +127,7 @@ void Form4::buildLifeFrame() {
                          kLifeWidths[3] + kLifeWidths[4] + kLifeWidths[5], kRowHeight, frame));
         QLineEdit* result = addText(box(number), columnLeft(kLifeWidths, 6), rowTop(row),
                                     kLifeWidths[6], kRowHeight, frame);
-        amountBox(result);
+        computed(amountBox(result));
         if (grey) paintGrey(result);
     };
     for (std::size_t index = 0; index < kLifeRows.size(); ++index)
@@ -166,8 +173,9 @@ void Form4::buildCasualtyFrame() {
         centred(addLabel(name, caption, columnLeft(kCasualtyWidths, 4), rowTop(row),
                          kCasualtyWidths[4] + kCasualtyWidths[5] + kCasualtyWidths[6], kRowHeight,
                          frame));
-        amountBox(addText(box(number), columnLeft(kCasualtyWidths, 7), rowTop(row),
-                          kCasualtyWidths[7], kRowHeight, frame));
+        QLineEdit* result = amountBox(addText(box(number), columnLeft(kCasualtyWidths, 7),
+                                              rowTop(row), kCasualtyWidths[7], kRowHeight, frame));
+        if (number == kCasualtyDeductionBox) computed(result);
         ++row;
     }
 }
@@ -185,7 +193,8 @@ void Form4::buildEntryStrip() {
         QPushButton* label = addButton(button, caption, left, top, 2160, 375);
         // The two that only empty their box are its captions; the first fetches a value.
         if (button != std::string_view(kLedgerInsuranceButton)) captionButton(label);
-        amountBox(addText(box(number), left + 2160, top, 1320, 375));
+        QLineEdit* entry = amountBox(addText(box(number), left + 2160, top, 1320, 375));
+        if (number == kLedgerInsuranceBoxNumber) computed(entry);  // filled from the ledger
         addLabel(QStringLiteral("YenCaption%1").arg(++index), "円", left + 3540, top, 300, 375);
         left += 3960;
     }

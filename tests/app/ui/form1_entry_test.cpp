@@ -1,4 +1,5 @@
 // The main menu's buttons that open the work screens, the year-end replay and the links.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <stdexcept>
@@ -58,6 +59,20 @@ TEST_F(ScreenEntry, EachMenuButtonPressesItsScreensButtonsInOrderAndShowsIt) {
             EXPECT_EQ(eventsOf(Kind::Press), c.presses) << c.button;
             EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{c.form}) << c.button;
         }
+    }
+}
+
+// The screen a menu button shows is the window the keys go to, also when it was open already
+// behind another one.
+TEST_F(ScreenEntry, AScreenShownFromTheMenuWhileAnotherIsInFrontBecomesTheActiveWindow) {
+    const std::pair<const char*, const char*> openings[] = {
+        {"Command3", "Form4"},  {"Command5", "Form11"}, {"Command3", "Form4"},
+        {"Command13", "Form6"}, {"Command1", "Form2"},  {"Command5", "Form11"},
+    };
+    for (const auto& [button, form] : openings) {
+        click(button);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &screens::touch(form)) << button;
     }
 }
 

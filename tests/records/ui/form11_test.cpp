@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <map>
 
 #include "common/paths.h"
@@ -360,21 +361,40 @@ TEST_F(Form11Test, ClearEmptiesTheFieldsButKeepsStartDayCarriersAndMarks) {
     expectBoxes(screen, {{"Text23", "3"}, {"Text24", "H17"}, {"Text26", "*"}, {"Text30", "*"}});
 }
 
-TEST_F(Form11Test, EnterMovesFromCodeToNameToTaxPlaceToPhone) {
+// After a registration the keys go to the code box, its code selected: the next company's code
+// typed replaces it, and no key is lost on the button.
+TEST_F(Form11Test, AfterARegistrationTheCodeTypedGoesIntoTheCodeBox) {
     Screen& screen = open();
-    screen.show();
-    screen.activateWindow();
     QApplication::processEvents();
-    const char* order[] = {"Text1", "Text3", "Text5", "Text12"};
-    screen.control<QLineEdit>(order[0])->setFocus();
-    for (int i = 1; i < 4; ++i) {
+    registerNew(screen);
+    auto* code = screen.control<QLineEdit>("Text1");
+    EXPECT_EQ(QApplication::focusWidget(), code);
+    QTest::keyClicks(QApplication::focusWidget(), "6");
+    EXPECT_EQ(screen.textOf("Text1"), "6");
+    EXPECT_EQ(screen.textOf("Text3"), "山田商事 ");  // the boxes still show what was registered
+    EXPECT_FALSE(exists(companyFilePath(6)));
+}
+
+// The screen opens in the code box; Enter walks the four boxes and ends on 登録実行, where the
+// space bar registers, as on any button.
+TEST_F(Form11Test, EnterMovesFromCodeToNameToTaxPlaceToPhoneThenToTheRegistration) {
+    open();
+    QApplication::processEvents();
+    const char* order[] = {"Text1", "Text3", "Text5", "Text12", "Command4"};
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), order[0]);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    for (int i = 1; i < 5; ++i) {
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(focused, &enter);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), order[i]);
     }
-    EXPECT_EQ(dialogs->tabs, 3);
+    EXPECT_EQ(dialogs->tabs, 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(exists(companyFilePath(5)));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), order[0]);
 }
 
 }  // namespace

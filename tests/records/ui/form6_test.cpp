@@ -1,8 +1,12 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <filesystem>
 
 #include "platform/ui/screen.h"
@@ -464,6 +468,118 @@ TEST_F(Form6Test, EnterMovesOnFromTheTypingBoxesAndAnyKeyOnTheButtonRegisters) {
     key("Command3", Qt::Key_A, "a");  // an empty code: the free code is offered, with a beep
     EXPECT_EQ(text("Text5"), "1");
     EXPECT_EQ(dialogs->beeps, 1);
+}
+
+// A clerk types person after person with the keys alone: Enter from box to box, one key on
+// 登録実行, and at once the next person's code.
+TEST_F(Form6Test, AKeyTypedRightAfterARegistrationStartsTheNextPersonAndRegistersNobody) {
+    test::tabInto(form().controlWidget("Text5"));
+    auto enter = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
+    // Digits come from the keys, Japanese text from the input method's commit.
+    auto typeAndEnter = [&](const QString& text) {
+        QWidget* box = QApplication::focusWidget();
+        if (text.front().unicode() < 0x80) {
+            QTest::keyClicks(box, text);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(box, &commit);
+        }
+        enter();
+    };
+    auto typePerson = [&](const QString& reading, const QString& name) {
+        for (const QString& text :
+             {reading, name, QString("東京都"), QString("45"), QString("3"), QString("12")})
+            typeAndEnter(text);
+        enter();  // no notes
+        enter();
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command3");
+    };
+
+    typeAndEnter("1");
+    typePerson("ヤマダ", "山田");
+    enter();  // 登録実行
+    ASSERT_EQ(personFileCount(), 1u);
+    EXPECT_EQ(test::readLines(test::personPath(1, 1))[2], quoted("山田"));
+    auto* code = form().control<QLineEdit>("Text5");
+    EXPECT_EQ(QApplication::focusWidget(), code);
+    EXPECT_EQ(code->selectedText(), "2");  // the code offered, replaced by the code typed
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2, Qt::NoModifier);
+    EXPECT_EQ(personFileCount(), 1u);
+    EXPECT_EQ(text("Text5"), "2");
+    enter();
+    typePerson("スズキ", "鈴木");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // any key registers
+    ASSERT_EQ(personFileCount(), 2u);
+    EXPECT_EQ(test::readLines(test::personPath(1, 2))[2], quoted("鈴木"));
+    EXPECT_EQ(QApplication::focusWidget(), code);
+    EXPECT_EQ(text("Text5"), "3");
+
+    // An empty code registers nobody and offers the free code: the keys go there too.
+    test::tabInto(form().controlWidget("Command3"));
+    type("Text5", "");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(personFileCount(), 2u);
+    EXPECT_EQ(QApplication::focusWidget(), code);
+    EXPECT_EQ(text("Text5"), "3");
+}
+
+// What the clerk enters beyond the fifteen characters of an address box is cut from the end of
+// what was entered, with a beep; what the box held stays.
+TEST_F(Form6Test, AnOverlongPasteOrInputMethodCommitKeepsItsFirstCharactersWithABeep) {
+    const QString sixteen = "東京都千代田区丸の内一丁目一番地";
+    ASSERT_EQ(sixteen.size(), 16);
+    const QString fourteen = sixteen.left(14);
+    enum class Entry { Paste, Commit };
+    struct Case {
+        Entry how;
+        QString before;
+        int cursor;
+        QString entered;
+        QString after;
+        int beeps;
+    };
+    const Case cases[] = {
+        {Entry::Paste, "", 0, sixteen, sixteen.left(15), 1},
+        {Entry::Commit, "", 0, sixteen, sixteen.left(15), 1},
+        {Entry::Commit, "", 0, sixteen.left(15), sixteen.left(15), 0},
+        {Entry::Paste, fourteen, 14, "青葉ビル", fourteen + "青", 1},
+        {Entry::Commit, fourteen, 2, "青葉ビル", fourteen.left(2) + "青" + fourteen.mid(2), 1},
+        {Entry::Paste, sixteen.left(15), 15, "3F", sixteen.left(15), 1},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        for (const char* name : {"Text8", "Text15"}) {
+            auto* box = form().control<QLineEdit>(name);
+            type(name, c.before);
+            box->setCursorPosition(c.cursor);
+            const int beeps = dialogs->beeps;
+            if (c.how == Entry::Paste) {
+                QApplication::clipboard()->setText(c.entered);
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(c.entered);
+                QApplication::sendEvent(box, &commit);
+            }
+            EXPECT_EQ(box->text(), c.after) << "case " << row << " " << name;
+            EXPECT_EQ(dialogs->beeps - beeps, c.beeps) << "case " << row << " " << name;
+        }
+        ++row;
+    }
+
+    // A longer stored address is shown whole; the clerk may shorten it, never lengthen it.
+    const QString stored = "北海道札幌市中央区北一条西二丁目三番地";
+    auto* box = form().control<QLineEdit>("Text8");
+    type("Text8", stored);
+    box->setCursorPosition(static_cast<int>(stored.size()));
+    const int beeps = dialogs->beeps;
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), stored.chopped(1));
+    QTest::keyClicks(box, "ab");
+    EXPECT_EQ(box->text(), stored.chopped(1) + "a");
+    EXPECT_EQ(dialogs->beeps - beeps, 1);
 }
 
 TEST_F(Form6Test, AddressBoxesTakeFifteenTypedCharactersButShowALongerStoredAddress) {

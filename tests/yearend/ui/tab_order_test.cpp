@@ -1,6 +1,7 @@
 // Tab runs through the year-end screens in reading order: along a row, then down to the next,
 // through the boxes and the buttons that act, never through a caption.
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -71,6 +72,39 @@ TEST_F(TabOrderTest, TheInsuranceScreenRunsAlongEachPolicyRowThenDown) {
                            row.relation, row.maturity, row.premium})
             expected << box(number);
     EXPECT_EQ(tabsFrom(kForm, expected.front(), expected.size()), expected);
+}
+
+// The totals and the deductions are the screen's own: Tab goes from the last life policy to the
+// first pension policy and from the last pension policy to the casualty policies, and a click
+// into a total and a key typed there change nothing.
+TEST_F(TabOrderTest, TheInsuranceScreensTotalsTakeNeitherTabNorTyping) {
+    using namespace form4;
+    const LifeRowBoxes& lastLife = kLifeRows[2];
+    QStringList expected{box(lastLife.relation), box(lastLife.amount)};
+    for (const LifeRowBoxes& row : kPensionRows)
+        for (int number : {row.insurer, row.kind, row.period, row.holder, row.beneficiary,
+                           row.relation, row.amount})
+            expected << box(number);
+    expected << box(kCasualtyRows[0].insurer);
+    EXPECT_EQ(tabsFrom(kForm, expected.front(), expected.size()), expected);
+
+    Screen& screen = screens::touch(kForm);
+    for (int number : {kLifeTotalBox, kPensionTotalBox, kLifeDeductionBox, kCasualtyDeductionBox,
+                       kLedgerInsuranceBoxNumber}) {
+        auto* total = screen.control<QLineEdit>(box(number));
+        total->setText("1,000");
+        QTest::mouseClick(total, Qt::LeftButton);
+        QTest::keyClicks(total, "9");
+        QTest::keyClick(total, Qt::Key_Backspace);
+        EXPECT_EQ(total->text(), "1,000") << number;
+    }
+    // The premiums typed below the policies still take typing.
+    for (int number : {kLongTermBox, kShortTermBox, kDeclaredSocialInsuranceBox, kMutualAidBox}) {
+        auto* typed = screen.control<QLineEdit>(box(number));
+        typed->clear();
+        QTest::keyClicks(typed, "12");
+        EXPECT_EQ(typed->text(), "12") << number;
+    }
 }
 
 TEST_F(TabOrderTest, TheSpouseAndHousingScreenPassesItsCaptionButtons) {

@@ -1,5 +1,6 @@
 #include "platform/kept_files.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "platform/file_system.h"
@@ -26,17 +27,7 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
     listPath_ = listPathOf(systemPaths.front());
     mark_.emplace();
     try {
-        std::string list;
-        for (const std::string& path : systemPaths) {
-            const bool existed = fileExists(path);
-            if (existed) copyFile(path, copyPathOf(path));
-            files_.push_back({path, existed});
-            list += existed ? kExisted : kAbsent;
-            list += "\t" + path + "\n";
-        }
-        syncPendingFolders();  // every copy on the disk before the list names it
-        writeFile(listPath_, list);
-        syncPendingFolders();  // the list on the disk before the run changes a file
+        keep(systemPaths);
     } catch (const RecordError&) {
         try {
             removeCopies();
@@ -47,6 +38,56 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
         }
         throw;
     }
+}
+
+void KeptFiles::keepAlso(const std::vector<std::string>& systemPaths) {
+    if (std::all_of(systemPaths.begin(), systemPaths.end(),
+                    [this](const std::string& path) { return isKept(path); }))
+        return;
+    if (listPath_.empty()) {  // nothing was kept yet
+        listPath_ = listPathOf(systemPaths.front());
+        mark_.emplace();
+    }
+    const std::size_t keptBefore = files_.size();
+    try {
+        keep(systemPaths);
+    } catch (const RecordError&) {
+        // The list on the disk still names the files kept before, which is all it needs to.
+        std::vector<Kept> added(files_.begin() + static_cast<std::ptrdiff_t>(keptBefore),
+                                files_.end());
+        files_.resize(keptBefore);
+        try {
+            for (const Kept& file : added)
+                if (file.existed && fileExists(copyPathOf(file.path)))
+                    deleteFile(copyPathOf(file.path));
+        } catch (const RecordError&) {
+        }
+        throw;
+    }
+}
+
+bool KeptFiles::isKept(const std::string& systemPath) const {
+    return std::any_of(files_.begin(), files_.end(),
+                       [&](const Kept& file) { return file.path == systemPath; });
+}
+
+// Sets aside each file not kept yet (a second name: every write replaces a file, so the name
+// keeps the bytes of now), then writes the list of every file kept.
+void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
+    for (const std::string& path : systemPaths) {
+        if (isKept(path)) continue;
+        const bool existed = fileExists(path);
+        if (existed) linkFile(path, copyPathOf(path));
+        files_.push_back({path, existed});
+    }
+    std::string list;
+    for (const Kept& file : files_) {
+        list += file.existed ? kExisted : kAbsent;
+        list += "\t" + file.path + "\n";
+    }
+    syncPendingFolders();  // every copy on the disk before the list names it
+    writeFile(listPath_, list);
+    syncPendingFolders();  // the list on the disk before the run changes a file
 }
 
 void KeptFiles::restore() {
@@ -61,6 +102,7 @@ void KeptFiles::restore() {
 }
 
 void KeptFiles::discard() {
+    syncPendingFolders();  // every change of the run on the disk before its list goes
     if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
     syncPendingFolders();  // the list gone on the disk before the copies it names
     removeCopies();

@@ -1,7 +1,8 @@
 #pragma once
 // Files set aside before a run of steps that rewrites them one by one, so that a run that
 // stops half-way can put every file back as it was: the same bytes, or no file where there was
-// none. Each copy lies beside its file (its name and ".keep"), and a list beside the first file
+// none. Each copy lies beside its file (its name and ".keep", a second name of the file where the
+// file system allows, since writes replace files whole), and a list beside the first file
 // (its name and ".keep-list") names them all; while the list is there the run has not ended,
 // and the next start puts the files back from their copies (recoverUnfinishedWork).
 #include <optional>
@@ -18,6 +19,10 @@ class KeptFiles {
     // Copies each existing file aside, then writes the list. Throws RecordError (the copies
     // made so far are removed).
     explicit KeptFiles(const std::vector<std::string>& systemPaths);
+
+    // Sets aside the files of the list not kept yet, before the run changes them, and writes the
+    // list again naming them too. Throws RecordError (the list as it was, the new copies removed).
+    void keepAlso(const std::vector<std::string>& systemPaths);
 
     // Puts each file back from its copy, or deletes it when it did not exist, then removes the
     // list and the copies. Throws RecordError at the first file that cannot be put back; the
@@ -43,6 +48,8 @@ class KeptFiles {
         bool existed;
     };
     KeptFiles() = default;
+    void keep(const std::vector<std::string>& systemPaths);
+    bool isKept(const std::string& systemPath) const;
     static KeptFiles fromList(const std::string& listPath);
     void removeCopies() const;
 

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "common/paths.h"
 #include "platform/file_system.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
+#include "platform/recovery.h"
+#include "support/file_faults.h"
 #include "support/temp_drives.h"
 
 namespace nencho {
@@ -18,14 +24,18 @@ class KeptFilesTest : public ::testing::Test {
         createFolder("c:\\d");
         test::writeBytes(kOld, "old\r\n");
     }
+    // What the run writes, replacing each file as every write of the program does.
+    static void rewrite() {
+        writeFile(kOld, "rewritten\r\n");
+        writeFile(kNew, "made by the run\r\n");
+    }
     test::TempDrives drives;
 };
 
 TEST_F(KeptFilesTest, RestorePutsBackTheBytesAndRemovesFilesThatWereNotThere) {
     KeptFiles kept({kOld, kNew});
     EXPECT_TRUE(test::exists(KeptFiles::copyPathOf(kOld)));
-    test::writeBytes(kOld, "rewritten\r\n");
-    test::writeBytes(kNew, "made by the run\r\n");
+    rewrite();
 
     kept.restore();
     EXPECT_EQ(test::readBytes(kOld), "old\r\n");
@@ -35,8 +45,7 @@ TEST_F(KeptFilesTest, RestorePutsBackTheBytesAndRemovesFilesThatWereNotThere) {
 
 TEST_F(KeptFilesTest, DiscardKeepsTheRunsFilesAndRemovesTheCopies) {
     KeptFiles kept({kOld, kNew});
-    test::writeBytes(kOld, "rewritten\r\n");
-    test::writeBytes(kNew, "made by the run\r\n");
+    rewrite();
 
     kept.discard();
     EXPECT_EQ(test::readBytes(kOld), "rewritten\r\n");
@@ -51,6 +60,52 @@ TEST_F(KeptFilesTest, AFileThatCannotBeSetAsideLeavesNoCopies) {
     EXPECT_FALSE(test::exists(KeptFiles::copyPathOf(kOld)));
     EXPECT_EQ(test::readBytes(kOld), "old\r\n");
     EXPECT_EQ(test::readBytes(kNew), "new\r\n");
+}
+
+// A piece of work begun inside another joins it, bringing a file the outer piece had not kept,
+// and leaves the end to the outer piece: stopped at any step and followed by a start, both files
+// are as before the outer piece or as it leaves them.
+TEST(PieceOfWorkTest, APieceBegunInsideAnotherJoinsItAndAStopAnywhereEndsAllOldOrAllNew) {
+    test::TempDrives drives;
+    const std::string ledger = "c:\\年末調整\\H17年末調整\\1020.txt";
+    const std::string dependants = "c:\\年末調整\\H17年末調整\\1022.txt";
+    const auto fresh = [&] {
+        std::filesystem::remove_all(drives.host(dataRootFolder()));
+        ensureDataTree("H17");
+        writeFile(ledger, "ledger before");
+        return test::dataSnapshot();
+    };
+    const auto work = [&] {
+        PieceOfWork outer({ledger});
+        EXPECT_FALSE(outer.joined());
+        writeFile(ledger, "ledger half way");
+        {
+            PieceOfWork inner({ledger, dependants});
+            EXPECT_TRUE(inner.joined());
+            writeFile(dependants, "dependants after");
+            inner.done();
+        }
+        writeFile(ledger, "ledger after");
+        outer.done();
+    };
+    const auto before = fresh();
+    work();
+    const auto after = test::dataSnapshot();
+    ASSERT_EQ(after.size(), 2u);
+    int sawOld = 0;
+    int sawNew = 0;
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        ASSERT_EQ(fresh(), before);
+        if (!test::runWithFault(test::FileFaults::Mode::Stop, step, work)) break;
+        recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+        const auto outcome = test::dataSnapshot();
+        sawOld += outcome == before;
+        sawNew += outcome == after;
+        EXPECT_TRUE(outcome == before || outcome == after);
+    }
+    EXPECT_GT(sawOld, 0);
+    EXPECT_GT(sawNew, 0);
 }
 
 }  // namespace

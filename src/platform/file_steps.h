@@ -15,7 +15,6 @@ enum class FileStep {
     Rename,          // a file moved over its target
     SyncFolder,      // a folder's entries made durable after a change in it
     Delete,
-    Link,  // a second name given to a file
 };
 
 using FileStepHook = std::function<void(FileStep step, const std::filesystem::path& hostPath)>;

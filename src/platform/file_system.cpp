@@ -332,24 +332,6 @@ void copyFile(const std::string& sourcePath, const std::string& destinationPath)
     writeFile(destinationPath, readFile(sourcePath));
 }
 
-void linkFile(const std::string& sourcePath, const std::string& linkPath) {
-    const fs::path source = requireHostPath(sourcePath);
-    const fs::path link = requireFolderOf(linkPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(source, ec)) fail(FileErrorKind::FileNotFound, sourcePath);
-    beforeFileStep(FileStep::Link, link);
-    if (::unlink(link.c_str()) != 0 && errno != ENOENT)
-        failWith(FileErrorKind::WriteFailed, linkPath, errno);
-    if (::link(source.c_str(), link.c_str()) != 0) {
-        const int error = errno;
-        if (error != EPERM && error != EXDEV && error != ENOTSUP && error != EMLINK)
-            failWith(FileErrorKind::WriteFailed, linkPath, error);
-        writeFile(linkPath, readFile(sourcePath));
-        return;
-    }
-    syncFolder(link.parent_path());
-}
-
 void moveFile(const std::string& sourcePath, const std::string& destinationPath) {
     const fs::path source = requireHostPath(sourcePath);
     const fs::path destination = requireFolderOf(destinationPath);

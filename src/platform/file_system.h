@@ -49,12 +49,6 @@ void writeNewFile(const std::string& systemPath, std::string_view bytes);
 // PathNotFound when the destination's folder is missing, ReadFailed, WriteFailed.
 void copyFile(const std::string& sourcePath, const std::string& destinationPath);
 
-// Gives a file a second name in its folder, replacing a file of that name. Both names show the
-// same bytes until one of them is written, and every write above replaces a file instead of
-// changing it, so the second name keeps the bytes as they are now: a copy without copying.
-// Where the file system keeps no second names, the file is copied. FileNotFound, WriteFailed.
-void linkFile(const std::string& sourcePath, const std::string& linkPath);
-
 // Renames a file over another of the same folder in one step. FileNotFound, WriteFailed.
 void moveFile(const std::string& sourcePath, const std::string& destinationPath);
 

@@ -1,10 +1,11 @@
 #pragma once
 // One piece of work that changes several records, which must end all as they were before it or
-// all as it leaves them. Its records are kept (KeptFiles, with their mark) before its first
-// change, and the keep list goes once its last change is made; cut short anywhere, the next
-// start puts every record back. A piece begun while another is under way joins that one: the
-// records it names are kept by the piece under way too, and only that one ends the work, so a
-// save inside a calculation, or a calculation inside a deletion, never ends the work half-way.
+// all as it leaves them. Its records are kept (KeptFiles: one list of their bytes in the data
+// root, which marks the work) before its first change, and the list goes once its last change
+// is made; cut short anywhere, the next start puts every record back. A piece begun while
+// another is under way joins that one: the records it names are kept by the piece under way
+// too, and only that one ends the work, so a save inside a calculation, or a calculation inside
+// a deletion, never ends the work half-way.
 #include <optional>
 #include <string>
 #include <vector>

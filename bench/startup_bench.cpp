@@ -3,7 +3,8 @@
 // from exec to the first paint of its window, so that process start, libraries and fonts count
 // alike on both sides; peak memory is the child's maximum resident set. With the largest data,
 // the person switch beside reading the person's eight records once (the first switch apart),
-// and the ledger's save beside as many atomic saves as it writes files, alternating.
+// and a ledger save that changes what it feeds beside as many atomic saves as it stores records,
+// alternating.
 //
 //   startup_bench [runs]      (default 15 runs of each start-up, alternating)
 #include <sys/resource.h>

@@ -3,7 +3,8 @@
 // from exec to the first paint of its window, so that process start, libraries and fonts count
 // alike on both sides; peak memory is the child's maximum resident set. With the largest data,
 // the person switch beside reading the person's eight records once (the first switch apart),
-// and the ledger's save beside as many atomic saves as it writes files, alternating.
+// and a ledger save that changes what it feeds beside as many atomic saves as it stores records,
+// alternating.
 //
 //   startup_bench [runs]      (default 15 runs of each start-up, alternating)
 #include <sys/resource.h>
@@ -34,11 +35,13 @@
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
+#include "ledger/ledger_grid.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/drive_map.h"
 #include "platform/file_steps.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/screens.h"
@@ -230,9 +233,12 @@ int runSwitches(int runs) {
     return 0;
 }
 
-// The ledger's save (its 保存 button, which also stores the deductions it feeds) beside as many
-// atomic saves of a ledger's bytes into the year folder as the save renames files into place;
-// prints "save", "atomic" and "files" lines.
+// The ledger's save with its feed: December's social insurance and dependants typed in turn as
+// 90,000 and 2 or 80,000 and 1, then the month totals, which end in the save, so that every save
+// changes the insurance and dependants records it feeds. Beside it as many atomic saves of a
+// ledger's bytes into the year folder as the save stores records (its own work files, such as
+// keep copies, lists and marks, not counted). Both run in the action guard, as a click runs them
+// (one folder sync per folder at the action's end); prints "save", "atomic" and "files" lines.
 int runSaves(int runs) {
     int argc = 1;
     char name[] = "nencho";
@@ -244,19 +250,25 @@ int runSaves(int runs) {
     menu.press(form1::kLedgerButton);
     const std::string bytes = ledgerFileWriter(LedgerRecord{}).bytes();
     const std::string target = *yearFilePath("H17", *personKey(1, 2), YearFileKind::Ledger);
-    int renames = 0;
-    setFileStepHook([&renames](FileStep step, const std::filesystem::path&) {
-        if (step == FileStep::Rename) ++renames;
+    int records = 0;
+    setFileStepHook([&records](FileStep step, const std::filesystem::path& path) {
+        if (step == FileStep::Rename && path.extension() == ".txt") ++records;
     });
+    const QString insuranceBox = form2::boxName(ledgerBox(12, LedgerColumn::SocialInsurance));
+    const QString dependantsBox = form2::boxName(ledgerBox(12, LedgerColumn::Dependants));
     for (int run = 0; run <= runs; ++run) {
-        renames = 0;
+        screens::write(form2::kForm, insuranceBox, run % 2 ? "80,000" : "90,000");
+        screens::write(form2::kForm, dependantsBox, run % 2 ? "1" : "2");
+        records = 0;
         QElapsedTimer timer;
         timer.start();
-        screens::press(form2::kForm, form2::kSaveButton);
+        runGuarded("save", [] { screens::press(form2::kForm, form2::kMonthTotalsButton); });
         const long long save = microsSince(timer);
-        const int files = renames;
+        const int files = records;
         timer.restart();
-        for (int file = 0; file < files; ++file) writeFile(target, bytes);
+        runGuarded("atomic", [&] {
+            for (int file = 0; file < files; ++file) writeFile(target, bytes);
+        });
         const long long atomic = microsSince(timer);
         if (run == 0) {  // the first save into the folder is told apart
             std::printf("firstsave %lld\n", save);
@@ -382,8 +394,10 @@ void reportSwitchesAndSaves(const std::string& self, const fs::path& dataHome, i
     }
     t = phaseTimes(runChild(self, {"--saves", std::to_string(many)}, dataHome).output);
     if (!t["save"].empty() && !t["atomic"].empty()) {
-        std::printf("ledger save, %d saves in one program, alternating (%.0f files a save)\n", many,
-                    t["files"].front() * 1000.0);
+        std::printf(
+            "ledger save changing its feed, %d saves in one program, alternating (%.0f records a "
+            "save)\n",
+            many, t["files"].front() * 1000.0);
         printRow("first save", summarise(t["firstsave"]), "ms");
         const Summary save = summarise(t["save"]), atomic = summarise(t["atomic"]);
         printRow("ledger save", save, "ms");

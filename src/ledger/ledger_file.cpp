@@ -49,6 +49,18 @@ std::optional<std::string> ledgerFilePath(const std::string& taxYearCode,
     return yearFilePath(taxYearCode, *key, YearFileKind::Ledger);
 }
 
+std::optional<std::vector<std::string>> ledgerSaveRecords(const std::string& taxYearCode,
+                                                          std::int32_t personKey) {
+    std::vector<std::string> records;
+    for (YearFileKind kind :
+         {YearFileKind::Ledger, YearFileKind::Insurance, YearFileKind::Dependants}) {
+        const auto path = yearFilePath(taxYearCode, personKey, kind);
+        if (!path) return std::nullopt;
+        records.push_back(*path);
+    }
+    return records;
+}
+
 LedgerRecord readLedgerFile(const std::string& systemPath) {
     RecordReader reader = RecordReader::open(systemPath);
     LedgerRecord record;

@@ -5,6 +5,7 @@
 // spare texts "予備1" to "予備12".
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ledger/ledger_table.h"
 #include "platform/record_file.h"
@@ -22,6 +23,11 @@ inline constexpr int payDateLine(int index) {
 
 // The ledger file of a person in a tax year; no value when the key leaves the 32-bit range.
 std::optional<std::string> ledgerFilePath(const std::string& taxYearCode, const LedgerOwner& owner);
+
+// The records one save of the ledger writes, the ledger first, then the insurance and dependants
+// records its year-end feed rewrites; none when the key names no year file.
+std::optional<std::vector<std::string>> ledgerSaveRecords(const std::string& taxYearCode,
+                                                          std::int32_t personKey);
 
 // Reads lines 1 to 105. Throws RecordError (FileNotFound, PathNotFound, TypeMismatch,
 // Overflow, InputPastEnd).

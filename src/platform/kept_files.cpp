@@ -1,9 +1,11 @@
 #include "platform/kept_files.h"
 
-#include <sstream>
+#include <algorithm>
+#include <cctype>
 
 #include "platform/file_system.h"
 #include "platform/record_error.h"
+#include "platform/work_marks.h"
 
 namespace nencho {
 
@@ -11,7 +13,9 @@ namespace {
 
 constexpr std::string_view kCopySuffix = ".keep";
 constexpr std::string_view kListSuffix = ".keep-list";
-// A list line: "1" or "0" (the file existed or not), a tab, the file's system path.
+// A list entry: "0", a tab and the system path of a file that was not there; or "1", a tab, the
+// number of bytes, a tab, the system path, a line end, the bytes and a line end. Lists of
+// earlier versions hold "1", a tab and the path of a file whose copy lies beside it.
 constexpr char kExisted = '1';
 constexpr char kAbsent = '0';
 
@@ -19,39 +23,68 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.ends_with(suffix);
 }
 
+bool isCount(std::string_view text) {
+    return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+}
+
+std::string listPathFor(const std::string& firstSystemPath) {
+    return newWorkFilePath(kListSuffix).value_or(firstSystemPath + std::string(kListSuffix));
+}
+
 }  // namespace
 
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
     if (systemPaths.empty()) return;
-    listPath_ = listPathOf(systemPaths.front());
-    mark_.emplace();
+    listPath_ = listPathFor(systemPaths.front());
+    keep(systemPaths);
+}
+
+void KeptFiles::keepAlso(const std::vector<std::string>& systemPaths) {
+    if (std::all_of(systemPaths.begin(), systemPaths.end(),
+                    [this](const std::string& path) { return isKept(path); }))
+        return;
+    if (listPath_.empty()) listPath_ = listPathFor(systemPaths.front());
+    const std::size_t keptBefore = files_.size();
     try {
-        std::string list;
-        for (const std::string& path : systemPaths) {
-            const bool existed = fileExists(path);
-            if (existed) copyFile(path, copyPathOf(path));
-            files_.push_back({path, existed});
-            list += existed ? kExisted : kAbsent;
-            list += "\t" + path + "\n";
-        }
-        syncPendingFolders();  // every copy on the disk before the list names it
-        writeFile(listPath_, list);
-        syncPendingFolders();  // the list on the disk before the run changes a file
+        keep(systemPaths);
     } catch (const RecordError&) {
-        try {
-            removeCopies();
-            mark_->remove();
-        } catch (const RecordError&) {
-            // A copy that cannot be removed stays beside its file; the original is untouched,
-            // and with no list the next start removes it.
-        }
+        files_.resize(keptBefore);  // the list on the disk names these, which is all it needs to
         throw;
     }
 }
 
+bool KeptFiles::isKept(const std::string& systemPath) const {
+    return std::any_of(files_.begin(), files_.end(),
+                       [&](const Kept& file) { return file.path == systemPath; });
+}
+
+// Reads each file not kept yet, then writes the list of every file kept, with their bytes.
+void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
+    for (const std::string& path : systemPaths) {
+        if (isKept(path)) continue;
+        const bool existed = fileExists(path);
+        files_.push_back({path, existed, existed ? readFile(path) : std::string()});
+    }
+    std::string list;
+    for (const Kept& file : files_) {
+        if (!file.existed) {
+            list.append(1, kAbsent).append("\t").append(file.path) += "\n";
+            continue;
+        }
+        list.append(1, kExisted).append("\t").append(std::to_string(file.bytes->size()));
+        list.append("\t").append(file.path).append("\n").append(*file.bytes) += "\n";
+    }
+    writeFile(listPath_, list);
+    syncPendingFolders();  // the list on the disk before the run changes a file
+}
+
 void KeptFiles::restore() {
     for (const Kept& file : files_) {
-        if (file.existed)
+        if (file.existed && file.bytes)
+            writeFile(file.path, *file.bytes);
+        else if (file.existed)
             copyFile(copyPathOf(file.path), file.path);
         else if (fileExists(file.path))
             deleteFile(file.path);
@@ -61,25 +94,23 @@ void KeptFiles::restore() {
 }
 
 void KeptFiles::discard() {
+    syncPendingFolders();  // every change of the run on the disk before its list goes
     if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
+    if (std::none_of(files_.begin(), files_.end(), [](const Kept& file) { return !file.bytes; }))
+        return;
     syncPendingFolders();  // the list gone on the disk before the copies it names
     removeCopies();
-    if (mark_) mark_->remove();
 }
 
 void KeptFiles::removeCopies() const {
     for (const Kept& file : files_) {
         const std::string copy = copyPathOf(file.path);
-        if (file.existed && fileExists(copy)) deleteFile(copy);
+        if (file.existed && !file.bytes && fileExists(copy)) deleteFile(copy);
     }
 }
 
 std::string KeptFiles::copyPathOf(const std::string& systemPath) {
     return systemPath + std::string(kCopySuffix);
-}
-
-std::string KeptFiles::listPathOf(const std::string& firstSystemPath) {
-    return firstSystemPath + std::string(kListSuffix);
 }
 
 bool KeptFiles::isCopyName(std::string_view fileName) {
@@ -93,22 +124,39 @@ bool KeptFiles::isListName(std::string_view fileName) {
 KeptFiles KeptFiles::fromList(const std::string& listPath) {
     KeptFiles kept;
     kept.listPath_ = listPath;
-    std::istringstream lines(readFile(listPath));
-    std::string line;
-    while (std::getline(lines, line)) {
+    const std::string list = readFile(listPath);
+    std::size_t at = 0;
+    // Each entry takes at least one line, so the entries end with the list.
+    while (at < list.size()) {
+        const std::size_t end = list.find('\n', at);
+        if (end == std::string::npos) fail(FileErrorKind::ReadFailed, listPath);
+        const std::string_view line = std::string_view(list).substr(at, end - at);
+        at = end + 1;
         if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
             fail(FileErrorKind::ReadFailed, listPath);
-        kept.files_.push_back({line.substr(2), line[0] == kExisted});
+        const std::string_view rest = line.substr(2);
+        const std::size_t tab = rest.find('\t');
+        if (line[0] == kAbsent || tab == std::string_view::npos || !isCount(rest.substr(0, tab))) {
+            kept.files_.push_back({std::string(rest), line[0] == kExisted, std::nullopt});
+            if (line[0] == kAbsent) kept.files_.back().bytes = std::string();
+            continue;
+        }
+        const std::size_t size = std::stoul(std::string(rest.substr(0, tab)));
+        if (size > list.size() - at || list.size() - at - size < 1 || list[at + size] != '\n')
+            fail(FileErrorKind::ReadFailed, listPath);
+        kept.files_.push_back({std::string(rest.substr(tab + 1)), true, list.substr(at, size)});
+        at += size + 1;
     }
     return kept;
 }
 
 std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) {
     KeptFiles kept = fromList(listPath);
-    // The list is written after the copies and removed before them, so each copy it names is
-    // there; one that is not was removed by hand, and nothing is put back without it.
+    // A list of an earlier version is written after its copies and removed before them, so each
+    // copy it names is there; one that is not was removed by hand, and nothing is put back
+    // without it.
     for (const Kept& file : kept.files_)
-        if (file.existed && !fileExists(copyPathOf(file.path)))
+        if (file.existed && !file.bytes && !fileExists(copyPathOf(file.path)))
             fail(FileErrorKind::FileNotFound, copyPathOf(file.path));
     kept.restore();
     std::vector<std::string> restored;
@@ -119,7 +167,7 @@ std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) 
 std::vector<std::string> KeptFiles::copiesNamedBy(const std::string& listPath) {
     std::vector<std::string> copies;
     for (const Kept& file : fromList(listPath).files_)
-        if (file.existed) copies.push_back(copyPathOf(file.path));
+        if (file.existed && !file.bytes) copies.push_back(copyPathOf(file.path));
     return copies;
 }
 

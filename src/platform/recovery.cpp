@@ -1,5 +1,6 @@
 #include "platform/recovery.h"
 
+#include <algorithm>
 #include <set>
 
 #include "common/paths.h"
@@ -85,10 +86,15 @@ bool RecoveryReport::empty() const {
 
 RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
     RecoveryReport report;
-    // With no mark left no work of several files was cut short, and the folders of records need
-    // no look: a save's own temporary file is removed when its folder is next written.
+    // With no mark left (a keep list in the data root is a mark too) no work of several files
+    // was cut short, and the folders of records need no look: a save's own temporary file is
+    // removed when its folder is next written.
     const std::vector<std::string> marks = marksBefore(runStart);
-    const std::vector<FoundFile> files = filesBefore(runStart, !marks.empty());
+    std::vector<FoundFile> files = filesBefore(runStart, !marks.empty());
+    if (marks.empty() && std::any_of(files.begin(), files.end(), [](const FoundFile& file) {
+            return KeptFiles::isListName(file.name);
+        }))
+        files = filesBefore(runStart, true);
     std::set<std::string> stillNeeded;  // prepared files and copies of what could not be done
 
     for (const FoundFile& file : files) {

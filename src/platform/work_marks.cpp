@@ -14,22 +14,28 @@ namespace {
 
 constexpr std::string_view kMarkSuffix = ".work-mark";
 
-// Unique among the marks of this run and of earlier runs: a mark an earlier run left, whose work
-// its start could not put right, must not be overwritten and then removed by a run that happens
-// to have the same process number.
-std::string newMarkPath() {
+// Unique among the work files of this run and of earlier runs: a mark an earlier run left, whose
+// work its start could not put right, must not be overwritten and then removed by a run that
+// happens to have the same process number.
+std::string uniquePath(std::string_view suffix) {
     static const auto runStarted =
         std::chrono::system_clock::now().time_since_epoch() / std::chrono::microseconds(1);
     static unsigned serial = 0;
     return dataRootFolder() + "\\" + std::to_string(::getpid()) + "-" + std::to_string(runStarted) +
-           "-" + std::to_string(++serial) + std::string(kMarkSuffix);
+           "-" + std::to_string(++serial) + std::string(suffix);
 }
 
 }  // namespace
 
+std::optional<std::string> newWorkFilePath(std::string_view suffix) {
+    if (!folderExists(dataRootFolder())) return std::nullopt;
+    return uniquePath(suffix);
+}
+
 WorkMark::WorkMark() {
-    if (!folderExists(dataRootFolder())) return;
-    const std::string path = newMarkPath();
+    const auto found = newWorkFilePath(kMarkSuffix);
+    if (!found) return;
+    const std::string path = *found;
     writeFile(path, "");
     syncPendingFolders();  // on the disk before the work's first change
     path_ = path;

@@ -2,10 +2,15 @@
 // Work that changes several files leaves a mark in the data root before its first change and
 // removes it after its last. The next start looks only there: with no mark left, nothing was
 // cut short and no folder of records needs to be read through (recoverUnfinishedWork).
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace nencho {
+
+// A path in the data root for a file of this run's work, ending in the suffix: unique among the
+// names of this run and of earlier runs. None without a data root.
+std::optional<std::string> newWorkFilePath(std::string_view suffix);
 
 class WorkMark {
   public:

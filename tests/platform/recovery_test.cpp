@@ -91,9 +91,9 @@ TEST_F(RecoveryTest, AMarkGoesOnceItsWorkIsPutRight) {
 TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {
     test::writeBytes(kLedger, "ledger before");
     {
-        KeptFiles kept({kLedger, kJanuary});  // January had no record
-        test::writeBytes(kLedger, "ledger half deleted");
-        test::writeBytes(kJanuary, "zeros");
+        KeptFiles kept({kLedger, kJanuary});        // January had no record
+        writeFile(kLedger, "ledger half deleted");  // the run replaces files, as the program does
+        writeFile(kJanuary, "zeros");
         // The program ends here: neither restore nor discard.
     }
     const RecoveryReport report = recoverUnfinishedWork(fs::file_time_type::clock::now());
@@ -113,7 +113,7 @@ TEST_F(RecoveryTest, CopiesOfARunThatEndedAreRemovedAndItsFilesKept) {
         SCOPED_TRACE(step);
         test::writeBytes(kLedger, "ledger before");
         KeptFiles kept({kLedger});
-        test::writeBytes(kLedger, "deleted");
+        writeFile(kLedger, "deleted");
         if (!test::runWithFault(test::FileFaults::Mode::Stop, step, [&] { kept.discard(); })) break;
         recoverUnfinishedWork(fs::file_time_type::clock::now());
         const auto files = test::dataSnapshot();

@@ -9,13 +9,12 @@
 
 #include "ledger/ledger_grid.h"
 #include "ledger/ledger_table.h"
+#include "platform/piece_of_work.h"
 #include "platform/ui/work_screen.h"
 
 class QLineEdit;
 
 namespace nencho {
-
-class KeptFiles;
 
 class Form2 : public WorkScreen {
     Q_OBJECT
@@ -54,6 +53,7 @@ class Form2 : public WorkScreen {
     void saveLedger();
     void fillGrid(const LedgerRecord& record);
     PayDateTexts payDatesFromBoxes() const;
+    void beginSavePiece(std::optional<PieceOfWork>& piece);
     bool writeLedgerFile(const LedgerRecord& record);
 
     // Totals and the year-end feed (form2_totals.cpp).
@@ -91,7 +91,7 @@ class Form2 : public WorkScreen {
     bool runDeletion(const std::string& januaryRecordPath);
     // Whether the step ended in `saves` ledger writes and no failed or refused save.
     bool endsInSaves(int saves, const std::function<void()>& step);
-    void undoDeletion(KeptFiles& kept, bool fed);
+    void undoDeletion(PieceOfWork& piece, bool fed);
 
     // Pay statements (form2_statement.cpp).
     void connectPayStatements();

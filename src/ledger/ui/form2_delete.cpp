@@ -1,13 +1,14 @@
 // The ledger deletion (データ削除): the person's ledger of the year is rewritten with zeros by
 // running the ledger's own entry steps with empty input. Every record the run rewrites (the
 // ledger, January's pay record and the insurance and dependants records its saves recompute)
-// is set aside first, so that a run that stops half-way puts them all back as they were.
+// is kept first as one piece of work, which the run's calculations and saves join, so that a run
+// that stops half-way puts them all back as they were.
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
-#include "platform/kept_files.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/screens.h"
@@ -34,25 +35,20 @@ bool holdsZeroJanuary(const std::string& recordPath) {
     }
 }
 
-// The files a deletion rewrites: the ledger, January's pay record and, through the year-end
-// feed of each save, the insurance and dependants records.
+// The files a deletion rewrites: the records of each save and January's pay record.
 struct RewrittenFiles {
-    std::string ledger;
+    std::vector<std::string> all;
     std::string januaryRecord;
-    std::string insurance;
-    std::string dependants;
-    std::vector<std::string> all() const { return {ledger, januaryRecord, insurance, dependants}; }
 };
 
 std::optional<RewrittenFiles> rewrittenFiles(const std::string& year, const LedgerOwner& owner) {
     const auto key = personKey(owner.companyCode, owner.personCode);
     if (!key) return std::nullopt;
-    const auto ledger = yearFilePath(year, *key, YearFileKind::Ledger);
+    auto saved = ledgerSaveRecords(year, *key);
     const auto january = monthlyPayRecordPath(year, *key, 1);
-    const auto insurance = yearFilePath(year, *key, YearFileKind::Insurance);
-    const auto dependants = yearFilePath(year, *key, YearFileKind::Dependants);
-    if (!ledger || !january || !insurance || !dependants) return std::nullopt;
-    return RewrittenFiles{*ledger, *january, *insurance, *dependants};
+    if (!saved || !january) return std::nullopt;
+    saved->push_back(*january);
+    return RewrittenFiles{*saved, *january};
 }
 
 }  // namespace
@@ -69,9 +65,9 @@ void Form2::deleteLedger() {
                     MessageIcon::Exclamation);
         return;
     }
-    std::optional<KeptFiles> kept;
+    std::optional<PieceOfWork> piece;
     try {
-        kept.emplace(files->all());
+        piece.emplace(files->all);
     } catch (const RecordError& error) {
         showMessage(kNotDeleted + "\n" + QString::fromUtf8(error.what()), kTitle,
                     MessageIcon::Exclamation);
@@ -81,10 +77,10 @@ void Form2::deleteLedger() {
     const SaveTally before = saveTally_;
     if (!runDeletion(files->januaryRecord)) {
         const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
-        return undoDeletion(*kept, fed);
+        return undoDeletion(*piece, fed);
     }
     try {
-        kept->discard();
+        piece->done();
     } catch (const RecordError& error) {
         showMessage("源泉徴収簿のデータは削除しましたが、作業用の控えを消せませんでした。\n" +
                         QString::fromUtf8(error.what()),
@@ -119,11 +115,11 @@ bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
 
 // Puts every file back and shows the ledger as it is again. When the run's saves had fed the
 // year-end screens, those take up the put-back records again, as the main menu opens them.
-void Form2::undoDeletion(KeptFiles& kept, bool fed) {
+void Form2::undoDeletion(PieceOfWork& piece, bool fed) {
     screens::hide(form8::kForm);
     screens::hide(form9::kForm);
     try {
-        kept.restore();
+        piece.undo();
     } catch (const RecordError& error) {
         showMessage("源泉徴収簿のデータの削除が途中で止まり、元に戻すこともできませんでした。\n" +
                         QString::fromUtf8(error.what()) +

@@ -1,9 +1,11 @@
 // The ledger's load (データ呼出) and save (登録実行).
+#include "common/keys.h"
 #include "ledger/ledger_file.h"
 #include "ledger/ledger_grid.h"
 #include "ledger/ledger_totals.h"
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/reported_action.h"
@@ -16,6 +18,9 @@ namespace {
 
 const QString kSaveFailureTitle = QStringLiteral("メモリー不足により登録不可");
 const QString kLoadFailureTitle = QStringLiteral("データ呼出");
+const QString kKeepListLeft = QStringLiteral(
+    "源泉徴収簿は保存しましたが、作業用の控えを消せませんでした。\n"
+    "次に起動したとき、保存する前の状態に戻ります。\n");
 
 }  // namespace
 
@@ -119,8 +124,27 @@ void Form2::saveLedger() {
         ++saveTally_.failed;
         return;
     }
+    std::optional<PieceOfWork> piece;
+    beginSavePiece(piece);
     feedSavedTotals();
     ++(writeLedgerFile({sheet(), payDates}) ? saveTally_.written : saveTally_.failed);
+    try {
+        if (piece) piece->done();
+    } catch (const RecordError& error) {
+        reportFailure(kKeepListLeft + QString::fromUtf8(error.what()));
+    }
+}
+
+// The ledger and the records its feed rewrites change as one piece of work: a save cut short
+// leaves the next start to put all three back. Records that cannot be kept (a year without its
+// folder) cannot be written either: the save goes on, and each write tells its own failure.
+void Form2::beginSavePiece(std::optional<PieceOfWork>& piece) {
+    const auto key = personKey(owner_->companyCode, owner_->personCode);
+    const auto records = key ? ledgerSaveRecords(workingYear().toStdString(), *key) : std::nullopt;
+    try {
+        if (records) piece.emplace(*records);
+    } catch (const RecordError&) {
+    }
 }
 
 bool Form2::writeLedgerFile(const LedgerRecord& record) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/screen.h"
 #include "withholding/monthly_calculation.h"
@@ -40,6 +41,7 @@ class Form8 : public Screen {
     std::optional<std::int32_t> chosenDependants();
     std::optional<std::int32_t> askDependants();
     void saveRecord(const std::string& path, int month, const MonthlyCalculation& figures);
+    std::vector<std::string> calculationRecords(const std::string& payRecordPath) const;
 
     bool isTicked(const QString& checkBox) const;
     void showProblem(const QString& prompt);

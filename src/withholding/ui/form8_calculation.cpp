@@ -5,6 +5,8 @@
 #include "common/amount.h"
 #include "common/keys.h"
 #include "common/paths.h"
+#include "ledger/ledger_file.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "withholding/checked_amounts.h"
@@ -21,6 +23,9 @@ namespace nencho {
 
 namespace {
 
+const QString kKeepListLeft =
+    "計算した月は保存しましたが、作業用の控えを消せませんでした。\n"
+    "次に起動したとき、計算する前の状態に戻ります。\n";
 const QString kLedgerOverflowProblem =
     "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
@@ -61,11 +66,36 @@ void Form8::calculate(bool withNursingCare) {
                                       figures.payAfterSocialInsurance, figures.tax.tax}))
         return showProblem(kLedgerOverflowProblem);
 
+    // The pay record, the ledger and the records the ledger's saves feed change as one piece of
+    // work, which the saves join: cut short anywhere, the next start puts them all back. Records
+    // that cannot be kept (a year without its folder) cannot be written either: the calculation
+    // goes on, and each write tells its own failure.
+    std::optional<PieceOfWork> piece;
+    try {
+        piece.emplace(calculationRecords(*recordPath));
+    } catch (const RecordError&) {
+    }
     hide();
     writeMonthRowBoxes(*month, rowOf(figures, *dependants));
     saveRecord(*recordPath, *month, figures);
     // The row and the ledger file are kept in step even when the record could not be written.
     pressMonthTotalsAndSave();
+    try {
+        if (piece) piece->done();
+    } catch (const RecordError& error) {
+        showProblem(kKeepListLeft + QString::fromUtf8(error.what()));
+    }
+}
+
+// The month's pay record and the records the ledger's saves write for the person of the boxes.
+std::vector<std::string> Form8::calculationRecords(const std::string& payRecordPath) const {
+    const auto key = typedPersonKey(textOf(form8::kCompanyBox).toStdString(),
+                                    textOf(form8::kPersonBox).toStdString());
+    auto records =
+        key ? ledgerSaveRecords(textOf(form8::kYearBox).toStdString(), *key) : std::nullopt;
+    if (!records) fail(FileErrorKind::Overflow);
+    records->push_back(payRecordPath);
+    return *records;
 }
 
 void Form8::enterManually() {

@@ -18,7 +18,7 @@ TEST_F(StartRecovery, StaleTemporaryFilesAndAnUnfinishedRunArePutRightAndToldOnc
     writeBytes(ledger, "ledger before");
     {
         KeptFiles kept({ledger});  // a ledger deletion that never ended
-        writeBytes(ledger, "half deleted");
+        nencho::writeFile(ledger, "half deleted");
     }
     const std::string stale = ledger + ".tmp-a1b2c3";
     writeBytes(stale, "half");

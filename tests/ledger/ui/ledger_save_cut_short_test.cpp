@@ -1,0 +1,92 @@
+// A ledger save that changes what it feeds (the insurance and dependants records), and a monthly
+// calculation (its pay record, the fed records and the ledger), each stopped at every file step
+// and followed by a start: the person's records are all as before or all as after.
+#include <algorithm>
+#include <filesystem>
+
+#include "common/paths.h"
+#include "ledger/ledger_grid.h"
+#include "ledger/ui/form2_controls.h"
+#include "ledger_screen_test.h"
+#include "platform/recovery.h"
+#include "support/file_faults.h"
+
+namespace nencho::test {
+namespace {
+
+using Snapshot = std::vector<std::pair<std::string, std::string>>;
+
+const std::string kLedger = "年末調整/H17年末調整/1020.txt";
+const std::string kDependants = "年末調整/H17年末調整/1022.txt";
+const std::string kDecemberRecord = "年末調整/H17年末調整/1020012.txt";
+
+std::string recordIn(const Snapshot& files, const std::string& name) {
+    const auto found = std::find_if(files.begin(), files.end(),
+                                    [&](const auto& file) { return file.first == name; });
+    return found == files.end() ? std::string() : found->second;
+}
+
+class SaveCutShort : public LedgerScreenTest {
+  protected:
+    // The known ledger of company 1, person 2, saved once so that it has fed its insurance and
+    // dependants records, and a December pay record of an earlier calculation.
+    Snapshot freshPerson() {
+        TearDown();
+        SetUp();
+        writeLines(*monthlyPayRecordPath("H17", 102, 12),
+                   {"12", "261000", "12000", "15000", "0", "5120", "32120", "228880"});
+        openKnownLedger();
+        ledger().press(form2::kSaveButton);
+        clearEvents();
+        return dataSnapshot();
+    }
+
+    // Runs the action whole once, then stopped at each of its steps from the state before it,
+    // each followed by a start's clean-up: every outcome is the one before or the one after.
+    void expectAllOldOrAllNew(const std::function<void()>& action,
+                              const std::vector<std::string>& changedRecords) {
+        const Snapshot before = freshPerson();
+        action();
+        const Snapshot after = dataSnapshot();
+        for (const std::string& record : changedRecords)
+            ASSERT_NE(recordIn(before, record), recordIn(after, record)) << record;
+        int sawOld = 0;
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << "stopped at step " << step);
+            ASSERT_EQ(freshPerson(), before);
+            if (!runWithFault(FileFaults::Mode::Stop, step, action)) break;
+            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+            const Snapshot outcome = dataSnapshot();
+            sawOld += outcome == before;
+            EXPECT_TRUE(outcome == before || outcome == after);
+        }
+        EXPECT_GT(sawOld, 0);
+        // Removing the keep list is the run's last step: a stop at any step puts it all back.
+    }
+};
+
+// December's social insurance 90,000 and two dependants typed, then the month totals, which end
+// in the save: the dependants record, the insurance record and the ledger change together.
+TEST_F(SaveCutShort, ASaveThatChangesItsFeedIsAllOldOrAllNewAfterAStart) {
+    expectAllOldOrAllNew(
+        [this] {
+            type(ledgerBox(12, LedgerColumn::SocialInsurance), "90,000");
+            type(ledgerBox(12, LedgerColumn::Dependants), "2");
+            ledger().press(form2::kMonthTotalsButton);
+        },
+        {kLedger, kDependants});
+}
+
+// December computed with two dependants: its pay record, the fed records and the ledger.
+TEST_F(SaveCutShort, AMonthlyCalculationIsAllOldOrAllNewAfterAStart) {
+    expectAllOldOrAllNew(
+        [this] {
+            screens::setOption("Form8", "optFu2", true);
+            click("Form2", form2::monthComputeButton(12));
+            click("Form8", "Command1");
+        },
+        {kLedger, kDependants, kDecemberRecord});
+}
+
+}  // namespace
+}  // namespace nencho::test

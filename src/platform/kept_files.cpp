@@ -19,6 +19,17 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.ends_with(suffix);
 }
 
+// A step on a copy or the list, the program's own files, is told to the user by the file it
+// keeps.
+template <typename Step>
+void onBehalfOf(const std::string& systemPath, Step step) {
+    try {
+        step();
+    } catch (const RecordError& error) {
+        throw error.naming(systemPath);
+    }
+}
+
 }  // namespace
 
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
@@ -29,13 +40,13 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
         std::string list;
         for (const std::string& path : systemPaths) {
             const bool existed = fileExists(path);
-            if (existed) copyFile(path, copyPathOf(path));
+            if (existed) onBehalfOf(path, [&] { copyFile(path, copyPathOf(path)); });
             files_.push_back({path, existed});
             list += existed ? kExisted : kAbsent;
             list += "\t" + path + "\n";
         }
         syncPendingFolders();  // every copy on the disk before the list names it
-        writeFile(listPath_, list);
+        onBehalfOf(systemPaths.front(), [&] { writeFile(listPath_, list); });
         syncPendingFolders();  // the list on the disk before the run changes a file
     } catch (const RecordError&) {
         try {
@@ -52,7 +63,7 @@ KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
 void KeptFiles::restore() {
     for (const Kept& file : files_) {
         if (file.existed)
-            copyFile(copyPathOf(file.path), file.path);
+            onBehalfOf(file.path, [&] { copyFile(copyPathOf(file.path), file.path); });
         else if (fileExists(file.path))
             deleteFile(file.path);
     }
@@ -61,7 +72,9 @@ void KeptFiles::restore() {
 }
 
 void KeptFiles::discard() {
-    if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
+    if (!listPath_.empty() && fileExists(listPath_))
+        onBehalfOf(files_.empty() ? listPath_ : files_.front().path,
+                   [&] { deleteFile(listPath_); });
     syncPendingFolders();  // the list gone on the disk before the copies it names
     removeCopies();
     if (mark_) mark_->remove();
@@ -70,7 +83,7 @@ void KeptFiles::discard() {
 void KeptFiles::removeCopies() const {
     for (const Kept& file : files_) {
         const std::string copy = copyPathOf(file.path);
-        if (file.existed && fileExists(copy)) deleteFile(copy);
+        if (file.existed && fileExists(copy)) onBehalfOf(file.path, [&] { deleteFile(copy); });
     }
 }
 

@@ -30,7 +30,12 @@ std::string newMarkPath() {
 WorkMark::WorkMark() {
     if (!folderExists(dataRootFolder())) return;
     const std::string path = newMarkPath();
-    writeFile(path, "");
+    try {
+        writeFile(path, "");
+    } catch (const RecordError& error) {
+        // The mark is the program's own file: the user is told of the data folder it stands in.
+        throw error.naming(dataRootFolder());
+    }
     syncPendingFolders();  // on the disk before the work's first change
     path_ = path;
 }

@@ -65,8 +65,7 @@ void Form2::deleteLedger() {
     press(kYearButton);  // the year the hand-off of January takes, and every save after it
     const auto files = rewrittenFiles(workingYear().toStdString(), *owner);
     if (!files) {
-        showMessage(QString::fromStdString(describe(FileErrorKind::Overflow)), kTitle,
-                    MessageIcon::Exclamation);
+        showMessage("会社コードが大きすぎます", kTitle, MessageIcon::Exclamation);
         return;
     }
     std::optional<KeptFiles> kept;

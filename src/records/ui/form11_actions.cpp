@@ -137,11 +137,18 @@ void Form11::loadMenuCompany() {
 // The prefill fills the boxes only once the whole file has been read, so a failure changes
 // nothing but the code box. The representative's name, which that file lacks, stays.
 void Form11::prefillFromCorporateTax() {
+    std::int32_t code = 0;
     try {
-        showValues(loadLegacyCompanyFile(codeIn(textOf(form11::kCompanyCodeBox))));
+        code = codeIn(textOf(form11::kCompanyCodeBox));
+        showValues(loadLegacyCompanyFile(code));
     } catch (const RecordError& error) {
         setTextOf(form11::kCompanyCodeBox, {});
-        showFailure(error.what(), kPrefillTitle);
+        // The file the clerk would look for, on the corporate-tax program's side.
+        showFailure(error.isMissingFile()
+                        ? "法人税のデータに会社コード " + decimal(code) + " の会社はありません\n" +
+                              corporateTaxCompanyFilePath(code)
+                        : error.what(),
+                    kPrefillTitle);
     }
 }
 

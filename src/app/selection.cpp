@@ -28,7 +28,7 @@ std::int16_t toPersonCode(std::int64_t value) {
 
 std::int32_t requirePersonKey(std::int64_t companyCode, std::int64_t personCode) {
     const auto key = personKey(companyCode, personCode);
-    if (!key) throw RecordError(FileErrorKind::Overflow, "会社コードが大きすぎます");
+    if (!key) throw RecordError(FileErrorKind::Overflow, companyCodeTooLarge());
     return *key;
 }
 
@@ -48,7 +48,7 @@ std::int32_t readCodeBox(std::string_view text, std::string_view box) {
 }  // namespace
 
 std::int32_t readCompanyCodeBox(std::string_view text) {
-    return readCodeBox(text, "会社コード");
+    return readCodeBox(text, kCompanyCodeName);
 }
 
 std::int16_t readPersonCodeBox(std::string_view text) {

@@ -56,6 +56,10 @@ std::string codeBoxRefusal(std::string_view box, std::string_view typed) {
     return text + "には数字を入力してください";
 }
 
+std::string companyCodeTooLarge() {
+    return std::string(kCompanyCodeName) + "が大きすぎます";
+}
+
 std::string unregisteredCompany(std::int64_t companyCode) {
     return "会社コード " + decimal(companyCode) + " の会社は登録されていません";
 }

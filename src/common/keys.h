@@ -45,6 +45,10 @@ std::optional<std::int32_t> typedPersonKey(std::string_view companyText,
                                            std::string_view personText,
                                            CodeRange range = CodeRange::Any);
 
+// The name the clerk knows the company code by, and what is said of a company code whose
+// records no number can name (a key or file number beyond 32 bits).
+inline constexpr std::string_view kCompanyCodeName = "会社コード";
+std::string companyCodeTooLarge();
 // What the user is told of a code box that gives no code, naming the box ("会社コード"):
 // "<box>を入力してください" when it is empty, "<box>が大きすぎます" for a number beyond 32 bits,
 // "<box>には数字を入力してください" for any other text.

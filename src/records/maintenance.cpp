@@ -88,7 +88,7 @@ std::vector<std::string> PersonFiles::existingYearFiles() const {
 std::string ownPersonFilePath(std::int64_t companyCode, std::int64_t personCode) {
     if (!isOwnPersonCode(personCode)) throw Failure("個人コードは 1 から 99 までです。");
     const auto key = personKey(companyCode, personCode);
-    if (!key) throw Failure("会社コードが大きすぎます");
+    if (!key) throw Failure(companyCodeTooLarge());
     return personFilePath(*key);
 }
 
@@ -100,7 +100,7 @@ PersonFiles personFiles(const std::string& taxYearCode, std::int64_t companyCode
     const std::int32_t key = *personKey(companyCode, personCode);
     for (int kind = 0; kind < kYearFileKindCount; ++kind) {
         const auto path = yearFilePath(taxYearCode, key, static_cast<YearFileKind>(kind));
-        if (!path) throw Failure("会社コードが大きすぎます");
+        if (!path) throw Failure(companyCodeTooLarge());
         files.yearFiles[kind] = *path;
     }
     return files;

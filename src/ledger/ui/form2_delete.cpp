@@ -65,7 +65,8 @@ void Form2::deleteLedger() {
     press(kYearButton);  // the year the hand-off of January takes, and every save after it
     const auto files = rewrittenFiles(workingYear().toStdString(), *owner);
     if (!files) {
-        showMessage("会社コードが大きすぎます", kTitle, MessageIcon::Exclamation);
+        showMessage(QString::fromStdString(companyCodeTooLarge()), kTitle,
+                    MessageIcon::Exclamation);
         return;
     }
     std::optional<KeptFiles> kept;

@@ -36,7 +36,7 @@ void Form2::showPayStatement(int month) {
     const auto key = personKey(owner_->companyCode, owner_->personCode);
     const auto path =
         key ? monthlyPayRecordPath(workingYear().toStdString(), *key, month) : std::nullopt;
-    if (!path) return refuse("会社コードが大きすぎます");
+    if (!path) return refuse(companyCodeTooLarge());
     MonthlyPayRecord record;
     try {
         record = loadMonthlyPayRecord(*path);

@@ -79,7 +79,7 @@ std::int32_t codeIn(const QString& text) {
     const AmountReading code = readAmount(text.toStdString());
     if (!code.value)
         throw RecordError(code.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch,
-                          codeBoxRefusal("会社コード", text.toStdString()));
+                          codeBoxRefusal(kCompanyCodeName, text.toStdString()));
     return *code.value;
 }
 
@@ -194,7 +194,7 @@ bool Form11::confirmOverwrite(const std::string& path) {
 // from January to 31 December, no settlement date. It ends silently when it succeeds.
 void Form11::registerCompany() {
     if (readAmount(textOf(form11::kCompanyCodeBox).toStdString()).outOfRange) {
-        showFailure(codeBoxRefusal("会社コード", textOf(form11::kCompanyCodeBox).toStdString()),
+        showFailure(codeBoxRefusal(kCompanyCodeName, textOf(form11::kCompanyCodeBox).toStdString()),
                     kRegistrationTitle);
         return;
     }

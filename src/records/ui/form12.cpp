@@ -155,7 +155,8 @@ void Form12::loadPerson() {
     };
     const auto company = typedCode(textOf(form12::kCompanyCodeBox));
     if (!company)
-        return refuse(codeBoxRefusal("会社コード", textOf(form12::kCompanyCodeBox).toStdString()));
+        return refuse(
+            codeBoxRefusal(kCompanyCodeName, textOf(form12::kCompanyCodeBox).toStdString()));
     const auto person = typedCode(textOf(form12::kPersonCodeBox));
     if (!person)
         return refuse(codeBoxRefusal("個人コード", textOf(form12::kPersonCodeBox).toStdString()));

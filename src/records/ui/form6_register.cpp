@@ -51,7 +51,7 @@ void Form6::registerPerson() {
     const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
     if (!key) {
-        showMessage(company ? "会社コードが大きすぎます" : "会社を選んでから個人登録してください",
+        showMessage(company ? qs(companyCodeTooLarge()) : "会社を選んでから個人登録してください",
                     kNoCompanyTitle, MessageIcon::Exclamation);
         return;
     }
@@ -153,7 +153,7 @@ void Form6::storeNotes() {
         showMessage(!company ? "会社を選んでから特記事項を登録してください"
                     : !person
                         ? qs(codeBoxRefusal("個人コード", stdText(textOf(form6::kPersonCodeBox))))
-                        : "会社コードが大きすぎます",
+                        : qs(companyCodeTooLarge()),
                     kNotesTitle, MessageIcon::Exclamation);
         return;
     }

@@ -30,6 +30,12 @@ void onBehalfOf(const std::string& systemPath, Step step) {
     }
 }
 
+// The list is named after the first file it keeps.
+std::string firstFileOfList(const std::string& listPath) {
+    if (!endsWith(listPath, kListSuffix)) return listPath;
+    return listPath.substr(0, listPath.size() - kListSuffix.size());
+}
+
 }  // namespace
 
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
@@ -106,11 +112,13 @@ bool KeptFiles::isListName(std::string_view fileName) {
 KeptFiles KeptFiles::fromList(const std::string& listPath) {
     KeptFiles kept;
     kept.listPath_ = listPath;
-    std::istringstream lines(readFile(listPath));
+    std::string content;
+    onBehalfOf(firstFileOfList(listPath), [&] { content = readFile(listPath); });
+    std::istringstream lines(content);
     std::string line;
     while (std::getline(lines, line)) {
         if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
-            fail(FileErrorKind::ReadFailed, listPath);
+            fail(FileErrorKind::ReadFailed, firstFileOfList(listPath));
         kept.files_.push_back({line.substr(2), line[0] == kExisted});
     }
     return kept;
@@ -122,7 +130,8 @@ std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) 
     // there; one that is not was removed by hand, and nothing is put back without it.
     for (const Kept& file : kept.files_)
         if (file.existed && !fileExists(copyPathOf(file.path)))
-            fail(FileErrorKind::FileNotFound, copyPathOf(file.path));
+            throw RecordError(FileErrorKind::FileNotFound,
+                              file.path + " を元に戻すための控えが見つかりません。");
     kept.restore();
     std::vector<std::string> restored;
     for (const Kept& file : kept.files_) restored.push_back(file.path);

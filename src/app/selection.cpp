@@ -5,6 +5,8 @@
 #include "common/amount.h"
 #include "common/code_list.h"
 #include "common/keys.h"
+#include "common/paths.h"
+#include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "records/company_file.h"
 #include "records/list_entries.h"
@@ -14,16 +16,19 @@ namespace nencho {
 
 namespace {
 
+const std::string kOwnPersonCodes = "個人コードは " + decimal(kFirstPersonCode) + " から " +
+                                    decimal(kLastPersonCode) + " までです。";
+
 std::int16_t toPersonCode(std::int64_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
-        fail(FileErrorKind::Overflow);
+        throw RecordError(FileErrorKind::Overflow, kOwnPersonCodes);
     return static_cast<std::int16_t>(value);
 }
 
 std::int32_t requirePersonKey(std::int64_t companyCode, std::int64_t personCode) {
     const auto key = personKey(companyCode, personCode);
-    if (!key) fail(FileErrorKind::Overflow);
+    if (!key) throw RecordError(FileErrorKind::Overflow, companyCodeTooLarge());
     return *key;
 }
 
@@ -31,17 +36,23 @@ std::int32_t requirePersonKey(std::int64_t companyCode, std::int64_t personCode)
     throw RecordError(FileErrorKind::FileNotFound, description);
 }
 
-}  // namespace
-
-std::int32_t readCompanyCodeBox(std::string_view text) {
+std::int32_t readCodeBox(std::string_view text, std::string_view box) {
     const AmountReading reading = readAmount(text);
     if (!reading.value)
-        fail(reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+        throw RecordError(
+            reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch,
+            codeBoxRefusal(box, text));
     return *reading.value;
 }
 
+}  // namespace
+
+std::int32_t readCompanyCodeBox(std::string_view text) {
+    return readCodeBox(text, kCompanyCodeName);
+}
+
 std::int16_t readPersonCodeBox(std::string_view text) {
-    return toPersonCode(readCompanyCodeBox(text));
+    return toPersonCode(readCodeBox(text, "個人コード"));
 }
 
 std::int16_t steppedPersonCode(std::int16_t code, int step) {
@@ -49,18 +60,29 @@ std::int16_t steppedPersonCode(std::int16_t code, int step) {
 }
 
 CompanyHeading readCompanyHeading(std::int64_t companyCode) {
-    const CompanyRecord company = loadCompanyFile(companyCode, CompanyFields::Heading);
-    return {company.code, company.name};
+    try {
+        const CompanyRecord company = loadCompanyFile(companyCode, CompanyFields::Heading);
+        return {company.code, company.name};
+    } catch (const RecordError& error) {
+        if (error.isMissingFile()) refuse(unregisteredCompany(companyCode));
+        throw;
+    }
 }
 
 PersonHeading readPersonHeading(std::int32_t companyCode, std::int16_t personCode,
                                 bool throughBirthDate) {
-    if (!isOwnPersonCode(personCode))
-        refuse("個人コードは " + decimal(kFirstPersonCode) + " から " + decimal(kLastPersonCode) +
-               " までです。");
+    if (!isOwnPersonCode(personCode)) refuse(kOwnPersonCodes);
     const std::int32_t key = requirePersonKey(companyCode, personCode);
-    const PersonEntry person = PersonFile::load(
-        key, throughBirthDate ? PersonFile::Fields::BirthDate : PersonFile::Fields::Name);
+    PersonEntry person;
+    try {
+        person = PersonFile::load(
+            key, throughBirthDate ? PersonFile::Fields::BirthDate : PersonFile::Fields::Name);
+    } catch (const RecordError& error) {
+        if (!error.isMissingFile()) throw;
+        // The person of a company not registered is told of as that company.
+        if (!fileExists(companyFilePath(companyCode))) refuse(unregisteredCompany(companyCode));
+        refuse(unregisteredPerson(personCode));
+    }
     if (person.personCode != personCode)
         refuse("個人コード " + decimal(personCode) + " の記録には別の個人コード " +
                decimal(person.personCode) + " が記録されています。\n" + PersonFile::path(key));

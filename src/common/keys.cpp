@@ -40,6 +40,34 @@ std::optional<std::int32_t> typedPersonKey(std::string_view companyText,
     return codes->key;
 }
 
+std::string codeBoxRefusal(std::string_view box, std::string_view typed) {
+    std::string text(box);
+    std::string_view rest = typed;
+    while (!rest.empty()) {  // blanks, half- and full-width, count as nothing typed
+        if (rest.starts_with(" ") || rest.starts_with("\t"))
+            rest.remove_prefix(1);
+        else if (rest.starts_with("\u3000"))
+            rest.remove_prefix(std::string_view("\u3000").size());
+        else
+            break;
+    }
+    if (rest.empty()) return text + "を入力してください";
+    if (readAmount(typed).outOfRange) return text + "が大きすぎます";
+    return text + "には数字を入力してください";
+}
+
+std::string companyCodeTooLarge() {
+    return std::string(kCompanyCodeName) + "が大きすぎます";
+}
+
+std::string unregisteredCompany(std::int64_t companyCode) {
+    return "会社コード " + decimal(companyCode) + " の会社は登録されていません";
+}
+
+std::string unregisteredPerson(std::int64_t personCode) {
+    return "個人コード " + decimal(personCode) + " の人は登録されていません";
+}
+
 std::optional<std::int32_t> yearFileNumber(std::int32_t key, YearFileKind kind) {
     return fitInt32(std::int64_t{key} * 10 + static_cast<int>(kind));
 }

@@ -45,6 +45,18 @@ std::optional<std::int32_t> typedPersonKey(std::string_view companyText,
                                            std::string_view personText,
                                            CodeRange range = CodeRange::Any);
 
+// The name the clerk knows the company code by, and what is said of a company code whose
+// records no number can name (a key or file number beyond 32 bits).
+inline constexpr std::string_view kCompanyCodeName = "会社コード";
+std::string companyCodeTooLarge();
+// What the user is told of a code box that gives no code, naming the box ("会社コード"):
+// "<box>を入力してください" when it is empty, "<box>が大きすぎます" for a number beyond 32 bits,
+// "<box>には数字を入力してください" for any other text.
+std::string codeBoxRefusal(std::string_view box, std::string_view typed);
+// What the user is told of a code whose record does not exist.
+std::string unregisteredCompany(std::int64_t companyCode);
+std::string unregisteredPerson(std::int64_t personCode);
+
 std::optional<std::int32_t> yearFileNumber(std::int32_t personKey, YearFileKind kind);
 std::optional<std::int32_t> monthlyPayRecordNumber(std::int32_t personKey, int month);
 

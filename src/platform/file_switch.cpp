@@ -19,6 +19,12 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.ends_with(suffix);
 }
 
+// The plan is the program's own file: the user is told of the main target it is named after.
+std::string shownPathOfPlan(const std::string& planPath) {
+    if (!endsWith(planPath, kPlanSuffix)) return planPath;
+    return planPath.substr(0, planPath.size() - kPlanSuffix.size());
+}
+
 }  // namespace
 
 FileSwitch::FileSwitch(std::string planPath) : planPath_(std::move(planPath)) {}
@@ -34,9 +40,9 @@ void FileSwitch::replace(const std::string& targetPath, std::string_view bytes) 
         // What would stop the move in later is found now, while nothing has changed.
         if (folderExists(targetPath)) fail(FileErrorKind::WriteFailed, targetPath);
         writeFile(preparedPathOf(targetPath), bytes);
-    } catch (const RecordError&) {
+    } catch (const RecordError& error) {
         abandon();
-        throw;
+        throw error.naming(targetPath);  // the prepared file is the program's own
     }
 }
 
@@ -54,9 +60,9 @@ void FileSwitch::commit() {
         syncPendingFolders();  // every prepared file on the disk before the plan names it
         writeFile(planPath_, plan);
         syncPendingFolders();  // the plan on the disk before the first target changes
-    } catch (const RecordError&) {
+    } catch (const RecordError& error) {
         abandon();
-        throw;
+        throw error.naming(shownPathOfPlan(planPath_));
     }
     carryOut(planPath_, changes_);
     changes_.clear();
@@ -89,7 +95,7 @@ bool FileSwitch::finish(const std::string& planPath) {
     try {
         changes = readPlan(planPath);
     } catch (const RecordError& error) {
-        throw UnfinishedSwitch(error.what());
+        throw UnfinishedSwitch(error.naming(shownPathOfPlan(planPath)).what());
     }
     carryOut(planPath, changes);
     return true;
@@ -107,7 +113,11 @@ void FileSwitch::carryOut(const std::string& planPath, const std::vector<Change>
                 deleteFile(change.target);
         }
         syncPendingFolders();  // every target changed on the disk before the plan goes
-        deleteFile(planPath);
+        try {
+            deleteFile(planPath);
+        } catch (const RecordError& error) {
+            throw error.naming(shownPathOfPlan(planPath));
+        }
     } catch (const RecordError& error) {
         throw UnfinishedSwitch(error.what());
     }

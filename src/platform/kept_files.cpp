@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/paths.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/work_marks.h"
@@ -31,6 +32,27 @@ bool isCount(std::string_view text) {
 
 std::string listPathFor(const std::string& firstSystemPath) {
     return newWorkFilePath(kListSuffix).value_or(firstSystemPath + std::string(kListSuffix));
+}
+
+// A step on a copy or the list, the program's own files, is told to the user by what it serves.
+template <typename Step>
+void onBehalfOf(const std::string& systemPath, Step step) {
+    try {
+        step();
+    } catch (const RecordError& error) {
+        throw error.naming(systemPath);
+    }
+}
+
+// What a list is told by: the data folder, where a list lies as its run's mark, or the first file
+// it keeps, beside which a list of an earlier version lies under that file's name.
+std::string shownFor(const std::string& listPath) {
+    const std::string root = dataRootFolder() + "\\";
+    if (listPath.starts_with(root) && listPath.find('\\', root.size()) == std::string::npos)
+        return dataRootFolder();
+    if (!endsWith(listPath, kListSuffix)) return listPath;
+    return listPath.substr(0, listPath.size() - kListSuffix.size());
+}
 }
 
 }  // namespace
@@ -76,7 +98,7 @@ void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
         list.append(1, kExisted).append("\t").append(std::to_string(file.bytes->size()));
         list.append("\t").append(file.path).append("\n").append(*file.bytes) += "\n";
     }
-    writeFile(listPath_, list);
+    onBehalfOf(shownFor(listPath_), [&] { writeFile(listPath_, list); });
     syncPendingFolders();  // the list on the disk before the run changes a file
 }
 
@@ -85,7 +107,7 @@ void KeptFiles::restore() {
         if (file.existed && file.bytes)
             writeFile(file.path, *file.bytes);
         else if (file.existed)
-            copyFile(copyPathOf(file.path), file.path);
+            onBehalfOf(file.path, [&] { copyFile(copyPathOf(file.path), file.path); });
         else if (fileExists(file.path))
             deleteFile(file.path);
     }
@@ -95,7 +117,8 @@ void KeptFiles::restore() {
 
 void KeptFiles::discard() {
     syncPendingFolders();  // every change of the run on the disk before its list goes
-    if (!listPath_.empty() && fileExists(listPath_)) deleteFile(listPath_);
+    if (!listPath_.empty() && fileExists(listPath_))
+        onBehalfOf(shownFor(listPath_), [&] { deleteFile(listPath_); });
     if (std::none_of(files_.begin(), files_.end(), [](const Kept& file) { return !file.bytes; }))
         return;
     syncPendingFolders();  // the list gone on the disk before the copies it names
@@ -105,7 +128,8 @@ void KeptFiles::discard() {
 void KeptFiles::removeCopies() const {
     for (const Kept& file : files_) {
         const std::string copy = copyPathOf(file.path);
-        if (file.existed && !file.bytes && fileExists(copy)) deleteFile(copy);
+        if (file.existed && !file.bytes && fileExists(copy))
+            onBehalfOf(file.path, [&] { deleteFile(copy); });
     }
 }
 
@@ -124,16 +148,18 @@ bool KeptFiles::isListName(std::string_view fileName) {
 KeptFiles KeptFiles::fromList(const std::string& listPath) {
     KeptFiles kept;
     kept.listPath_ = listPath;
-    const std::string list = readFile(listPath);
+    const std::string shown = shownFor(listPath);
+    std::string list;
+    onBehalfOf(shown, [&] { list = readFile(listPath); });
     std::size_t at = 0;
     // Each entry takes at least one line, so the entries end with the list.
     while (at < list.size()) {
         const std::size_t end = list.find('\n', at);
-        if (end == std::string::npos) fail(FileErrorKind::ReadFailed, listPath);
+        if (end == std::string::npos) fail(FileErrorKind::ReadFailed, shown);
         const std::string_view line = std::string_view(list).substr(at, end - at);
         at = end + 1;
         if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
-            fail(FileErrorKind::ReadFailed, listPath);
+            fail(FileErrorKind::ReadFailed, shown);
         const std::string_view rest = line.substr(2);
         const std::size_t tab = rest.find('\t');
         if (line[0] == kAbsent || tab == std::string_view::npos || !isCount(rest.substr(0, tab))) {
@@ -143,7 +169,7 @@ KeptFiles KeptFiles::fromList(const std::string& listPath) {
         }
         const std::size_t size = std::stoul(std::string(rest.substr(0, tab)));
         if (size > list.size() - at || list.size() - at - size < 1 || list[at + size] != '\n')
-            fail(FileErrorKind::ReadFailed, listPath);
+            fail(FileErrorKind::ReadFailed, shown);
         kept.files_.push_back({std::string(rest.substr(tab + 1)), true, list.substr(at, size)});
         at += size + 1;
     }
@@ -157,7 +183,8 @@ std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) 
     // without it.
     for (const Kept& file : kept.files_)
         if (file.existed && !file.bytes && !fileExists(copyPathOf(file.path)))
-            fail(FileErrorKind::FileNotFound, copyPathOf(file.path));
+            throw RecordError(FileErrorKind::FileNotFound,
+                              file.path + " を元に戻すための控えが見つかりません。");
     kept.restore();
     std::vector<std::string> restored;
     for (const Kept& file : kept.files_) restored.push_back(file.path);

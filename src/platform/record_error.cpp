@@ -9,19 +9,19 @@ std::string describe(FileErrorKind kind, const std::string& systemPath) {
             text = "ファイルが見つかりません。";
             break;
         case FileErrorKind::PathNotFound:
-            text = "パスが見つかりません。";
+            text = "フォルダが見つかりません。";
             break;
         case FileErrorKind::FileAlreadyExists:
             text = "ファイルは既に存在します。";
             break;
         case FileErrorKind::TypeMismatch:
-            text = "型が一致しません。";
+            text = "数字であるはずのところに数字でないものがあります。";
             break;
         case FileErrorKind::Overflow:
-            text = "オーバーフローしました。";
+            text = "数が大きすぎて扱えません。";
             break;
         case FileErrorKind::InputPastEnd:
-            text = "ファイルの終わりを越えて読み込もうとしました。";
+            text = "記録が途中で終わっています。";
             break;
         case FileErrorKind::TextNotStorable:
             text = "保存できない文字が含まれています。";
@@ -40,7 +40,13 @@ std::string describe(FileErrorKind kind, const std::string& systemPath) {
 void fail(FileErrorKind kind, const std::string& systemPath, const std::string& detail) {
     std::string text = describe(kind, systemPath);
     if (!detail.empty()) text += "\n" + detail;
-    throw RecordError(kind, text);
+    throw RecordError(kind, text, detail);
+}
+
+RecordError RecordError::naming(const std::string& systemPath) const {
+    std::string text = describe(kind_, systemPath);
+    if (!detail_.empty()) text += "\n" + detail_;
+    return RecordError(kind_, text, detail_);
 }
 
 }  // namespace nencho

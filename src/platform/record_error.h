@@ -2,6 +2,7 @@
 // Failures of file and folder operations and of reading a field back. Handlers catch them
 // and decide what the user sees; nothing here shows anything.
 #include <string>
+#include <utility>
 
 #include "common/failure.h"
 
@@ -21,9 +22,13 @@ enum class FileErrorKind {
 
 class RecordError : public Failure {
   public:
-    RecordError(FileErrorKind kind, const std::string& description)
-        : Failure(description), kind_(kind) {}
+    // The detail is the system's reason, when there is one, as the description's last line.
+    RecordError(FileErrorKind kind, const std::string& description, std::string detail = {})
+        : Failure(description), kind_(kind), detail_(std::move(detail)) {}
     FileErrorKind kind() const { return kind_; }
+    // The same failure described with another path: a working file of the program's own (a
+    // mark, a prepared copy, a plan) is named to the user by the record or folder it serves.
+    RecordError naming(const std::string& systemPath) const;
     // The file, or a folder on its way, is not there: for a record, an empty one.
     bool isMissingFile() const {
         return kind_ == FileErrorKind::FileNotFound || kind_ == FileErrorKind::PathNotFound;
@@ -31,6 +36,7 @@ class RecordError : public Failure {
 
   private:
     FileErrorKind kind_;
+    std::string detail_;
 };
 
 // The error's description as a message box shows it, naming the file when there is one.

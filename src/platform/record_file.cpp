@@ -63,12 +63,14 @@ void RecordWriter::saveNew(const std::string& systemPath) const {
 RecordReader::RecordReader(std::string utf8Content) : content_(std::move(utf8Content)) {}
 
 RecordReader RecordReader::open(const std::string& systemPath) {
-    return RecordReader(decodeCp932(readFile(systemPath)));
+    RecordReader reader(decodeCp932(readFile(systemPath)));
+    reader.path_ = systemPath;
+    return reader;
 }
 
 std::string RecordReader::nextField() {
     while (pos_ < content_.size() && content_[pos_] == ' ') ++pos_;
-    if (pos_ >= content_.size()) fail(FileErrorKind::InputPastEnd);
+    if (pos_ >= content_.size()) fail(FileErrorKind::InputPastEnd, path_);
 
     auto skipLineEnd = [this] {
         if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
@@ -106,26 +108,27 @@ std::string RecordReader::text() {
 
 namespace {
 
-// A field read into a number: empty is 0, a fraction is rounded half to even.
-std::int32_t toNumber(const std::string& field) {
+// A field read into a number: empty is 0, a fraction is rounded half to even. A failure names
+// the record's file, when it was read from one.
+std::int32_t toNumber(const std::string& field, const std::string& path) {
     if (field.empty()) return 0;
     const AmountReading reading = readAmount(field);
     if (!reading.value)
-        fail(reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+        fail(reading.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch, path);
     return *reading.value;
 }
 
 }  // namespace
 
 std::int32_t RecordReader::longNumber() {
-    return toNumber(nextField());
+    return toNumber(nextField(), path_);
 }
 
 std::int16_t RecordReader::integerNumber() {
-    const std::int32_t value = toNumber(nextField());
+    const std::int32_t value = toNumber(nextField(), path_);
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
-        fail(FileErrorKind::Overflow);
+        fail(FileErrorKind::Overflow, path_);
     return static_cast<std::int16_t>(value);
 }
 

@@ -57,6 +57,7 @@ class RecordReader {
     std::string nextField();
     std::string content_;
     std::size_t pos_ = 0;
+    std::string path_;  // the file read, named by a failure; empty for a text given
 };
 
 // Checks a text before anything is written: throws TextNotStorable with the offending

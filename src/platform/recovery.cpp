@@ -55,12 +55,18 @@ std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) 
     return found;
 }
 
+// A working file of the program's own is told of by the folder it lies in.
+std::string folderOf(const std::string& systemPath) {
+    const std::size_t cut = systemPath.rfind('\\');
+    return cut == std::string::npos ? systemPath : systemPath.substr(0, cut);
+}
+
 void removeFile(const std::string& systemPath, int& count, RecoveryReport& report) {
     try {
         deleteFile(systemPath);
         ++count;
     } catch (const RecordError& error) {
-        report.problems.push_back(error.what());
+        report.problems.push_back(error.naming(folderOf(systemPath)).what());
     }
 }
 
@@ -138,7 +144,7 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
             try {
                 deleteFile(mark);
             } catch (const RecordError& error) {
-                report.problems.push_back(error.what());
+                report.problems.push_back(error.naming(folderOf(mark)).what());
             }
         }
     }

@@ -36,7 +36,12 @@ WorkMark::WorkMark() {
     const auto found = newWorkFilePath(kMarkSuffix);
     if (!found) return;
     const std::string path = *found;
-    writeFile(path, "");
+    try {
+        writeFile(path, "");
+    } catch (const RecordError& error) {
+        // The mark is the program's own file: the user is told of the data folder it stands in.
+        throw error.naming(dataRootFolder());
+    }
     syncPendingFolders();  // on the disk before the work's first change
     path_ = path;
 }

@@ -45,6 +45,19 @@ void deletePersonFiles(const PersonFiles& files, const std::array<int, kYearFile
     deleteIfPresent(files.personFile, deleted);
 }
 
+// A name of blanks alone (as a record typed without a name holds) names nobody in a question.
+bool isBlank(std::string_view name) {
+    while (!name.empty()) {
+        if (name.starts_with(" "))
+            name.remove_prefix(1);
+        else if (name.starts_with("\u3000"))
+            name.remove_prefix(std::string_view("\u3000").size());
+        else
+            return false;
+    }
+    return true;
+}
+
 bool holdsAnything(const PersonFiles& files) {
     return fileExists(files.personFile) || !files.existingYearFiles().empty() ||
            fileExists(FileSwitch::planPathFor(files.personFile));
@@ -75,7 +88,7 @@ std::vector<std::string> PersonFiles::existingYearFiles() const {
 std::string ownPersonFilePath(std::int64_t companyCode, std::int64_t personCode) {
     if (!isOwnPersonCode(personCode)) throw Failure("個人コードは 1 から 99 までです。");
     const auto key = personKey(companyCode, personCode);
-    if (!key) throw Failure(describe(FileErrorKind::Overflow));
+    if (!key) throw Failure(companyCodeTooLarge());
     return personFilePath(*key);
 }
 
@@ -87,7 +100,7 @@ PersonFiles personFiles(const std::string& taxYearCode, std::int64_t companyCode
     const std::int32_t key = *personKey(companyCode, personCode);
     for (int kind = 0; kind < kYearFileKindCount; ++kind) {
         const auto path = yearFilePath(taxYearCode, key, static_cast<YearFileKind>(kind));
-        if (!path) throw Failure(describe(FileErrorKind::Overflow));
+        if (!path) throw Failure(companyCodeTooLarge());
         files.yearFiles[kind] = *path;
     }
     return files;
@@ -108,7 +121,8 @@ std::string personDeletionQuestion(const std::string& taxYearCode, std::int64_t 
     finishUnfinishedCopy(files);
     const std::string code = "個人コード " + codeText(personCode);
     if (!holdsAnything(files)) throw Failure(code + " の個人データがありません。");
-    if (const auto entry = readPersonListEntry(companyCode, personCode))
+    if (const auto entry = readPersonListEntry(companyCode, personCode);
+        entry && !isBlank(entry->name))
         return entry->name + " 氏を削除しますか";
     // A record too damaged to show its name, or year files whose person file was deleted
     // before them, can still be deleted; the question names the code and what is there.
@@ -125,7 +139,7 @@ std::string companyDeletionQuestion(const std::string& taxYearCode, std::int64_t
         for (const PersonFiles& files : persons) personsLeft = personsLeft || holdsAnything(files);
         if (!personsLeft) throw Failure(code + " の会社データがありません。");
     }
-    if (const auto entry = readCompanyListEntry(companyCode))
+    if (const auto entry = readCompanyListEntry(companyCode); entry && !isBlank(entry->name))
         return entry->name + " を削除しますか";
     if (companyFile) return code + " の会社データを削除しますか";
     return code + " には会社の記録がありません。残っている個人のファイルを削除しますか";

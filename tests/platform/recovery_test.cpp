@@ -80,6 +80,24 @@ TEST_F(RecoveryTest, WithoutAMarkOnlyTheDataRootIsLookedAtAndAFolderIsSweptWhenN
 }
 
 // A mark is removed once its work is put right, so the start after finds nothing.
+// A working file that cannot be cleared away is told of by its folder: the clerk never reads
+// the name of one of the program's own files.
+TEST_F(RecoveryTest, WhatCannotBeClearedAwayIsToldByItsFolder) {
+    leave(kMark, "");
+    leave(kLedger + ".tmp-a1B2c3", "half");
+    RecoveryReport report;
+    {
+        const test::FileFaults faults(test::FileFaults::Mode::Fail, 1);
+        report = recoverUnfinishedWork(runStart);
+    }
+    ASSERT_EQ(report.problems.size(), 1u);
+    const std::string message = recoveryMessage(report);
+    EXPECT_NE(message.find("c:\\年末調整\\H17年末調整\n"), std::string::npos) << message;
+    for (const char* internal : {".tmp-", ".work-mark"})
+        EXPECT_EQ(message.find(internal), std::string::npos) << message;
+    EXPECT_TRUE(fileExists(kMark));  // left for the next start
+}
+
 TEST_F(RecoveryTest, AMarkGoesOnceItsWorkIsPutRight) {
     leave(kMark, "");
     leave(kLedger + ".tmp-a1B2c3", "half");

@@ -103,9 +103,9 @@ TEST_F(SummaryTableTest, DamagedRecordsAreNamedAndLeftOutWhileTheOthersAreSummed
     EXPECT_EQ(describeUnreadable(table.unreadable),
               "次の記録が読めないため、集計に含めていません。\n"
               "個人コード 2 の年末調整の結果（c:\\年末調整\\H17年末調整\\5023.txt）："
-              "ファイルの終わりを越えて読み込もうとしました。\n"
+              "記録が途中で終わっています。\n"
               "個人コード 3 の源泉徴収簿（c:\\年末調整\\H17年末調整\\5030.txt）："
-              "型が一致しません。");
+              "数字であるはずのところに数字でないものがあります。");
 }
 
 struct OverflowCase {

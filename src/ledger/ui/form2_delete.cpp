@@ -61,7 +61,7 @@ void Form2::deleteLedger() {
     press(kYearButton);  // the year the hand-off of January takes, and every save after it
     const auto files = rewrittenFiles(workingYear().toStdString(), *owner);
     if (!files) {
-        showMessage(QString::fromStdString(describe(FileErrorKind::Overflow)), kTitle,
+        showMessage(QString::fromStdString(companyCodeTooLarge()), kTitle,
                     MessageIcon::Exclamation);
         return;
     }

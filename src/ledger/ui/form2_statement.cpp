@@ -25,21 +25,26 @@ void Form2::connectPayStatements() {
 // shows it or says why not. A failure leaves the window as it was.
 void Form2::showPayStatement(int month) {
     const QString failureTitle = QString::number(month) + "月分のデータは保存されていません";
+    auto refuse = [&failureTitle](const std::string& description) {
+        showMessage(QString::fromStdString(description), failureTitle, MessageIcon::Exclamation);
+    };
+    const auto owner = codesFromBoxes();
+    if (!owner) return refuse("会社と個人を選んでから給与明細を押してください");
+    if (!isOwnPersonCode(owner->personCode)) return refuse("個人コードは 1 から 99 までです。");
+    owner_ = *owner;
+    press(kYearButton);
+    const auto key = personKey(owner_->companyCode, owner_->personCode);
+    const auto path =
+        key ? monthlyPayRecordPath(workingYear().toStdString(), *key, month) : std::nullopt;
+    if (!path) return refuse(companyCodeTooLarge());
     MonthlyPayRecord record;
     try {
-        const auto owner = codesFromBoxes();
-        if (!owner) fail(FileErrorKind::TypeMismatch);
-        if (!isOwnPersonCode(owner->personCode))
-            throw RecordError(FileErrorKind::Overflow, "個人コードは 1 から 99 までです。");
-        owner_ = *owner;
-        press(kYearButton);
-        const auto key = personKey(owner_->companyCode, owner_->personCode);
-        const auto path =
-            key ? monthlyPayRecordPath(workingYear().toStdString(), *key, month) : std::nullopt;
-        if (!path) fail(FileErrorKind::Overflow);
         record = loadMonthlyPayRecord(*path);
     } catch (const RecordError& error) {
-        showMessage(QString::fromUtf8(error.what()), failureTitle, MessageIcon::Exclamation);
+        // A month typed by hand or copied forward has no record of its own.
+        refuse(error.isMissingFile()
+                   ? "給与明細 " + std::to_string(month) + "月のデータはありません"
+                   : error.what());
         return;
     }
     if (!payRecordAgrees(record, sheet(), month)) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "platform/file_system.h"
+#include "platform/ui/message_box.h"
 
 namespace nencho {
 
@@ -61,6 +62,7 @@ MessageAnswer DesktopDialogHost::messageBox(const QString& prompt, const QString
         toQt(icon), title, prompt,
         buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
         QApplication::activeWindow());
+    fitTitle(box);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

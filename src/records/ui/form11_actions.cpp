@@ -1,5 +1,6 @@
 // The company screen's actions: clear, load, DATA, prefill and registration.
 #include "common/amount.h"
+#include "common/keys.h"
 #include "common/paths.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
@@ -72,11 +73,13 @@ QString digits(std::int64_t value) {
     return QString::fromStdString(decimal(value));
 }
 
-// The code in a box; a text that is no number is a type mismatch and a number beyond 32 bits
-// an overflow, as on every screen that reads a code.
+// The code in a box; a text that is no number, or a number beyond 32 bits, is refused in the
+// same words as on every screen that reads a code.
 std::int32_t codeIn(const QString& text) {
     const AmountReading code = readAmount(text.toStdString());
-    if (!code.value) fail(code.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
+    if (!code.value)
+        throw RecordError(code.outOfRange ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch,
+                          codeBoxRefusal(kCompanyCodeName, text.toStdString()));
     return *code.value;
 }
 
@@ -105,14 +108,16 @@ void Form11::showValues(const LegacyCompanyLayout& values) {
 
 // A failed load empties the fields as the clear does and says why.
 void Form11::loadCompany() {
+    std::int32_t code = 0;
     try {
-        record_ = loadCompanyFile(codeIn(textOf(form11::kCompanyCodeBox)));
+        code = codeIn(textOf(form11::kCompanyCodeBox));
+        record_ = loadCompanyFile(code);
         showValues(record_);
         setTextOf(form11::kRepresentativeNameBox,
                   QString::fromStdString(record_.representativeName));
     } catch (const RecordError& error) {
         clearFields();
-        showFailure(error.what(), kLoadTitle);
+        showFailure(error.isMissingFile() ? unregisteredCompany(code) : error.what(), kLoadTitle);
     }
 }
 
@@ -132,11 +137,18 @@ void Form11::loadMenuCompany() {
 // The prefill fills the boxes only once the whole file has been read, so a failure changes
 // nothing but the code box. The representative's name, which that file lacks, stays.
 void Form11::prefillFromCorporateTax() {
+    std::int32_t code = 0;
     try {
-        showValues(loadLegacyCompanyFile(codeIn(textOf(form11::kCompanyCodeBox))));
+        code = codeIn(textOf(form11::kCompanyCodeBox));
+        showValues(loadLegacyCompanyFile(code));
     } catch (const RecordError& error) {
         setTextOf(form11::kCompanyCodeBox, {});
-        showFailure(error.what(), kPrefillTitle);
+        // The file the clerk would look for, on the corporate-tax program's side.
+        showFailure(error.isMissingFile()
+                        ? "法人税のデータに会社コード " + decimal(code) + " の会社はありません\n" +
+                              corporateTaxCompanyFilePath(code)
+                        : error.what(),
+                    kPrefillTitle);
     }
 }
 
@@ -182,7 +194,8 @@ bool Form11::confirmOverwrite(const std::string& path) {
 // from January to 31 December, no settlement date. It ends silently when it succeeds.
 void Form11::registerCompany() {
     if (readAmount(textOf(form11::kCompanyCodeBox).toStdString()).outOfRange) {
-        showFailure(describe(FileErrorKind::Overflow), kRegistrationTitle);
+        showFailure(codeBoxRefusal(kCompanyCodeName, textOf(form11::kCompanyCodeBox).toStdString()),
+                    kRegistrationTitle);
         return;
     }
     const std::optional<std::int32_t> code =

@@ -149,15 +149,24 @@ void Form12::choosePerson(int row) {
 void Form12::loadPerson() {
     // A load starts from empty: a failed one shows no earlier person's name.
     setTextOf(form12::kPersonNameBox, "");
+    auto refuse = [](const std::string& description) {
+        dialogs().messageBox(QString::fromStdString(description), "個人呼び出し",
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+    };
+    const auto company = typedCode(textOf(form12::kCompanyCodeBox));
+    if (!company)
+        return refuse(
+            codeBoxRefusal(kCompanyCodeName, textOf(form12::kCompanyCodeBox).toStdString()));
+    const auto person = typedCode(textOf(form12::kPersonCodeBox));
+    if (!person)
+        return refuse(codeBoxRefusal("個人コード", textOf(form12::kPersonCodeBox).toStdString()));
     try {
-        const auto company = typedCode(textOf(form12::kCompanyCodeBox));
-        const auto person = typedCode(textOf(form12::kPersonCodeBox));
-        if (!company || !person) fail(FileErrorKind::TypeMismatch);
         const PersonEntry record = PersonFile::loadFile(ownPersonFilePath(*company, *person));
         setTextOf(form12::kPersonNameBox, QString::fromStdString(record.name));
     } catch (const RecordError& error) {
-        dialogs().messageBox(QString::fromStdString(error.what()), "個人呼び出し",
-                             MessageIcon::Exclamation, MessageButtons::Ok);
+        refuse(error.isMissingFile() ? unregisteredPerson(*person) : error.what());
+    } catch (const Failure& error) {
+        refuse(error.what());
     }
 }
 

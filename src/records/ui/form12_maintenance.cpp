@@ -4,6 +4,7 @@
 
 #include "common/amount.h"
 #include "common/failure.h"
+#include "common/keys.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "records/maintenance.h"
@@ -32,13 +33,12 @@ bool askDeletion(const std::string& question) {
 
 std::optional<std::int64_t> Form12::codeIn(const QString& box, const QString& what,
                                            const QString& title) {
+    const std::string typed = textOf(box).toStdString();
     const AmountReading code = readAmount(textOf(box).trimmed().toStdString());
     if (code.value) return *code.value;
-    // A code beyond 32 bits gets the same message on every screen.
-    const QString prompt = code.outOfRange
-                               ? QString::fromStdString(describe(FileErrorKind::Overflow))
-                               : what + "を入力してください。";
-    showMessage(prompt, title, MessageIcon::Exclamation);
+    // A code that cannot be read gets the same message on every screen.
+    showMessage(QString::fromStdString(codeBoxRefusal(what.toStdString(), typed)), title,
+                MessageIcon::Exclamation);
     return std::nullopt;
 }
 

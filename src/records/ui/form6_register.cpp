@@ -51,9 +51,8 @@ void Form6::registerPerson() {
     const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = company ? keyWithYearFiles(*company, *person) : std::nullopt;
     if (!key) {
-        const FileErrorKind failure =
-            company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch;
-        showMessage(qs(describe(failure)), kNoCompanyTitle, MessageIcon::Exclamation);
+        showMessage(company ? qs(companyCodeTooLarge()) : "会社を選んでから個人登録してください",
+                    kNoCompanyTitle, MessageIcon::Exclamation);
         return;
     }
     entry_.personCode = *person;
@@ -153,8 +152,15 @@ void Form6::storeNotes() {
     const auto person = parseAmount(stdText(textOf(form6::kPersonCodeBox)));
     const auto company = parseAmount(stdText(textOf(form6::kCompanyBox)));
     const auto key = person && company ? keyWithYearFiles(*company, *person) : std::nullopt;
+    if (!key) {
+        showMessage(!company ? "会社を選んでから特記事項を登録してください"
+                    : !person
+                        ? qs(codeBoxRefusal("個人コード", stdText(textOf(form6::kPersonCodeBox))))
+                        : qs(companyCodeTooLarge()),
+                    kNotesTitle, MessageIcon::Exclamation);
+        return;
+    }
     try {
-        if (!key) fail(person && company ? FileErrorKind::Overflow : FileErrorKind::TypeMismatch);
         const std::string year = stdText(workingYear());
         NotesFile::save(
             year, *key,

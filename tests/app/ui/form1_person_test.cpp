@@ -73,15 +73,29 @@ TEST_F(PersonSwitch, ThePersonLoadLoadsTheCompanyOfTheBoxFirst) {
 
 TEST_F(PersonSwitch, APersonThatCannotBeLoadedIsReportedAndChangesNoScreen) {
     loadPerson("1");
-    const std::pair<const char*, const char*> cases[] = {
-        {"1", ""}, {"1", "abc"}, {"1", "3"}, {"1", "40000"}, {"1", "0"}, {"", "2"}, {"9", "1"},
+    // Each says what is wrong in the clerk's words, naming the box or the code.
+    struct Case {
+        const char* company;
+        const char* person;
+        const char* prompt;
     };
-    for (const auto& [company, person] : cases) {
+    const Case cases[] = {
+        {"1", "", "個人コードを入力してください"},
+        {"1", "abc", "個人コードには数字を入力してください"},
+        {"1", "3", "個人コード 3 の人は登録されていません"},
+        {"1", "40000", "個人コードは 1 から 99 までです。"},
+        {"1", "0", "個人コードは 1 から 99 までです。"},
+        {"", "2", "会社コードを入力してください"},
+        {"x", "2", "会社コードには数字を入力してください"},
+        {"9", "1", "会社コード 9 の会社は登録されていません"},
+    };
+    for (const auto& [company, person, prompt] : cases) {
         dialogs->messages.clear();
         clearEvents();
         typeCodes(company, person);
         click("Command11");
         ASSERT_EQ(dialogs->messages.size(), 1u) << company << "/" << person;
+        EXPECT_EQ(dialogs->messages[0].prompt, prompt);
         EXPECT_EQ(dialogs->messages[0].title, "個人呼び出し");
         EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
         EXPECT_TRUE(events.empty()) << company << "/" << person;

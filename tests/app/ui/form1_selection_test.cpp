@@ -222,7 +222,7 @@ TEST_F(CompanySelection, ACodeBeyondThirtyTwoBitsGetsOneMessageOnEveryScreen) {
 
     ASSERT_EQ(dialogs->messages.size(), 5u);
     for (const ShownMessage& message : dialogs->messages)
-        EXPECT_EQ(message.prompt, "オーバーフローしました。") << message.title.toStdString();
+        EXPECT_EQ(message.prompt, "会社コードが大きすぎます") << message.title.toStdString();
 }
 
 // Input methods type full-width digits; the code box reads them as the code.

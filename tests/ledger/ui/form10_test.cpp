@@ -80,7 +80,9 @@ TEST_F(PayStatements, AMonthWithoutARecordShowsTheMonthsMessageAndNoWindow) {
         EXPECT_EQ(dialogs->messages[0].title,
                   QString::number(month) + "月分のデータは保存されていません");
         EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_TRUE(dialogs->messages[0].prompt.startsWith("ファイルが見つかりません。"));
+        // The clerk is told of the month, not of the file the record would be.
+        EXPECT_EQ(dialogs->messages[0].prompt,
+                  "給与明細 " + QString::number(month) + "月のデータはありません");
     }
     EXPECT_EQ(ScreenRegistry::instance().existing("Form10"), nullptr);
 }
@@ -140,8 +142,8 @@ TEST_F(PayStatements, CodesThatNameNoLedgerAreTheMonthsFailure) {
         const char* person;
         const char* prompt;
     };
-    const Case cases[] = {{"", "2", "型が一致しません。"},
-                          {"1", "x", "型が一致しません。"},
+    const Case cases[] = {{"", "2", "会社と個人を選んでから給与明細を押してください"},
+                          {"1", "x", "会社と個人を選んでから給与明細を押してください"},
                           {"1", "150", "個人コードは 1 から 99 までです。"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.person);

@@ -259,7 +259,17 @@ TEST_F(Form11Test, AFailedLoadEmptiesTheFieldsSaysWhyAndLeavesLaterLoadsWorking)
     writeLines(companyFilePath(7), mistyped);
 
     Screen& screen = open();
-    for (const QString code : {"4", "", "x", "6", "7"}) {
+    // What is wrong, in the clerk's words; a damaged record is named by its file.
+    const std::pair<QString, QString> cases[] = {
+        {"4", "会社コード 4 の会社は登録されていません"},
+        {"", "会社コードを入力してください"},
+        {"x", "会社コードには数字を入力してください"},
+        {"6", "記録が途中で終わっています。\nc:\\年末調整\\年調法人名\\6.txt"},
+        {"7",
+         "数字であるはずのところに数字でないものがあります。\n"
+         "c:\\年末調整\\年調法人名\\7.txt"},
+    };
+    for (const auto& [code, prompt] : cases) {
         SCOPED_TRACE(code.toStdString());
         screen.setTextOf("Text1", "3");
         test::click("Form11", "Command6");
@@ -270,6 +280,7 @@ TEST_F(Form11Test, AFailedLoadEmptiesTheFieldsSaysWhyAndLeavesLaterLoadsWorking)
             EXPECT_EQ(screen.textOf(box), box == "Text15" ? text : "") << box.toStdString();
         ASSERT_EQ(dialogs->messages.size(), 1u);
         EXPECT_EQ(dialogs->messages[0].title, "会社呼出");
+        EXPECT_EQ(dialogs->messages[0].prompt, prompt);
     }
     screen.setTextOf("Text1", "3");
     test::click("Form11", "Command6");
@@ -338,6 +349,8 @@ TEST_F(Form11Test, PrefillWithoutAFileEmptiesOnlyTheCodeBox) {
                          {"Text15", "1"}});
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "法人税ファイルより呼出");
+    EXPECT_EQ(dialogs->messages[0].prompt,
+              "法人税のデータに会社コード 12 の会社はありません\nc:\\法人税\\法人名\\12.txt");
 }
 
 TEST_F(Form11Test, LegalFormButtonsReplaceTheWholeName) {

@@ -149,6 +149,24 @@ TEST_F(Form12Test, PersonDeletionAsksAboutTheTypedCodeAndDeletesOnlyThatPerson) 
     EXPECT_EQ(dialogs->beeps, 2);
 }
 
+// A company or person registered without a name is asked about by its code, never by an empty
+// name before the question's words.
+TEST_F(Form12Test, TheDeletionQuestionsNameTheCodeOfARecordWithoutAName) {
+    writeCompany(3, "");
+    writePerson(3, 1, "\u3000");
+    Screen& screen = open();
+    screen.setTextOf("Text1", "3");
+    screen.setTextOf("Text4", "1");
+    dialogs->answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
+    test::click("Form12", "Command1");
+    test::click("Form12", "Command5");
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_EQ(dialogs->messages[0].title, "個人コード 1 の個人データを削除しますか");
+    EXPECT_EQ(dialogs->messages[1].title, "会社コード 3 の会社データを削除しますか");
+    EXPECT_TRUE(exists(companyFilePath(3)));
+    EXPECT_EQ(countExisting(sevenFiles(3, 1)), 7);
+}
+
 TEST_F(Form12Test, CompanyDeletionDeletesEveryPersonAndShowsTheNotice) {
     writeCompany(1, "山田商事");
     writeCompany(2, "鈴木工業");

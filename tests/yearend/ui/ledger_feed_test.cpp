@@ -70,7 +70,7 @@ TEST_F(LedgerFeed, FailuresOfTheLedgerAndTheInsuranceRecordShareOneMessage) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString prompt = dialogs->messages[0].prompt;
     EXPECT_TRUE(prompt.contains("保険等のデータを保存できませんでした。")) << prompt.toStdString();
-    EXPECT_TRUE(prompt.contains("パスが見つかりません。")) << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains("フォルダが見つかりません。")) << prompt.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "メモリー不足により登録不可");
 }
 

@@ -53,7 +53,6 @@ std::string shownFor(const std::string& listPath) {
     if (!endsWith(listPath, kListSuffix)) return listPath;
     return listPath.substr(0, listPath.size() - kListSuffix.size());
 }
-}
 
 }  // namespace
 

@@ -39,12 +39,16 @@ void printHeader(PrinterPage& page, const PrintData& data) {
     printTextAt(page, 24, 29, "平");
     printTextAt(page, 24, 34, "成");
     printTextAt(page, 24, 39, "17");
+    // The address stands on two lines in its cell up to the rule at 196, under the frame at 6
+    // and above the table at 21; the reading, the name and the birth date one under another up
+    // to the rule at 246.
+    constexpr double kClearance = 0.3;
     page.setFontSize(11);
-    printTextAt(page, 115, 12, data.personAddress1);
-    printTextAt(page, 115, 16, data.personAddress2);
-    printTextAt(page, 211, 13, data.personName);
-    page.setFontSize(7);
-    printTextAt(page, 211, 10, data.personReading);
+    printFittedText(page, 115, 12, 11, {196 - kClearance, 6 + kClearance, 16}, data.personAddress1);
+    printFittedText(page, 115, 16, 11, {196 - kClearance, 16, 21 - kClearance},
+                    data.personAddress2);
+    printFittedText(page, 211, 13, 11, {246 - kClearance, 12.5, 17}, data.personName);
+    printFittedText(page, 211, 10, 7, {246 - kClearance, 6 + kClearance, 12.5}, data.personReading);
     page.setFontSize(9);
     printTextAt(page, 217, 17, data.birthEra);
     printTextAt(page, 224, 17, printedNumber(data.birthYear));

@@ -297,10 +297,11 @@ void drawDatesBlock(DataPen& pen, const PrintData& data, StatementPart part) {
     pen.mark(data.birthEra == "平成", 125, 77);
     // Under the form the birth date stands 1 mm further right, where a two-digit month or day
     // at 8 points would run under the rule that ends its cell (the day's is the copy's thick
-    // right side): a number is printed as large as keeps its digits clear of that rule.
+    // right side): a number is printed as large as keeps its digits a fifth of a millimetre
+    // clear of that rule.
     const int right = part == StatementPart::FormAndData ? 1 : 0;
     const auto clearOf = [](int x, int rule, int pixels) {
-        return rule - statementRuleWidth(pixels) / 2 - (x + kStatementDataCorrection);
+        return before(rule, pixels) - (x + kStatementDataCorrection);
     };
     pen.fittedText(127 + right, 77, clearOf(127 + right, 131, 3), birthNumber(data.birthYear));
     pen.fittedText(133 + right, 77, clearOf(133 + right, 136, 3), birthNumber(data.birthMonth));

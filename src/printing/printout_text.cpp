@@ -31,9 +31,13 @@ double tenthsBelow(double points) {
     return std::floor(points * 10 + kTolerance) / 10;
 }
 
+// The smallest size a text is ever given, whatever its room.
+constexpr double kSmallestPoints = 0.1;
+
 double pointsFor(double ems, double width, double points) {
     if (ems <= 0 || ems * points * kMillimetresPerPoint <= width + kTolerance) return points;
-    return std::min(points, tenthsBelow(width / (ems * kMillimetresPerPoint)));
+    const double fitting = tenthsBelow(width / (ems * kMillimetresPerPoint));
+    return std::min(points, std::max(kSmallestPoints, fitting));
 }
 
 std::string joined(const std::vector<std::string>& characters, std::size_t first,
@@ -105,11 +109,6 @@ std::string printedNumber(std::int64_t value) {
 void printRightAlignedAmount(PrinterPage& page, double rightEdge, double top, std::int64_t amount) {
     const double width = page.textWidth(printedNumber(amount));
     printTextAt(page, rightEdge - width, top, formatAmount(amount));
-}
-
-double largestFittingPoints(std::string_view text, double width, double points) {
-    const std::vector<std::string> characters = charactersOf(text);
-    return pointsFor(inkEms(characters, 0, characters.size()), width, points);
 }
 
 FittedText fitTextInRoom(std::string_view text, double x, double y, double points,

@@ -56,12 +56,9 @@ struct FittedText {
     std::vector<FittedLine> lines;
 };
 
-// The largest size, `points` or below it to a tenth of a point, at which the text is no wider
-// than `width` up to its last character that is not a blank (blanks after it print no ink).
-double largestFittingPoints(std::string_view text, double width, double points);
-
 // How a text placed at (x, y) in `points` prints in its room: there and in that size when it
-// fits; otherwise on one line as large as fits, centred on the line's height; where that would
+// fits; otherwise on one line as large as fits (to a tenth of a point; blanks after the text
+// print no ink), centred on the line's height; where that would
 // be smaller than kSmallestOneLinePoints, on two lines as large as fits the room's width and
 // height, centred on the line as far as the room allows, when that is larger. Every character
 // is printed; an empty text has no line.

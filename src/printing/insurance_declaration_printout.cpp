@@ -7,6 +7,7 @@
 
 #include "common/failure.h"
 #include "common/int32.h"
+#include "printing/form_drawing.h"
 #include "printing/page_images.h"
 #include "printing/printout_text.h"
 #include "printing/printouts.h"
@@ -54,8 +55,22 @@ void printFitted(PrinterPage& page, PolicyColumn column, const PolicyRow& row,
                     {column.right, row.above + kRowClearance, row.below - kRowClearance}, text);
 }
 
-// How far a text of the header keeps from the rule beyond it.
+// How far a text of the header, or an amount, keeps from the rule or mark beside it.
 constexpr double kClearance = 0.3;
+
+// The frames' right sides (medium rules): of the insurance parts and of the social insurance
+// part; and where the marks (a), (b), (A) and (B) at the top left of the totals' boxes end, from
+// the box at 142.
+constexpr double kPartRight = 186 - 0.15;
+constexpr double kSocialRight = 115 - 0.15;
+constexpr double kTotalMarkEnd = 142 + 0.3 + 1.5 * 5 * kMillimetresPerPoint;
+
+// An amount in the row's size, kept between `left` and `right`.
+void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
+                        std::int64_t amount) {
+    printFittedRightAlignedAmount(page, rightEdge, top, kPoints, left + kClearance,
+                                  right - kClearance, amount);
+}
 
 // The payer's values stand between the rules at 14, 25.5 and 37, up to the person's block at
 // 145; the person's reading and name either side of the rule at 19, up to 240; the address on
@@ -121,16 +136,16 @@ void printLifeAndPension(PrinterPage& page, const PrintData& data) {
     const PolicyRow lifeRows[] = {{60, 57.5, 64.5}, {65, 64.5, 70}, {71, 70, 75.5}};
     printPolicyTexts(page, data, 1, 3, lifeRows);
     for (int policy = 1; policy <= 3; ++policy)
-        printRightAlignedAmount(page, 163, lifeRows[policy - 1].top,
-                                data.lifePensionAmounts[policy]);
-    printRightAlignedAmount(page, 163, 77, data.lifePensionAmounts[4]);
+        printAmountBetween(page, 163, lifeRows[policy - 1].top, 142, 164,
+                           data.lifePensionAmounts[policy]);
+    printAmountBetween(page, 163, 77, kTotalMarkEnd, 164, data.lifePensionAmounts[4]);
     const PolicyRow pensionRows[] = {{81, 80.95, 86.5}, {87, 86.5, 91.5}};
     printPolicyTexts(page, data, 19, 2, pensionRows);
     for (int policy = 1; policy <= 2; ++policy)
-        printRightAlignedAmount(page, 163, pensionRows[policy - 1].top,
-                                data.lifePensionAmounts[5 + policy]);
-    printRightAlignedAmount(page, 163, 92, data.lifePensionAmounts[8]);
-    printRightAlignedAmount(page, 179, 110, data.lifePensionAmounts[10]);
+        printAmountBetween(page, 163, pensionRows[policy - 1].top, 142, 164,
+                           data.lifePensionAmounts[5 + policy]);
+    printAmountBetween(page, 163, 92, kTotalMarkEnd, 164, data.lifePensionAmounts[8]);
+    printAmountBetween(page, 179, 110, 164, kPartRight, data.lifePensionAmounts[10]);
 }
 
 void printCasualty(PrinterPage& page, const PrintData& data) {
@@ -140,25 +155,28 @@ void printCasualty(PrinterPage& page, const PrintData& data) {
             printFitted(page, kCasualtyColumns[column], rows[policy - 1],
                         data.casualtyTexts[2 * column + policy]);
     for (int policy = 1; policy <= 2; ++policy)
-        printRightAlignedAmount(page, 165, rows[policy - 1].top, data.casualtyAmounts[policy]);
-    printRightAlignedAmount(page, 114, 144, data.casualtyAmounts[3]);
-    printRightAlignedAmount(page, 176, 144, data.casualtyAmounts[4]);
-    printRightAlignedAmount(page, 87, 158, data.casualtyAmounts[5]);
-    printRightAlignedAmount(page, 138, 158, data.casualtyAmounts[6]);
-    printRightAlignedAmount(page, 176, 158, data.casualtyAmounts[7]);
+        printAmountBetween(page, 165, rows[policy - 1].top, 142.8, 167,
+                           data.casualtyAmounts[policy]);
+    // The totals after their marks (A) and (B); the deductions before their printed 円.
+    printAmountBetween(page, 114, 144, 96 + kTotalMarkEnd - 142, 116, data.casualtyAmounts[3]);
+    printAmountBetween(page, 176, 144, 156 + kTotalMarkEnd - 142, kPartRight,
+                       data.casualtyAmounts[4]);
+    printAmountBetween(page, 87, 158, 20, 88, data.casualtyAmounts[5]);
+    printAmountBetween(page, 138, 158, 90, 139, data.casualtyAmounts[6]);
+    printAmountBetween(page, 176, 158, 141, 184, data.casualtyAmounts[7]);
 }
 
 void printSocialInsuranceAndMutualAid(PrinterPage& page, const PrintData& data) {
     const std::int32_t fromPay =
         data.printLedgerTable.cell(kGrandTotalRow, LedgerColumn::SocialInsurance);
     printTextAt(page, 29, 179, "社会保険料");
-    printRightAlignedAmount(page, 113, 179, fromPay);
+    printAmountBetween(page, 113, 179, 93, kSocialRight, fromPay);
     printTextAt(page, 29, 184, "国民健康保険");
-    printRightAlignedAmount(page, 113, 184, data.declaredSocialInsurance);
+    printAmountBetween(page, 113, 184, 93, kSocialRight, data.declaredSocialInsurance);
     const std::int32_t total =
         inRange(std::int64_t{fromPay} + data.declaredSocialInsurance, "社会保険料の合計");
-    printRightAlignedAmount(page, 113, 194, total);
-    printRightAlignedAmount(page, 178, 194, data.mutualAidPremiums);
+    printAmountBetween(page, 113, 194, 93, kSocialRight, total);
+    printAmountBetween(page, 178, 194, 160, kPartRight, data.mutualAidPremiums);
 }
 
 }  // namespace

@@ -145,4 +145,33 @@ void printFittedText(PrinterPage& page, double x, double y, double points, const
     page.setFontSize(points);
 }
 
+FittedAmount fitRightAlignedAmount(std::string_view measured, std::string_view printed,
+                                   double rightEdge, double left, double right, double points) {
+    const double before = emsOf(measured);
+    const double width = emsOf(printed);
+    const auto startAt = [&](double size) {
+        return rightEdge - before * size * kMillimetresPerPoint;
+    };
+    const double start = startAt(points);
+    const double end = start + width * points * kMillimetresPerPoint;
+    if (start >= left - kTolerance && end <= right + kTolerance) return {points, start, false};
+    const double fitting = pointsFor(width, right - left, points);
+    double fittedStart = startAt(fitting);
+    const double fittedEnd = fittedStart + width * fitting * kMillimetresPerPoint;
+    if (fittedEnd > right) fittedStart -= fittedEnd - right;
+    return {fitting, std::max(left, fittedStart), true};
+}
+
+void printFittedRightAlignedAmount(PrinterPage& page, double rightEdge, double top, double points,
+                                   double left, double right, std::int64_t amount) {
+    const std::string printed = formatAmount(amount);
+    const FittedAmount fitted =
+        fitRightAlignedAmount(printedNumber(amount), printed, rightEdge, left, right, points);
+    if (!fitted.moved) return printRightAlignedAmount(page, rightEdge, top, amount);
+    page.setFontSize(fitted.points);
+    printTextAt(page, fitted.left, top + (points - fitted.points) * kMillimetresPerPoint / 2,
+                printed);
+    page.setFontSize(points);
+}
+
 }  // namespace nencho

@@ -69,4 +69,21 @@ FittedText fitTextInRoom(std::string_view text, double x, double y, double point
 void printFittedText(PrinterPage& page, double x, double y, double points, const TextRoom& room,
                      std::string_view text);
 
+// How an amount placed against a right edge prints between `left` and `right` (the rules, marks
+// or texts beside it): `printed` starts where `measured` would start to end at `rightEdge`. In
+// `points` there when its ink keeps between them; otherwise in the largest size, to a tenth of a
+// point, at which its ink fits between them, as near that place as it can stand.
+struct FittedAmount {
+    double points = 0;
+    double left = 0;     // where the printed text starts
+    bool moved = false;  // not the place and size it has against its edge
+};
+FittedAmount fitRightAlignedAmount(std::string_view measured, std::string_view printed,
+                                   double rightEdge, double left, double right, double points);
+
+// An amount as printRightAlignedAmount places it, when it keeps between `left` and `right`;
+// otherwise as fitRightAlignedAmount places it, centred on the line. Leaves `points` in force.
+void printFittedRightAlignedAmount(PrinterPage& page, double rightEdge, double top, double points,
+                                   double left, double right, std::int64_t amount);
+
 }  // namespace nencho

@@ -96,15 +96,31 @@ class DataPen {
     void mark(bool condition, int x, int y) { textIf(condition, x, y, kMark); }
     // "#,###": 0 prints nothing.
     void amount(int x, int y, std::int64_t yen) { text(x, y, formatAmount(yen)); }
-    // "#,###" in its room on the form (see fittedText); 0 prints nothing.
-    void fittedAmount(int x, int y, const TextRoom& room, std::int64_t yen) {
-        fittedText(x, y, room, formatAmount(yen));
+    // "#,###" on one line between `left` and `right` on the form (see fittedText), as wide as
+    // it may be once moved off a rule at its left; 0 prints nothing.
+    void fittedAmount(int x, int y, double left, double right, std::int64_t yen) {
+        const double start = x + kStatementDataCorrection;
+        fittedText(x, y, {right - std::max(0.0, left - start), 0, 0}, formatAmount(yen));
     }
     // Placed by the width of its plain digits, so that an amount with separators runs past
-    // the right edge by their width.
-    void rightAlignedAmount(int rightX, int y, std::int64_t yen) {
+    // the right edge by their width; where that would not keep between `left` and `right` on
+    // the form (offsets from the copy's origin, moving with the shift), as
+    // fitRightAlignedAmount places it, centred on the line.
+    void rightAlignedAmount(int rightX, int y, std::int64_t yen, double left, double right) {
         const PagePoint edge = statementDataPosition(origin_, shift_, rightX, y);
-        put({edge.x - page_.textWidth(decimal(yen)), edge.y}, formatAmount(yen), points_);
+        const std::string measured = decimal(yen);
+        const std::string printed = formatAmount(yen);
+        const FittedAmount fitted =
+            fitRightAlignedAmount(measured, printed, edge.x, origin_.x + left + shift_.x,
+                                  origin_.x + right + shift_.x, points_);
+        if (!fitted.moved) {
+            put({edge.x - page_.textWidth(measured), edge.y}, printed, points_);
+            return;
+        }
+        if (fitted.points != points_) page_.setFontSize(fitted.points);
+        put({fitted.left, edge.y + (points_ - fitted.points) * kMillimetresPerPoint / 2}, printed,
+            fitted.points);
+        if (fitted.points != points_) page_.setFontSize(points_);
     }
 
   private:
@@ -217,10 +233,14 @@ void drawPayeeBlock(DataPen& pen, const PrintData& data, bool upperCopy) {
     pen.textIf(data.payKindTexts[2] == "給与賞与", 13, 29, "給与賞与");
     pen.textIf(data.payKindTexts[3] == "給与", 13, 29, "給    与");
     pen.textIf(data.payKindTexts[4] == "専従者給与", 13, 29, "専従者給与");
-    pen.rightAlignedAmount(56, 29, result(data, AdjustmentValue::PayInAll));
-    pen.rightAlignedAmount(83, 29, result(data, AdjustmentValue::EmploymentIncome));
-    pen.rightAlignedAmount(110, 29, result(data, AdjustmentValue::DeductionsInAll));
-    pen.rightAlignedAmount(138, 29, result(data, AdjustmentValue::AnnualTax));
+    pen.rightAlignedAmount(56, 29, result(data, AdjustmentValue::PayInAll), after(32, 3),
+                           before(60, 3));
+    pen.rightAlignedAmount(83, 29, result(data, AdjustmentValue::EmploymentIncome), after(60, 3),
+                           before(87, 3));
+    pen.rightAlignedAmount(110, 29, result(data, AdjustmentValue::DeductionsInAll), after(87, 3),
+                           before(114, 3));
+    pen.rightAlignedAmount(138, 29, result(data, AdjustmentValue::AnnualTax), after(114, 3),
+                           before(141, 6));
     pen.size(9);
     // The names stand 15 mm apart: a longer name is printed smaller instead of running into the
     // next one, and keeps a millimetre clear of it.
@@ -257,27 +277,36 @@ void drawDeductionsBlock(DataPen& pen, const PrintData& data, int copy, Statemen
     pen.fittedText(telephoneX(upperCopy), 90, {before(141, 6), after(86, 3), before(94, 6)},
                    "(Tel) " + data.companyTexts[8]);
     // Summed wide: the three can exceed 32 bits together.
+    // The premiums keep to their cells, 84 to 103 and 103 to 141 after it, and the mutual aid
+    // premiums clear of the 内 before them.
     pen.rightAlignedAmount(101, 45,
                            std::int64_t{result(data, AdjustmentValue::SocialInsuranceFromPay)} +
                                result(data, AdjustmentValue::DeclaredSocialInsurance) +
-                               result(data, AdjustmentValue::MutualAidPremiums));
-    pen.rightAlignedAmount(101, 42, result(data, AdjustmentValue::MutualAidPremiums));
+                               result(data, AdjustmentValue::MutualAidPremiums),
+                           after(84, 3), before(103, 3));
+    const double afterWithin = 87 + kStatementDataCorrection + 6 * kMillimetresPerPoint + 0.2;
+    pen.rightAlignedAmount(101, 42, result(data, AdjustmentValue::MutualAidPremiums), afterWithin,
+                           before(103, 3));
     pen.size(6);
     pen.text(87, 42, "内");
     pen.size(9);
-    pen.amount(105, 45, result(data, AdjustmentValue::LifeInsuranceDeduction));
-    pen.amount(120, 45, result(data, AdjustmentValue::CasualtyDeduction));
-    pen.amount(131, 45, result(data, AdjustmentValue::HousingLoanCredit));
-    pen.rightAlignedAmount(137, 52, data.spouseTotalIncome);
-    pen.rightAlignedAmount(137, 58, data.lifePensionAmounts[8]);
-    pen.rightAlignedAmount(137, 64, data.casualtyAmounts[3]);
+    pen.fittedAmount(105, 45, after(103, 3), before(115, 3),
+                     result(data, AdjustmentValue::LifeInsuranceDeduction));
+    pen.fittedAmount(120, 45, after(115, 3), before(128, 3),
+                     result(data, AdjustmentValue::CasualtyDeduction));
+    pen.fittedAmount(131, 45, after(128, 3), before(141, 6),
+                     result(data, AdjustmentValue::HousingLoanCredit));
+    pen.rightAlignedAmount(137, 52, data.spouseTotalIncome, after(114, 3), before(141, 6));
+    pen.rightAlignedAmount(137, 58, data.lifePensionAmounts[8], after(114, 3), before(141, 6));
+    pen.rightAlignedAmount(137, 64, data.casualtyAmounts[3], after(114, 3), before(141, 6));
     pen.mark(data.spouseFlag == 1, 10, 46);
     // On paper without the form, the mark on 無 of the upper copies stands 1 mm further left.
     pen.mark(data.spouseFlag == 0, upperCopy && part == StatementPart::Data ? 12 : 13, 46);
     for (const StatusMark& status : kStatusMarks)
         pen.mark(data.personStatusTexts[status.statusText] == status.word, status.x, 77);
     pen.size(8);
-    pen.amount(28, 45, result(data, AdjustmentValue::SpouseSpecialDeduction));
+    pen.fittedAmount(28, 45, after(25, 3), before(37, 3),
+                     result(data, AdjustmentValue::SpouseSpecialDeduction));
     pen.amount(44, 45, data.kindCounts[4]);
     pen.amount(57, 45, std::int64_t{data.kindCounts[5]} + data.kindCounts[6]);
     pen.amount(65, 45, data.otherDependantsCount);

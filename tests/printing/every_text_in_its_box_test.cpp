@@ -114,6 +114,26 @@ PrintData everyMark(const char* era, int spouseFlag) {
     return d;
 }
 
+// The longest person with every amount at the longest the screens show.
+PrintData longestAmounts() {
+    PrintData d = personAt(1);
+    const std::int32_t longest = kLongestShownAmount;
+    for (int row = 1; row <= kGrandTotalRow; ++row)
+        for (LedgerColumn column : {LedgerColumn::Pay, LedgerColumn::SocialInsurance,
+                                    LedgerColumn::AfterInsurance, LedgerColumn::Tax})
+            d.printLedgerTable.setCell(row, column, longest);
+    for (int value : kAdjustmentRecordValues)
+        d.adjustmentResult[static_cast<AdjustmentValue>(value)] = longest;
+    for (int i = 1; i <= 10; ++i) d.lifePensionAmounts[i] = longest;
+    for (int i = 1; i <= 7; ++i) d.casualtyAmounts[i] = longest;
+    d.mutualAidPremiums = longest;
+    d.declaredSocialInsurance = longest;
+    d.spouseTotalIncome = longest;
+    for (int i = 1; i <= 10; ++i) d.spouseHousingAmounts[i] = longest;
+    d.spouseHousingAmounts[4] = 990'000;  // the two digit boxes hold a deduction below a million
+    return d;
+}
+
 // Where data may not go on a document: the rules and captions of its form.
 struct FormMarks {
     std::vector<Area> rules;
@@ -244,7 +264,8 @@ TEST(EveryPrintedText, StaysInItsBoxForTheLongestValuesAndLongerOnes) {
         {"2.5 times the longest", personAt(2.5)},
         {"every mark, born in 明治, no spouse", everyMark("明治", 0)},
         {"every mark, born in 大正", everyMark("大正", 1)},
-        {"every mark, born in 平成", everyMark("平成", 1)}};
+        {"every mark, born in 平成", everyMark("平成", 1)},
+        {"every amount at the longest", longestAmounts()}};
     for (const auto& [person, data] : persons) {
         for (const Document& document : documents()) {
             SCOPED_TRACE(document.name + " for " + person);

@@ -55,8 +55,10 @@ void printFitted(PrinterPage& page, PolicyColumn column, const PolicyRow& row,
                     {column.right, row.above + kRowClearance, row.below - kRowClearance}, text);
 }
 
-// How far a text of the header, or an amount, keeps from the rule or mark beside it.
+// How far a text of the header keeps from the rule beside it; an amount a little further,
+// so that amounts either side of a rule never read as one number.
 constexpr double kClearance = 0.3;
+constexpr double kAmountClearance = 0.5;
 
 // The frames' right sides (medium rules): of the insurance parts and of the social insurance
 // part; and where the marks (a), (b), (A) and (B) at the top left of the totals' boxes end, from
@@ -68,8 +70,8 @@ constexpr double kTotalMarkEnd = 142 + 0.3 + 1.5 * 5 * kMillimetresPerPoint;
 // An amount in the row's size, kept between `left` and `right`.
 void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
                         std::int64_t amount) {
-    printFittedRightAlignedAmount(page, rightEdge, top, kPoints, left + kClearance,
-                                  right - kClearance, amount);
+    printFittedRightAlignedAmount(page, rightEdge, top, kPoints, left + kAmountClearance,
+                                  right - kAmountClearance, amount);
 }
 
 // The payer's values stand between the rules at 14, 25.5 and 37, up to the person's block at

@@ -13,8 +13,10 @@ namespace {
 
 constexpr double kAmountPoints = 11;
 
-// How far an amount keeps from the rules and marks beside it.
+// How far a text keeps from the rules and marks beside it; an amount a little further,
+// so that amounts either side of a rule never read as one number.
 constexpr double kClearance = 0.3;
+constexpr double kAmountClearance = 0.5;
 
 // The right edges of the ledger's six columns: pay, social insurance, pay after social
 // insurance, dependants, tax, and the tax again as withheld; and the rules either side of each
@@ -35,8 +37,8 @@ constexpr LedgerColumnEdge kColumnEdges[] = {{LedgerColumn::Pay, 71, 52.5, 73.5}
 // An amount in the font in force, kAmountPoints, kept between `left` and `right`.
 void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
                         std::int64_t amount) {
-    printFittedRightAlignedAmount(page, rightEdge, top, kAmountPoints, left + kClearance,
-                                  right - kClearance, amount);
+    printFittedRightAlignedAmount(page, rightEdge, top, kAmountPoints, left + kAmountClearance,
+                                  right - kAmountClearance, amount);
 }
 
 double monthTop(int month) {

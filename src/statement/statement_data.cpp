@@ -45,8 +45,10 @@ std::vector<RuleArea> copyRules(int copy) {
     return areas;
 }
 
-// How far a text moved off a rule keeps from it.
+// How far a text moved off a rule keeps from it; an amount keeps a little further
+// from the rules beside it, so that amounts either side of a rule never read as one number.
 constexpr double kRuleClearance = 0.2;
+constexpr double kAmountClearance = 0.3;
 
 // A character's ink lies between a tenth of an em and 0.95 em below the top of its em box.
 constexpr double kInkTop = 0.1;
@@ -100,7 +102,8 @@ class DataPen {
     // it may be once moved off a rule at its left; 0 prints nothing.
     void fittedAmount(int x, int y, double left, double right, std::int64_t yen) {
         const double start = x + kStatementDataCorrection;
-        fittedText(x, y, {right - std::max(0.0, left - start), 0, 0}, formatAmount(yen));
+        fittedText(x, y, {right - kAmountClearance - std::max(0.0, left - start), 0, 0},
+                   formatAmount(yen));
     }
     // Placed by the width of its plain digits, so that an amount with separators runs past
     // the right edge by their width; where that would not keep between `left` and `right` on
@@ -110,9 +113,9 @@ class DataPen {
         const PagePoint edge = statementDataPosition(origin_, shift_, rightX, y);
         const std::string measured = decimal(yen);
         const std::string printed = formatAmount(yen);
-        const FittedAmount fitted =
-            fitRightAlignedAmount(measured, printed, edge.x, origin_.x + left + shift_.x,
-                                  origin_.x + right + shift_.x, points_);
+        const FittedAmount fitted = fitRightAlignedAmount(
+            measured, printed, edge.x, origin_.x + left + kAmountClearance + shift_.x,
+            origin_.x + right - kAmountClearance + shift_.x, points_);
         if (!fitted.moved) {
             put({edge.x - page_.textWidth(measured), edge.y}, printed, points_);
             return;

@@ -45,8 +45,9 @@ std::vector<RuleArea> copyRules(int copy) {
     return areas;
 }
 
-// How far a text moved off a rule keeps from it; an amount keeps a little further
-// from the rules beside it, so that amounts either side of a rule never read as one number.
+// How far a text moved off a rule keeps from it; an amount against a right edge keeps a little
+// further from the rules beside it, so that amounts either side of a rule never read as one
+// number (an amount from its left edge starts where the tables put it, clear of its rule).
 constexpr double kRuleClearance = 0.2;
 constexpr double kAmountClearance = 0.3;
 
@@ -102,8 +103,7 @@ class DataPen {
     // it may be once moved off a rule at its left; 0 prints nothing.
     void fittedAmount(int x, int y, double left, double right, std::int64_t yen) {
         const double start = x + kStatementDataCorrection;
-        fittedText(x, y, {right - kAmountClearance - std::max(0.0, left - start), 0, 0},
-                   formatAmount(yen));
+        fittedText(x, y, {right - std::max(0.0, left - start), 0, 0}, formatAmount(yen));
     }
     // Placed by the width of its plain digits, so that an amount with separators runs past
     // the right edge by their width; where that would not keep between `left` and `right` on

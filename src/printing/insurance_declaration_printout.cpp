@@ -1,8 +1,6 @@
 // 保険控除 兼 配偶者特別控除申告書: the payer, the person, the spouse with the special deduction
 // in two digit boxes, the insurance policies and the social insurance and mutual aid amounts
 // over the insurance and spouse special deduction declaration form.
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,28 +35,62 @@ constexpr PolicyColumn kPolicyColumns[] = {{35, 58.8},  {60, 80.8},   {82, 89.8}
 constexpr PolicyColumn kCasualtyColumns[] = {{29, 49.8},   {51, 70.8},   {72, 80.8},  {82, 102.8},
                                              {104, 124.6}, {125, 133.6}, {134, 142.6}};
 
+// A row of policies: where its texts print and the rules above and below it.
+struct PolicyRow {
+    double top;
+    double above;
+    double below;
+};
+
+// How far a text keeps from the rules above and below it.
+constexpr double kRowClearance = 0.3;
+
 // A text at the row's size when it fits its column; a longer one smaller, as large as fits the
-// column's width (to a tenth of a point), centred on the row's line, instead of running over the
-// column beside it. Leaves the row's size in force.
-void printFitted(PrinterPage& page, PolicyColumn column, double top, std::string_view text) {
-    if (text.empty()) return;
-    const double ems = emsOf(text);
-    const double fitting = (column.right - column.left) / (ems * kMillimetresPerPoint);
-    const double points = std::min(kPoints, std::floor(fitting * 10) / 10);
-    page.setFontSize(points);
-    printTextAt(page, column.left, top + (kPoints - points) * kMillimetresPerPoint / 2, text);
-    page.setFontSize(kPoints);
+// column's width (to a tenth of a point), centred on the row's line, or on two lines between the
+// row's rules when one line would be too small, instead of running over the column beside it.
+// Leaves the row's size in force.
+void printFitted(PrinterPage& page, PolicyColumn column, const PolicyRow& row,
+                 std::string_view text) {
+    printFittedText(page, column.left, row.top, kPoints,
+                    {column.right, row.above + kRowClearance, row.below - kRowClearance}, text);
 }
 
+// How far a text of the header keeps from the rule beside it; an amount a little further,
+// so that amounts either side of a rule never read as one number.
+constexpr double kClearance = 0.3;
+constexpr double kAmountClearance = 0.5;
+
+// The frames' right sides (medium rules): of the insurance parts and of the social insurance
+// part; and where the marks (a), (b), (A) and (B) at the top left of the totals' boxes end, from
+// the box at 142.
+constexpr double kPartRight = 186 - 0.15;
+constexpr double kSocialRight = 115 - 0.15;
+constexpr double kTotalMarkEnd = 142 + 0.3 + 1.5 * 5 * kMillimetresPerPoint;
+
+// An amount in the row's size, kept between `left` and `right`.
+void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
+                        std::int64_t amount) {
+    printFittedRightAlignedAmount(page, rightEdge, top, kPoints, left + kAmountClearance,
+                                  right - kAmountClearance, amount);
+}
+
+// The payer's values stand between the rules at 14, 25.5 and 37, up to the person's block at
+// 145; the person's reading and name either side of the rule at 19, up to 240; the address on
+// two lines up to the frame at 285.
 void printPayerAndPerson(PrinterPage& page, const PrintData& data) {
     page.setFontSize(kPoints);
-    printTextAt(page, 72, 18, data.companyTexts[2]);
-    printTextAt(page, 72, 28, data.companyTexts[3]);
-    printTextAt(page, 172, 20, data.personName);
-    printTextAt(page, 172, 26, data.personAddress1);
-    printTextAt(page, 172, 31, data.personAddress2);
-    page.setFontSize(7);
-    printTextAt(page, 172, 16, data.personReading);
+    printFittedText(page, 72, 18, kPoints, {145 - kClearance, 14 + kClearance, 25.5 - kClearance},
+                    data.companyTexts[2]);
+    printFittedText(page, 72, 28, kPoints, {145 - kClearance, 25.5 + kClearance, 37 - kClearance},
+                    data.companyTexts[3]);
+    printFittedText(page, 172, 20, kPoints, {240 - kClearance, 19 + kClearance, 25 - kClearance},
+                    data.personName);
+    printFittedText(page, 172, 26, kPoints, {285 - kClearance, 25 + kClearance, 31},
+                    data.personAddress1);
+    printFittedText(page, 172, 31, kPoints, {285 - kClearance, 31, 37 - kClearance},
+                    data.personAddress2);
+    printFittedText(page, 172, 16, 7, {240 - kClearance, 14 + kClearance, 19 - kClearance},
+                    data.personReading);
 }
 
 // A step of the printout's whole-number arithmetic, which must stay within 32 bits.
@@ -78,10 +110,12 @@ std::int64_t floorDivide(std::int64_t value, std::int64_t divisor) {
 // below 10,000 yen is dropped.
 void printSpouse(PrinterPage& page, const PrintData& data) {
     constexpr const char* kWhat = "配偶者特別控除額";
-    page.setFontSize(7);
-    printTextAt(page, 228, 61, data.spouseNameTexts[1]);
+    // Either side of the rule at 64.2, between the rules at 57 and 70, up to the rule at 262.
+    printFittedText(page, 228, 61, 7, {262 - kClearance, 57 + kClearance, 64.2 - kClearance},
+                    data.spouseNameTexts[1]);
+    printFittedText(page, 228, 65, kPoints, {262 - kClearance, 64.2 + kClearance, 70 - kClearance},
+                    data.spouseNameTexts[2]);
     page.setFontSize(kPoints);
-    printTextAt(page, 228, 65, data.spouseNameTexts[2]);
     const std::int32_t deduction = data.spouseHousingAmounts[4];
     const std::int32_t first = inRange(floorDivide(deduction, 100'000), kWhat);
     const std::int32_t hundredThousands = inRange(std::int64_t{100'000} * first, kWhat);
@@ -93,54 +127,58 @@ void printSpouse(PrinterPage& page, const PrintData& data) {
 
 // The texts of `rows` policies, column by column, each column from its top row down.
 void printPolicyTexts(PrinterPage& page, const PrintData& data, int firstLine, int rows,
-                      const double* rowTops) {
+                      const PolicyRow* policyRows) {
     for (int column = 0; column < 6; ++column)
         for (int row = 0; row < rows; ++row)
-            printFitted(page, kPolicyColumns[column], rowTops[row],
+            printFitted(page, kPolicyColumns[column], policyRows[row],
                         data.lifePensionTexts[firstLine + column * rows + row]);
 }
 
 void printLifeAndPension(PrinterPage& page, const PrintData& data) {
-    const double lifeRows[] = {60, 65, 71};
+    const PolicyRow lifeRows[] = {{60, 57.5, 64.5}, {65, 64.5, 70}, {71, 70, 75.5}};
     printPolicyTexts(page, data, 1, 3, lifeRows);
     for (int policy = 1; policy <= 3; ++policy)
-        printRightAlignedAmount(page, 163, lifeRows[policy - 1], data.lifePensionAmounts[policy]);
-    printRightAlignedAmount(page, 163, 77, data.lifePensionAmounts[4]);
-    const double pensionRows[] = {81, 87};
+        printAmountBetween(page, 163, lifeRows[policy - 1].top, 142, 164,
+                           data.lifePensionAmounts[policy]);
+    printAmountBetween(page, 163, 77, kTotalMarkEnd, 164, data.lifePensionAmounts[4]);
+    const PolicyRow pensionRows[] = {{81, 80.95, 86.5}, {87, 86.5, 91.5}};
     printPolicyTexts(page, data, 19, 2, pensionRows);
     for (int policy = 1; policy <= 2; ++policy)
-        printRightAlignedAmount(page, 163, pensionRows[policy - 1],
-                                data.lifePensionAmounts[5 + policy]);
-    printRightAlignedAmount(page, 163, 92, data.lifePensionAmounts[8]);
-    printRightAlignedAmount(page, 179, 110, data.lifePensionAmounts[10]);
+        printAmountBetween(page, 163, pensionRows[policy - 1].top, 142, 164,
+                           data.lifePensionAmounts[5 + policy]);
+    printAmountBetween(page, 163, 92, kTotalMarkEnd, 164, data.lifePensionAmounts[8]);
+    printAmountBetween(page, 179, 110, 164, kPartRight, data.lifePensionAmounts[10]);
 }
 
 void printCasualty(PrinterPage& page, const PrintData& data) {
-    const double rows[] = {133, 138};
+    const PolicyRow rows[] = {{133, 130.5, 137.45}, {138, 137.45, 142.3}};
     for (int column = 0; column < 7; ++column)
         for (int policy = 1; policy <= 2; ++policy)
             printFitted(page, kCasualtyColumns[column], rows[policy - 1],
                         data.casualtyTexts[2 * column + policy]);
     for (int policy = 1; policy <= 2; ++policy)
-        printRightAlignedAmount(page, 165, rows[policy - 1], data.casualtyAmounts[policy]);
-    printRightAlignedAmount(page, 114, 144, data.casualtyAmounts[3]);
-    printRightAlignedAmount(page, 176, 144, data.casualtyAmounts[4]);
-    printRightAlignedAmount(page, 87, 158, data.casualtyAmounts[5]);
-    printRightAlignedAmount(page, 138, 158, data.casualtyAmounts[6]);
-    printRightAlignedAmount(page, 176, 158, data.casualtyAmounts[7]);
+        printAmountBetween(page, 165, rows[policy - 1].top, 142.8, 167,
+                           data.casualtyAmounts[policy]);
+    // The totals after their marks (A) and (B); the deductions before their printed 円.
+    printAmountBetween(page, 114, 144, 96 + kTotalMarkEnd - 142, 116, data.casualtyAmounts[3]);
+    printAmountBetween(page, 176, 144, 156 + kTotalMarkEnd - 142, kPartRight,
+                       data.casualtyAmounts[4]);
+    printAmountBetween(page, 87, 158, 20, 88, data.casualtyAmounts[5]);
+    printAmountBetween(page, 138, 158, 90, 139, data.casualtyAmounts[6]);
+    printAmountBetween(page, 176, 158, 141, 184, data.casualtyAmounts[7]);
 }
 
 void printSocialInsuranceAndMutualAid(PrinterPage& page, const PrintData& data) {
     const std::int32_t fromPay =
         data.printLedgerTable.cell(kGrandTotalRow, LedgerColumn::SocialInsurance);
     printTextAt(page, 29, 179, "社会保険料");
-    printRightAlignedAmount(page, 113, 179, fromPay);
+    printAmountBetween(page, 113, 179, 93, kSocialRight, fromPay);
     printTextAt(page, 29, 184, "国民健康保険");
-    printRightAlignedAmount(page, 113, 184, data.declaredSocialInsurance);
+    printAmountBetween(page, 113, 184, 93, kSocialRight, data.declaredSocialInsurance);
     const std::int32_t total =
         inRange(std::int64_t{fromPay} + data.declaredSocialInsurance, "社会保険料の合計");
-    printRightAlignedAmount(page, 113, 194, total);
-    printRightAlignedAmount(page, 178, 194, data.mutualAidPremiums);
+    printAmountBetween(page, 113, 194, 93, kSocialRight, total);
+    printAmountBetween(page, 178, 194, 160, kPartRight, data.mutualAidPremiums);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "printing/form_drawing.h"
 #include "printing/page_images.h"
 #include "printing/printout_text.h"
 #include "printing/printouts.h"
@@ -12,18 +13,33 @@ namespace {
 
 constexpr double kAmountPoints = 11;
 
+// How far a text keeps from the rules and marks beside it; an amount a little further,
+// so that amounts either side of a rule never read as one number.
+constexpr double kClearance = 0.3;
+constexpr double kAmountClearance = 0.5;
+
 // The right edges of the ledger's six columns: pay, social insurance, pay after social
-// insurance, dependants, tax, and the tax again as withheld.
+// insurance, dependants, tax, and the tax again as withheld; and the rules either side of each
+// (the tax's left one beyond the bonus rows' printed ％).
 struct LedgerColumnEdge {
     LedgerColumn column;
     double rightEdge;
+    double left;
+    double right;
 };
-constexpr LedgerColumnEdge kColumnEdges[] = {{LedgerColumn::Pay, 71},
-                                             {LedgerColumn::SocialInsurance, 88},
-                                             {LedgerColumn::AfterInsurance, 108},
-                                             {LedgerColumn::Dependants, 117},
-                                             {LedgerColumn::Tax, 133},
-                                             {LedgerColumn::Tax, 163}};
+constexpr LedgerColumnEdge kColumnEdges[] = {{LedgerColumn::Pay, 71, 52.5, 73.5},
+                                             {LedgerColumn::SocialInsurance, 88, 73.5, 90.5},
+                                             {LedgerColumn::AfterInsurance, 108, 90.5, 111},
+                                             {LedgerColumn::Dependants, 117, 111, 118},
+                                             {LedgerColumn::Tax, 133, 120.1, 135},
+                                             {LedgerColumn::Tax, 163, 148.5, 165.2}};
+
+// An amount in the font in force, kAmountPoints, kept between `left` and `right`.
+void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
+                        std::int64_t amount) {
+    printFittedRightAlignedAmount(page, rightEdge, top, kAmountPoints, left + kAmountClearance,
+                                  right - kAmountClearance, amount);
+}
 
 double monthTop(int month) {
     return 23 + 10 * month;
@@ -39,12 +55,15 @@ void printHeader(PrinterPage& page, const PrintData& data) {
     printTextAt(page, 24, 29, "平");
     printTextAt(page, 24, 34, "成");
     printTextAt(page, 24, 39, "17");
+    // The address stands on two lines in its cell up to the rule at 196, under the frame at 6
+    // and above the table at 21; the reading, the name and the birth date one under another up
+    // to the rule at 246.
     page.setFontSize(11);
-    printTextAt(page, 115, 12, data.personAddress1);
-    printTextAt(page, 115, 16, data.personAddress2);
-    printTextAt(page, 211, 13, data.personName);
-    page.setFontSize(7);
-    printTextAt(page, 211, 10, data.personReading);
+    printFittedText(page, 115, 12, 11, {196 - kClearance, 6 + kClearance, 16}, data.personAddress1);
+    printFittedText(page, 115, 16, 11, {196 - kClearance, 16, 21 - kClearance},
+                    data.personAddress2);
+    printFittedText(page, 211, 13, 11, {246 - kClearance, 12.5, 17}, data.personName);
+    printFittedText(page, 211, 10, 7, {246 - kClearance, 6 + kClearance, 12.5}, data.personReading);
     page.setFontSize(9);
     printTextAt(page, 217, 17, data.birthEra);
     printTextAt(page, 224, 17, printedNumber(data.birthYear));
@@ -67,7 +86,8 @@ void printDates(PrinterPage& page, const PrintData& data) {
 
 void printLedgerRow(PrinterPage& page, const LedgerSheet& sheet, int row, double top) {
     for (const LedgerColumnEdge& edge : kColumnEdges)
-        printRightAlignedAmount(page, edge.rightEdge, top, sheet.cell(row, edge.column));
+        printAmountBetween(page, edge.rightEdge, top, edge.left, edge.right,
+                           sheet.cell(row, edge.column));
 }
 
 void printLedgerRows(PrinterPage& page, const PrintData& data) {
@@ -85,8 +105,11 @@ struct YearEndBox {
     double top;
 };
 
-// Boxes ① to ⑱, against the amount column's right edge.
+// Boxes ① to ⑱, against the amount column's right edge, between the box's circled number and
+// the rule at 243.5.
 constexpr double kAmountColumnEdge = 241;
+constexpr double kAmountColumnLeft = 222.1;
+constexpr double kAmountColumnRight = 243.5;
 constexpr YearEndBox kAmountColumn[] = {{AdjustmentValue::MonthPay, 70},
                                         {AdjustmentValue::BonusPay, 75},
                                         {AdjustmentValue::PayInAll, 80},
@@ -101,8 +124,11 @@ constexpr YearEndBox kAmountColumn[] = {{AdjustmentValue::MonthPay, 70},
                                         {AdjustmentValue::DeductionsInAll, 125},
                                         {AdjustmentValue::TaxableIncome, 133}};
 
-// Boxes ⑥ to ㉓ of the tax column; ③ comes from the ledger and ㉔ goes without its sign.
+// Boxes ⑥ to ㉓ of the tax column; ③ comes from the ledger and ㉔ goes without its sign. Between
+// the box's circled number and the block's frame at 284.
 constexpr double kTaxColumnEdge = 276;
+constexpr double kTaxColumnLeft = 260.1;
+constexpr double kTaxColumnRight = 284 - 0.15;
 constexpr YearEndBox kTaxColumn[] = {{AdjustmentValue::BonusTax, 75},
                                      {AdjustmentValue::TaxWithheld, 80},
                                      {AdjustmentValue::TaxOnTaxableIncome, 133},
@@ -113,14 +139,18 @@ constexpr YearEndBox kTaxColumn[] = {{AdjustmentValue::BonusTax, 75},
 
 void printYearEndAmounts(PrinterPage& page, const PrintData& data) {
     const AdjustmentResult& result = data.adjustmentResult;
-    for (const YearEndBox& box : kAmountColumn)
-        printRightAlignedAmount(page, kAmountColumnEdge, box.top, result[box.value]);
-    printRightAlignedAmount(page, kTaxColumnEdge, 71,
-                            data.printLedgerTable.cell(kMonthTotalRow, LedgerColumn::Tax));
-    for (const YearEndBox& box : kTaxColumn)
-        printRightAlignedAmount(page, kTaxColumnEdge, box.top, result[box.value]);
+    const auto amountBox = [&](double top, std::int64_t amount) {
+        printAmountBetween(page, kAmountColumnEdge, top, kAmountColumnLeft, kAmountColumnRight,
+                           amount);
+    };
+    const auto taxBox = [&](double top, std::int64_t amount) {
+        printAmountBetween(page, kTaxColumnEdge, top, kTaxColumnLeft, kTaxColumnRight, amount);
+    };
+    for (const YearEndBox& box : kAmountColumn) amountBox(box.top, result[box.value]);
+    taxBox(71, data.printLedgerTable.cell(kMonthTotalRow, LedgerColumn::Tax));
+    for (const YearEndBox& box : kTaxColumn) taxBox(box.top, result[box.value]);
     const std::int64_t balance = result[AdjustmentValue::Balance];
-    printRightAlignedAmount(page, kTaxColumnEdge, 160, std::abs(balance));
+    taxBox(160, std::abs(balance));
 }
 
 // The label of ㉔ names the excess and the shortfall; the word that does not apply is struck.
@@ -135,10 +165,14 @@ void printNotes(PrinterPage& page, const PrintData& data) {
     // The spouse's total income is the income of the spouse record, which is negative when the
     // spouse's pay is below the employment-income deduction; an income is never below 0.
     const std::int32_t spouseIncome = std::max(0, data.spouseHousingAmounts[3]);
-    printRightAlignedAmount(page, 275, 89, spouseIncome);
-    printRightAlignedAmount(page, 275, 96, data.lifePensionAmounts[8]);
-    printRightAlignedAmount(page, 275, 104, data.casualtyAmounts[3]);
-    printRightAlignedAmount(page, 275, 115, data.mutualAidPremiums);
+    // Inside the brackets printed from 245 to 276.
+    const auto note = [&](double top, std::int64_t amount) {
+        printAmountBetween(page, 275, top, 245 + 8 * kMillimetresPerPoint, 276, amount);
+    };
+    note(89, spouseIncome);
+    note(96, data.lifePensionAmounts[8]);
+    note(104, data.casualtyAmounts[3]);
+    note(115, data.mutualAidPremiums);
 }
 
 }  // namespace

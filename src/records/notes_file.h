@@ -6,6 +6,9 @@
 
 namespace nencho {
 
+// The longest remark line a clerk types, in full-width characters; the screens show it whole.
+inline constexpr int kNoteLineLength = 30;
+
 struct NotesLines {
     std::string first;
     std::string second;

@@ -32,8 +32,8 @@ struct StatementDataExtent {
 StatementDataExtent statementDataExtent(const PrintData& data, StatementPart part);
 
 // The shifts a box accepts for this data on this printout, in whole millimetres: those that keep
-// the extent on the paper. No shift is always accepted: data the paper cannot hold where it
-// belongs is printed there, and only shifts that would push it further off are refused.
+// the extent of the texts, in the sizes they print in, on the paper. Every text keeps to its box
+// on the form, so no shift keeps it on the paper and is always among them.
 struct StatementShiftRange {
     int least = 0;
     int most = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "common/failure.h"
 #include "form_fit.h"
@@ -208,8 +210,51 @@ TEST(InsuranceDeclarationForm, EveryPrintedTextLiesInABoxBesideItsCaption) {
             << fit.text << " at " << fit.y << " beside " << fit.caption;
 }
 
+// What a policy row prints in one column: its lines, top to bottom.
+std::vector<PrintOperation> linesIn(const std::vector<PrintOperation>& texts, double left,
+                                    double right, double above, double below) {
+    std::vector<PrintOperation> lines;
+    for (const PrintOperation& text : texts)
+        if (text.x >= left - 1e-9 && text.x < right && text.y >= above && text.y < below)
+            lines.push_back(text);
+    std::sort(lines.begin(), lines.end(),
+              [](const PrintOperation& a, const PrintOperation& b) { return a.y < b.y; });
+    return lines;
+}
+
+// A value printed in a column of `width` mm on the row printed at `top` between the rules
+// `above` and `below`: the whole value, in the row's 11 points when it fits; else on one line as
+// large as fits the width, to a tenth of a point, centred on the row's line; where that would be
+// below 6 points, on two lines of one size, larger than one line could be, between the rules.
+void expectFitted(const std::vector<PrintOperation>& lines, const std::string& value, double width,
+                  double top, double above, double below) {
+    ASSERT_FALSE(lines.empty()) << value;
+    std::string joined;
+    for (const PrintOperation& line : lines) {
+        joined += line.text;
+        EXPECT_EQ(line.fontSize, lines.front().fontSize);
+    }
+    EXPECT_EQ(joined, value);
+    const double points = lines.front().fontSize;
+    const double em = points * kMillimetresPerPoint;
+    const double oneLine =
+        std::min(11.0, std::floor(width / (emsOf(value) * kMillimetresPerPoint) * 10) / 10);
+    if (lines.size() == 1) {
+        EXPECT_EQ(points, oneLine);
+        EXPECT_NEAR(lines[0].y + em / 2, top + 11 * kMillimetresPerPoint / 2, 1e-9);
+        return;
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_LT(oneLine, 6);
+    EXPECT_GT(points, oneLine);
+    EXPECT_GE(lines[0].y, above);
+    EXPECT_LE(lines[1].y + em, below + 1e-9);
+    for (const PrintOperation& line : lines) EXPECT_LE(emsOf(line.text) * em, width + 1e-9);
+}
+
 // The relation and maturity columns are narrow: a value too long for them at the row's size is
-// printed smaller, as large as fits, and level with the row; what follows keeps the row's size.
+// printed smaller, as large as fits, and level with the row, or on two lines in the row when one
+// would be too small; what follows keeps the row's size.
 TEST(InsuranceDeclarationForm, RelationAndMaturityFitTheirColumnsWhateverTheirLength) {
     const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
     struct Case {
@@ -238,28 +283,20 @@ TEST(InsuranceDeclarationForm, RelationAndMaturityFitTheirColumnsWhateverTheirLe
         struct Column {
             const char* text;
             const char* caption;
+            double left;
         };
-        for (const Column& column : {Column{c.relation, "あなた\nとの続柄"},
-                                     Column{c.maturity, "満期返\n戻金等\nの有無"}}) {
-            const double em11 = 11 * kMillimetresPerPoint;
-            int found = 0;
-            for (const PrintOperation& text : texts) {
-                if (text.text != column.text || text.y < 130 || text.y > 142) continue;
-                ++found;
-                EXPECT_TRUE(
-                    test::besideCaption(form, text, column.caption, test::Beside::SameColumn));
-                // The column is 8.6 mm wide; the largest size that fits it, to a tenth of a point.
-                const double largest = 8.6 / (emsOf(column.text) * kMillimetresPerPoint);
-                EXPECT_EQ(text.fontSize, std::min(11.0, std::floor(largest * 10) / 10));
-                // Centred on the row's line.
-                const double em = text.fontSize * kMillimetresPerPoint;
-                const double middle = text.y + em / 2;
-                EXPECT_TRUE(std::abs(middle - (133 + em11 / 2)) < 1e-9 ||
-                            std::abs(middle - (138 + em11 / 2)) < 1e-9)
-                    << text.y;
+        // The columns are 8.6 mm wide; the rows printed at 133 and 138 lie between the rules at
+        // 130.5, 137.45 and 142.3.
+        const double rows[][3] = {{133, 130.5, 137.45}, {138, 137.45, 142.3}};
+        for (const Column& column : {Column{c.relation, "あなた\nとの続柄", 125},
+                                     Column{c.maturity, "満期返\n戻金等\nの有無", 134}})
+            for (const auto& row : rows) {
+                const auto lines = linesIn(texts, column.left, column.left + 8.6, row[1], row[2]);
+                expectFitted(lines, column.text, 8.6, row[0], row[1], row[2]);
+                for (const PrintOperation& line : lines)
+                    EXPECT_TRUE(
+                        test::besideCaption(form, line, column.caption, test::Beside::SameColumn));
             }
-            EXPECT_EQ(found, 2) << column.text;
-        }
         // The premium beside them is measured and printed at the row's size.
         const PrintOperation& premium = test::textAt(page, "18,000", 133);
         EXPECT_EQ(premium.fontSize, 11);
@@ -269,7 +306,8 @@ TEST(InsuranceDeclarationForm, RelationAndMaturityFitTheirColumnsWhateverTheirLe
 
 // Every text column of the policy rows keeps its texts between its rules: an insurer's full name,
 // a period in full-width digits or a six-character name is printed smaller, as large as fits,
-// instead of running over the column beside it; a short value keeps the row's size.
+// or on two lines when one would be too small, instead of running over the column beside it; a
+// short value keeps the row's size.
 TEST(InsuranceDeclarationForm, EveryPolicyTextFitsItsColumnWhateverItsLength) {
     const FormDrawing& form = *pageImageForm(kInsuranceDeclarationImage);
     struct Case {
@@ -284,6 +322,14 @@ TEST(InsuranceDeclarationForm, EveryPolicyTextFitsItsColumnWhateverItsLength) {
         {"東京海上日動火災保険株式会社", false},
         {"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", false},
     };
+    // Each column's left edge and width, and each row's line and rules.
+    const double lifeColumns[][2] = {{35, 23.8}, {60, 20.8},  {82, 7.8},
+                                     {91, 20.8}, {113, 19.8}, {134, 7.8}};
+    const double lifeRows[][3] = {
+        {60, 57.5, 64.5}, {65, 64.5, 70}, {71, 70, 75.5}, {81, 80.95, 86.5}, {87, 86.5, 91.5}};
+    const double casualtyColumns[][2] = {{29, 20.8},  {51, 19.8}, {72, 8.8}, {82, 20.8},
+                                         {104, 20.6}, {125, 8.6}, {134, 8.6}};
+    const double casualtyRows[][3] = {{133, 130.5, 137.45}, {138, 137.45, 142.3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         PrintData data = test::fullPrintData();
@@ -293,15 +339,16 @@ TEST(InsuranceDeclarationForm, EveryPolicyTextFitsItsColumnWhateverItsLength) {
         const auto texts = page.operationsOf(Kind::Text);
         const auto misplaced = test::misplacedTexts(form, texts);
         EXPECT_TRUE(misplaced.empty()) << ::testing::PrintToString(misplaced);
-        int found = 0;
         double smallest = 11;
-        for (const PrintOperation& text : texts) {
-            if (text.text != c.text) continue;
-            ++found;
-            EXPECT_LE(text.fontSize, 11);
-            smallest = std::min(smallest, text.fontSize);
-        }
-        EXPECT_EQ(found, 6 * 5 + 7 * 2);
+        const auto check = [&](const double(&column)[2], const double(&row)[3]) {
+            const auto lines = linesIn(texts, column[0], column[0] + column[1], row[1], row[2]);
+            expectFitted(lines, c.text, column[1], row[0], row[1], row[2]);
+            if (!lines.empty()) smallest = std::min(smallest, lines.front().fontSize);
+        };
+        for (const auto& column : lifeColumns)
+            for (const auto& row : lifeRows) check(column, row);
+        for (const auto& column : casualtyColumns)
+            for (const auto& row : casualtyRows) check(column, row);
         EXPECT_EQ(smallest == 11, c.fitsEverywhere);
     }
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/key_press.h"
 #include "platform/ui/program.h"
 #include "platform/ui/typed_length.h"
+#include "records/notes_file.h"
 #include "records/person_file.h"
 #include "records/ui/form6_controls.h"
 
@@ -61,6 +62,8 @@ void Form6::declareLongestValues() {
     for (const char* address : {kAddressUpperBox, kAddressLowerBox})
         showsUpTo(controlWidget(address), fullWidthText(kAddressLineLength));
     showsUpTo(controlWidget(kPositionBox), fullWidthText(kPositionLength));
+    for (const char* note : {kNotesLine1Box, kNotesLine2Box})
+        showsUpTo(controlWidget(note), fullWidthText(kNoteLineLength));
     // The era year, month and day of the birth and of the joining or leaving.
     for (const char* date :
          {kBirthYearBox, kBirthMonthBox, kBirthDayBox, kEraYearBox, kChangeMonthBox, kChangeDayBox})

@@ -1,10 +1,12 @@
 #pragma once
 // The year-end sheet's controls that other screens write or press.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form3 {
 
 inline constexpr const char* kForm = "Form3";
 inline constexpr const char* kYearBox = "Text16";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kStatusBox = "Text40";  // "年末調整実行" or "年調しない"

@@ -23,9 +23,9 @@ inline constexpr const char* kLoadButton = "Command10";
 inline constexpr const char* kAdjustButton = "Command1";     // 年末調整実行
 inline constexpr const char* kNotAdjustButton = "Command7";  // 年末調整しない
 inline constexpr const char* kEndButton = "Command9";
-// Hidden, pressed by the main menu to replay a stored "年調しない": 年末調整実行 computes and
-// shows without storing, then 年末調整しない stores, so that the record is written once.
-inline constexpr const char* kReplayNotAdjustedButton = "ReplayNotAdjusted";
+// Hidden, pressed by the main menu as it opens the sheet: the person's stored decision is made
+// again from the current records (form3_adjust.cpp).
+inline constexpr const char* kReplayStoredButton = "ReplayStored";
 
 // The deductions, from the insurance, dependants and spouse and housing records.
 inline constexpr const char* kDeclaredInsuranceBox = "Text30";

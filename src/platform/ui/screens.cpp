@@ -56,15 +56,15 @@ Screen& ScreenRegistry::touch(const QString& name) {
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) throw std::logic_error(("no screen " + name).toStdString());
     if (waiting_.find(name) == waiting_.end()) notify({ScreenEvent::Kind::Create, name, {}, {}});
-    Screen* screen = (screens_[name] = factory->second()).get();
-    creationOrder_.push_back(name);
-    notify({ScreenEvent::Kind::Build, name, {}, {}});
     const bool mayWait = localButtons_.count(name) != 0;
     const QString outer = std::exchange(building_, mayWait ? name : QString());
     const auto built = qScopeGuard([&] {
         building_ = outer;
         waiting_.erase(name);
     });
+    Screen* screen = (screens_[name] = factory->second()).get();
+    creationOrder_.push_back(name);
+    notify({ScreenEvent::Kind::Build, name, {}, {}});
     screen->formLoad();
     replayWaiting(*screen);
     return *screen;

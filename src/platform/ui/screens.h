@@ -69,8 +69,8 @@ class ScreenRegistry {
     static constexpr std::size_t kMostWaiting = 64;
     void replayWaiting(Screen& screen);
     static void replay(Screen& screen, const ScreenEvent& drive);
-    // A screen that may wait touches nothing outside itself while it is built: its load action
-    // and its waiting drives reaching another screen are a fault of the program.
+    // A screen that may wait touches nothing outside itself while it is built: its constructor,
+    // its load action and its waiting drives reaching another screen are a fault of the program.
     void refuseReachingOut(const QString& name) const;
 
     std::map<QString, Factory> factories_;

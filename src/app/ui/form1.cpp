@@ -21,6 +21,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/program.h"
 #include "platform/ui/screens.h"
+#include "platform/ui/work_screen_controls.h"
 #include "printing/ui/form7_controls.h"
 #include "records/ui/form11_controls.h"
 #include "records/ui/form12_controls.h"
@@ -43,9 +44,6 @@ const std::pair<const char*, const char*> kYearBoxes[] = {
     {form11::kForm, form11::kYearBox}, {form12::kForm, form12::kYearBox},
     {form13::kForm, form13::kYearBox}, {form16::kForm, form16::kYearBox},
 };
-
-// Every work screen has its year button under the same name.
-constexpr const char* kYearButton = form2::kYearButton;
 
 }  // namespace
 
@@ -180,7 +178,7 @@ void Form1::yearSwitchSequence(const WorkingYear& year, bool atStartUp) {
     for (const char* form : forms) {
         if (std::find(form1::kWithoutYearButton.begin(), form1::kWithoutYearButton.end(),
                       std::string_view(form)) == form1::kWithoutYearButton.end())
-            screens::press(form, kYearButton);
+            screens::press(form, work_screen::kYearButton);
     }
     for (const char* form : forms) screens::hide(form);
 

@@ -64,7 +64,6 @@ class Form1 : public Screen {
     void openLedger();
     void openPrintScreen();
     void openYearEnd();
-    void replayAdjustment(const PersonChoice& choice);
     void openDataMaintenance();
     void openLink(const std::string& target);
 

@@ -18,19 +18,12 @@
 #include "records/ui/form12_controls.h"
 #include "records/ui/form6_controls.h"
 #include "summary/ui/form13_controls.h"
-#include "yearend/adjustment_result_file.h"
 #include "yearend/ui/form16_controls.h"
 #include "yearend/ui/form3_controls.h"
 #include "yearend/ui/form4_controls.h"
 #include "yearend/ui/form5_controls.h"
 
 namespace nencho {
-
-namespace {
-
-const QString kYearEndTitle = QStringLiteral("年末調整");
-
-}  // namespace
 
 void Form1::connectMenuActions() {
     onPress(form1::kLedgerButton, [this] { openLedger(); });
@@ -120,30 +113,9 @@ void Form1::openYearEnd() {
     } catch (const RecordError&) {
         // The copies keep what they were; the replay does not depend on them.
     }
-    if (choice) replayAdjustment(*choice);
+    // The sheet makes the person's stored decision again from the current records.
+    if (choice) screens::press(form3::kForm, form3::kReplayStoredButton);
     screens::show(form3::kForm);
-}
-
-// A stored "年調しない" is replayed by the sheet in one action, which writes the record once,
-// so that the decision is never left stored as "年末調整実行".
-void Form1::replayAdjustment(const PersonChoice& choice) {
-    const auto key = personKey(choice.company, choice.person);
-    if (!key) return;
-    std::optional<AdjustmentResultRecord> stored;
-    try {
-        stored = AdjustmentResultFile::load(taxYearCode_, *key);
-    } catch (const RecordError& error) {
-        showMessage(QString::fromUtf8(error.what()), kYearEndTitle, MessageIcon::Exclamation);
-        return;
-    }
-    const auto decision = stored ? stored->status() : std::nullopt;
-    if (!decision) return;
-    screens::write(form3::kForm, form3::kStatusBox,
-                   QString::fromUtf8(adjustmentStatusText(*decision)));
-    screens::press(form3::kForm, form3::kClearButton);
-    screens::press(form3::kForm, *decision == AdjustmentStatus::Adjusted
-                                     ? form3::kAdjustButton
-                                     : form3::kReplayNotAdjustedButton);
 }
 
 void Form1::openLink(const std::string& target) {

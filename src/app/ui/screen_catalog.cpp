@@ -11,6 +11,7 @@
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
 #include "platform/ui/screens.h"
+#include "platform/ui/work_screen_controls.h"
 #include "printing/ui/form7.h"
 #include "printing/ui/form7_controls.h"
 #include "records/ui/form11.h"
@@ -52,27 +53,25 @@ void addWaiting(ScreenRegistry& registry, const char* name, std::vector<QString>
     registry.registerWaitingFactory(
         name, [] { return std::make_unique<T>(); }, std::move(localButtons));
 }
-
-const QString kYearButton = "Command36";
 }  // namespace
 
 void registerScreens() {
     ScreenRegistry& registry = ScreenRegistry::instance();
     add<Form1>(registry, form1::kForm);
-    addWaiting<Form2>(registry, form2::kForm, {kYearButton});
-    addWaiting<Form3>(registry, form3::kForm, {kYearButton});
-    addWaiting<Form4>(registry, form4::kForm, {kYearButton});
-    addWaiting<Form5>(registry, form5::kForm, {kYearButton});
-    addWaiting<Form6>(registry, form6::kForm, {kYearButton});
-    addWaiting<Form7>(registry, form7::kForm, {kYearButton});
-    addWaiting<Form8>(registry, form8::kForm, {kYearButton});
+    addWaiting<Form2>(registry, form2::kForm, {work_screen::kYearButton});
+    addWaiting<Form3>(registry, form3::kForm, {work_screen::kYearButton});
+    addWaiting<Form4>(registry, form4::kForm, {work_screen::kYearButton});
+    addWaiting<Form5>(registry, form5::kForm, {work_screen::kYearButton});
+    addWaiting<Form6>(registry, form6::kForm, {work_screen::kYearButton});
+    addWaiting<Form7>(registry, form7::kForm, {work_screen::kYearButton});
+    addWaiting<Form8>(registry, form8::kForm, {work_screen::kYearButton});
     addWaiting<Form9>(registry, form9::kForm, {});
     add<Form10>(registry, form10::kForm);
-    addWaiting<Form11>(registry, form11::kForm, {kYearButton});
-    addWaiting<Form12>(registry, form12::kForm, {kYearButton});
-    addWaiting<Form13>(registry, form13::kForm, {kYearButton});
-    addWaiting<Form16>(registry, form16::kForm, {kYearButton});
-    addWaiting<Form17>(registry, form17::kForm, {kYearButton});
+    addWaiting<Form11>(registry, form11::kForm, {work_screen::kYearButton});
+    addWaiting<Form12>(registry, form12::kForm, {work_screen::kYearButton});
+    addWaiting<Form13>(registry, form13::kForm, {work_screen::kYearButton});
+    addWaiting<Form16>(registry, form16::kForm, {work_screen::kYearButton});
+    addWaiting<Form17>(registry, form17::kForm, {work_screen::kYearButton});
     addWaiting<Form18>(registry, form18::kForm, {});
     add<Form19>(registry, form19::kForm);
 }

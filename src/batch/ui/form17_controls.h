@@ -1,12 +1,14 @@
 #pragma once
 // The batch printing screen's controls that the print screen writes or presses, and those the
 // tests drive.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form17 {
 
 inline constexpr const char* kForm = "Form17";
 // The hand-over from the print screen.
 inline constexpr const char* kYearBox = "Text10";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kEraYearBox = "Text9";  // the two digits of the working year
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";

@@ -1,5 +1,7 @@
 #include "ledger/ui/form2.h"
 
+#include <QLineEdit>
+
 #include "common/amount.h"
 #include "ledger/ledger_grid.h"
 #include "ledger/ui/form2_controls.h"
@@ -53,12 +55,10 @@ void Form2::setBox(int number, const QString& text) {
     }
 }
 
-QWidget* Form2::gridBox(int number) const {
-    if (number < 0) return controlWidget(boxName(number));
+QLineEdit* Form2::gridBox(int number) const {
     const auto index = static_cast<std::size_t>(number);
-    if (index >= gridBoxes_.size()) gridBoxes_.resize(index + 1, nullptr);
-    if (!gridBoxes_[index]) gridBoxes_[index] = controlWidget(boxName(number));
-    return gridBoxes_[index];
+    if (number >= 0 && index < gridBoxes_.size() && gridBoxes_[index]) return gridBoxes_[index];
+    return control<QLineEdit>(boxName(number));
 }
 
 void Form2::stageGrid() {

@@ -39,7 +39,7 @@ class Form2 : public WorkScreen {
     void setBox(int number, const QString& text);
     void showAmount(int number, std::int32_t value);
     std::int32_t readBox(int number) const;
-    QWidget* gridBox(int number) const;
+    QLineEdit* gridBox(int number) const;
     // The load's clear and fill are taken together and put on screen once, so that a box
     // given back what it showed is not emptied and laid out again in between.
     void stageGrid();
@@ -108,7 +108,7 @@ class Form2 : public WorkScreen {
         int failed = 0;
     };
     SaveTally saveTally_;
-    mutable std::vector<QWidget*> gridBoxes_;  // by box number, found on first use
+    std::vector<QLineEdit*> gridBoxes_;  // by box number, as the layout made them
     // Box texts of a load not yet shown, by box number, while a load stages them.
     bool staging_ = false;
     std::vector<std::optional<QString>> staged_;

@@ -3,6 +3,8 @@
 // buttons, which do not follow the row order.
 #include <QString>
 
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form2 {
 
 inline constexpr const char* kForm = "Form2";
@@ -46,7 +48,7 @@ inline constexpr const char* kSaveButton = "Command22";
 inline constexpr const char* kLoadButton = "Command2";
 inline constexpr const char* kDisplayClearButton = "Command3";
 inline constexpr const char* kEndButton = "Command37";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kYearBox = "Text10";
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";

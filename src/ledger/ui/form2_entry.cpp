@@ -19,7 +19,7 @@ using namespace form2;
 
 void Form2::connectRowEntry() {
     auto pressOnEnter = [this](int row, const QString& button) {
-        auto* payBox = control<QLineEdit>(boxName(ledgerRowBoxes(row).pay));
+        QLineEdit* payBox = gridBox(ledgerRowBoxes(row).pay);
         connect(payBox, &QLineEdit::returnPressed, this, [this, button] { press(button); });
     };
     for (int month = kFirstMonthRow; month <= kLastMonthRow; ++month) {

@@ -126,6 +126,9 @@ void paint(QLineEdit* box, const QColor& colour) {
 QLineEdit* Form2::addGridBox(int number, int left, int top, int width) {
     QLineEdit* box = addText(boxName(number), left, top, width, kRowHeight);
     box->setFocusPolicy(Qt::ClickFocus);
+    const auto index = static_cast<std::size_t>(number);
+    if (index >= gridBoxes_.size()) gridBoxes_.resize(index + 1, nullptr);
+    gridBoxes_[index] = box;
     return box;
 }
 
@@ -262,7 +265,7 @@ void Form2::setFocusOrder() {
     QWidget* previous = nullptr;
     for (int row = 1; row <= kLedgerRows; ++row) {
         if (row == kMonthTotalRow || row >= kBonusTotalRow) continue;
-        auto* pay = control<QLineEdit>(boxName(ledgerRowBoxes(row).pay));
+        QLineEdit* pay = gridBox(ledgerRowBoxes(row).pay);
         pay->setFocusPolicy(Qt::StrongFocus);
         if (previous) setTabOrder(previous, pay);
         previous = pay;

@@ -101,10 +101,16 @@ QWidget* Screen::findControl(const QString& name) const {
         for (auto it = seen.cbegin(); it != seen.cend(); ++it)
             if (it.value() > 1) controls_.insert(it.key(), findChild<QWidget*>(it.key()));
     }
-    if (const auto it = controls_.constFind(name); it != controls_.cend() && *it) return *it;
+    if (const auto it = controls_.constFind(name); it != controls_.cend()) {
+        QWidget* known = *it;
+        if (known && known->objectName() == name) return known;
+    }
     // A control made after the map, or one renamed: searched for once.
     QWidget* found = findChild<QWidget*>(name);
-    if (found) controls_.insert(name, found);
+    if (found)
+        controls_.insert(name, found);
+    else
+        controls_.remove(name);
     return found;
 }
 
@@ -116,21 +122,20 @@ QString Screen::textOf(const QString& name) const {
     return textIn(controlWidget(name));
 }
 
-QWidget* Screen::controlByCharacters(const char* name) const {
-    if (const auto it = byCharacters_.constFind(name);
-        it != byCharacters_.cend() && it->control && it->name == name)
-        return it->control;
-    QWidget* widget = controlWidget(QString::fromUtf8(name));
-    byCharacters_.insert(name, {widget, QByteArray(name)});
-    return widget;
+// A name given as characters (the controls' names are ASCII) is spelled into one text kept for
+// the purpose, whose room the next name reuses: a person switch names hundreds of controls so.
+QWidget* Screen::controlNamed(const char* name) const {
+    static QString spelled;
+    spelled = QLatin1StringView(name);
+    return controlWidget(spelled);
 }
 
 QString Screen::textOf(const char* name) const {
-    return textIn(controlByCharacters(name));
+    return textIn(controlNamed(name));
 }
 
 void Screen::setTextOf(const char* name, const QString& text) {
-    setTextIn(controlByCharacters(name), text);
+    setTextIn(controlNamed(name), text);
 }
 
 QString Screen::textIn(const QWidget* widget) {

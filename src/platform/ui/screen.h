@@ -3,7 +3,6 @@
 // control's objectName is the control's name, which is how other screens reach it. Every action
 // connected here runs inside the action guard (action_guard.h): a failure that escapes it is
 // shown under the action's title and the program goes on.
-#include <QByteArray>
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -65,7 +64,7 @@ class Screen : public QWidget {
     // A control's text: a box's text, a label's or a button's caption, a list's current row.
     QString textOf(const QString& name) const;
     void setTextOf(const QString& name, const QString& text);
-    // The same by a name of the controls headers, found without making a text of it each time.
+    // The same by a name of the controls headers, through the same look-up.
     QString textOf(const char* name) const;
     void setTextOf(const char* name, const QString& text);
     // An amount box read as typed, 0 when it holds no amount; an amount shown as "#,###", 0 as
@@ -127,6 +126,7 @@ class Screen : public QWidget {
   private:
     // The control of that name, or none; through the screen's map of names to controls.
     QWidget* findControl(const QString& name) const;
+    QWidget* controlNamed(const char* name) const;
     [[noreturn]] void missingControl(const QString& name) const;
     void arrangeTabOrder();
     void connectPress(QAbstractButton* button, std::function<void()> action);
@@ -137,17 +137,10 @@ class Screen : public QWidget {
     bool tabOrderArranged_ = false;
 
     // Names to controls: the builders enter theirs, and the first look-up enters every other
-    // named widget of the screen, so that no look-up searches the widget tree again.
+    // named widget of the screen, so that a look-up searches the widget tree only for a control
+    // made or renamed since. A hit counts only while the control still bears the name.
     mutable QHash<QString, QPointer<QWidget>> controls_;
     mutable bool mapped_ = false;
-    // What each name given as characters found, with the name as it was then: characters at
-    // the same place may since spell another name.
-    struct FoundByCharacters {
-        QPointer<QWidget> control;
-        QByteArray name;
-    };
-    mutable QHash<const char*, FoundByCharacters> byCharacters_;
-    QWidget* controlByCharacters(const char* name) const;
 };
 
 }  // namespace nencho

@@ -2,12 +2,33 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
+#include "platform/ui/action_guard.h"
 #include "platform/ui/screen.h"
 
 namespace nencho {
+
+namespace {
+
+QString describe(const ScreenEvent& drive) {
+    switch (drive.kind) {
+        case ScreenEvent::Kind::Write:
+            return "write of \"" + drive.text + "\" into " + drive.control;
+        case ScreenEvent::Kind::Press:
+            return "press of " + drive.control;
+        case ScreenEvent::Kind::Hide:
+            return QStringLiteral("hide");
+        default:
+            return QStringLiteral("drive");
+    }
+}
+
+}  // namespace
 
 ScreenRegistry& ScreenRegistry::instance() {
     static ScreenRegistry registry;
@@ -30,44 +51,74 @@ bool ScreenRegistry::knows(const QString& name) const {
 }
 
 Screen& ScreenRegistry::touch(const QString& name) {
+    refuseReachingOut(name);
     if (Screen* screen = existing(name)) return *screen;
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) throw std::logic_error(("no screen " + name).toStdString());
-    std::vector<ScreenEvent> drives;
-    if (const auto waiting = waiting_.find(name); waiting != waiting_.end()) {
-        drives = std::move(waiting->second);
-        waiting_.erase(waiting);
-    } else {
-        notify({ScreenEvent::Kind::Create, name, {}, {}});
-    }
+    if (waiting_.find(name) == waiting_.end()) notify({ScreenEvent::Kind::Create, name, {}, {}});
+    const bool mayWait = localButtons_.count(name) != 0;
+    const QString outer = std::exchange(building_, mayWait ? name : QString());
+    const auto built = qScopeGuard([&] {
+        building_ = outer;
+        waiting_.erase(name);
+    });
     Screen* screen = (screens_[name] = factory->second()).get();
     creationOrder_.push_back(name);
     notify({ScreenEvent::Kind::Build, name, {}, {}});
     screen->formLoad();
-    replay(*screen, drives);
+    replayWaiting(*screen);
     return *screen;
 }
 
-void ScreenRegistry::replay(Screen& screen, const std::vector<ScreenEvent>& drives) {
-    for (const ScreenEvent& drive : drives) {
-        switch (drive.kind) {
-            case ScreenEvent::Kind::Write:
-                screen.setTextOf(drive.control, drive.text);
-                break;
-            case ScreenEvent::Kind::Press:
-                screen.press(drive.control);
-                break;
-            case ScreenEvent::Kind::Hide:
-                screen.hide();
-                break;
-            default:
-                break;
+void ScreenRegistry::refuseReachingOut(const QString& name) const {
+    if (building_.isEmpty() || building_ == name) return;
+    throw std::logic_error((building_ + " reached " + name + " while it was built").toStdString());
+}
+
+// The drives that waited run in order, the queue kept until the last has run. None of them
+// can fail (they change the screen alone), so one that does is a fault of the program: the
+// others still run, and the fault names the screen and the drive, for the action guard.
+void ScreenRegistry::replayWaiting(Screen& screen) {
+    const QString name = screen.objectName();
+    if (waiting_.find(name) == waiting_.end()) return;
+    runGuarded(screen.windowTitle(), [&] {
+        std::string fault;
+        for (std::size_t next = 0;; ++next) {
+            const auto waiting = waiting_.find(name);
+            if (waiting == waiting_.end() || next >= waiting->second.size()) break;
+            const ScreenEvent drive = waiting->second[next];
+            try {
+                replay(screen, drive);
+            } catch (const std::exception& failure) {
+                if (fault.empty())
+                    fault =
+                        (name + ": the waiting " + describe(drive) + " failed: ").toStdString() +
+                        failure.what();
+            }
         }
+        if (!fault.empty()) throw std::logic_error(fault);
+    });
+}
+
+void ScreenRegistry::replay(Screen& screen, const ScreenEvent& drive) {
+    switch (drive.kind) {
+        case ScreenEvent::Kind::Write:
+            screen.setTextOf(drive.control, drive.text);
+            break;
+        case ScreenEvent::Kind::Press:
+            screen.press(drive.control);
+            break;
+        case ScreenEvent::Kind::Hide:
+            screen.hide();
+            break;
+        default:
+            break;
     }
 }
 
 bool ScreenRegistry::leave(const ScreenEvent& drive) {
     using Kind = ScreenEvent::Kind;
+    refuseReachingOut(drive.form);
     if (existing(drive.form)) return false;
     const auto local = localButtons_.find(drive.form);
     if (local == localButtons_.end()) return false;

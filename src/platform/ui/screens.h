@@ -8,7 +8,9 @@
 // writes, hides and presses of its local buttons (whose actions change nothing but the screen
 // itself) wait, in order, and the build runs its load action and then each of them. Nothing
 // outside the screen can tell: its load action and those drives touch only the screen, and a
-// read, a show or any other drive builds it first.
+// read, a show or any other drive builds it first. The registry holds the screen to it: a
+// screen that reaches another while it is built, or a waiting drive that fails, is a fault of
+// the program, reported by the action guard with the screen and the drive named.
 #include <QString>
 #include <functional>
 #include <map>
@@ -65,13 +67,18 @@ class ScreenRegistry {
     // Drives waiting for a screen not built: bounded, since a write replaces an earlier one to
     // the same control that nothing has read, and a screen with too many waiting is built.
     static constexpr std::size_t kMostWaiting = 64;
-    void replay(Screen& screen, const std::vector<ScreenEvent>& drives);
+    void replayWaiting(Screen& screen);
+    static void replay(Screen& screen, const ScreenEvent& drive);
+    // A screen that may wait touches nothing outside itself while it is built: its constructor,
+    // its load action and its waiting drives reaching another screen are a fault of the program.
+    void refuseReachingOut(const QString& name) const;
 
     std::map<QString, Factory> factories_;
     std::map<QString, std::vector<QString>> localButtons_;  // the screens that may wait
     std::map<QString, std::vector<ScreenEvent>> waiting_;   // touched, not built
     std::map<QString, std::unique_ptr<Screen>> screens_;
     std::vector<QString> creationOrder_;
+    QString building_;  // the screen that may wait whose load action or waiting drives run now
     std::function<void(const ScreenEvent&)> observer_;
 };
 

@@ -1,16 +1,14 @@
 #include "platform/ui/work_screen.h"
 
-#include <QLineEdit>
+#include "platform/ui/work_screen_controls.h"
 
 namespace nencho {
 
 WorkScreen::WorkScreen(const QString& name, const QString& yearBoxName)
     : Screen(name), yearBoxName_(yearBoxName) {
     addHiddenText(yearBoxName_);
-    addHiddenButton("Command36", "年", [this] {
-        workingYear_ = textOf(yearBoxName_);
-        yearButtonPressed();
-    });
+    addHiddenButton(work_screen::kYearButton, "年",
+                    [this] { workingYear_ = textOf(yearBoxName_); });
 }
 
 }  // namespace nencho

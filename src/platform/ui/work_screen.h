@@ -1,6 +1,8 @@
 #pragma once
-// A work screen: a screen with a hidden year box and a hidden year button (Command36) that
-// copies the box into the screen's own working year, from which it names its year folder.
+// A work screen: a screen with a hidden year box and the hidden year button of every work screen
+// (work_screen_controls.h), which copies the box into the screen's own working year, from which
+// it names its year folder. The year button changes nothing but the screen: the main menu's year
+// sequence presses it on screens not yet built, and it waits for them (screens.h).
 #include "platform/ui/screen.h"
 
 namespace nencho {
@@ -13,10 +15,6 @@ class WorkScreen : public Screen {
 
     const QString& workingYear() const { return workingYear_; }
     const QString& yearBoxName() const { return yearBoxName_; }
-
-  protected:
-    // Called after the year button copied the year box; screens with more to copy add it here.
-    virtual void yearButtonPressed() {}
 
   private:
     QString yearBoxName_;

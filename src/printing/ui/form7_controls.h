@@ -1,10 +1,12 @@
 #pragma once
 // The print screen's controls that other screens write or press, and those its own code touches.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form7 {
 
 inline constexpr const char* kForm = "Form7";
 inline constexpr const char* kYearBox = "Text10";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kEraYearBox = "Text9";            // the two digits of the working year
 inline constexpr const char* kFollowingYearMarkBox = "Text8";  // "⑱" for H17
 inline constexpr const char* kCompanyBox = "Text161";

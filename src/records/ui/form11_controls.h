@@ -1,10 +1,12 @@
 #pragma once
 // The company screen's controls that other screens write or press, and those its own code touches.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form11 {
 
 inline constexpr const char* kForm = "Form11";
 inline constexpr const char* kYearBox = "Text24";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kMenuCompanyBox = "Text23";  // the main menu's company code
 inline constexpr const char* kClearButton = "Command9";   // 会社コード
 inline constexpr const char* kCompanyCodeBox = "Text1";

@@ -30,9 +30,9 @@ struct TransferControls {
 
 TransferControls controlsOf(TransferDirection direction) {
     if (direction == TransferDirection::Backup)
-        return {"Drive1", "ProgressBar1", "ドライブへのリカバリー",
+        return {form12::kBackupDriveList, form12::kBackupProgressBar, "ドライブへのリカバリー",
                 "リカバリー先には別のドライブを選択してください。"};
-    return {"Drive2", "ProgressBar2", "ドライブよりリストア",
+    return {form12::kRestoreDriveList, form12::kRestoreProgressBar, "ドライブよりリストア",
             "リストア元には別のドライブを選択してください。"};
 }
 
@@ -42,11 +42,11 @@ void Form12::buildBackupControls() {
     addText(form12::kBackupCompanyNameBox, 3960, 2160, 3015, 375)->setText(kFullWidthSpace);
     showsUpTo(controlWidget(form12::kBackupCompanyNameBox), fullWidthText(kCompanyNameLength));
     captionButton(addButton("Command15", "を", 6960, 2160, 375, 375));
-    addComboDrive("Drive1", 7320, 2160, 2295, 360);
+    addComboDrive(form12::kBackupDriveList, 7320, 2160, 2295, 360);
     addLabel("Label6", "ドライブ名の選択", 7560, 1920, 1815, 255);
     addButton("Command14", "ドライブへのリカバリーを実行する", 3960, 2520, 5655, 375,
               [this] { runTransfer(TransferDirection::Backup); });
-    addProgressBar("ProgressBar1", 3960, 2880, 5655, 255);
+    addProgressBar(form12::kBackupProgressBar, 3960, 2880, 5655, 255);
     addLabel("Label4", "※リカバリーの注意※", 3960, 3240, 1815, 255)->setStyleSheet("color: blue;");
     addLabel("Label5", "リカバリーは年末調整を実行したファイルしかリカバリーされません", 4200, 3480,
              5415, 255)
@@ -55,10 +55,10 @@ void Form12::buildBackupControls() {
     addText(form12::kRestoreCompanyNameBox, 3960, 4080, 3015, 375)->setText(kFullWidthSpace);
     showsUpTo(controlWidget(form12::kRestoreCompanyNameBox), fullWidthText(kCompanyNameLength));
     captionButton(addButton("Command7", "を", 6960, 4080, 375, 375));
-    addComboDrive("Drive2", 7320, 4080, 2295, 360);
+    addComboDrive(form12::kRestoreDriveList, 7320, 4080, 2295, 360);
     addButton("Command16", "ドライブより、リストアする", 3960, 4440, 5655, 375,
               [this] { runTransfer(TransferDirection::Restore); });
-    addProgressBar("ProgressBar2", 3960, 4800, 5655, 255);
+    addProgressBar(form12::kRestoreProgressBar, 3960, 4800, 5655, 255);
 }
 
 void Form12::addComboDrive(const QString& name, int left, int top, int width, int height) {
@@ -90,7 +90,7 @@ void Form12::showEvent(QShowEvent* event) {
 void Form12::refreshDriveLists() {
     const std::vector<std::string> entries =
         mapVolumeDrives(DriveMap::instance(), mountedVolumes(volumeRoots()));
-    for (const char* name : {"Drive1", "Drive2"}) {
+    for (const char* name : {form12::kBackupDriveList, form12::kRestoreDriveList}) {
         auto* list = control<QComboBox>(name);
         const QString chosen = list->currentText();
         list->clear();

@@ -1,6 +1,7 @@
 #pragma once
 // The person screen's controls that other screens write or press or its own code touches, its
 // option groups and status boxes, and the words each one stands for.
+#include "platform/ui/work_screen_controls.h"
 #include "records/person_file.h"
 #include "yearend/ui/form5_controls.h"
 
@@ -11,7 +12,7 @@ inline constexpr const char* kCompanyBox = "Text1";
 inline constexpr const char* kChosenPersonBox = "Text2";  // the main menu's person code
 inline constexpr const char* kYearBox = "Text3";
 inline constexpr const char* kEraYearBox = "Text12";  // the two digits of the working year
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kStatusClearButton = "Command2";  // 該当なし of the other statuses
 inline constexpr const char* kClearButton = "Command6";        // クリア
 inline constexpr const char* kEndButton = "Command10";

@@ -48,8 +48,7 @@ void Form8::buildHandInControls() {
     addHiddenText("Text8");
     addHiddenText("Text9");
     addHiddenText("Text10");
-    // The year button of the other work screens; this screen takes its year from the ledger.
-    addHiddenButton("Command36", "年");
+    addHiddenButton(form8::kYearButton, "年");
     addButton("Command4", "END", 7200, 240, 1080, 480, [this] { hide(); });
 }
 
@@ -67,8 +66,8 @@ void Form8::buildDependantsFrame(QWidget* parent) {
     QGroupBox* frame = addFrame("Frame1", "扶養家族数", 2220, 900, 1980, 2460, parent);
     const char* captions[] = {"なし", " １人", "2人", "３人", "４人", "５人以上"};
     for (int count = 0; count <= 5; ++count)
-        addOption(QString("optFu%1").arg(count), captions[count], 180, 300 + count * 340, 1680, 320,
-                  frame);
+        addOption(form8::kDependantsOptions[count], captions[count], 180, 300 + count * 340, 1680,
+                  320, frame);
     control<QRadioButton>(form8::kNoDependantsOption)->setChecked(true);
 }
 

@@ -144,7 +144,7 @@ std::optional<std::string> Form8::checkedRecordPath(int month) {
 
 std::optional<std::int32_t> Form8::chosenDependants() {
     for (int count = 0; count <= 4; ++count)
-        if (control<QRadioButton>(QString("optFu%1").arg(count))->isChecked()) return count;
+        if (control<QRadioButton>(form8::kDependantsOptions[count])->isChecked()) return count;
     return askDependants();
 }
 

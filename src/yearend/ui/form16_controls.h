@@ -1,11 +1,13 @@
 #pragma once
 // The spouse special deduction and housing-loan screen's controls that other screens or its own
 // code touch.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form16 {
 
 inline constexpr const char* kForm = "Form16";
 inline constexpr const char* kYearBox = "Text85";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kClearButton = "Command10";

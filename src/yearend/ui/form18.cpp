@@ -1,13 +1,13 @@
 #include "yearend/ui/form18.h"
 
+#include <iterator>
+
 #include "platform/ui/screens.h"
 #include "yearend/ui/form18_controls.h"
 
 namespace nencho {
 
 namespace {
-
-constexpr int kLabelCount = 6;
 
 const char* const kReferenceTexts[] = {
     "平成１７年分の扶養控除の参照・抄",
@@ -22,8 +22,11 @@ const char* const kReferenceTexts[] = {
 Form18::Form18() : Screen(form18::kForm) {
     setWindowTitle(form18::kForm);
     setDesignSize(6000, 3600);
-    for (int i = 1; i <= kLabelCount; ++i)
-        addLabel(QStringLiteral("Label%1").arg(i), {}, 240, 120 + 420 * (i - 1), 5520, 360);
+    int top = 120;
+    for (const char* line : form18::kLineLabels) {
+        addLabel(line, {}, 240, top, 5520, 360);
+        top += 420;
+    }
     // ＥＮＤ unloads the panel and hides it again, which creates it anew, hidden.
     addButton(form18::kEndButton, "ＥＮＤ", 4200, 2760, 1560, 480, [] {
         ScreenRegistry::instance().unload(form18::kForm);
@@ -32,9 +35,9 @@ Form18::Form18() : Screen(form18::kForm) {
 }
 
 void Form18::formLoad() {
-    int label = 0;
-    for (const char* text : kReferenceTexts)
-        setTextOf(QStringLiteral("Label%1").arg(++label), text);
+    static_assert(std::size(kReferenceTexts) <= std::size(form18::kLineLabels));
+    for (std::size_t line = 0; line < std::size(kReferenceTexts); ++line)
+        setTextOf(form18::kLineLabels[line], kReferenceTexts[line]);
 }
 
 }  // namespace nencho

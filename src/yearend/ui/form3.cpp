@@ -23,7 +23,7 @@ Form3::Form3() : WorkScreen(kForm, kYearBox) {
     onPress(kClearButton, [this] { clear(); });
     onPress(kAdjustButton, [this] { adjust(Storing::Now); });
     onPress(kNotAdjustButton, [this] { notAdjust(); });
-    onPress(kReplayNotAdjustedButton, [this] { replayNotAdjusted(); });
+    onPress(kReplayStoredButton, [this] { replayStoredDecision(); });
     onPress(kEndButton, [] { endProgram(); });
     // Another screen naming another person or year in the code boxes (the main menu's choice of
     // a person) takes the shown person's values off the sheet at once, so that what the ledger

@@ -44,10 +44,11 @@ class Form3 : public WorkScreen {
     void fillBoxes();
     void clear();
 
-    // The two actions and the replay of a stored "年調しない" (form3_adjust.cpp).
+    // The two actions and the replay of the stored decision (form3_adjust.cpp).
     enum class Storing { Now, ByNotAdjust };
     bool adjust(Storing storing);
     bool adjustWithRules(const AdjustmentInput& input, Storing storing);
+    void replayStoredDecision();
     void replayNotAdjusted();
     void refuse(AdjustmentOutcome refusal);
     void showAdjustment();

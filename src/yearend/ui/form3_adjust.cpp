@@ -65,6 +65,29 @@ bool Form3::adjustWithRules(const AdjustmentInput& input, Storing storing) {
     return true;
 }
 
+// The decision stored for the person named in the code boxes, made again from the current
+// records as the main menu opens the sheet: "年末調整実行" as its button makes it, "年調しない"
+// as below. Without a stored decision, or with another status, the sheet stays as loaded.
+void Form3::replayStoredDecision() {
+    const auto owner = ownerFromBoxes();
+    if (!owner) return;
+    std::optional<AdjustmentResultRecord> stored;
+    try {
+        stored = AdjustmentResultFile::load(owner->taxYearCode, owner->personKey);
+    } catch (const RecordError& error) {
+        showMessage(QString::fromUtf8(error.what()), windowTitle(), MessageIcon::Exclamation);
+        return;
+    }
+    const auto decision = stored ? stored->status() : std::nullopt;
+    if (!decision) return;
+    setTextOf(kStatusBox, statusText(*decision));
+    clear();
+    if (*decision == AdjustmentStatus::Adjusted)
+        adjust(Storing::Now);
+    else
+        replayNotAdjusted();
+}
+
 // 年末調整実行 and then 年末調整しない, as the person's stored "年調しない" was decided, with the
 // record written once: by 年末調整しない, or by the refusal of the adjustment. When the
 // adjustment cannot be made, nothing is written and the stored decision stays.

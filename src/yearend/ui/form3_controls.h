@@ -1,10 +1,12 @@
 #pragma once
 // The year-end sheet's controls that other screens write or press.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form3 {
 
 inline constexpr const char* kForm = "Form3";
 inline constexpr const char* kYearBox = "Text16";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kStatusBox = "Text40";  // "年末調整実行" or "年調しない"
@@ -21,9 +23,9 @@ inline constexpr const char* kLoadButton = "Command10";
 inline constexpr const char* kAdjustButton = "Command1";     // 年末調整実行
 inline constexpr const char* kNotAdjustButton = "Command7";  // 年末調整しない
 inline constexpr const char* kEndButton = "Command9";
-// Hidden, pressed by the main menu to replay a stored "年調しない": 年末調整実行 computes and
-// shows without storing, then 年末調整しない stores, so that the record is written once.
-inline constexpr const char* kReplayNotAdjustedButton = "ReplayNotAdjusted";
+// Hidden, pressed by the main menu as it opens the sheet: the person's stored decision is made
+// again from the current records (form3_adjust.cpp).
+inline constexpr const char* kReplayStoredButton = "ReplayStored";
 
 // The deductions, from the insurance, dependants and spouse and housing records.
 inline constexpr const char* kDeclaredInsuranceBox = "Text30";

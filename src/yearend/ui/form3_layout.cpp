@@ -200,7 +200,7 @@ void Form3::buildSideControls() {
     addHiddenText(kCompanyBox);
     addHiddenText(kPersonBox);
     addHiddenButton(kLoadButton, "データ呼出");
-    addHiddenButton(kReplayNotAdjustedButton, "年調しない再現");
+    addHiddenButton(kReplayStoredButton, "年末調整の再現");
 }
 
 }  // namespace nencho

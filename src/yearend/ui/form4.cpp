@@ -1,5 +1,7 @@
 #include "yearend/ui/form4.h"
 
+#include <QLineEdit>
+
 #include "yearend/ui/form4_boxes.h"
 #include "yearend/ui/form4_controls.h"
 
@@ -17,7 +19,7 @@ Form4::Form4() : WorkScreen(kForm, kYearBox) {
     addHiddenText(kCompanyBox);
     addHiddenText(kPersonBox);
     // Until the boxes are cleared or loaded each holds one full-width space.
-    for (int number : clearedBoxes()) setTextOf(box(number), QStringLiteral("\u3000"));
+    for (int number : clearedBoxes()) setTextIn(numberedBox(number), QStringLiteral("\u3000"));
     connectActions();
 }
 

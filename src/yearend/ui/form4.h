@@ -10,6 +10,8 @@
 #include "platform/ui/work_screen.h"
 #include "yearend/insurance_file.h"
 
+class QLineEdit;
+
 namespace nencho {
 
 class Form4 : public WorkScreen {
@@ -24,6 +26,10 @@ class Form4 : public WorkScreen {
     void buildCasualtyFrame();
     void buildEntryStrip();
     void buildButtons();
+    // A box of the grids, the entry strip and the results, by its number: kept as made.
+    QLineEdit* addNumberedBox(int number, int left, int top, int width, int height,
+                              QWidget* parent = nullptr);
+    QLineEdit* numberedBox(int number) const;
 
     // Actions (form4_record.cpp).
     void connectActions();
@@ -38,7 +44,7 @@ class Form4 : public WorkScreen {
     InsuranceRecord recordFromBoxes() const;
     void showRecord(const InsuranceRecord& record);
 
-    std::vector<QWidget*> clearedBoxes_;  // the boxes the clear empties, found on its first run
+    std::vector<QLineEdit*> boxes_;  // by box number
 };
 
 }  // namespace nencho

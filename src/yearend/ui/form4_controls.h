@@ -1,11 +1,13 @@
 #pragma once
 // The insurance screen's controls that other screens write or press, and those its own code
 // touches.
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form4 {
 
 inline constexpr const char* kForm = "Form4";
 inline constexpr const char* kYearBox = "Text85";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kLedgerInsuranceBox = "Text91";  // the ledger's social insurance total

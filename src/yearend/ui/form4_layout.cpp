@@ -94,6 +94,21 @@ QLabel* centred(QLabel* label) {
 
 }  // namespace
 
+QLineEdit* Form4::addNumberedBox(int number, int left, int top, int width, int height,
+                                 QWidget* parent) {
+    QLineEdit* made = addText(box(number), left, top, width, height, parent);
+    const auto index = static_cast<std::size_t>(number);
+    if (index >= boxes_.size()) boxes_.resize(index + 1, nullptr);
+    boxes_[index] = made;
+    return made;
+}
+
+QLineEdit* Form4::numberedBox(int number) const {
+    const auto index = static_cast<std::size_t>(number);
+    if (number >= 0 && index < boxes_.size() && boxes_[index]) return boxes_[index];
+    return control<QLineEdit>(box(number));
+}
+
 void Form4::buildLifeFrame() {
     QGroupBox* frame =
         addFrame("Frame1", "生命保険控除", kFrameLeft, 120, kFrameWidth, rowTop(9) + 120);
@@ -102,8 +117,8 @@ void Form4::buildLifeFrame() {
         {5, "受　取　人"},     {6, "続柄"},     {7, "支払金額"},
     };
     for (std::size_t column = 0; column < std::size(headings); ++column) {
-        QLineEdit* heading = addText(box(headings[column].first), columnLeft(kLifeWidths, column),
-                                     rowTop(0), kLifeWidths[column], kRowHeight, frame);
+        QLineEdit* heading = addNumberedBox(headings[column].first, columnLeft(kLifeWidths, column),
+                                            rowTop(0), kLifeWidths[column], kRowHeight, frame);
         heading->setText(headings[column].second);
         heading->setReadOnly(true);
         heading->setFocusPolicy(Qt::NoFocus);
@@ -114,8 +129,8 @@ void Form4::buildLifeFrame() {
         const int numbers[] = {row.insurer,     row.kind,     row.period, row.holder,
                                row.beneficiary, row.relation, row.amount};
         for (std::size_t column = 0; column < std::size(numbers); ++column) {
-            QLineEdit* entry = addText(box(numbers[column]), columnLeft(kLifeWidths, column), top,
-                                       kLifeWidths[column], kRowHeight, frame);
+            QLineEdit* entry = addNumberedBox(numbers[column], columnLeft(kLifeWidths, column), top,
+                                              kLifeWidths[column], kRowHeight, frame);
             if (column + 1 == std::size(numbers))
                 amountBox(entry);
             else
@@ -125,8 +140,8 @@ void Form4::buildLifeFrame() {
     auto addResult = [&](const char* name, const char* caption, int number, int row, bool grey) {
         centred(addLabel(name, caption, columnLeft(kLifeWidths, 3), rowTop(row),
                          kLifeWidths[3] + kLifeWidths[4] + kLifeWidths[5], kRowHeight, frame));
-        QLineEdit* result = addText(box(number), columnLeft(kLifeWidths, 6), rowTop(row),
-                                    kLifeWidths[6], kRowHeight, frame);
+        QLineEdit* result = addNumberedBox(number, columnLeft(kLifeWidths, 6), rowTop(row),
+                                           kLifeWidths[6], kRowHeight, frame);
         computed(amountBox(result));
         if (grey) paintGrey(result);
     };
@@ -154,9 +169,9 @@ void Form4::buildCasualtyFrame() {
         const int numbers[] = {row.insurer,  row.kind,     row.period,   row.holder,
                                row.resident, row.relation, row.maturity, row.premium};
         for (std::size_t column = 0; column < std::size(numbers); ++column) {
-            QLineEdit* entry = addText(box(numbers[column]), columnLeft(kCasualtyWidths, column),
-                                       rowTop(1 + static_cast<int>(index)), kCasualtyWidths[column],
-                                       kRowHeight, frame);
+            QLineEdit* entry = addNumberedBox(numbers[column], columnLeft(kCasualtyWidths, column),
+                                              rowTop(1 + static_cast<int>(index)),
+                                              kCasualtyWidths[column], kRowHeight, frame);
             if (column + 1 == std::size(numbers))
                 amountBox(entry);
             else
@@ -173,8 +188,9 @@ void Form4::buildCasualtyFrame() {
         centred(addLabel(name, caption, columnLeft(kCasualtyWidths, 4), rowTop(row),
                          kCasualtyWidths[4] + kCasualtyWidths[5] + kCasualtyWidths[6], kRowHeight,
                          frame));
-        QLineEdit* result = amountBox(addText(box(number), columnLeft(kCasualtyWidths, 7),
-                                              rowTop(row), kCasualtyWidths[7], kRowHeight, frame));
+        QLineEdit* result =
+            amountBox(addNumberedBox(number, columnLeft(kCasualtyWidths, 7), rowTop(row),
+                                     kCasualtyWidths[7], kRowHeight, frame));
         if (number == kCasualtyDeductionBox) computed(result);
         ++row;
     }
@@ -193,7 +209,7 @@ void Form4::buildEntryStrip() {
         QPushButton* label = addButton(button, caption, left, top, 2160, 375);
         // The two that only empty their box are its captions; the first fetches a value.
         if (button != std::string_view(kLedgerInsuranceButton)) captionButton(label);
-        QLineEdit* entry = amountBox(addText(box(number), left + 2160, top, 1320, 375));
+        QLineEdit* entry = amountBox(addNumberedBox(number, left + 2160, top, 1320, 375));
         if (number == kLedgerInsuranceBoxNumber) computed(entry);  // filled from the ledger
         addLabel(QStringLiteral("YenCaption%1").arg(++index), "円", left + 3540, top, 300, 375);
         left += 3960;

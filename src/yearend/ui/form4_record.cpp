@@ -1,5 +1,6 @@
 // The insurance screen's actions: clear, load, compute and store, and the social insurance
 // taken from the ledger.
+#include <QLineEdit>
 #include <span>
 
 #include "common/amount.h"
@@ -59,8 +60,8 @@ void Form4::connectActions() {
     onPress(kLedgerInsuranceButton,
             [this] { runReported("給与控除社保料呼出", [this] { showLedgerInsurance(); }); });
     onPress(kDeclaredSocialInsuranceButton,
-            [this] { setTextOf(box(kDeclaredSocialInsuranceBox), {}); });
-    onPress(kMutualAidButton, [this] { setTextOf(box(kMutualAidBox), {}); });
+            [this] { setTextIn(numberedBox(kDeclaredSocialInsuranceBox), {}); });
+    onPress(kMutualAidButton, [this] { setTextIn(numberedBox(kMutualAidBox), {}); });
     onPress(kEndButton, [] { endProgram(); });
 }
 
@@ -69,17 +70,15 @@ std::optional<std::int32_t> Form4::keyFromBoxes() const {
 }
 
 std::int32_t Form4::amountOf(int number) const {
-    return readAmountOrZero(textOf(box(number)).toStdString());
+    return readAmountOrZero(textIn(numberedBox(number)).toStdString());
 }
 
 void Form4::showAmount(int number, std::int32_t value) {
-    setTextOf(box(number), qs(formatAmount(value)));
+    setTextIn(numberedBox(number), qs(formatAmount(value)));
 }
 
 void Form4::clear() {
-    if (clearedBoxes_.empty())
-        for (int number : clearedBoxes()) clearedBoxes_.push_back(controlWidget(box(number)));
-    for (QWidget* cleared : clearedBoxes_) setTextIn(cleared, {});
+    for (int number : clearedBoxes()) setTextIn(numberedBox(number), {});
 }
 
 // A load starts from empty boxes, so a person without a record (or with one that cannot be
@@ -104,7 +103,7 @@ void Form4::showRecord(const InsuranceRecord& record) {
     auto showLife = [this](const auto& rows, const auto& policies, const auto& premiums) {
         for (std::size_t index = 0; index < rows.size(); ++index) {
             for (const auto& [field, number] : kLifeTexts)
-                setTextOf(box(rows[index].*number), qs(policies[index].*field));
+                setTextIn(numberedBox(rows[index].*number), qs(policies[index].*field));
             showAmount(rows[index].amount, premiums[index]);
         }
     };
@@ -115,7 +114,8 @@ void Form4::showRecord(const InsuranceRecord& record) {
     showAmount(kLifeDeductionBox, record.lifeInsuranceDeduction);
     for (std::size_t index = 0; index < kCasualtyRows.size(); ++index) {
         for (const auto& [field, number] : kCasualtyTexts)
-            setTextOf(box(kCasualtyRows[index].*number), qs(record.casualtyPolicies[index].*field));
+            setTextIn(numberedBox(kCasualtyRows[index].*number),
+                      qs(record.casualtyPolicies[index].*field));
         showAmount(kCasualtyRows[index].premium, record.casualtyPremiums[index]);
     }
     showAmount(kLongTermBox, record.longTermPremiums);
@@ -131,7 +131,7 @@ InsuranceRecord Form4::recordFromBoxes() const {
     auto readLife = [this](const auto& rows, auto& policies, auto& premiums) {
         for (std::size_t index = 0; index < rows.size(); ++index) {
             for (const auto& [field, number] : kLifeTexts)
-                policies[index].*field = textOf(box(rows[index].*number)).toStdString();
+                policies[index].*field = textIn(numberedBox(rows[index].*number)).toStdString();
             premiums[index] = amountOf(rows[index].amount);
         }
     };
@@ -140,7 +140,7 @@ InsuranceRecord Form4::recordFromBoxes() const {
     for (std::size_t index = 0; index < kCasualtyRows.size(); ++index) {
         for (const auto& [field, number] : kCasualtyTexts)
             record.casualtyPolicies[index].*field =
-                textOf(box(kCasualtyRows[index].*number)).toStdString();
+                textIn(numberedBox(kCasualtyRows[index].*number)).toStdString();
         record.casualtyPremiums[index] = amountOf(kCasualtyRows[index].premium);
     }
     record.longTermPremiums = amountOf(kLongTermBox);

@@ -2,11 +2,13 @@
 // The dependants sheet's controls that other screens write, press or switch.
 #include <array>
 
+#include "platform/ui/work_screen_controls.h"
+
 namespace nencho::form5 {
 
 inline constexpr const char* kForm = "Form5";
 inline constexpr const char* kYearBox = "Text73";
-inline constexpr const char* kYearButton = "Command36";
+using work_screen::kYearButton;
 inline constexpr const char* kCompanyBox = "Text161";
 inline constexpr const char* kPersonBox = "Text162";
 inline constexpr const char* kDependantsCountBox = "Text48";  // December's number of dependants

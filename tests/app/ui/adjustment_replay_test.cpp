@@ -114,7 +114,7 @@ TEST_F(StoredDecisionReplay, ANotAdjustedDecisionStaysStoredWhenAWriteFails) {
     ScreenRegistry::instance().setObserver([&](const ScreenEvent& event) {
         events.push_back(event);
         if (event.kind == Kind::Press && event.form == form3::kForm &&
-            event.control == form3::kReplayNotAdjustedButton)
+            event.control == form3::kReplayStoredButton)
             failing.arm();
     });
     clearEvents();
@@ -122,8 +122,8 @@ TEST_F(StoredDecisionReplay, ANotAdjustedDecisionStaysStoredWhenAWriteFails) {
     failing.disarm();
 
     EXPECT_EQ(eventsOf(Kind::Press),
-              (std::vector<QString>{"Form3.Command6", "Form3.Command10", "Form3.Command6",
-                                    "Form3." + QString(form3::kReplayNotAdjustedButton)}));
+              (std::vector<QString>{"Form3.Command6", "Form3.Command10",
+                                    "Form3." + QString(form3::kReplayStoredButton)}));
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(storedBytes(), before);
     EXPECT_EQ(eventsOf(Kind::Show), std::vector<QString>{"Form3"});

@@ -119,11 +119,17 @@ TEST_F(LateBuildTest, StartUpCompanyChoicesAndYearSwitchesBuildNoWorkScreen) {
 }
 
 TEST_F(LateBuildTest, AScreenBuiltWhenFirstReadHoldsWhatItWouldHaveHeldBuiltAtItsFirstTouch) {
+    writePerson(1, 1, "甲");
+    writePerson(1, 2, "乙");
     menu();
     typeCodes("1", "");
     menu().press("Command12");
     for (int round = 0; round < 40; ++round)  // more drives than may wait: some screens build
         screens::setOption("Form1", round % 2 ? "Option1" : "Option2", true);
+    // The person handed over to the screens, by a choice and by a step.
+    typeCodes("1", "1");
+    menu().press("Command11");
+    menu().press("Command14");
     typeCodes("2", "");
     menu().press("Command12");
     for (const auto& [form, make] : waitingScreens()) {

@@ -1,6 +1,7 @@
-// A screen finds a control given its name as characters without making a text of the name each
-// time; what it keeps must never stand for another name, nor outlive the control.
+// A screen finds a control by its name through a map it keeps; what the map holds must never
+// stand for another name, nor outlive the control, nor keep a name the control no longer bears.
 #include <QLineEdit>
+#include <stdexcept>
 
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
@@ -39,6 +40,20 @@ TEST_F(ScreenLookup, AControlMadeAgainUnderANameIsTheOneFound) {
     screen.setTextOf(name, "new");
     EXPECT_EQ(again->text(), "new");
     EXPECT_EQ(screen.textOf(name), "new");
+}
+
+TEST_F(ScreenLookup, ARenamedControlAnswersToItsNewNameOnly) {
+    TwoBoxes screen;
+    screen.setTextOf("Text1", "one");
+    auto* box = screen.control<QLineEdit>(QStringLiteral("Text1"));
+    box->setObjectName("Text9");
+    EXPECT_FALSE(screen.hasControl("Text1"));
+    EXPECT_EQ(screen.control<QLineEdit>(QStringLiteral("Text9")), box);
+    EXPECT_THROW(screen.setTextOf("Text1", "lost"), std::logic_error);
+    EXPECT_EQ(box->text(), "one");
+    // A control made under the old name is the one found by it.
+    QLineEdit* again = screen.makeAgain("Text1");
+    EXPECT_EQ(screen.control<QLineEdit>(QStringLiteral("Text1")), again);
 }
 
 }  // namespace

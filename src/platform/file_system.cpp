@@ -62,6 +62,33 @@ void syncFolderNow(const fs::path& folder) {
     ::close(fd);
 }
 
+std::function<void(const RecordError&)>& refusalWatcher() {
+    static std::function<void(const RecordError&)> watcher;
+    return watcher;
+}
+
+std::function<void(const std::string&)>& beforeChangeHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
+// Runs a change of the disk of the files named; a failure is told to the watcher unless it is
+// one of the answers the caller asked for.
+template <typename Change>
+void watched(std::initializer_list<std::string_view> files, Change change,
+             std::initializer_list<FileErrorKind> answers = {}) {
+    try {
+        if (beforeChangeHook())
+            for (std::string_view file : files) beforeChangeHook()(std::string(file));
+        change();
+    } catch (const RecordError& error) {
+        if (refusalWatcher() &&
+            std::find(answers.begin(), answers.end(), error.kind()) == answers.end())
+            refusalWatcher()(error);
+        throw;
+    }
+}
+
 struct PendingSyncs {
     int batches = 0;
     std::vector<fs::path> folders;  // in the order of their first change
@@ -227,11 +254,17 @@ bool fileExists(const std::string& systemPath) {
 }
 
 void createFolder(const std::string& systemPath) {
-    const fs::path host = requireHostPath(systemPath);
-    std::error_code ec;
-    if (fs::exists(host, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
-    if (!fs::is_directory(host.parent_path(), ec)) fail(FileErrorKind::PathNotFound, systemPath);
-    if (const int error = makeFolder(host)) failWith(FileErrorKind::WriteFailed, systemPath, error);
+    watched({systemPath},
+            [&] {
+                const fs::path host = requireHostPath(systemPath);
+                std::error_code ec;
+                if (fs::exists(host, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
+                if (!fs::is_directory(host.parent_path(), ec))
+                    fail(FileErrorKind::PathNotFound, systemPath);
+                if (const int error = makeFolder(host))
+                    failWith(FileErrorKind::WriteFailed, systemPath, error);
+            },
+            {FileErrorKind::FileAlreadyExists});
 }
 
 void createHostFolders(const fs::path& hostFolder) {
@@ -299,29 +332,35 @@ std::string readFile(const std::string& systemPath) {
 }
 
 void writeFile(const std::string& systemPath, std::string_view bytes) {
-    const fs::path target = requireFolderOf(systemPath);
-    const fs::path temp = writeTemporary(systemPath, target, bytes);
-    beforeRename(temp, target);
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        failWith(FileErrorKind::WriteFailed, systemPath, error);
-    }
-    syncFolder(target.parent_path());
+    watched({systemPath}, [&] {
+        const fs::path target = requireFolderOf(systemPath);
+        const fs::path temp = writeTemporary(systemPath, target, bytes);
+        beforeRename(temp, target);
+        if (::rename(temp.c_str(), target.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            failWith(FileErrorKind::WriteFailed, systemPath, error);
+        }
+        syncFolder(target.parent_path());
+    });
 }
 
 void writeNewFile(const std::string& systemPath, std::string_view bytes) {
-    const fs::path target = requireFolderOf(systemPath);
-    std::error_code ec;
-    if (fs::exists(target, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
-    const fs::path temp = writeTemporary(systemPath, target, bytes);
-    beforeRename(temp, target);
-    if (const int error = placeExclusively(temp, target)) {
-        ::unlink(temp.c_str());
-        if (error == EEXIST) fail(FileErrorKind::FileAlreadyExists, systemPath);
-        failWith(FileErrorKind::WriteFailed, systemPath, error);
-    }
-    syncFolder(target.parent_path());
+    watched({systemPath},
+            [&] {
+                const fs::path target = requireFolderOf(systemPath);
+                std::error_code ec;
+                if (fs::exists(target, ec)) fail(FileErrorKind::FileAlreadyExists, systemPath);
+                const fs::path temp = writeTemporary(systemPath, target, bytes);
+                beforeRename(temp, target);
+                if (const int error = placeExclusively(temp, target)) {
+                    ::unlink(temp.c_str());
+                    if (error == EEXIST) fail(FileErrorKind::FileAlreadyExists, systemPath);
+                    failWith(FileErrorKind::WriteFailed, systemPath, error);
+                }
+                syncFolder(target.parent_path());
+            },
+            {FileErrorKind::FileAlreadyExists});
 }
 
 void copyFile(const std::string& sourcePath, const std::string& destinationPath) {
@@ -333,24 +372,39 @@ void copyFile(const std::string& sourcePath, const std::string& destinationPath)
 }
 
 void moveFile(const std::string& sourcePath, const std::string& destinationPath) {
-    const fs::path source = requireHostPath(sourcePath);
-    const fs::path destination = requireFolderOf(destinationPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(source, ec)) fail(FileErrorKind::FileNotFound, sourcePath);
-    beforeFileStep(FileStep::Rename, destination);
-    if (::rename(source.c_str(), destination.c_str()) != 0)
-        failWith(FileErrorKind::WriteFailed, destinationPath, errno);
-    syncFolder(destination.parent_path());
-    if (source.parent_path() != destination.parent_path()) syncFolder(source.parent_path());
+    watched({sourcePath, destinationPath}, [&] {
+        const fs::path source = requireHostPath(sourcePath);
+        const fs::path destination = requireFolderOf(destinationPath);
+        std::error_code ec;
+        if (!fs::is_regular_file(source, ec)) fail(FileErrorKind::FileNotFound, sourcePath);
+        beforeFileStep(FileStep::Rename, destination);
+        if (::rename(source.c_str(), destination.c_str()) != 0)
+            failWith(FileErrorKind::WriteFailed, destinationPath, errno);
+        syncFolder(destination.parent_path());
+        if (source.parent_path() != destination.parent_path()) syncFolder(source.parent_path());
+    });
 }
 
 void deleteFile(const std::string& systemPath) {
-    const fs::path host = requireHostPath(systemPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(host, ec)) fail(FileErrorKind::FileNotFound, systemPath);
-    beforeFileStep(FileStep::Delete, host);
-    if (::unlink(host.c_str()) != 0) failWith(FileErrorKind::WriteFailed, systemPath, errno);
-    syncFolder(host.parent_path());
+    watched({systemPath},
+            [&] {
+                const fs::path host = requireHostPath(systemPath);
+                std::error_code ec;
+                if (!fs::is_regular_file(host, ec)) fail(FileErrorKind::FileNotFound, systemPath);
+                beforeFileStep(FileStep::Delete, host);
+                if (::unlink(host.c_str()) != 0)
+                    failWith(FileErrorKind::WriteFailed, systemPath, errno);
+                syncFolder(host.parent_path());
+            },
+            {FileErrorKind::FileNotFound});
+}
+
+void watchRefusedChanges(std::function<void(const RecordError&)> watcher) {
+    refusalWatcher() = std::move(watcher);
+}
+
+void setBeforeChange(std::function<void(const std::string& systemPath)> hook) {
+    beforeChangeHook() = std::move(hook);
 }
 
 bool isTemporaryFileName(std::string_view fileName) {

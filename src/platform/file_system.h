@@ -9,6 +9,7 @@
 // (0700) whatever the umask; on a file system that keeps no modes the write goes on all the
 // same.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,20 @@ class FolderSyncBatch {
     FolderSyncBatch(const FolderSyncBatch&) = delete;
     FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
 };
+
+class RecordError;
+
+// Work of several files learns here of every change above that the disk refused (a write, a
+// copy, a move, a deletion, a folder made), even where the failure is handled on the way: the
+// watcher sees the failure before it is thrown. The answers a caller asks for (a file that is
+// already there, or not there to delete) are no refusals. One watcher at a time; an empty one
+// removes it.
+void watchRefusedChanges(std::function<void(const RecordError&)> watcher);
+
+// Called with a file's system path before the file is written, moved or deleted, so that work
+// this run left unsettled is settled before a file of it changes again; it may throw RecordError,
+// and the change is then not made. One hook at a time; an empty one removes it.
+void setBeforeChange(std::function<void(const std::string& systemPath)> hook);
 
 // Syncs the folders whose changes are waiting: where one change must be on the disk before the
 // next is made (work of several files), and before the user is told anything.

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
 
 #include "common/paths.h"
+#include "platform/drive_map.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/work_marks.h"
@@ -14,11 +18,19 @@ namespace {
 
 constexpr std::string_view kCopySuffix = ".keep";
 constexpr std::string_view kListSuffix = ".keep-list";
+constexpr std::string_view kSetAsideSuffix = ".set-aside";
 // A list entry: "0", a tab and the system path of a file that was not there; or "1", a tab, the
 // number of bytes, a tab, the system path, a line end, the bytes and a line end. Lists of
-// earlier versions hold "1", a tab and the path of a file whose copy lies beside it.
+// earlier versions hold "1", a tab and the path of a file whose copy lies beside it. The list
+// ends in "E", a tab, the number of entries, a tab and the check of every byte before that line
+// (sixteen hexadecimal digits) and a line end; a list without it is not whole.
 constexpr char kExisted = '1';
 constexpr char kAbsent = '0';
+constexpr std::string_view kEndMark = "E\t";
+
+const char* const kNotWhole = "作業の控えが途中で切れているか、書き換わっています。";
+const char* const kUnreadable = "作業の控えを読み込めませんでした。";
+const char* const kOutside = "作業の控えが、データのフォルダーの外のファイルを指しています。";
 
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.ends_with(suffix);
@@ -28,6 +40,23 @@ bool isCount(std::string_view text) {
     return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c));
     });
+}
+
+// FNV-1a over the bytes, as sixteen hexadecimal digits: a changed byte, a cut or a doubled part
+// of the list shows.
+std::string checkOf(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string endMarkOf(std::string_view entries, std::size_t count) {
+    return std::string(kEndMark) + std::to_string(count) + "\t" + checkOf(entries) + "\n";
 }
 
 std::string listPathFor(const std::string& firstSystemPath) {
@@ -52,6 +81,38 @@ std::string shownFor(const std::string& listPath) {
         return dataRootFolder();
     if (!endsWith(listPath, kListSuffix)) return listPath;
     return listPath.substr(0, listPath.size() - kListSuffix.size());
+}
+
+// A file a list may put back: below the data folder, by no "." or ".." step and through no
+// symbolic link, so that a list written by anything else cannot reach another file.
+bool staysInDataFolder(const std::string& systemPath) {
+    const std::string root = dataRootFolder() + "\\";
+    const auto host = DriveMap::instance().hostPath(dataRootFolder());
+    if (!host || !systemPath.starts_with(root) || systemPath.size() == root.size()) return false;
+    std::filesystem::path at = *host;
+    std::string_view rest = std::string_view(systemPath).substr(root.size());
+    // Each step takes at least one character of the path, so the steps end with it.
+    while (!rest.empty()) {
+        const std::size_t cut = std::min(rest.find('\\'), rest.size());
+        const std::string_view step = rest.substr(0, cut);
+        if (step.empty() || step == "." || step == ".." || step.find('/') != std::string_view::npos)
+            return false;
+        rest = cut == rest.size() ? std::string_view() : rest.substr(cut + 1);
+        at /= std::string(step);
+        std::error_code ec;
+        const auto status = std::filesystem::symlink_status(at, ec);
+        if (std::filesystem::is_symlink(status)) return false;
+        if (!rest.empty() && std::filesystem::exists(status) &&
+            !std::filesystem::is_directory(status))
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> pathsOf(const auto& entries) {
+    std::vector<std::string> paths;
+    for (const auto& entry : entries) paths.push_back(entry.path);
+    return paths;
 }
 
 }  // namespace
@@ -81,6 +142,10 @@ bool KeptFiles::isKept(const std::string& systemPath) const {
                        [&](const Kept& file) { return file.path == systemPath; });
 }
 
+bool KeptFiles::listStands() const {
+    return !listPath_.empty() && fileExists(listPath_);
+}
+
 // Reads each file not kept yet, then writes the list of every file kept, with their bytes.
 void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
     for (const std::string& path : systemPaths) {
@@ -97,39 +162,30 @@ void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
         list.append(1, kExisted).append("\t").append(std::to_string(file.bytes->size()));
         list.append("\t").append(file.path).append("\n").append(*file.bytes) += "\n";
     }
+    list += endMarkOf(list, files_.size());
     onBehalfOf(shownFor(listPath_), [&] { writeFile(listPath_, list); });
     syncPendingFolders();  // the list on the disk before the run changes a file
 }
 
 void KeptFiles::restore() {
+    putFilesBack();
+    discard();
+}
+
+void KeptFiles::putFilesBack() {
     for (const Kept& file : files_) {
-        if (file.existed && file.bytes)
-            writeFile(file.path, *file.bytes);
-        else if (file.existed)
-            onBehalfOf(file.path, [&] { copyFile(copyPathOf(file.path), file.path); });
+        if (file.existed)
+            writeFile(file.path, file.bytes.value_or(std::string()));
         else if (fileExists(file.path))
             deleteFile(file.path);
     }
     syncPendingFolders();  // every file put back on the disk before the list goes
-    discard();
 }
 
 void KeptFiles::discard() {
     syncPendingFolders();  // every change of the run on the disk before its list goes
     if (!listPath_.empty() && fileExists(listPath_))
         onBehalfOf(shownFor(listPath_), [&] { deleteFile(listPath_); });
-    if (std::none_of(files_.begin(), files_.end(), [](const Kept& file) { return !file.bytes; }))
-        return;
-    syncPendingFolders();  // the list gone on the disk before the copies it names
-    removeCopies();
-}
-
-void KeptFiles::removeCopies() const {
-    for (const Kept& file : files_) {
-        const std::string copy = copyPathOf(file.path);
-        if (file.existed && !file.bytes && fileExists(copy))
-            onBehalfOf(file.path, [&] { deleteFile(copy); });
-    }
 }
 
 std::string KeptFiles::copyPathOf(const std::string& systemPath) {
@@ -144,55 +200,79 @@ bool KeptFiles::isListName(std::string_view fileName) {
     return endsWith(fileName, kListSuffix);
 }
 
-KeptFiles KeptFiles::fromList(const std::string& listPath) {
-    KeptFiles kept;
-    kept.listPath_ = listPath;
-    const std::string shown = shownFor(listPath);
-    std::string list;
-    onBehalfOf(shown, [&] { list = readFile(listPath); });
+std::vector<KeptFiles::Kept> KeptFiles::entriesOf(std::string_view list, bool& whole) {
+    whole = false;
+    std::vector<Kept> files;
     std::size_t at = 0;
     // Each entry takes at least one line, so the entries end with the list.
     while (at < list.size()) {
         const std::size_t end = list.find('\n', at);
-        if (end == std::string::npos) fail(FileErrorKind::ReadFailed, shown);
-        const std::string_view line = std::string_view(list).substr(at, end - at);
+        if (end == std::string_view::npos) return files;
+        const std::string_view line = list.substr(at, end - at);
+        if (line.starts_with(kEndMark)) {
+            whole = end + 1 == list.size() &&
+                    std::string(line) + "\n" == endMarkOf(list.substr(0, at), files.size());
+            return files;
+        }
         at = end + 1;
         if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
-            fail(FileErrorKind::ReadFailed, shown);
+            return files;
         const std::string_view rest = line.substr(2);
         const std::size_t tab = rest.find('\t');
         if (line[0] == kAbsent || tab == std::string_view::npos || !isCount(rest.substr(0, tab))) {
-            kept.files_.push_back({std::string(rest), line[0] == kExisted, std::nullopt});
-            if (line[0] == kAbsent) kept.files_.back().bytes = std::string();
+            files.push_back({std::string(rest), line[0] == kExisted, std::nullopt});
+            if (line[0] == kAbsent) files.back().bytes = std::string();
             continue;
         }
         const std::size_t size = std::stoul(std::string(rest.substr(0, tab)));
         if (size > list.size() - at || list.size() - at - size < 1 || list[at + size] != '\n')
-            fail(FileErrorKind::ReadFailed, shown);
-        kept.files_.push_back({std::string(rest.substr(tab + 1)), true, list.substr(at, size)});
+            return files;
+        files.push_back(
+            {std::string(rest.substr(tab + 1)), true, std::string(list.substr(at, size))});
         at += size + 1;
     }
+    return files;
+}
+
+KeptFiles KeptFiles::fromList(const std::string& listPath) {
+    std::string list;
+    try {
+        list = readFile(listPath);
+    } catch (const RecordError&) {
+        throw UnprovenList(kUnreadable, {});
+    }
+    bool whole = false;
+    KeptFiles kept;
+    kept.listPath_ = listPath;
+    kept.files_ = entriesOf(list, whole);
+    if (!whole) throw UnprovenList(kNotWhole, pathsOf(kept.files_));
+    for (const Kept& file : kept.files_)
+        if (!file.bytes || !staysInDataFolder(file.path))
+            throw UnprovenList(kOutside, pathsOf(kept.files_));
     return kept;
 }
 
 std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) {
     KeptFiles kept = fromList(listPath);
-    // A list of an earlier version is written after its copies and removed before them, so each
-    // copy it names is there; one that is not was removed by hand, and nothing is put back
-    // without it.
-    for (const Kept& file : kept.files_)
-        if (file.existed && !file.bytes && !fileExists(copyPathOf(file.path)))
-            throw RecordError(FileErrorKind::FileNotFound,
-                              file.path + " を元に戻すための控えが見つかりません。");
     kept.restore();
-    std::vector<std::string> restored;
-    for (const Kept& file : kept.files_) restored.push_back(file.path);
-    return restored;
+    return pathsOf(kept.files_);
+}
+
+void KeptFiles::setAside(const std::string& listPath) {
+    onBehalfOf(shownFor(listPath),
+               [&] { moveFile(listPath, listPath + std::string(kSetAsideSuffix)); });
 }
 
 std::vector<std::string> KeptFiles::copiesNamedBy(const std::string& listPath) {
     std::vector<std::string> copies;
-    for (const Kept& file : fromList(listPath).files_)
+    std::string list;
+    try {
+        list = readFile(listPath);
+    } catch (const RecordError&) {
+        return copies;
+    }
+    bool whole = false;
+    for (const Kept& file : entriesOf(list, whole))
         if (file.existed && !file.bytes) copies.push_back(copyPathOf(file.path));
     return copies;
 }

@@ -1,16 +1,33 @@
 #pragma once
 // Files set aside before a run of steps that rewrites them one by one, so that a run that
 // stops half-way can put every file back as it was: the same bytes, or no file where there was
-// none. One list holds each file's path with its bytes, or that it was not there; it lies in the
-// data root, where every start looks, and so serves as the run's work mark. While the list is
-// there the run has not ended, and the next start puts the files back from it
-// (recoverUnfinishedWork). Without a data root the list lies beside the first file.
+// none. One list holds each file's path with its bytes, or that it was not there, and ends in a
+// mark with a check over all it holds; it lies in the data root, where every start looks, named
+// after its run, and so serves as the run's work mark. While the list is there the run has not
+// ended, and the start after the run's end puts the files back from it (recoverUnfinishedWork),
+// once the list has proved itself whole. Without a data root the list lies beside the first
+// file.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/failure.h"
+
 namespace nencho {
+
+// A list left behind that does not prove itself whole (cut short, changed, unreadable, or naming
+// a file outside the data folder): nothing may be put back from it.
+class UnprovenList : public Failure {
+  public:
+    UnprovenList(const std::string& description, std::vector<std::string> files)
+        : Failure(description), files_(std::move(files)) {}
+    // The files it names, as far as it could be read.
+    const std::vector<std::string>& files() const { return files_; }
+
+  private:
+    std::vector<std::string> files_;
+};
 
 class KeptFiles {
   public:
@@ -22,11 +39,17 @@ class KeptFiles {
     void keepAlso(const std::vector<std::string>& systemPaths);
 
     // Puts each file back, or deletes it when it did not exist, then removes the list. Throws
-    // RecordError at the first file that cannot be put back; the list then stays for the next
-    // start.
+    // RecordError at the first file that cannot be put back; the list then stays.
     void restore();
+    // The first half of restore: the files put back, the list left.
+    void putFilesBack();
     // Removes the list, keeping the files as they are now. Throws RecordError.
     void discard();
+
+    // Whether the list names the file.
+    bool isKept(const std::string& systemPath) const;
+    // Whether the list is still on the disk (a start of the program may have dealt with it).
+    bool listStands() const;
 
     // A copy beside its file, which lists of earlier versions named instead of holding the bytes.
     static std::string copyPathOf(const std::string& systemPath);
@@ -34,8 +57,12 @@ class KeptFiles {
     static bool isListName(std::string_view fileName);
 
     // Puts back the files of a run whose list was left, and removes the list. Returns the files
-    // put back. Throws RecordError.
+    // put back. Throws UnprovenList, nothing changed, when the list does not prove itself whole,
+    // and RecordError when a file cannot be put back.
     static std::vector<std::string> restoreLeftRun(const std::string& listPath);
+    // Renames a list that did not prove itself whole to a name no start acts on, kept for a
+    // look. Throws RecordError.
+    static void setAside(const std::string& listPath);
     // The copies a list of an earlier version names, so that copies named by no list can be
     // told apart.
     static std::vector<std::string> copiesNamedBy(const std::string& listPath);
@@ -49,9 +76,10 @@ class KeptFiles {
     };
     KeptFiles() = default;
     void keep(const std::vector<std::string>& systemPaths);
-    bool isKept(const std::string& systemPath) const;
+    // The entries of a list as far as they can be read, and whether it ends in its mark with a
+    // check that holds.
+    static std::vector<Kept> entriesOf(std::string_view list, bool& whole);
     static KeptFiles fromList(const std::string& listPath);
-    void removeCopies() const;
 
     std::string listPath_;
     std::vector<Kept> files_;

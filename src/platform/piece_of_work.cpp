@@ -1,5 +1,11 @@
 #include "platform/piece_of_work.h"
 
+#include <algorithm>
+
+#include "platform/file_system.h"
+#include "platform/record_error.h"
+#include "platform/run_lock.h"
+
 namespace nencho {
 
 namespace {
@@ -8,6 +14,45 @@ namespace {
 PieceOfWork*& underWay() {
     static PieceOfWork* piece = nullptr;
     return piece;
+}
+
+// Lists of this run whose records are to be put back, oldest first.
+std::vector<KeptFiles>& leftOver() {
+    static std::vector<KeptFiles> lists;
+    return lists;
+}
+
+bool& settling() {
+    static bool busy = false;
+    return busy;
+}
+
+// Puts back the records of every list left over, oldest first, and removes the lists. Throws
+// RecordError at the first that cannot be; it and those after it stay.
+void settleLeftOver() {
+    std::vector<KeptFiles>& lists = leftOver();
+    if (lists.empty() || settling()) return;
+    settling() = true;
+    struct Done {
+        ~Done() { settling() = false; }
+    } done;
+    // Each turn settles the first list or throws, so the turns end with the lists.
+    while (!lists.empty()) {
+        if (lists.front().listStands()) lists.front().restore();
+        lists.erase(lists.begin());
+    }
+    setBeforeChange({});
+}
+
+void leaveForLater(KeptFiles&& kept) {
+    leftOver().push_back(std::move(kept));
+    setBeforeChange([](const std::string& systemPath) {
+        if (settling()) return;
+        const std::vector<KeptFiles>& lists = leftOver();
+        if (std::any_of(lists.begin(), lists.end(),
+                        [&](const KeptFiles& list) { return list.isKept(systemPath); }))
+            settleLeftOver();
+    });
 }
 
 }  // namespace
@@ -19,28 +64,69 @@ PieceOfWork::PieceOfWork(const std::vector<std::string>& records) {
         underWay()->kept_->keepAlso(records);
         return;
     }
+    settleLeftOver();
     kept_.emplace(records);
     underWay() = this;
+    watchRefusedChanges([this](const RecordError& error) {
+        if (!firstFailure_) firstFailure_ = error.what();
+    });
 }
 
 PieceOfWork::~PieceOfWork() {
-    end();
+    if (underWay() != this) return;
+    stopWatching();
+    leaveForLater(std::move(*kept_));
 }
 
-void PieceOfWork::end() {
-    if (underWay() == this) underWay() = nullptr;
+void PieceOfWork::stopWatching() {
+    watchRefusedChanges({});
+    underWay() = nullptr;
 }
 
-void PieceOfWork::done() {
-    if (joined()) return;
-    end();
-    kept_->discard();
+PieceOfWork::Ending PieceOfWork::end() {
+    if (underWay() != this) return {};
+    stopWatching();
+    if (!firstFailure_) {
+        try {
+            kept_->discard();
+            return {};
+        } catch (const RecordError& error) {
+            // Kept, the list would put the records back at the next start, over what the user
+            // was told was saved: the work is put back now instead, and told as not done.
+            firstFailure_ = error.what();
+        }
+    }
+    return putBack();
 }
 
-void PieceOfWork::undo() {
-    if (joined()) return;
-    end();
-    kept_->restore();
+PieceOfWork::Ending PieceOfWork::putBack() {
+    if (!kept_) return {};
+    stopWatching();
+    Ending ending{firstFailure_.value_or(std::string()), std::nullopt};
+    try {
+        kept_->putFilesBack();
+    } catch (const RecordError& error) {
+        ending.putBackLater = error.what();
+        leaveForLater(std::move(*kept_));
+        kept_.reset();
+        return ending;
+    }
+    try {
+        kept_->discard();
+    } catch (const RecordError&) {
+        // The records are back; the list goes before any of them changes again.
+        leaveForLater(std::move(*kept_));
+    }
+    kept_.reset();
+    return ending;
+}
+
+void PieceOfWork::forgetRun() {
+    underWay() = nullptr;
+    leftOver().clear();
+    setBeforeChange({});
+    watchRefusedChanges({});
+    forgetThisRun();
 }
 
 }  // namespace nencho

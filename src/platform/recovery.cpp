@@ -10,6 +10,7 @@
 #include "platform/folder_listing.h"
 #include "platform/kept_files.h"
 #include "platform/record_error.h"
+#include "platform/run_lock.h"
 #include "platform/work_marks.h"
 
 namespace nencho {
@@ -28,9 +29,10 @@ bool isLeftByUnfinishedWork(std::string_view name) {
            KeptFiles::isListName(name) || KeptFiles::isCopyName(name) || isTemporaryFileName(name);
 }
 
-// The files left by unfinished work in the data root, and in its folders too when asked, older
-// than the run, by system path. Only names are read for the many record files; details only for
-// the few left.
+// The files left by unfinished work in the data root, and in its folders too when asked, by system
+// path: not a list of a run that lives, and of temporary files only those older than the run,
+// the rest whatever their times. Only names are read for the many record files; details only
+// for the few left.
 std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) {
     std::vector<FoundFile> found;
     const auto root = DriveMap::instance().hostPath(dataRootFolder());
@@ -38,10 +40,13 @@ std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) 
     if (!root || !fs::is_directory(*root, ec)) return found;
     auto scan = [&](const std::string& systemFolder) {
         for (const std::string& name : fileNamesIn(systemFolder, isLeftByUnfinishedWork)) {
-            std::error_code ignored;
             const std::string systemPath = systemFolder + "\\" + name;
-            const auto host = DriveMap::instance().hostPath(systemPath);
-            if (!host || fs::last_write_time(*host, ignored) >= runStart || ignored) continue;
+            if (KeptFiles::isListName(name) && runOfWorkFileLives(name)) continue;
+            if (isTemporaryFileName(name)) {
+                std::error_code ignored;
+                const auto host = DriveMap::instance().hostPath(systemPath);
+                if (!host || fs::last_write_time(*host, ignored) >= runStart || ignored) continue;
+            }
             found.push_back({systemPath, name});
         }
     };
@@ -70,17 +75,52 @@ void removeFile(const std::string& systemPath, int& count, RecoveryReport& repor
     }
 }
 
-// The marks of earlier runs' multi-file work, in the data root: a handful of names to read.
-std::vector<std::string> marksBefore(fs::file_time_type runStart) {
+// The marks of ended runs' multi-file work, in the data root: a handful of names to read.
+std::vector<std::string> marksOfEndedRuns() {
     std::vector<std::string> marks;
-    for (const std::string& name : fileNamesIn(dataRootFolder(), WorkMark::isMarkName)) {
-        const std::string systemPath = dataRootFolder() + "\\" + name;
-        const auto host = DriveMap::instance().hostPath(systemPath);
-        std::error_code ignored;
-        if (host && fs::last_write_time(*host, ignored) < runStart && !ignored)
-            marks.push_back(systemPath);
-    }
+    for (const std::string& name : fileNamesIn(dataRootFolder(), WorkMark::isMarkName))
+        if (!runOfWorkFileLives(name)) marks.push_back(dataRootFolder() + "\\" + name);
     return marks;
+}
+
+// A list that does not prove itself whole changes no record: it is set aside for a look, and
+// the user is told which records may be part old, part new.
+void setAside(const std::string& listPath, const UnprovenList& list, RecoveryReport& report) {
+    std::string problem = std::string(list.what()) + "\n";
+    if (list.files().empty()) {
+        problem +=
+            "どの記録の控えかも読み取れないため、何も戻していません。最後に保存した人の"
+            "記録を開いて、内容を確かめてください。";
+    } else {
+        problem +=
+            "何も戻していません。次の記録は一部が古く一部が新しいままかもしれないため、"
+            "開いて内容を確かめてください。";
+        for (const std::string& file : list.files()) problem += "\n　" + file;
+    }
+    try {
+        KeptFiles::setAside(listPath);
+    } catch (const RecordError& error) {
+        problem += "\nこの控えを片付けることもできませんでした。\n" + std::string(error.what());
+    }
+    report.problems.push_back(problem);
+}
+
+void putBackLeftRun(const std::string& listPath, RecoveryReport& report) {
+    try {
+        const std::vector<std::string> restored = KeptFiles::restoreLeftRun(listPath);
+        report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(), restored.end());
+    } catch (const UnprovenList& list) {
+        setAside(listPath, list, report);
+    } catch (const RecordError& error) {
+        report.problems.push_back(error.what());
+    }
+}
+
+// The lists in the data root of runs that have ended, while another copy runs.
+RecoveryReport& recoverListsOnly(RecoveryReport& report) {
+    for (const std::string& name : fileNamesIn(dataRootFolder(), KeptFiles::isListName))
+        if (!runOfWorkFileLives(name)) putBackLeftRun(dataRootFolder() + "\\" + name, report);
+    return report;
 }
 
 }  // namespace
@@ -92,10 +132,20 @@ bool RecoveryReport::empty() const {
 
 RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
     RecoveryReport report;
+    if (!folderExists(dataRootFolder())) return report;
+    // The work of a copy of the program that still runs is its own: while one runs, only the
+    // lists of runs that have ended are put back, and nothing else is touched.
+    try {
+        holdThisRun();
+    } catch (const RecordError&) {
+        // Without a lock of its own this run writes no work file, and a start after it loses
+        // nothing.
+    }
+    if (anotherRunLives()) return recoverListsOnly(report);
     // With no mark left (a keep list in the data root is a mark too) no work of several files
     // was cut short, and the folders of records need no look: a save's own temporary file is
     // removed when its folder is next written.
-    const std::vector<std::string> marks = marksBefore(runStart);
+    const std::vector<std::string> marks = marksOfEndedRuns();
     std::vector<FoundFile> files = filesBefore(runStart, !marks.empty());
     if (marks.empty() && std::any_of(files.begin(), files.end(), [](const FoundFile& file) {
             return KeptFiles::isListName(file.name);
@@ -118,18 +168,9 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
     }
     for (const FoundFile& file : files) {
         if (!KeptFiles::isListName(file.name)) continue;
-        try {
-            const std::vector<std::string> restored = KeptFiles::restoreLeftRun(file.systemPath);
-            report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(),
-                                        restored.end());
-        } catch (const RecordError& error) {
-            report.problems.push_back(error.what());
-            try {
-                for (const std::string& path : KeptFiles::copiesNamedBy(file.systemPath))
-                    stillNeeded.insert(path);
-            } catch (const RecordError&) {
-            }
-        }
+        for (const std::string& path : KeptFiles::copiesNamedBy(file.systemPath))
+            stillNeeded.insert(path);
+        putBackLeftRun(file.systemPath, report);
     }
     for (const FoundFile& file : files) {
         if (stillNeeded.count(file.systemPath) || !fileExists(file.systemPath)) continue;
@@ -138,6 +179,7 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
         else if (KeptFiles::isCopyName(file.name) || isTemporaryFileName(file.name))
             removeFile(file.systemPath, report.removedTemporaryFiles, report);
     }
+    removeLocksOfEndedRuns();
     // Marks stay for the next start while anything could not be put right.
     if (report.problems.empty()) {
         for (const std::string& mark : marks) {

@@ -1,12 +1,9 @@
 #include "platform/work_marks.h"
 
-#include <unistd.h>
-
-#include <chrono>
-
 #include "common/paths.h"
 #include "platform/file_system.h"
 #include "platform/record_error.h"
+#include "platform/run_lock.h"
 
 namespace nencho {
 
@@ -16,19 +13,19 @@ constexpr std::string_view kMarkSuffix = ".work-mark";
 
 // Unique among the work files of this run and of earlier runs: a mark an earlier run left, whose
 // work its start could not put right, must not be overwritten and then removed by a run that
-// happens to have the same process number.
+// happens to have the same process number. The run's name comes first, so that a start can tell
+// whose work a file is (runOfWorkFileLives).
 std::string uniquePath(std::string_view suffix) {
-    static const auto runStarted =
-        std::chrono::system_clock::now().time_since_epoch() / std::chrono::microseconds(1);
     static unsigned serial = 0;
-    return dataRootFolder() + "\\" + std::to_string(::getpid()) + "-" + std::to_string(runStarted) +
-           "-" + std::to_string(++serial) + std::string(suffix);
+    return dataRootFolder() + "\\" + thisRunName() + "-" + std::to_string(++serial) +
+           std::string(suffix);
 }
 
 }  // namespace
 
 std::optional<std::string> newWorkFilePath(std::string_view suffix) {
     if (!folderExists(dataRootFolder())) return std::nullopt;
+    holdThisRun();  // a start leaves the file alone while this run lives
     return uniquePath(suffix);
 }
 

@@ -88,8 +88,7 @@ TEST(FileSwitchTest, AStopAtAnyStepLeavesTheOldFilesOrTheNextStartFinishesTheSwi
             EXPECT_FALSE(fileExists(kCreated));
         }
 
-        const RecoveryReport report =
-            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+        const RecoveryReport report = test::startAgain();
         const Snapshot after = test::dataSnapshot();
         EXPECT_TRUE(after == oldFiles() || after == newFiles());
         EXPECT_EQ(after == newFiles(), planStands || switched);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "common/paths.h"
+#include "platform/file_steps.h"
 #include "platform/file_system.h"
 #include "platform/piece_of_work.h"
 #include "platform/record_error.h"
@@ -69,19 +70,18 @@ TEST_F(KeptFilesTest, AListThatCannotBeWrittenLeavesEveryFileAsItWas) {
     EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"new.txt", "old.txt"}));
 }
 
-// A run of an earlier version kept copies beside its files and named them in its list.
-TEST_F(KeptFilesTest, ARunOfAnEarlierVersionIsPutBackFromItsCopies) {
+// A run of an earlier version kept copies beside its files and named them in its list, which
+// proves nothing about itself: nothing is put back from it, and the copies stay for a look.
+TEST_F(KeptFilesTest, ARunOfAnEarlierVersionIsSetAsideWithItsCopies) {
     writeFile(kOld, "rewritten\r\n");
     writeFile(KeptFiles::copyPathOf(kOld), "old\r\n");
-    writeFile(kNew, "made by the run\r\n");
     const std::string list = kOld + ".keep-list";
     writeFile(list, "1\t" + kOld + "\n0\t" + kNew + "\n");
     EXPECT_EQ(KeptFiles::copiesNamedBy(list),
               std::vector<std::string>{KeptFiles::copyPathOf(kOld)});
 
-    EXPECT_EQ(KeptFiles::restoreLeftRun(list), (std::vector<std::string>{kOld, kNew}));
-    EXPECT_EQ(test::readBytes(kOld), "old\r\n");
-    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"old.txt"});
+    EXPECT_THROW(KeptFiles::restoreLeftRun(list), UnprovenList);
+    EXPECT_EQ(test::readBytes(kOld), "rewritten\r\n");
 }
 
 // A piece of work begun inside another joins it, bringing a file the outer piece had not kept,
@@ -105,10 +105,10 @@ TEST(PieceOfWorkTest, APieceBegunInsideAnotherJoinsItAndAStopAnywhereEndsAllOldO
             PieceOfWork inner({ledger, dependants});
             EXPECT_TRUE(inner.joined());
             writeFile(dependants, "dependants after");
-            inner.done();
+            EXPECT_TRUE(inner.end().stands());
         }
         writeFile(ledger, "ledger after");
-        outer.done();
+        EXPECT_TRUE(outer.end().stands());
     };
     const auto before = fresh();
     work();
@@ -119,13 +119,102 @@ TEST(PieceOfWorkTest, APieceBegunInsideAnotherJoinsItAndAStopAnywhereEndsAllOldO
         SCOPED_TRACE(step);
         ASSERT_EQ(fresh(), before);
         if (!test::runWithFault(test::FileFaults::Mode::Stop, step, work)) break;
-        recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+        test::startAgain();
         const auto outcome = test::dataSnapshot();
         sawOld += outcome == before;
         EXPECT_TRUE(outcome == before || outcome == after) << testing::PrintToString(outcome);
     }
     EXPECT_GT(sawOld, 0);
     // Removing the keep list is the run's last step: a stop at any step puts it all back.
+}
+
+// A change the disk refuses inside a piece of work, even one handled on the way, ends the work
+// with every record put back. Where the list cannot be removed, or the records not put back, the
+// run keeps the list in hand: it is settled before a record of it changes again, by a later
+// piece or by any other write, so no start puts back an older state over later work.
+TEST(PieceOfWorkTest, AListLeftInARunThatGoesOnNeverUndoesLaterWork) {
+    const std::string ledger = "c:\\年末調整\\H17年末調整\\1020.txt";
+    const std::string dependants = "c:\\年末調整\\H17年末調整\\1022.txt";
+    const struct {
+        const char* how;
+        // Which step of the piece's end the disk refuses.
+        std::function<bool(FileStep, const std::string&)> refuses;
+        bool putBackNow;
+    } endings[] = {
+        {"the list cannot be removed",
+         [](FileStep step, const std::string& path) {
+             return step == FileStep::Delete && path.ends_with(".keep-list");
+         },
+         true},
+        {"nothing can be written any more", [](FileStep, const std::string&) { return true; },
+         false},
+    };
+    const struct {
+        const char* how;
+        std::function<void()> work;
+    } laterWork[] = {
+        {"a later piece of work",
+         [&] {
+             PieceOfWork later({ledger, dependants});
+             writeFile(ledger, "ledger saved later");
+             EXPECT_TRUE(later.end().stands());
+         }},
+        {"a write of one of its records", [&] { writeFile(ledger, "ledger saved later"); }},
+    };
+    for (const auto& ending : endings) {
+        for (const auto& later : laterWork) {
+            SCOPED_TRACE(testing::Message() << ending.how << ", then " << later.how);
+            test::TempDrives drives;
+            ensureDataTree("H17");
+            writeFile(ledger, "ledger before");
+            PieceOfWork piece({ledger, dependants});
+            writeFile(ledger, "ledger saved");
+            writeFile(dependants, "dependants saved");
+            bool refusing = false;
+            setFileStepHook([&](FileStep step, const std::filesystem::path& path) {
+                if (refusing && ending.refuses(step, path.string()))
+                    fail(FileErrorKind::WriteFailed, path.string(),
+                         "ディスクの読み書きに失敗しました。");
+            });
+            refusing = true;
+            const PieceOfWork::Ending end = piece.end();
+            refusing = false;
+            EXPECT_FALSE(end.stands());
+            // Put back, the records wait for nothing more; the list alone goes later.
+            EXPECT_EQ(end.putBackLater.has_value(), !ending.putBackNow);
+            if (ending.putBackNow) {
+                EXPECT_EQ(test::readBytes(ledger), "ledger before");
+                EXPECT_FALSE(test::exists(dependants));
+            }
+
+            later.work();
+            setFileStepHook({});
+            EXPECT_EQ(test::readBytes(ledger), "ledger saved later");
+            EXPECT_FALSE(test::exists(dependants));
+            test::startAgain();
+            EXPECT_EQ(test::readBytes(ledger), "ledger saved later");
+            EXPECT_FALSE(test::exists(dependants));
+        }
+    }
+}
+
+// A piece whose list cannot be written changes nothing and tells of the data folder, never of the
+// program's own file.
+TEST(PieceOfWorkTest, APieceWhoseListCannotBeWrittenChangesNothing) {
+    test::TempDrives drives;
+    ensureDataTree("H17");
+    const std::string ledger = "c:\\年末調整\\H17年末調整\\1020.txt";
+    writeFile(ledger, "ledger before");
+    test::FileFaults faults(test::FileFaults::Mode::Fail, 1);
+    try {
+        PieceOfWork piece({ledger});
+        ADD_FAILURE() << "the piece began";
+    } catch (const RecordError& error) {
+        const std::string told = error.what();
+        EXPECT_NE(told.find("c:\\年末調整"), std::string::npos) << told;
+        EXPECT_EQ(told.find(".keep"), std::string::npos) << told;
+    }
+    EXPECT_EQ(test::readBytes(ledger), "ledger before");
 }
 
 }  // namespace

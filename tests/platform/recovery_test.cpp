@@ -1,11 +1,17 @@
 #include "platform/recovery.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include "common/paths.h"
 #include "platform/file_switch.h"
 #include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "platform/kept_files.h"
+#include "platform/piece_of_work.h"
 #include "support/file_faults.h"
 #include "support/temp_drives.h"
 
@@ -103,7 +109,7 @@ TEST_F(RecoveryTest, AMarkGoesOnceItsWorkIsPutRight) {
     leave(kLedger + ".tmp-a1B2c3", "half");
     EXPECT_EQ(recoverUnfinishedWork(runStart).removedTemporaryFiles, 1);
     EXPECT_FALSE(fileExists(kMark));
-    EXPECT_TRUE(recoverUnfinishedWork(fs::file_time_type::clock::now()).empty());
+    EXPECT_TRUE(test::startAgain().empty());
 }
 
 TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {
@@ -114,14 +120,14 @@ TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {
         writeFile(kJanuary, "zeros");
         // The program ends here: neither restore nor discard.
     }
-    const RecoveryReport report = recoverUnfinishedWork(fs::file_time_type::clock::now());
+    const RecoveryReport report = test::startAgain();
 
     EXPECT_EQ(report.restoredFiles, (std::vector<std::string>{kLedger, kJanuary}));
     EXPECT_EQ(test::dataSnapshot(), (std::vector<std::pair<std::string, std::string>>{
                                         {"年末調整/H17年末調整/1020.txt", "ledger before"}}));
     const std::string message = recoveryMessage(report);
     EXPECT_NE(message.find(kLedger), std::string::npos);
-    EXPECT_TRUE(recoverUnfinishedWork(fs::file_time_type::clock::now()).empty());  // once
+    EXPECT_TRUE(test::startAgain().empty());  // once
 }
 
 TEST_F(RecoveryTest, CopiesOfARunThatEndedAreRemovedAndItsFilesKept) {
@@ -133,12 +139,155 @@ TEST_F(RecoveryTest, CopiesOfARunThatEndedAreRemovedAndItsFilesKept) {
         KeptFiles kept({kLedger});
         writeFile(kLedger, "deleted");
         if (!test::runWithFault(test::FileFaults::Mode::Stop, step, [&] { kept.discard(); })) break;
-        recoverUnfinishedWork(fs::file_time_type::clock::now());
+        test::startAgain();
         const auto files = test::dataSnapshot();
         ASSERT_EQ(files.size(), 1u);
         // Stopped before the list went, the run counts as not ended and is put back.
         EXPECT_EQ(files[0].second, step == 1 ? "ledger before" : "deleted");
     }
+}
+
+// The keep list a run left in the data root, or an empty path.
+std::string leftList() {
+    const auto names = fileNamesIn(dataRootFolder(), KeptFiles::isListName);
+    return names.size() == 1 ? dataRootFolder() + "\\" + names.front() : std::string();
+}
+
+// A run that kept the ledger and January's record (which it had not), rewrote both and ended
+// there, as a kill would end it. Returns its list.
+std::string leaveHalfDoneRun() {
+    test::writeBytes(kLedger, "ledger before");
+    {
+        KeptFiles kept({kLedger, kJanuary});
+        writeFile(kLedger, "ledger half deleted");
+        writeFile(kJanuary, "zeros");
+    }
+    PieceOfWork::forgetRun();
+    return leftList();
+}
+
+bool halfDone() {
+    return test::readBytes(kLedger) == "ledger half deleted" &&
+           test::readBytes(kJanuary) == "zeros";
+}
+
+// Whatever is wrong with a list, nothing is put back from it: the user is told once which records
+// to look at, and the list is set aside under a name no start acts on.
+TEST_F(RecoveryTest, AListThatDoesNotProveItselfWholeChangesNoRecord) {
+    const auto cutAfter = [](std::string_view what) {
+        return [what](std::string list) { return list.substr(0, list.find(what) + what.size()); };
+    };
+    const struct {
+        const char* damage;
+        std::function<std::string(std::string)> damaged;
+        bool namesTheRecords;
+    } cases[] = {
+        {"empty", [](std::string) { return std::string(); }, false},
+        {"cut at an entry's end", cutAfter("ledger before\n"), true},
+        {"cut before its end mark", cutAfter("1020001.txt\n"), true},
+        {"a changed byte in a kept record",
+         [](std::string list) { return list.replace(list.find("before"), 1, "B"); }, true},
+        {"more after its end mark", [](std::string list) { return list + "0\tc:\\x\n"; }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        fs::remove_all(drives.host(dataRootFolder()));
+        ensureDataTree("H17");
+        const std::string list = leaveHalfDoneRun();
+        ASSERT_FALSE(list.empty());
+        test::writeBytes(list, c.damaged(test::readBytes(list)));
+
+        const RecoveryReport report = test::startAgain();
+        EXPECT_TRUE(halfDone());
+        EXPECT_TRUE(report.restoredFiles.empty());
+        ASSERT_EQ(report.problems.size(), 1u);
+        const std::string message = recoveryMessage(report);
+        EXPECT_EQ(message.find(kLedger) != std::string::npos, c.namesTheRecords) << message;
+        EXPECT_NE(message.find("確かめてください"), std::string::npos) << message;
+        EXPECT_EQ(message.find(".keep"), std::string::npos) << message;
+        EXPECT_TRUE(leftList().empty());
+        EXPECT_TRUE(fileExists(list + ".set-aside"));  // kept for a look
+        EXPECT_TRUE(test::startAgain().empty());       // told once
+    }
+}
+
+// A list names only files below the data folder, reached through no link: one naming anything
+// else is a list the program did not write, and nothing is written or deleted for it.
+TEST_F(RecoveryTest, AListNamingAFileOutsideTheDataFolderChangesNothing) {
+    const fs::path outside = drives.root() / "outside";
+    fs::create_directories(outside);
+    fs::create_symlink(outside, drives.host("c:\\年末調整\\link"));
+    const std::string corporate = "c:\\法人税\\法人名\\21.txt";
+    fs::create_directories(drives.host("c:\\法人税\\法人名"));
+    for (const std::string& target :
+         {std::string("c:\\evil.txt"), corporate, std::string("c:\\年末調整\\link\\x.txt")}) {
+        SCOPED_TRACE(target);
+        test::writeBytes(corporate, "corporate before");
+        fs::remove(drives.host("c:\\evil.txt"));
+        test::writeBytes(kLedger, "ledger before");
+        {
+            KeptFiles kept({kLedger, target});
+            writeFile(kLedger, "ledger half deleted");
+            test::writeBytes(target, "written since");
+        }
+        PieceOfWork::forgetRun();
+
+        const RecoveryReport report = test::startAgain();
+        EXPECT_EQ(test::readBytes(kLedger), "ledger half deleted");
+        EXPECT_EQ(test::readBytes(target), "written since");
+        EXPECT_EQ(report.problems.size(), 1u);
+        EXPECT_TRUE(leftList().empty());
+    }
+}
+
+// The clock of the machine may stand behind the times a run gave its files: a list of a run that
+// has ended is put back all the same.
+TEST_F(RecoveryTest, AListOfARunThatEndedIsPutBackWhateverItsTime) {
+    const std::string list = leaveHalfDoneRun();
+    fs::last_write_time(drives.host(list),
+                        fs::file_time_type::clock::now() + std::chrono::hours(2));
+
+    const RecoveryReport report = test::startAgain();
+    EXPECT_EQ(report.restoredFiles, (std::vector<std::string>{kLedger, kJanuary}));
+    EXPECT_EQ(test::readBytes(kLedger), "ledger before");
+    EXPECT_FALSE(fileExists(kJanuary));
+}
+
+// A second copy of the program started while this one is in the middle of a piece of work puts
+// nothing of it back and says nothing of it; a list of a run that has ended it puts back.
+TEST_F(RecoveryTest, ASecondCopyLeavesALiveRunsWorkAlone) {
+    const std::string insurance = "c:\\年末調整\\H17年末調整\\1021.txt";
+    test::writeBytes(insurance, "insurance before");
+    {
+        KeptFiles kept({insurance});
+        writeFile(insurance, "insurance half done");
+    }
+    PieceOfWork::forgetRun();  // that run ended; this one starts
+    test::writeBytes(kLedger, "ledger before");
+    PieceOfWork piece({kLedger, kJanuary});
+    writeFile(kLedger, "ledger half deleted");
+
+    const pid_t second = ::fork();
+    ASSERT_GE(second, 0);
+    if (second == 0) {
+        // The second copy: a process of its own, with nothing of this run's.
+        PieceOfWork::forgetRun();
+        const RecoveryReport report = recoverUnfinishedWork(fs::file_time_type::clock::now());
+        const bool asExpected =
+            report.restoredFiles == std::vector<std::string>{insurance} && report.problems.empty();
+        ::_exit(asExpected ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(second, &status, 0), second);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(test::readBytes(insurance), "insurance before");
+    EXPECT_EQ(test::readBytes(kLedger), "ledger half deleted");
+    EXPECT_FALSE(leftList().empty());  // still this run's
+
+    writeFile(kJanuary, "zeros");
+    EXPECT_TRUE(piece.end().stands());
+    EXPECT_TRUE(test::startAgain().empty());
+    EXPECT_EQ(test::readBytes(kLedger), "ledger half deleted");
 }
 
 }  // namespace

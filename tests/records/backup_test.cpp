@@ -193,7 +193,7 @@ TEST_F(BackupTest, ARestoreCutShortAnywhereLeavesEveryPersonWhole) {
         if (!runWithFault(FileFaults::Mode::Stop, step,
                           [this] { run(TransferDirection::Restore); }))
             break;
-        recoverUnfinishedWork(fs::file_time_type::clock::now());
+        test::startAgain();
         for (int person : {1, 2}) EXPECT_NE(whoseIs(person, mine, backedUp), "mixed") << person;
 
         run(TransferDirection::Restore);
@@ -240,7 +240,7 @@ TEST_F(BackupTest, ABackupCutShortAnywhereIsNeverRestoredHalfAndTheNextOneCleans
             if (!runWithFault(FileFaults::Mode::Stop, step,
                               [this] { run(TransferDirection::Backup); }))
                 break;
-            recoverUnfinishedWork(fs::file_time_type::clock::now());  // the program started again
+            test::startAgain();  // the program started again
 
             const Version mine = writeVersion("今");
             const auto before = dataSnapshot();

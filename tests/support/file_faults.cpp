@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/drive_map.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 
 namespace nencho::test {
@@ -14,7 +15,10 @@ namespace fs = std::filesystem;
 FileFaults::FileFaults(Mode mode, int atStep) : mode_(mode), atStep_(atStep) {
     setFileStepHook([this](FileStep step, const fs::path& path) {
         seen_.emplace_back(step, path.string());
-        if (step == FileStep::SyncFolder || ++steps_ != atStep_) return;
+        if (step == FileStep::SyncFolder) return;
+        ++steps_;
+        if (atStep_ <= 0 || steps_ < atStep_ || (steps_ > atStep_ && mode_ != Mode::FailFrom))
+            return;
         if (mode_ == Mode::Stop) throw ProgramStopped{};
         fail(FileErrorKind::WriteFailed, path.string(), "ディスクの空き容量が足りません。");
     });
@@ -33,13 +37,19 @@ bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>
     return faults.reached();
 }
 
+RecoveryReport startAgain() {
+    PieceOfWork::forgetRun();
+    return recoverUnfinishedWork(fs::file_time_type::clock::now());
+}
+
 std::vector<std::pair<std::string, std::string>> dataSnapshot() {
     std::vector<std::pair<std::string, std::string>> files;
     const auto drive = DriveMap::instance().driveFolder('c');
     std::error_code ec;
     if (!drive || !fs::is_directory(*drive, ec)) return files;
     for (const auto& entry : fs::recursive_directory_iterator(*drive)) {
-        if (!entry.is_regular_file()) continue;
+        // A run's lock names the run and holds nothing.
+        if (!entry.is_regular_file() || entry.path().extension() == ".run-lock") continue;
         std::ifstream in(entry.path(), std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();

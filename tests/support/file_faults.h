@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_steps.h"
+#include "platform/recovery.h"
 
 namespace nencho::test {
 
@@ -17,7 +18,8 @@ struct ProgramStopped {};
 
 class FileFaults {
   public:
-    enum class Mode { Fail, Stop };
+    // FailFrom fails the step and every step after it, as a disk that has stopped taking writes.
+    enum class Mode { Fail, Stop, FailFrom };
     // Faults the step numbered `atStep` (from 1); 0 only counts the steps.
     FileFaults(Mode mode, int atStep);
     ~FileFaults();
@@ -40,7 +42,11 @@ class FileFaults {
 // there; a failure goes through the program's own handling.
 bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>& action);
 
-// Every file the data root holds, relative to c:'s host folder, with its bytes.
+// Starts the program again after a stop, in the same process: what the run held goes, as the end
+// of its process would take it, and the start's clean-up runs.
+RecoveryReport startAgain();
+
+// Every file the data root holds but the runs' locks, relative to c:'s host folder, with its bytes.
 std::vector<std::pair<std::string, std::string>> dataSnapshot();
 
 }  // namespace nencho::test

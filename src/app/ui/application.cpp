@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/record_error.h"
 #include "platform/recovery.h"
+#include "platform/run_lock.h"
 #include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/qt_printer_page.h"
@@ -89,6 +90,7 @@ int runProgram(QApplication& app) {
     // The screens are Qt widgets: they must go while the application object lives.
     ScreenRegistry::instance().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    releaseThisRun();
     return status;
 }
 

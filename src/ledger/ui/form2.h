@@ -53,7 +53,6 @@ class Form2 : public WorkScreen {
     void saveLedger();
     void fillGrid(const LedgerRecord& record);
     PayDateTexts payDatesFromBoxes() const;
-    void beginSavePiece(std::optional<PieceOfWork>& piece);
     bool writeLedgerFile(const LedgerRecord& record);
 
     // Totals and the year-end feed (form2_totals.cpp).
@@ -91,7 +90,7 @@ class Form2 : public WorkScreen {
     bool runDeletion(const std::string& januaryRecordPath);
     // Whether the step ended in `saves` ledger writes and no failed or refused save.
     bool endsInSaves(int saves, const std::function<void()>& step);
-    void undoDeletion(PieceOfWork& piece, bool fed);
+    void showPutBack(const PieceOfWork::Ending& ending, bool fed);
 
     // Pay statements (form2_statement.cpp).
     void connectPayStatements();

@@ -75,17 +75,10 @@ void Form2::deleteLedger() {
     }
     dialogs().beep();
     const SaveTally before = saveTally_;
-    if (!runDeletion(files->januaryRecord)) {
-        const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
-        return undoDeletion(*piece, fed);
-    }
-    try {
-        piece->done();
-    } catch (const RecordError& error) {
-        showMessage("源泉徴収簿のデータは削除しましたが、作業用の控えを消せませんでした。\n" +
-                        QString::fromUtf8(error.what()),
-                    kTitle, MessageIcon::Exclamation);
-    }
+    const bool deleted = runDeletion(files->januaryRecord);
+    const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
+    const PieceOfWork::Ending ending = deleted ? piece->end() : piece->putBack();
+    if (!ending.stands()) showPutBack(ending, fed);
 }
 
 // Empties the grid, computes January from no pay, copies January forward and enters each bonus
@@ -113,23 +106,25 @@ bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
     return saveTally_.failed == before.failed && saveTally_.written == before.written + saves;
 }
 
-// Puts every file back and shows the ledger as it is again. When the run's saves had fed the
-// year-end screens, those take up the put-back records again, as the main menu opens them.
-void Form2::undoDeletion(PieceOfWork& piece, bool fed) {
+// The files are back as they were, or are to be put back: the ledger shows them again. When the
+// run's saves had fed the year-end screens, those take up the put-back records again, as the main
+// menu opens them.
+void Form2::showPutBack(const PieceOfWork::Ending& ending, bool fed) {
     screens::hide(form8::kForm);
     screens::hide(form9::kForm);
-    try {
-        piece.undo();
-    } catch (const RecordError& error) {
-        showMessage("源泉徴収簿のデータの削除が途中で止まり、元に戻すこともできませんでした。\n" +
-                        QString::fromUtf8(error.what()) +
-                        "\n元のデータは、名前の末尾に .keep を付けたファイルに残っています。",
+    const QString why =
+        ending.failure->empty() ? QString() : "\n" + QString::fromStdString(*ending.failure);
+    if (ending.putBackLater) {
+        showMessage("源泉徴収簿のデータの削除が途中で止まり、元に戻すこともできませんでした。" +
+                        why + "\n" + QString::fromStdString(*ending.putBackLater) +
+                        "\nこの人の記録を次に変えるとき、または次に起動したときに、削除する前の"
+                        "状態に戻します。",
                     kTitle, MessageIcon::Exclamation);
         return;
     }
     press(kLoadButton);
     if (fed) takeUpFedRecordsAgain();
-    showMessage(kNotDeleted + "元のデータのままです。", kTitle, MessageIcon::Exclamation);
+    showMessage(kNotDeleted + "元のデータのままです。" + why, kTitle, MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

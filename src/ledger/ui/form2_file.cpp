@@ -5,10 +5,10 @@
 #include "ledger/ledger_totals.h"
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
-#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/reported_action.h"
+#include "platform/ui/reported_piece.h"
 
 namespace nencho {
 
@@ -18,9 +18,7 @@ namespace {
 
 const QString kSaveFailureTitle = QStringLiteral("メモリー不足により登録不可");
 const QString kLoadFailureTitle = QStringLiteral("データ呼出");
-const QString kKeepListLeft = QStringLiteral(
-    "源泉徴収簿は保存しましたが、作業用の控えを消せませんでした。\n"
-    "次に起動したとき、保存する前の状態に戻ります。\n");
+const QString kNotSaved = QStringLiteral("源泉徴収簿を保存できませんでした。");
 
 }  // namespace
 
@@ -124,27 +122,18 @@ void Form2::saveLedger() {
         ++saveTally_.failed;
         return;
     }
-    std::optional<PieceOfWork> piece;
-    beginSavePiece(piece);
-    feedSavedTotals();
-    ++(writeLedgerFile({sheet(), payDates}) ? saveTally_.written : saveTally_.failed);
-    try {
-        if (piece) piece->done();
-    } catch (const RecordError& error) {
-        reportFailure(kKeepListLeft + QString::fromUtf8(error.what()));
-    }
-}
-
-// The ledger and the records its feed rewrites change as one piece of work: a save cut short
-// leaves the next start to put all three back. Records that cannot be kept (a year without its
-// folder) cannot be written either: the save goes on, and each write tells its own failure.
-void Form2::beginSavePiece(std::optional<PieceOfWork>& piece) {
+    // The ledger and the records its feed rewrites change as one piece of work: a failed write
+    // puts all three back, and a save cut short leaves the next start to do so. A person whose
+    // records no number names saves nothing, and the ledger's write tells why.
+    bool written = false;
+    const auto change = [&] {
+        feedSavedTotals();
+        written = writeLedgerFile({sheet(), payDates});
+    };
     const auto key = personKey(owner_->companyCode, owner_->personCode);
     const auto records = key ? ledgerSaveRecords(workingYear().toStdString(), *key) : std::nullopt;
-    try {
-        if (records) piece.emplace(*records);
-    } catch (const RecordError&) {
-    }
+    const bool stands = records ? runPieceOfWork(*records, kNotSaved, change) : (change(), true);
+    ++(written && stands ? saveTally_.written : saveTally_.failed);
 }
 
 bool Form2::writeLedgerFile(const LedgerRecord& record) {

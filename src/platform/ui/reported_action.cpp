@@ -61,3 +61,21 @@ void reportFailure(const QString& description) {
 }
 
 }  // namespace nencho
+
+namespace nencho {
+
+int keptFailureCount() {
+    return static_cast<int>(running().failures.size());
+}
+
+void replaceFailuresSince(int count, const QString& description) {
+    RunningActions& actions = running();
+    if (actions.depth == 0) {
+        showMessage(description, {}, MessageIcon::Exclamation);
+        return;
+    }
+    while (actions.failures.size() > count) actions.failures.removeLast();
+    actions.failures.append(description);
+}
+
+}  // namespace nencho

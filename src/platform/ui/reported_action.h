@@ -14,4 +14,10 @@ void runReported(const QString& title, const std::function<void()>& action);
 // Keeps the description for the outermost running action; with none running, shows it at once.
 void reportFailure(const QString& description);
 
+// How many descriptions the running actions have kept so far.
+int keptFailureCount();
+// Puts one description in place of those kept since the count: work that was put back is told
+// once, not step by step. With no action running, shows it at once.
+void replaceFailuresSince(int count, const QString& description);
+
 }  // namespace nencho

@@ -6,9 +6,10 @@
 #include "common/keys.h"
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
-#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/reported_action.h"
+#include "platform/ui/reported_piece.h"
 #include "withholding/checked_amounts.h"
 #include "withholding/ledger_row.h"
 #include "withholding/monthly_calculation.h"
@@ -23,9 +24,7 @@ namespace nencho {
 
 namespace {
 
-const QString kKeepListLeft =
-    "計算した月は保存しましたが、作業用の控えを消せませんでした。\n"
-    "次に起動したとき、計算する前の状態に戻ります。\n";
+const QString kNotSaved = QStringLiteral("計算した月を保存できませんでした。");
 const QString kLedgerOverflowProblem =
     "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
@@ -67,24 +66,18 @@ void Form8::calculate(bool withNursingCare) {
         return showProblem(kLedgerOverflowProblem);
 
     // The pay record, the ledger and the records the ledger's saves feed change as one piece of
-    // work, which the saves join: cut short anywhere, the next start puts them all back. Records
-    // that cannot be kept (a year without its folder) cannot be written either: the calculation
-    // goes on, and each write tells its own failure.
-    std::optional<PieceOfWork> piece;
-    try {
-        piece.emplace(calculationRecords(*recordPath));
-    } catch (const RecordError&) {
-    }
-    hide();
-    writeMonthRowBoxes(*month, rowOf(figures, *dependants));
-    saveRecord(*recordPath, *month, figures);
-    // The row and the ledger file are kept in step even when the record could not be written.
-    pressMonthTotalsAndSave();
-    try {
-        if (piece) piece->done();
-    } catch (const RecordError& error) {
-        showProblem(kKeepListLeft + QString::fromUtf8(error.what()));
-    }
+    // work, which the saves join: a failed write puts them all back, told once under this
+    // screen's title, and a calculation cut short leaves the next start to do so.
+    runReported(windowTitle(), [&] {
+        runPieceOfWork(calculationRecords(*recordPath), kNotSaved, [&] {
+            hide();
+            writeMonthRowBoxes(*month, rowOf(figures, *dependants));
+            saveRecord(*recordPath, *month, figures);
+            // The row and the ledger file are kept in step even when the record could not be
+            // written.
+            pressMonthTotalsAndSave();
+        });
+    });
 }
 
 // The month's pay record and the records the ledger's saves write for the person of the boxes.
@@ -166,7 +159,8 @@ void Form8::saveRecord(const std::string& path, int month, const MonthlyCalculat
     try {
         saveMonthlyPayRecord(path, monthlyPayRecordOf(month, figures));
     } catch (const RecordError& error) {
-        showProblem("給与明細のデータを保存できませんでした。\n" + QString::fromUtf8(error.what()));
+        reportFailure("給与明細のデータを保存できませんでした。\n" +
+                      QString::fromUtf8(error.what()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "common/paths.h"
 #include "platform/file_system.h"
 #include "platform/kept_files.h"
+#include "platform/piece_of_work.h"
 #include "support/screen_test.h"
 
 namespace nencho::test {
@@ -20,6 +21,7 @@ TEST_F(StartRecovery, StaleTemporaryFilesAndAnUnfinishedRunArePutRightAndToldOnc
         KeptFiles kept({ledger});  // a ledger deletion that never ended
         nencho::writeFile(ledger, "half deleted");
     }
+    PieceOfWork::forgetRun();  // the program ended here
     const std::string stale = ledger + ".tmp-a1b2c3";
     writeBytes(stale, "half");
     const auto runStart = fs::file_time_type::clock::now();

@@ -1,6 +1,8 @@
 // A ledger save that changes what it feeds (the insurance and dependants records), and a monthly
 // calculation (its pay record, the fed records and the ledger), each stopped at every file step
-// and followed by a start: the person's records are all as before or all as after.
+// and followed by a start, or failing at every file step while the program goes on: the
+// person's records are all as before or all as after, and what the user was told was saved
+// stays saved.
 #include <algorithm>
 #include <filesystem>
 
@@ -55,13 +57,46 @@ class SaveCutShort : public LedgerScreenTest {
             SCOPED_TRACE(testing::Message() << "stopped at step " << step);
             ASSERT_EQ(freshPerson(), before);
             if (!runWithFault(FileFaults::Mode::Stop, step, action)) break;
-            recoverUnfinishedWork(std::filesystem::file_time_type::clock::now());
+            test::startAgain();
             const Snapshot outcome = dataSnapshot();
             sawOld += outcome == before;
             EXPECT_TRUE(outcome == before || outcome == after);
         }
         EXPECT_GT(sawOld, 0);
         // Removing the keep list is the run's last step: a stop at any step puts it all back.
+    }
+
+    // A write failing at each step (or the disk refusing every write from that step on): the
+    // user reads one message and the person is all as before, and stays so after a start. Once
+    // the disk takes writes again, the same work saves, and no start undoes it.
+    void expectFailuresToPutAllBack(const std::function<void()>& action, const char* title) {
+        const Snapshot before = freshPerson();
+        action();
+        const Snapshot after = dataSnapshot();
+        for (FileFaults::Mode mode : {FileFaults::Mode::Fail, FileFaults::Mode::FailFrom}) {
+            for (int step = 1;; ++step) {
+                SCOPED_TRACE(
+                    testing::Message()
+                    << (mode == FileFaults::Mode::Fail ? "failed at step " : "failing from step ")
+                    << step);
+                ASSERT_EQ(freshPerson(), before);
+                dialogs->messages.clear();
+                if (!runWithFault(mode, step, action)) break;
+                ASSERT_EQ(dialogs->messages.size(), 1u);
+                EXPECT_EQ(dialogs->messages[0].title, title);
+                const QString told = dialogs->messages[0].prompt;
+                EXPECT_TRUE(told.contains("保存できませんでした")) << told.toStdString();
+                EXPECT_FALSE(told.contains(".keep")) << told.toStdString();
+                if (mode == FileFaults::Mode::Fail) {
+                    EXPECT_EQ(dataSnapshot(), before);
+                }
+
+                action();  // the disk takes writes again
+                EXPECT_EQ(dataSnapshot(), after);
+                startAgain();
+                EXPECT_EQ(dataSnapshot(), after);
+            }
+        }
     }
 };
 
@@ -86,6 +121,32 @@ TEST_F(SaveCutShort, AMonthlyCalculationIsAllOldOrAllNewAfterAStart) {
             click("Form8", "Command1");
         },
         {kLedger, kDependants, kDecemberRecord});
+}
+
+}  // namespace
+}  // namespace nencho::test
+
+namespace nencho::test {
+namespace {
+
+TEST_F(SaveCutShort, AFailedWriteInASaveThatChangesItsFeedPutsItAllBackAndSaysSoOnce) {
+    expectFailuresToPutAllBack(
+        [this] {
+            type(ledgerBox(12, LedgerColumn::SocialInsurance), "90,000");
+            type(ledgerBox(12, LedgerColumn::Dependants), "2");
+            ledger().press(form2::kMonthTotalsButton);
+        },
+        "メモリー不足により登録不可");
+}
+
+TEST_F(SaveCutShort, AFailedWriteInAMonthlyCalculationPutsItAllBackAndSaysSoOnce) {
+    expectFailuresToPutAllBack(
+        [this] {
+            screens::setOption("Form8", "optFu2", true);
+            click("Form2", form2::monthComputeButton(12));
+            click("Form8", "Command1");
+        },
+        "毎月の給与計算");
 }
 
 }  // namespace

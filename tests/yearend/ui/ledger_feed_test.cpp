@@ -65,12 +65,15 @@ TEST_F(LedgerFeed, AnInsuranceRecordThatCannotBeStoredIsToldOnceAndTheLedgerIsSt
     EXPECT_TRUE(exists(yearFile(1, 2, YearFileKind::Ledger)));
 }
 
+// The save and its feed are one piece of work: the user reads once that it was not saved, and
+// the first failure, the insurance record's.
 TEST_F(LedgerFeed, FailuresOfTheLedgerAndTheInsuranceRecordShareOneMessage) {
     saveLedgerOf("2", "H16");  // no folder for the year
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString prompt = dialogs->messages[0].prompt;
-    EXPECT_TRUE(prompt.contains("保険等のデータを保存できませんでした。")) << prompt.toStdString();
-    EXPECT_TRUE(prompt.contains("フォルダが見つかりません。")) << prompt.toStdString();
+    EXPECT_TRUE(prompt.startsWith("源泉徴収簿を保存できませんでした。")) << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains("フォルダが見つかりません。\nc:\\年末調整\\H16年末調整\\1021.txt"))
+        << prompt.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "メモリー不足により登録不可");
 }
 

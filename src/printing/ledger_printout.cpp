@@ -19,20 +19,24 @@ constexpr double kClearance = 0.3;
 constexpr double kAmountClearance = 0.5;
 
 // The right edges of the ledger's six columns: pay, social insurance, pay after social
-// insurance, dependants, tax, and the tax again as withheld; and the rules either side of each
-// (the tax's left one beyond the bonus rows' printed ％).
+// insurance, dependants, tax, and the tax again as withheld; the rules either side of each; and,
+// for the tax, where the ％ that the bonus rows print just right of its rule ends.
 struct LedgerColumnEdge {
     LedgerColumn column;
     double rightEdge;
     double left;
     double right;
+    double rateMarkRight = 0;
 };
 constexpr LedgerColumnEdge kColumnEdges[] = {{LedgerColumn::Pay, 71, 52.5, 73.5},
                                              {LedgerColumn::SocialInsurance, 88, 73.5, 90.5},
                                              {LedgerColumn::AfterInsurance, 108, 90.5, 111},
                                              {LedgerColumn::Dependants, 117, 111, 118},
-                                             {LedgerColumn::Tax, 133, 120.1, 135},
+                                             {LedgerColumn::Tax, 133, 118, 135, 120.1},
                                              {LedgerColumn::Tax, 163, 148.5, 165.2}};
+
+// Whether a row of the form prints the tax rate's ％ in it: the bonus rows do.
+enum class RateMark { None, Printed };
 
 // An amount in the font in force, kAmountPoints, kept between `left` and `right`.
 void printAmountBetween(PrinterPage& page, double rightEdge, double top, double left, double right,
@@ -84,10 +88,16 @@ void printDates(PrinterPage& page, const PrintData& data) {
     }
 }
 
-void printLedgerRow(PrinterPage& page, const LedgerSheet& sheet, int row, double top) {
-    for (const LedgerColumnEdge& edge : kColumnEdges)
-        printAmountBetween(page, edge.rightEdge, top, edge.left, edge.right,
+// Each amount ends at its column's edge while it clears the rules, and on a row with the ％
+// the mark too.
+void printLedgerRow(PrinterPage& page, const LedgerSheet& sheet, int row, double top,
+                    RateMark mark = RateMark::None) {
+    for (const LedgerColumnEdge& edge : kColumnEdges) {
+        const double left =
+            mark == RateMark::Printed ? std::max(edge.left, edge.rateMarkRight) : edge.left;
+        printAmountBetween(page, edge.rightEdge, top, left, edge.right,
                            sheet.cell(row, edge.column));
+    }
 }
 
 void printLedgerRows(PrinterPage& page, const PrintData& data) {
@@ -96,7 +106,7 @@ void printLedgerRows(PrinterPage& page, const PrintData& data) {
         printLedgerRow(page, sheet, month, monthTop(month));
     printLedgerRow(page, sheet, kMonthTotalRow, 156);
     for (int bonus = 1; bonus <= kBonusCount; ++bonus)
-        printLedgerRow(page, sheet, bonusRow(bonus), bonusTop(bonus));
+        printLedgerRow(page, sheet, bonusRow(bonus), bonusTop(bonus), RateMark::Printed);
     printLedgerRow(page, sheet, kBonusTotalRow, 193);
 }
 

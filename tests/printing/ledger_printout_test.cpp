@@ -166,6 +166,33 @@ TEST(LedgerPrintout, AmountsEndAtTheirRightEdgeLessTheBlankTheyAreMeasuredWith) 
     }
 }
 
+TEST(LedgerPrintout, TheTaxStandsUnderItsColumnWhereNoRateMarkIsPrintedBesideIt) {
+    // A six-digit tax reaches past where the bonus rows' printed ％ ends: only those rows move
+    // it right of the mark; every other row, the two totals too, ends it at the column's edge.
+    struct Case {
+        int row;
+        double y;
+        double x;
+    };
+    const double atItsEdge = 133 - 7 * kHalfEm;
+    const double rightOfTheRateMark = 120.1 + 0.5;
+    const Case cases[] = {{1, 33, atItsEdge},
+                          {12, 143, atItsEdge},
+                          {kMonthTotalRow, 156, atItsEdge},
+                          {bonusRow(1), 163, rightOfTheRateMark},
+                          {bonusRow(3), 173, rightOfTheRateMark},
+                          {kBonusTotalRow, 193, atItsEdge}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        PrintData data = test::fullPrintData();
+        data.printLedgerTable.setCell(c.row, LedgerColumn::Tax, 102'960);
+        const RecordingPage page = printed(data);
+        const PrintOperation& tax = test::textAt(page, "102,960", c.y);
+        EXPECT_NEAR(tax.x, c.x, 1e-9);
+        EXPECT_EQ(tax.fontSize, 11);
+    }
+}
+
 TEST(LedgerPrintout, APersonWithoutYearEndResultGetsOnlyBoxThreeTheNotesAndBothWordsStruck) {
     PrintData data = test::fullPrintData();
     data.adjustmentResult = AdjustmentResult{};
@@ -221,9 +248,15 @@ TEST(LedgerPrintout, TheSpouseIncomeNoteShowsTheIncomeNeverBelowZero) {
 
 TEST(LedgerForm, EveryPrintedTextLiesInABoxWithoutTouchingARuleOrACaption) {
     const FormDrawing& form = *pageImageForm(kLedgerImage);
-    for (std::int32_t balance : {-61'880, 0, 45'600}) {
-        SCOPED_TRACE(balance);
-        const RecordingPage page = printed(test::fullPrintData(balance));
+    std::vector<PrintData> pages;
+    for (std::int32_t balance : {-61'880, 0, 45'600}) pages.push_back(test::fullPrintData(balance));
+    // A six-digit tax in every row, beside the bonus rows' ％ too.
+    pages.push_back(test::fullPrintData());
+    for (int row = 1; row <= kBonusTotalRow; ++row)
+        pages.back().printLedgerTable.setCell(row, LedgerColumn::Tax, 102'960);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(i);
+        const RecordingPage page = printed(pages[i]);
         const auto misplaced =
             test::misplacedTexts(form, page.operationsOf(Kind::Text), {"超過額", "不足額"});
         EXPECT_TRUE(misplaced.empty()) << ::testing::PrintToString(misplaced);

@@ -15,12 +15,17 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
+// libcups' own text of its last failure.
+std::string libcupsText() {
+    const char* text = cupsLastErrorString();
+    return text && *text ? text : "理由は分かりません。";
+}
+
 // Why the scheduler refused or could not be reached, in the clerk's words for the refusals a
 // clerk meets, with libcups' own text after it.
 std::string schedulerReason() {
     const ipp_status_t status = cupsLastError();
-    const char* text = cupsLastErrorString();
-    std::string reason = text && *text ? text : "理由は分かりません。";
+    const std::string reason = libcupsText();
     if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
         return "このプリンターは、印刷を受け付けない設定になっています。プリンターの設定で受け付け"
                "るようにしてから、もう一度印刷してください。\n" +
@@ -87,10 +92,14 @@ CupsQueue CupsQueue::defaultQueue() {
     cups_dest_t* first = nullptr;
     if (count > 0) cupsCopyDest(&dests[0], 0, &first);
     cupsFreeDests(count, dests);
-    if (!first)
+    if (!first) {
+        // With no scheduler to ask there is no queue either, which is not a printer missing;
+        // libcups' text then says why the connection failed.
+        if (!schedulerReachable()) throw PrinterFailure(kUnreachable + libcupsText());
         throw PrinterFailure(
             "プリンターがインストールされていないため、印刷できません。\n"
             "プリンターを設定してから、もう一度印刷してください。");
+    }
     return CupsQueue(first);
 }
 

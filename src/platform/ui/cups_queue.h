@@ -15,7 +15,7 @@ class CupsQueue {
   public:
     // The user's default queue (as LPDEST, PRINTER and the user's and the system's choice
     // give it), or the first queue when none is the default. Throws PrinterFailure when there
-    // is no queue.
+    // is no queue, telling a scheduler that cannot be reached apart from one without printers.
     static CupsQueue defaultQueue();
     // The queue a destination of libcups names (made by cupsGetNamedDest or cupsCopyDest);
     // takes it over.

@@ -1,5 +1,7 @@
 // The printer window: listing the printers and making the chosen one the default.
 #include <cups/cups.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QListWidget>
 #include <QPushButton>
@@ -164,11 +166,17 @@ class SavedFile {
     bool existed_ = false;
 };
 
+// The user's home folder as libcups finds it: HOME, or else the user's entry.
+std::filesystem::path homeFolder() {
+    if (const char* home = std::getenv("HOME")) return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user ? user->pw_dir : "";
+}
+
 TEST_F(PrinterWindow, TheChosenCupsQueueBecomesTheUsersDefault) {
     if (!std::getenv("NENCHO_TEST_CUPS"))
         GTEST_SKIP() << "needs the test script's CUPS server with TEST-PDF and TEST-PDF2";
-    const char* home = std::getenv("HOME");
-    SavedFile userOptions(std::filesystem::path(home ? home : "/root") / ".cups" / "lpoptions");
+    SavedFile userOptions(homeFolder() / ".cups" / "lpoptions");
     SavedFile systemOptions("/etc/cups/lpoptions");
     // The environment's choice would hide the user's default.
     unsetenv("LPDEST");

@@ -205,20 +205,48 @@ TEST_F(QtPrinterPageTest, PageImagesAreDrawnByNameAsSmallOneBitImages) {
     EXPECT_LT(std::filesystem::file_size(path), 100'000u);
 }
 
-// libcups talks to a server that does not exist, as on a machine without printing.
+// A port on this machine where nothing listens.
+int closedLoopbackPort() {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                       ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    ::close(socket);
+    return bound ? ntohs(address.sin_port) : 1;
+}
+
+// libcups talks to a server that is not there, as on a machine whose printing service is
+// stopped or not installed.
 class NoPrintServer {
   public:
-    NoPrintServer() { cupsSetServer("/nonexistent/nencho-no-cups.sock"); }
+    explicit NoPrintServer(const std::string& server) { cupsSetServer(server.c_str()); }
     ~NoPrintServer() { cupsSetServer(nullptr); }
+    NoPrintServer(const NoPrintServer&) = delete;
+    NoPrintServer& operator=(const NoPrintServer&) = delete;
 };
 
-TEST_F(QtPrinterPageTest, WithoutAPrinterTheOpenerSaysSoAndDrawsNothing) {
-    NoPrintServer noServer;
-    try {
-        pageOpener().open("nothing");
-        FAIL() << "a page opened without a printer";
-    } catch (const PrinterFailure& failure) {
-        EXPECT_NE(std::string(failure.what()).find("プリンター"), std::string::npos);
+TEST_F(QtPrinterPageTest, WithNoPrintingServiceToReachTheOpenerSaysSoNotThatNoPrinterIsSetUp) {
+    const std::string servers[] = {"/nonexistent/nencho-no-cups.sock",
+                                   "127.0.0.1:" + std::to_string(closedLoopbackPort())};
+    for (const std::string& server : servers) {
+        SCOPED_TRACE(server);
+        NoPrintServer noServer(server);
+        try {
+            pageOpener().open("nothing");
+            FAIL() << "a page opened without a printing service";
+        } catch (const PrinterFailure& failure) {
+            const std::string said = failure.what();
+            EXPECT_EQ(said.rfind("印刷を受け持つサービス（CUPS）に接続できません。", 0), 0u)
+                << said;
+            EXPECT_EQ(said.find("インストール"), std::string::npos) << said;
+            // libcups' own text comes after the clerk's words.
+            const std::string lastLine = said.substr(said.rfind('\n') + 1);
+            EXPECT_FALSE(lastLine.empty() || lastLine.find("接続できません") != std::string::npos)
+                << said;
+        }
     }
 }
 
@@ -336,19 +364,6 @@ bool saysInOrder(const std::string& said, std::initializer_list<const char*> tex
         if (from == std::string::npos) return false;
     }
     return true;
-}
-
-// A port on this machine where nothing listens.
-int closedLoopbackPort() {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                       ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) == 0;
-    ::close(socket);
-    return bound ? ntohs(address.sin_port) : 1;
 }
 
 // The test printer as it was described before it was deleted: its name and address changed to

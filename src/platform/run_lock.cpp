@@ -5,10 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 
 #include "common/paths.h"
@@ -73,17 +73,35 @@ bool stillNamed(int fd, const std::string& systemPath) {
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
-// Opens and locks the lock file of a run: the descriptor, or -1 when the run holds it.
+constexpr int kHeld = -1;    // a live run holds the lock
+constexpr int kNoLock = -2;  // no lock file: its run has ended
+
+// Opens and locks the lock file of a run: the descriptor, kHeld or kNoLock.
 int takeLock(const std::string& systemPath) {
     const auto host = DriveMap::instance().hostPath(systemPath);
-    if (!host) return -1;
+    if (!host) return kNoLock;
     const int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return -2;
+    if (fd < 0) return kNoLock;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
-        return -1;
+        return kHeld;
     }
     return fd;
+}
+
+bool heldByALiveRun(const std::string& lockPath) {
+    const int fd = takeLock(lockPath);
+    if (fd >= 0) ::close(fd);
+    return fd == kHeld;
+}
+
+// The lock files of the data root but this run's.
+std::vector<std::string> otherRunsLocks() {
+    std::vector<std::string> paths;
+    for (const std::string& name : fileNamesIn(dataRootFolder(), isLockName))
+        if (dataRootFolder() + "\\" + name != run().lockPath)
+            paths.push_back(dataRootFolder() + "\\" + name);
+    return paths;
 }
 
 void letGo() {
@@ -131,28 +149,16 @@ void holdThisRun() {
 bool runOfWorkFileLives(std::string_view fileName) {
     const std::string runName = runNameOf(fileName);
     if (runName.empty()) return false;
-    if (runName == run().name && run().fd >= 0) return true;
-    const int fd = takeLock(lockPathOf(runName));
-    if (fd == -1) return true;
-    if (fd >= 0) ::close(fd);
-    return false;
+    return (runName == run().name && run().fd >= 0) || heldByALiveRun(lockPathOf(runName));
 }
 
 bool anotherRunLives() {
-    for (const std::string& name : fileNamesIn(dataRootFolder(), isLockName)) {
-        const std::string path = dataRootFolder() + "\\" + name;
-        if (path == run().lockPath) continue;
-        const int fd = takeLock(path);
-        if (fd == -1) return true;
-        if (fd >= 0) ::close(fd);
-    }
-    return false;
+    const std::vector<std::string> locks = otherRunsLocks();
+    return std::any_of(locks.begin(), locks.end(), heldByALiveRun);
 }
 
 void removeLocksOfEndedRuns() {
-    for (const std::string& name : fileNamesIn(dataRootFolder(), isLockName)) {
-        const std::string path = dataRootFolder() + "\\" + name;
-        if (path == run().lockPath) continue;
+    for (const std::string& path : otherRunsLocks()) {
         const int fd = takeLock(path);
         if (fd < 0) continue;
         try {

@@ -6,8 +6,8 @@ set -euo pipefail
 
 run_packages=(cmake g++ ninja-build qt6-base-dev libcups2-dev
   fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n xdg-utils)
-test_packages=(libgtest-dev libbenchmark-dev xvfb cups printer-driver-cups-pdf poppler-utils
-  clang-format)
+test_packages=(libgtest-dev libbenchmark-dev xvfb openbox libxcb1-dev cups printer-driver-cups-pdf
+  poppler-utils clang-format)
 
 case "${1:-}" in
   run) packages=("${run_packages[@]}") ;;

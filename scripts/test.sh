@@ -13,7 +13,10 @@ cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
 source scripts/test-printer.sh
+source scripts/test-display.sh
+trap 'stop_test_printer; stop_test_display' EXIT
 start_test_printer
-trap stop_test_printer EXIT
+# The tests of where windows stand run on a display of their own; the rest stay offscreen.
+start_test_display
 # A run that finds no test fails; CTest alone would pass it.
 ctest --test-dir build/test --output-on-failure --no-tests=error -j "$(nproc)"

@@ -133,6 +133,18 @@ void Form1::buildMenuButtons() {
     }
 }
 
+QRect Form1::keptInSight() const {
+    QRect buttons;
+    for (const char* name :
+         {form1::kLedgerButton, form1::kInsuranceButton, form1::kDependantsButton,
+          form1::kSpouseHousingButton, form1::kYearEndButton, form1::kPrintButton,
+          form1::kSummaryButton, form1::kCompanyScreenButton, form1::kPersonScreenButton,
+          form1::kDataMaintenanceButton, form1::kPrinterButton, form1::kStartButton,
+          form1::kEndButton})
+        buttons |= controlWidget(name)->geometry();
+    return buttons;
+}
+
 void Form1::buildLinkButtons() {
     QGroupBox* frame = addFrame("Frame2", "インターネット接続", 4080, 5640, 2760, 1680);
     addButton(form1::kHomePageButton, "Velkorのホームページ", 120, 300, 2520, 400, {}, frame);

@@ -17,6 +17,8 @@ class Form1 : public Screen {
   public:
     Form1();
     void formLoad() override;
+    // The buttons of the menu, which the screens shown beside the window leave in sight.
+    QRect keptInSight() const override;
 
     const std::string& taxYearCode() const { return taxYearCode_; }
     // The main window's own copies of the chosen codes.

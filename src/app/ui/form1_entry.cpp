@@ -52,18 +52,18 @@ void Form1::connectMenuActions() {
     });
     onPress(form1::kDataMaintenanceButton, [this] { openDataMaintenance(); });
     // Unlike the other openings, the printer window is opened without pressing ファイル閉鎖.
-    onPress(form1::kPrinterButton, [] { screens::show(form19::kForm); });
+    onPress(form1::kPrinterButton, [] { screens::open(form19::kForm); });
     onPress(form1::kHomePageButton, [this] { openLink(kHomePageAddress); });
     onPress(form1::kMailButton, [this] { openLink(mailLinkTarget(kMailAddress)); });
     onPress(form1::kSupportButton, [this] { openLink(kSupportForumAddress); });
 }
 
 // Presses the main window's ファイル閉鎖, then the screen's year, clear and load buttons in
-// order, and shows the screen beside the main window.
+// order, and opens the screen beside the main window.
 void Form1::openScreen(const char* form, std::initializer_list<const char*> buttons) {
     press(form1::kCloseFilesButton);
     for (const char* button : buttons) screens::press(form, button);
-    screens::show(form);
+    screens::open(form);
 }
 
 void Form1::openLedger() {
@@ -93,7 +93,7 @@ void Form1::openDataMaintenance() {
           form12::kPersonCodeBox, form12::kBackupCompanyNameBox, form12::kRestoreCompanyNameBox})
         screens::write(form12::kForm, box, {});
     screens::press(form12::kForm, form12::kYearButton);
-    screens::show(form12::kForm);
+    screens::open(form12::kForm);
 }
 
 // The year-end screen works on the person of the last person load or step, and the stored
@@ -115,7 +115,7 @@ void Form1::openYearEnd() {
     }
     // The sheet makes the person's stored decision again from the current records.
     if (choice) screens::press(form3::kForm, form3::kReplayStoredButton);
-    screens::show(form3::kForm);
+    screens::open(form3::kForm);
 }
 
 void Form1::openLink(const std::string& target) {

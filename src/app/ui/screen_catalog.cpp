@@ -58,6 +58,7 @@ void addWaiting(ScreenRegistry& registry, const char* name, std::vector<QString>
 void registerScreens() {
     ScreenRegistry& registry = ScreenRegistry::instance();
     add<Form1>(registry, form1::kForm);
+    registry.setMainWindow(form1::kForm);
     addWaiting<Form2>(registry, form2::kForm, {work_screen::kYearButton});
     addWaiting<Form3>(registry, form3::kForm, {work_screen::kYearButton});
     addWaiting<Form4>(registry, form4::kForm, {work_screen::kYearButton});

@@ -51,7 +51,7 @@ void Form2::handOffMonth(int month) {
     const std::int32_t pay = readBox(ledgerRowBoxes(month).pay);
     sheet().setCell(month, LedgerColumn::Pay, pay);
     screens::press(form8::kForm, form8::kClearButton);
-    screens::show(form8::kForm);
+    screens::open(form8::kForm);
     screens::write(form8::kForm, form8::kPayLabel, QString::fromStdString(formatAmount(pay)));
     screens::write(form8::kForm, form8::kMonthBox, QString::number(month));
     press(kYearButton);
@@ -67,7 +67,7 @@ void Form2::handOffBonus(int bonus) {
     const std::int32_t pay = readBox(ledgerRowBoxes(row).pay);
     sheet().setCell(row, LedgerColumn::Pay, pay);
     screens::press(form9::kForm, form9::kClearButton);
-    screens::show(form9::kForm);
+    screens::open(form9::kForm);
     screens::write(form9::kForm, form9::kBonusLabel, QString::fromStdString(formatAmount(pay)));
     screens::write(form9::kForm, form9::kBonusNumberBox, QString::number(bonus));
     screens::write(form9::kForm, form9::kManualNumberBox, QString::number(bonus));

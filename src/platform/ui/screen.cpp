@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -324,6 +325,13 @@ void Screen::showEvent(QShowEvent* event) {
     if (!tabOrderArranged_ && !ownTabOrder_) arrangeTabOrder();
     tabOrderArranged_ = true;
     QWidget::showEvent(event);
+}
+
+// The hide of the program (not the window system's, when the window is minimised) keeps the
+// frame's place; the window system still knows the frame at this point.
+void Screen::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) keptPlace_ = frameGeometry().topLeft();
+    QWidget::hideEvent(event);
 }
 
 void Screen::arrangeTabOrder() {

@@ -5,10 +5,12 @@
 // shown under the action's title and the program goes on.
 #include <QHash>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -18,6 +20,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QAbstractButton;
+class QHideEvent;
 class QShowEvent;
 
 namespace nencho {
@@ -80,6 +83,16 @@ class Screen : public QWidget {
     // runs no action.
     void switchOptionOff(const QString& name);
 
+    // Where the window stood (its frame's top-left corner) when it was last hidden: shown again,
+    // it comes back there. None until it has been shown and hidden.
+    std::optional<QPoint> keptPlace() const { return keptPlace_; }
+    // The part of the window a screen shown beside it leaves in sight as far as the screen
+    // allows, in the window's own coordinates: the whole window unless it names a part.
+    virtual QRect keptInSight() const { return rect(); }
+    // The control the clerk starts in whenever another screen opens this one (none: the focus
+    // stays where it was).
+    QWidget* openingControl() const { return openingControl_; }
+
   protected:
     // Builders: position and size in twips; the parent is the screen or a frame.
     QLineEdit* addText(const QString& name, int left, int top, int width, int height,
@@ -120,8 +133,10 @@ class Screen : public QWidget {
     static QPushButton* captionButton(QPushButton* button);
     // Window size from its design size in twips.
     void setDesignSize(int width, int height);
+    void setOpeningControl(QWidget* control) { openingControl_ = control; }
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     // The control of that name, or none; through the screen's map of names to controls.
@@ -135,6 +150,8 @@ class Screen : public QWidget {
 
     bool ownTabOrder_ = false;
     bool tabOrderArranged_ = false;
+    std::optional<QPoint> keptPlace_;
+    QPointer<QWidget> openingControl_;
 
     // Names to controls: the builders enter theirs, and the first look-up enters every other
     // named widget of the screen, so that a look-up searches the widget tree only for a control

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "platform/ui/action_guard.h"
 #include "platform/ui/screen.h"
+#include "platform/window_place.h"
 
 namespace nencho {
 
@@ -247,14 +249,60 @@ void setControlVisible(const QString& form, const QString& control, bool visible
     touch(form).controlWidget(control)->setVisible(visible);
 }
 
+namespace {
+
+WindowRect rectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The window manager frames a window only once it is on view: until then a screen's frame is
+// taken to be as wide as the main window's, the windows being alike.
+QSize framedSize(const Screen& screen, const Screen& main) {
+    const QRect frame = main.frameGeometry();
+    const QRect inner = main.geometry();
+    return screen.size() + frame.size() - inner.size();
+}
+
+// A window the program does not place, the window manager places anew at each showing: so every
+// screen is placed, where it stood when it was hidden, or else beside the main window.
+void place(Screen& screen) {
+    if (const std::optional<QPoint> kept = screen.keptPlace()) {
+        screen.move(*kept);
+        return;
+    }
+    const Screen* main =
+        ScreenRegistry::instance().existing(ScreenRegistry::instance().mainWindow());
+    if (!main) return;
+    const QSize size = framedSize(screen, *main);
+    const WindowRect available = rectOf(main->screen()->availableGeometry());
+    WindowSpot spot;
+    if (&screen == main) {
+        spot = placeMainWindow(available, size.width(), size.height());
+    } else {
+        const QRect buttons = main->keptInSight().translated(main->geometry().topLeft());
+        spot = placeBesideMainWindow(rectOf(main->frameGeometry()), rectOf(buttons), available,
+                                     size.width(), size.height());
+    }
+    screen.move(spot.x, spot.y);
+}
+
+}  // namespace
+
 void show(const QString& form) {
     Screen& screen = touch(form);
     notify(ScreenEvent::Kind::Show, form);
     // A screen shown comes to the front with the focus, also when it was open already.
     if (screen.isMinimized()) screen.setWindowState(screen.windowState() & ~Qt::WindowMinimized);
+    if (!screen.isVisible()) place(screen);
     screen.show();
     screen.raise();
     screen.activateWindow();
+}
+
+void open(const QString& form) {
+    show(form);
+    // Only the focus moves: no control acts on the focus arriving.
+    if (QWidget* start = touch(form).openingControl()) start->setFocus(Qt::OtherFocusReason);
 }
 
 void hide(const QString& form) {

@@ -44,6 +44,9 @@ class ScreenRegistry {
     void registerWaitingFactory(const QString& name, Factory factory,
                                 std::vector<QString> localButtons);
     bool knows(const QString& name) const;
+    // The main window, beside which the other screens are first shown.
+    void setMainWindow(const QString& name) { mainWindow_ = name; }
+    const QString& mainWindow() const { return mainWindow_; }
 
     // The screen, built (and its load action and waiting drives run) when not built yet.
     Screen& touch(const QString& name);
@@ -79,6 +82,7 @@ class ScreenRegistry {
     std::map<QString, std::unique_ptr<Screen>> screens_;
     std::vector<QString> creationOrder_;
     QString building_;  // the screen that may wait whose load action or waiting drives run now
+    QString mainWindow_;
     std::function<void(const ScreenEvent&)> observer_;
 };
 
@@ -93,7 +97,13 @@ void setOption(const QString& form, const QString& control, bool on);
 // A check box's action runs only when its state changes.
 void setCheck(const QString& form, const QString& control, bool checked);
 void setControlVisible(const QString& form, const QString& control, bool visible);
+// Shows a screen in front, as the active window. A screen not on view comes back where it stood
+// when it was hidden; shown for the first time, it stands beside the main window, wholly on the
+// screen (the main window itself at the screen's left edge).
 void show(const QString& form);
+// Shows a screen another one opens for the clerk's next piece of work: as show does, with the
+// focus on the control the screen starts in, if it names one.
+void open(const QString& form);
 void hide(const QString& form);
 
 }  // namespace screens

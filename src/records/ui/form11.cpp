@@ -57,6 +57,9 @@ Form11::Form11() : WorkScreen(form11::kForm, form11::kYearBox) {
     buildHiddenBoxes();
     buildButtons();
     setEntryOrder();
+    // Opened from the main menu, the screen starts in the code box, also when the clerk left
+    // the focus elsewhere the last time.
+    setOpeningControl(controlWidget(form11::kCompanyCodeBox));
     for (const char* name : kReturnNextBoxes)
         connect(control<QLineEdit>(name), &QLineEdit::returnPressed, this,
                 [this] { ReturnNext(kEnterKeyCode); });

@@ -52,6 +52,9 @@ Form6::Form6() : WorkScreen(form6::kForm, form6::kYearBox) {
     connectChoices();
     setKeyboardOrder();
     declareLongestValues();
+    // Opened from the main menu, the screen starts in the person code box, also when the clerk
+    // left the focus elsewhere the last time.
+    setOpeningControl(controlWidget(form6::kPersonCodeBox));
 }
 
 void Form6::declareLongestValues() {

@@ -33,6 +33,9 @@ Form8::Form8() : Screen(form8::kForm) {
     buildManualFrame();
     buildNotes();
     connectActions();
+    // Handed a month, the screen starts on its first computing button: the clerk's next key
+    // computes (the space bar) or moves on (Tab), and never goes into the month box.
+    setOpeningControl(controlWidget(form8::kWithoutNursingCareButton));
 }
 
 void Form8::buildHandInControls() {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <stdexcept>
 
 #include "app/link_addresses.h"
@@ -73,6 +74,35 @@ TEST_F(ScreenEntry, AScreenShownFromTheMenuWhileAnotherIsInFrontBecomesTheActive
         click(button);
         QApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), &screens::touch(form)) << button;
+    }
+}
+
+// The company and person screens opened from the menu start in their code box, wherever the
+// clerk left the focus: a code typed at once is the code, not the name.
+TEST_F(ScreenEntry, TheCompanyAndPersonScreensOpenInTheirCodeBoxEveryTime) {
+    struct Case {
+        const char* button;
+        const char* form;
+        const char* codeBox;
+        const char* nameBox;
+        bool hiddenBetween;  // closed by the menu's work before it is opened again, or left open
+    };
+    const Case cases[] = {
+        {"Command5", "Form11", "Text1", "Text3", false},
+        {"Command5", "Form11", "Text1", "Text3", true},
+        {"Command13", "Form6", "Text5", "Text7", false},
+        {"Command13", "Form6", "Text5", "Text7", true},
+    };
+    for (const Case& c : cases) {
+        click(c.button);
+        Screen& screen = screens::touch(c.form);
+        tabInto(screen.controlWidget(c.nameBox));
+        if (c.hiddenBetween) screens::hide(c.form);
+        click(c.button);
+        QApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), "999");
+        EXPECT_EQ(screen.textOf(c.codeBox), "999") << c.form << (c.hiddenBetween ? " hidden" : "");
+        EXPECT_EQ(screen.textOf(c.nameBox), "") << c.form << (c.hiddenBetween ? " hidden" : "");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 
 #include "common/paths.h"
 #include "ledger/ledger_file.h"
@@ -54,6 +55,46 @@ TEST_F(LedgerLoopTest, JanuaryTypedInTheLedgerIsComputedWrittenBackAndSaved) {
     // The year-end sheet received the totals of the save.
     EXPECT_EQ(screens::read("Form3", "Text25"), "250,000");
     EXPECT_TRUE(dialogs->messages.empty());
+}
+
+// Handed a month, the calculation screen starts on 介護保険なし however its last use ended: a
+// digit typed on goes nowhere (the month stays), the space bar computes.
+TEST_F(LedgerLoopTest, TheCalculationScreenOpensOnItsFirstComputingButtonEachTime) {
+    enum class Then { End, LeaveInTheMonthBox, Compute };
+    struct Case {
+        const char* payBox;
+        QString month;
+        Then then;
+    };
+    const Case cases[] = {
+        {"Text12", "1", Then::End},
+        {"Text21", "2", Then::LeaveInTheMonthBox},
+        {"Text30", "3", Then::Compute},  // handed in while still open for month 2
+        {"Text39", "4", Then::Compute},
+    };
+    Screen& month = screens::touch("Form8");
+    for (const Case& c : cases) {
+        typeAndEnter(c.payBox, "250000");
+        ASSERT_TRUE(month.isVisible()) << c.payBox;
+        // The window shown takes the keys, as a window manager gives them to it.
+        QApplication::setActiveWindow(&month);
+        EXPECT_EQ(QApplication::focusWidget(), month.controlWidget("Command1")) << c.payBox;
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        EXPECT_EQ(month.textOf("Text3"), c.month);
+        switch (c.then) {
+            case Then::End:
+                click("Form8", "Command4");
+                break;
+            case Then::LeaveInTheMonthBox:
+                tabInto(month.controlWidget("Text3"));
+                break;
+            case Then::Compute:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                EXPECT_FALSE(month.isVisible());
+                EXPECT_EQ(storedLedger().sheet.cell(c.month.toInt(), LedgerColumn::Tax), 8680);
+                break;
+        }
+    }
 }
 
 TEST_F(LedgerLoopTest, ABonusTypedInTheLedgerGoesThroughTheBonusScreen) {

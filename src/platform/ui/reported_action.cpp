@@ -60,10 +60,6 @@ void reportFailure(const QString& description) {
     if (!actions.failures.contains(description)) actions.failures.append(description);
 }
 
-}  // namespace nencho
-
-namespace nencho {
-
 int keptFailureCount() {
     return static_cast<int>(running().failures.size());
 }

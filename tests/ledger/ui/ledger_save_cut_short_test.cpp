@@ -43,6 +43,20 @@ class SaveCutShort : public LedgerScreenTest {
         return dataSnapshot();
     }
 
+    // December's social insurance 90,000 and two dependants typed, then the month totals, which
+    // end in the save.
+    void saveChangingItsFeed() {
+        type(ledgerBox(12, LedgerColumn::SocialInsurance), "90,000");
+        type(ledgerBox(12, LedgerColumn::Dependants), "2");
+        ledger().press(form2::kMonthTotalsButton);
+    }
+    // December computed with two dependants.
+    void calculateDecember() {
+        screens::setOption("Form8", "optFu2", true);
+        click("Form2", form2::monthComputeButton(12));
+        click("Form8", "Command1");
+    }
+
     // Runs the action whole once, then stopped at each of its steps from the state before it,
     // each followed by a start's clean-up: every outcome is the one before or the one after.
     void expectAllOldOrAllNew(const std::function<void()>& action,
@@ -103,50 +117,20 @@ class SaveCutShort : public LedgerScreenTest {
 // December's social insurance 90,000 and two dependants typed, then the month totals, which end
 // in the save: the dependants record, the insurance record and the ledger change together.
 TEST_F(SaveCutShort, ASaveThatChangesItsFeedIsAllOldOrAllNewAfterAStart) {
-    expectAllOldOrAllNew(
-        [this] {
-            type(ledgerBox(12, LedgerColumn::SocialInsurance), "90,000");
-            type(ledgerBox(12, LedgerColumn::Dependants), "2");
-            ledger().press(form2::kMonthTotalsButton);
-        },
-        {kLedger, kDependants});
+    expectAllOldOrAllNew([this] { saveChangingItsFeed(); }, {kLedger, kDependants});
 }
 
 // December computed with two dependants: its pay record, the fed records and the ledger.
 TEST_F(SaveCutShort, AMonthlyCalculationIsAllOldOrAllNewAfterAStart) {
-    expectAllOldOrAllNew(
-        [this] {
-            screens::setOption("Form8", "optFu2", true);
-            click("Form2", form2::monthComputeButton(12));
-            click("Form8", "Command1");
-        },
-        {kLedger, kDependants, kDecemberRecord});
+    expectAllOldOrAllNew([this] { calculateDecember(); }, {kLedger, kDependants, kDecemberRecord});
 }
 
-}  // namespace
-}  // namespace nencho::test
-
-namespace nencho::test {
-namespace {
-
 TEST_F(SaveCutShort, AFailedWriteInASaveThatChangesItsFeedPutsItAllBackAndSaysSoOnce) {
-    expectFailuresToPutAllBack(
-        [this] {
-            type(ledgerBox(12, LedgerColumn::SocialInsurance), "90,000");
-            type(ledgerBox(12, LedgerColumn::Dependants), "2");
-            ledger().press(form2::kMonthTotalsButton);
-        },
-        "メモリー不足により登録不可");
+    expectFailuresToPutAllBack([this] { saveChangingItsFeed(); }, "メモリー不足により登録不可");
 }
 
 TEST_F(SaveCutShort, AFailedWriteInAMonthlyCalculationPutsItAllBackAndSaysSoOnce) {
-    expectFailuresToPutAllBack(
-        [this] {
-            screens::setOption("Form8", "optFu2", true);
-            click("Form2", form2::monthComputeButton(12));
-            click("Form8", "Command1");
-        },
-        "毎月の給与計算");
+    expectFailuresToPutAllBack([this] { calculateDecember(); }, "毎月の給与計算");
 }
 
 }  // namespace

@@ -105,21 +105,31 @@ void setAside(const std::string& listPath, const UnprovenList& list, RecoveryRep
     report.problems.push_back(problem);
 }
 
-void putBackLeftRun(const std::string& listPath, RecoveryReport& report) {
+// Puts back the files of a list an ended run left. Where they cannot be, the copies the list
+// names (lists of an earlier version name copies) are still needed, and are added to those.
+void putBackLeftRun(const std::string& listPath, RecoveryReport& report,
+                    std::set<std::string>& stillNeeded) {
+    const auto keepCopies = [&] {
+        for (const std::string& path : KeptFiles::copiesNamedBy(listPath)) stillNeeded.insert(path);
+    };
     try {
         const std::vector<std::string> restored = KeptFiles::restoreLeftRun(listPath);
         report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(), restored.end());
     } catch (const UnprovenList& list) {
+        keepCopies();
         setAside(listPath, list, report);
     } catch (const RecordError& error) {
+        keepCopies();
         report.problems.push_back(error.what());
     }
 }
 
 // The lists in the data root of runs that have ended, while another copy runs.
 RecoveryReport& recoverListsOnly(RecoveryReport& report) {
+    std::set<std::string> copiesKept;  // nothing but lists is cleared away here
     for (const std::string& name : fileNamesIn(dataRootFolder(), KeptFiles::isListName))
-        if (!runOfWorkFileLives(name)) putBackLeftRun(dataRootFolder() + "\\" + name, report);
+        if (!runOfWorkFileLives(name))
+            putBackLeftRun(dataRootFolder() + "\\" + name, report, copiesKept);
     return report;
 }
 
@@ -167,10 +177,7 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
         }
     }
     for (const FoundFile& file : files) {
-        if (!KeptFiles::isListName(file.name)) continue;
-        for (const std::string& path : KeptFiles::copiesNamedBy(file.systemPath))
-            stillNeeded.insert(path);
-        putBackLeftRun(file.systemPath, report);
+        if (KeptFiles::isListName(file.name)) putBackLeftRun(file.systemPath, report, stillNeeded);
     }
     for (const FoundFile& file : files) {
         if (stillNeeded.count(file.systemPath) || !fileExists(file.systemPath)) continue;

@@ -62,6 +62,18 @@ std::optional<std::filesystem::path> DriveMap::hostPath(const std::string& syste
     return result;
 }
 
+std::optional<std::string> DriveMap::systemPathOf(const std::filesystem::path& hostPath) const {
+    for (const auto& [letter, folder] : drives_) {
+        const std::filesystem::path rest = hostPath.lexically_relative(folder);
+        if (rest.empty() || *rest.begin() == "..") continue;
+        std::string path = std::string(1, letter) + ":";
+        for (const std::filesystem::path& step : rest)
+            if (step != ".") path += "\\" + step.string();
+        return path;
+    }
+    return std::nullopt;
+}
+
 std::filesystem::path requireHostPath(const std::string& systemPath) {
     auto host = DriveMap::instance().hostPath(systemPath);
     if (!host) fail(FileErrorKind::PathNotFound, systemPath);

@@ -21,6 +21,9 @@ class DriveMap {
     // The host path of a system path; no value for an unmapped drive, a path without a drive
     // or one that climbs out of its drive ("..").
     std::optional<std::filesystem::path> hostPath(const std::string& systemPath) const;
+    // The system path of a host path below a drive's folder ("c:\年末調整" for the folder behind
+    // it), or none.
+    std::optional<std::string> systemPathOf(const std::filesystem::path& hostPath) const;
 
   private:
     std::map<char, std::filesystem::path> drives_;

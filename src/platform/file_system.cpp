@@ -52,16 +52,6 @@ std::string reason(int error) {
     fail(kind, systemPath, reason(error));
 }
 
-// Makes a folder's rename or deletion durable. Some file systems cannot sync a folder; the
-// change itself has been made all the same, so that is not a failure.
-void syncFolderNow(const fs::path& folder) {
-    beforeFileStep(FileStep::SyncFolder, folder);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 std::function<void(const RecordError&)>& refusalWatcher() {
     static std::function<void(const RecordError&)> watcher;
     return watcher;
@@ -78,15 +68,35 @@ template <typename Change>
 void watched(std::initializer_list<std::string_view> files, Change change,
              std::initializer_list<FileErrorKind> answers = {}) {
     try {
-        if (beforeChangeHook())
-            for (std::string_view file : files) beforeChangeHook()(std::string(file));
+        // Read once: settling what the hook is for may remove it.
+        if (const auto hook = beforeChangeHook())
+            for (std::string_view file : files) hook(std::string(file));
         change();
     } catch (const RecordError& error) {
-        if (refusalWatcher() &&
-            std::find(answers.begin(), answers.end(), error.kind()) == answers.end())
-            refusalWatcher()(error);
+        const auto watcher = refusalWatcher();
+        if (watcher && std::find(answers.begin(), answers.end(), error.kind()) == answers.end())
+            watcher(error);
         throw;
     }
+}
+
+// Makes a folder's renames and deletions durable. A failure is a failed write, told to the
+// watcher and thrown: the changes stand in the folder but may not outlast a power cut. A folder
+// gone since its change needs no sync, and a file system that cannot sync a folder is no fault.
+void syncFolderNow(const fs::path& folder) {
+    const std::string shown = DriveMap::instance().systemPathOf(folder).value_or(folder.string());
+    watched({}, [&] {
+        beforeFileStep(FileStep::SyncFolder, folder);
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT) return;
+            failWith(FileErrorKind::WriteFailed, shown, errno);
+        }
+        const int error = ::fsync(fd) == 0 ? 0 : errno;
+        ::close(fd);
+        if (error != 0 && error != EINVAL && error != ENOTSUP && error != EOPNOTSUPP)
+            failWith(FileErrorKind::WriteFailed, shown, error);
+    });
 }
 
 struct PendingSyncs {
@@ -231,14 +241,24 @@ FolderSyncBatch::~FolderSyncBatch() {
     try {
         syncPendingFolders();
     } catch (...) {
-        // Only a test's seam throws at a folder's sync, and an action's end cannot pass it on.
+        // Reached only when the action ends by a failure, which is what the user is told of: the
+        // action syncs before its end otherwise, and a destructor cannot pass anything on.
     }
 }
 
 void syncPendingFolders() {
-    std::vector<fs::path> folders = std::move(pending().folders);
-    pending().folders.clear();
-    for (const fs::path& folder : folders) syncFolderNow(folder);
+    std::vector<fs::path>& folders = pending().folders;
+    // Each turn takes one folder off the list, so the turns end with it. A folder whose sync
+    // fails is not synced again: a later sync could not tell whether its changes were lost.
+    while (!folders.empty()) {
+        const fs::path folder = folders.front();
+        folders.erase(folders.begin());
+        syncFolderNow(folder);
+    }
+}
+
+bool refusedChangesWatched() {
+    return static_cast<bool>(refusalWatcher());
 }
 
 bool folderExists(const std::string& systemPath) {

@@ -3,11 +3,12 @@
 //
 // Every file the program writes goes through one path: the bytes go to a temporary file of a
 // unique name in the target's folder, which is synced and then renamed over the target, and
-// the folder is synced. A failed write leaves the old file as it was and no temporary file; a
-// write cut short by the end of the program leaves the old file and a temporary file that the
-// next start removes. Files are owner-only (0600) and folders the program makes owner-only
-// (0700) whatever the umask; on a file system that keeps no modes the write goes on all the
-// same.
+// the folder is synced. A failed write leaves the old file as it was and no temporary file,
+// unless only the folder's sync failed: the new file then stands but may not outlast a power cut,
+// and the write is told as failed all the same. A write cut short by the end of the program
+// leaves the old file and a temporary file that the next start removes. Files are owner-only (0600)
+// and folders the program makes owner-only (0700) whatever the umask; on a file system that keeps
+// no modes the write goes on all the same.
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -58,7 +59,8 @@ void deleteFile(const std::string& systemPath);
 
 // Within an action of the user, the writes above make each folder's sync once, at the end
 // (or at the first syncPendingFolders()), instead of once per file: an action that saves three
-// records into one folder syncs it once. Scopes nest; the outermost syncs.
+// records into one folder syncs it once. Scopes nest; the outermost syncs when it ends, where a
+// failure can no longer be passed on: an action syncs before its end, so that the user is told.
 class FolderSyncBatch {
   public:
     FolderSyncBatch();
@@ -70,8 +72,8 @@ class FolderSyncBatch {
 class RecordError;
 
 // Work of several files learns here of every change above that the disk refused (a write, a
-// copy, a move, a deletion, a folder made), even where the failure is handled on the way: the
-// watcher sees the failure before it is thrown. The answers a caller asks for (a file that is
+// copy, a move, a deletion, a folder made or synced), even where the failure is handled on the way:
+// the watcher sees the failure before it is thrown. The answers a caller asks for (a file that is
 // already there, or not there to delete) are no refusals. One watcher at a time; an empty one
 // removes it.
 void watchRefusedChanges(std::function<void(const RecordError&)> watcher);
@@ -82,8 +84,14 @@ void watchRefusedChanges(std::function<void(const RecordError&)> watcher);
 void setBeforeChange(std::function<void(const std::string& systemPath)> hook);
 
 // Syncs the folders whose changes are waiting: where one change must be on the disk before the
-// next is made (work of several files), and before the user is told anything.
+// next is made (work of several files), and before the user is told anything. A folder that
+// cannot be synced is a write the disk refused: told to the watcher and thrown as a RecordError
+// naming the folder; the folders after it stay waiting.
 void syncPendingFolders();
+
+// Whether a watcher is told of refused changes: work of several files is under way, and tells the
+// user of them at its end.
+bool refusedChangesWatched();
 
 // Whether a file name is one the writes above give their temporary files ("<name>.tmp-" and
 // six characters), or one of the fixed temporary names earlier versions used.

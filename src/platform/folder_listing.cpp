@@ -14,7 +14,7 @@ namespace {
 
 bool isRegularFile(const std::filesystem::path& folder, const char* name) {
     struct stat details {};
-    return ::stat((folder / name).c_str(), &details) == 0 && S_ISREG(details.st_mode);
+    return ::lstat((folder / name).c_str(), &details) == 0 && S_ISREG(details.st_mode);
 }
 
 }  // namespace
@@ -31,9 +31,8 @@ std::vector<std::string> fileNamesIn(const std::string& systemFolder,
     // Each entry of the folder is read once; the loop ends at the folder's end or an error.
     while (const dirent* entry = ::readdir(folder.get())) {
         if (keep && !keep(entry->d_name)) continue;
-        const bool regular =
-            entry->d_type == DT_REG || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
-                                        isRegularFile(*host, entry->d_name));
+        const bool regular = entry->d_type == DT_REG ||
+                             (entry->d_type == DT_UNKNOWN && isRegularFile(*host, entry->d_name));
         if (regular) names.emplace_back(entry->d_name);
     }
     return names;

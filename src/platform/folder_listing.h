@@ -9,7 +9,8 @@
 namespace nencho {
 
 // The names (UTF-8, no folder) of the regular files in a folder given by its system path; with
-// a filter, only the names it keeps, and the others cost no copy.
+// a filter, only the names it keeps, and the others cost no copy. A symbolic link is no file
+// of the folder's, whatever it points to: nothing is reached through one.
 std::vector<std::string> fileNamesIn(const std::string& systemFolder,
                                      const std::function<bool(std::string_view)>& keep = {});
 

@@ -16,13 +16,11 @@ namespace nencho {
 
 namespace {
 
-constexpr std::string_view kCopySuffix = ".keep";
 constexpr std::string_view kListSuffix = ".keep-list";
 constexpr std::string_view kSetAsideSuffix = ".set-aside";
 // A list entry: "0", a tab and the system path of a file that was not there; or "1", a tab, the
-// number of bytes, a tab, the system path, a line end, the bytes and a line end. Lists of
-// earlier versions hold "1", a tab and the path of a file whose copy lies beside it. The list
-// ends in "E", a tab, the number of entries, a tab and the check of every byte before that line
+// number of bytes, a tab, the system path, a line end, the bytes and a line end. The list ends
+// in "E", a tab, the number of entries, a tab and the check of every byte before that line
 // (sixteen hexadecimal digits) and a line end; a list without it is not whole.
 constexpr char kExisted = '1';
 constexpr char kAbsent = '0';
@@ -63,7 +61,7 @@ std::string listPathFor(const std::string& firstSystemPath) {
     return newWorkFilePath(kListSuffix).value_or(firstSystemPath + std::string(kListSuffix));
 }
 
-// A step on a copy or the list, the program's own files, is told to the user by what it serves.
+// A step on the list, the program's own file, is told to the user by what it serves.
 template <typename Step>
 void onBehalfOf(const std::string& systemPath, Step step) {
     try {
@@ -74,7 +72,7 @@ void onBehalfOf(const std::string& systemPath, Step step) {
 }
 
 // What a list is told by: the data folder, where a list lies as its run's mark, or the first file
-// it keeps, beside which a list of an earlier version lies under that file's name.
+// it keeps, beside which a list lies under that file's name where there is no data root.
 std::string shownFor(const std::string& listPath) {
     const std::string root = dataRootFolder() + "\\";
     if (listPath.starts_with(root) && listPath.find('\\', root.size()) == std::string::npos)
@@ -115,26 +113,53 @@ std::vector<std::string> pathsOf(const auto& entries) {
     return paths;
 }
 
+// The folders from the drive down to the file's own, which the file is written into.
+std::vector<std::string> foldersDownTo(const std::string& systemPath) {
+    std::vector<std::string> levels;
+    // Each turn moves past one separator, so the turns end with the path.
+    for (std::size_t cut = systemPath.find('\\', 3); cut != std::string::npos;
+         cut = systemPath.find('\\', cut + 1))
+        levels.push_back(systemPath.substr(0, cut));
+    return levels;
+}
+
 }  // namespace
 
 KeptFiles::KeptFiles(const std::vector<std::string>& systemPaths) {
-    if (systemPaths.empty()) return;
-    listPath_ = listPathFor(systemPaths.front());
     keep(systemPaths);
 }
 
-void KeptFiles::keepAlso(const std::vector<std::string>& systemPaths) {
+void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
     if (std::all_of(systemPaths.begin(), systemPaths.end(),
                     [this](const std::string& path) { return isKept(path); }))
         return;
     if (listPath_.empty()) listPath_ = listPathFor(systemPaths.front());
     const std::size_t keptBefore = files_.size();
     try {
-        keep(systemPaths);
+        for (const std::string& path : systemPaths) {
+            if (isKept(path)) continue;
+            const bool existed = fileExists(path);
+            files_.push_back({path, existed, existed ? readFile(path) : std::string()});
+        }
+        onBehalfOf(shownFor(listPath_), [&] { writeFile(listPath_, listText()); });
     } catch (const RecordError&) {
         files_.resize(keptBefore);  // the list on the disk names these, which is all it needs to
         throw;
     }
+    syncPendingFolders();  // the list on the disk before the run changes a file
+}
+
+std::string KeptFiles::listText() const {
+    std::string list;
+    for (const Kept& file : files_) {
+        if (!file.existed) {
+            list.append(1, kAbsent).append("\t").append(file.path) += "\n";
+            continue;
+        }
+        list.append(1, kExisted).append("\t").append(std::to_string(file.bytes.size()));
+        list.append("\t").append(file.path).append("\n").append(file.bytes) += "\n";
+    }
+    return list + endMarkOf(list, files_.size());
 }
 
 bool KeptFiles::isKept(const std::string& systemPath) const {
@@ -142,29 +167,12 @@ bool KeptFiles::isKept(const std::string& systemPath) const {
                        [&](const Kept& file) { return file.path == systemPath; });
 }
 
-bool KeptFiles::listStands() const {
-    return !listPath_.empty() && fileExists(listPath_);
+std::vector<std::string> KeptFiles::files() const {
+    return pathsOf(files_);
 }
 
-// Reads each file not kept yet, then writes the list of every file kept, with their bytes.
-void KeptFiles::keep(const std::vector<std::string>& systemPaths) {
-    for (const std::string& path : systemPaths) {
-        if (isKept(path)) continue;
-        const bool existed = fileExists(path);
-        files_.push_back({path, existed, existed ? readFile(path) : std::string()});
-    }
-    std::string list;
-    for (const Kept& file : files_) {
-        if (!file.existed) {
-            list.append(1, kAbsent).append("\t").append(file.path) += "\n";
-            continue;
-        }
-        list.append(1, kExisted).append("\t").append(std::to_string(file.bytes->size()));
-        list.append("\t").append(file.path).append("\n").append(*file.bytes) += "\n";
-    }
-    list += endMarkOf(list, files_.size());
-    onBehalfOf(shownFor(listPath_), [&] { writeFile(listPath_, list); });
-    syncPendingFolders();  // the list on the disk before the run changes a file
+bool KeptFiles::listStands() const {
+    return !listPath_.empty() && fileExists(listPath_);
 }
 
 void KeptFiles::restore() {
@@ -172,28 +180,34 @@ void KeptFiles::restore() {
     discard();
 }
 
-void KeptFiles::putFilesBack() {
+std::vector<std::string> KeptFiles::putFilesBack() {
+    std::vector<std::string> changed;
+    if (files_.empty()) return changed;
+    if (!listStands()) {
+        onBehalfOf(shownFor(listPath_), [&] { writeFile(listPath_, listText()); });
+        syncPendingFolders();  // the list on the disk again before a file changes
+    }
     for (const Kept& file : files_) {
-        if (file.existed)
-            writeFile(file.path, file.bytes.value_or(std::string()));
-        else if (fileExists(file.path))
+        if (file.existed) {
+            const std::vector<std::string> folders = foldersDownTo(file.path);
+            if (!folders.empty() && !folderExists(folders.back())) createMissingFolders(folders);
+            writeFile(file.path, file.bytes);
+        } else if (fileExists(file.path)) {
             deleteFile(file.path);
+        } else {
+            continue;
+        }
+        changed.push_back(file.path);
     }
     syncPendingFolders();  // every file put back on the disk before the list goes
+    return changed;
 }
 
 void KeptFiles::discard() {
     syncPendingFolders();  // every change of the run on the disk before its list goes
-    if (!listPath_.empty() && fileExists(listPath_))
-        onBehalfOf(shownFor(listPath_), [&] { deleteFile(listPath_); });
-}
-
-std::string KeptFiles::copyPathOf(const std::string& systemPath) {
-    return systemPath + std::string(kCopySuffix);
-}
-
-bool KeptFiles::isCopyName(std::string_view fileName) {
-    return endsWith(fileName, kCopySuffix);
+    if (!listStands()) return;
+    onBehalfOf(shownFor(listPath_), [&] { deleteFile(listPath_); });
+    syncPendingFolders();  // and the list gone from the disk before the work is told as done
 }
 
 bool KeptFiles::isListName(std::string_view fileName) {
@@ -218,12 +232,12 @@ std::vector<KeptFiles::Kept> KeptFiles::entriesOf(std::string_view list, bool& w
         if (line.size() < 3 || line[1] != '\t' || (line[0] != kExisted && line[0] != kAbsent))
             return files;
         const std::string_view rest = line.substr(2);
-        const std::size_t tab = rest.find('\t');
-        if (line[0] == kAbsent || tab == std::string_view::npos || !isCount(rest.substr(0, tab))) {
-            files.push_back({std::string(rest), line[0] == kExisted, std::nullopt});
-            if (line[0] == kAbsent) files.back().bytes = std::string();
+        if (line[0] == kAbsent) {
+            files.push_back({std::string(rest), false, std::string()});
             continue;
         }
+        const std::size_t tab = rest.find('\t');
+        if (tab == std::string_view::npos || !isCount(rest.substr(0, tab))) return files;
         const std::size_t size = std::stoul(std::string(rest.substr(0, tab)));
         if (size > list.size() - at || list.size() - at - size < 1 || list[at + size] != '\n')
             return files;
@@ -234,7 +248,7 @@ std::vector<KeptFiles::Kept> KeptFiles::entriesOf(std::string_view list, bool& w
     return files;
 }
 
-KeptFiles KeptFiles::fromList(const std::string& listPath) {
+KeptFiles KeptFiles::leftBy(const std::string& listPath) {
     std::string list;
     try {
         list = readFile(listPath);
@@ -247,34 +261,13 @@ KeptFiles KeptFiles::fromList(const std::string& listPath) {
     kept.files_ = entriesOf(list, whole);
     if (!whole) throw UnprovenList(kNotWhole, pathsOf(kept.files_));
     for (const Kept& file : kept.files_)
-        if (!file.bytes || !staysInDataFolder(file.path))
-            throw UnprovenList(kOutside, pathsOf(kept.files_));
+        if (!staysInDataFolder(file.path)) throw UnprovenList(kOutside, pathsOf(kept.files_));
     return kept;
-}
-
-std::vector<std::string> KeptFiles::restoreLeftRun(const std::string& listPath) {
-    KeptFiles kept = fromList(listPath);
-    kept.restore();
-    return pathsOf(kept.files_);
 }
 
 void KeptFiles::setAside(const std::string& listPath) {
     onBehalfOf(shownFor(listPath),
                [&] { moveFile(listPath, listPath + std::string(kSetAsideSuffix)); });
-}
-
-std::vector<std::string> KeptFiles::copiesNamedBy(const std::string& listPath) {
-    std::vector<std::string> copies;
-    std::string list;
-    try {
-        list = readFile(listPath);
-    } catch (const RecordError&) {
-        return copies;
-    }
-    bool whole = false;
-    for (const Kept& file : entriesOf(list, whole))
-        if (file.existed && !file.bytes) copies.push_back(copyPathOf(file.path));
-    return copies;
 }
 
 }  // namespace nencho

@@ -16,7 +16,7 @@ PieceOfWork*& underWay() {
     return piece;
 }
 
-// Lists of this run whose records are to be put back, oldest first.
+// Lists this run holds, whose records are to be put back, oldest first.
 std::vector<KeptFiles>& leftOver() {
     static std::vector<KeptFiles> lists;
     return lists;
@@ -27,7 +27,7 @@ bool& settling() {
     return busy;
 }
 
-// Puts back the records of every list left over, oldest first, and removes the lists. Throws
+// Puts back the records of every list held, oldest first, and removes the lists. Throws
 // RecordError at the first that cannot be; it and those after it stay.
 void settleLeftOver() {
     std::vector<KeptFiles>& lists = leftOver();
@@ -38,7 +38,7 @@ void settleLeftOver() {
     } done;
     // Each turn settles the first list or throws, so the turns end with the lists.
     while (!lists.empty()) {
-        if (lists.front().listStands()) lists.front().restore();
+        lists.front().restore();
         lists.erase(lists.begin());
     }
     setBeforeChange({});
@@ -55,17 +55,35 @@ void leaveForLater(KeptFiles&& kept) {
     });
 }
 
+// Removes a list that names records no change has reached yet; held when it cannot be.
+void discardUnused(KeptFiles&& kept) {
+    try {
+        kept.discard();
+    } catch (const RecordError&) {
+        leaveForLater(std::move(kept));
+    }
+}
+
 }  // namespace
 
 PieceOfWork::PieceOfWork(const std::vector<std::string>& records) {
     if (underWay()) {
         // Kept before any change of this piece; whatever the piece under way changed is kept
         // by it already.
-        underWay()->kept_->keepAlso(records);
+        underWay()->kept_->keep(records);
         return;
     }
     settleLeftOver();
-    kept_.emplace(records);
+    KeptFiles kept;
+    try {
+        kept.keep(records);
+    } catch (const RecordError&) {
+        // Written but not synced, the list must not outlive this failure: a start would put its
+        // records back over later work.
+        if (kept.listStands()) discardUnused(std::move(kept));
+        throw;
+    }
+    kept_.emplace(std::move(kept));
     underWay() = this;
     watchRefusedChanges([this](const RecordError& error) {
         if (!firstFailure_) firstFailure_ = error.what();
@@ -73,9 +91,7 @@ PieceOfWork::PieceOfWork(const std::vector<std::string>& records) {
 }
 
 PieceOfWork::~PieceOfWork() {
-    if (underWay() != this) return;
-    stopWatching();
-    leaveForLater(std::move(*kept_));
+    if (underWay() == this) putBack();
 }
 
 void PieceOfWork::stopWatching() {
@@ -89,6 +105,7 @@ PieceOfWork::Ending PieceOfWork::end() {
     if (!firstFailure_) {
         try {
             kept_->discard();
+            kept_.reset();
             return {};
         } catch (const RecordError& error) {
             // Kept, the list would put the records back at the next start, over what the user
@@ -111,14 +128,14 @@ PieceOfWork::Ending PieceOfWork::putBack() {
         kept_.reset();
         return ending;
     }
-    try {
-        kept_->discard();
-    } catch (const RecordError&) {
-        // The records are back; the list goes before any of them changes again.
-        leaveForLater(std::move(*kept_));
-    }
+    // The records are back; a list that cannot be removed goes before any of them changes again.
+    discardUnused(std::move(*kept_));
     kept_.reset();
     return ending;
+}
+
+void PieceOfWork::holdUntilSettled(KeptFiles&& list) {
+    leaveForLater(std::move(list));
 }
 
 void PieceOfWork::forgetRun() {

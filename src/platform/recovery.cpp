@@ -1,6 +1,7 @@
 #include "platform/recovery.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "common/paths.h"
@@ -9,8 +10,8 @@
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/kept_files.h"
+#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
-#include "platform/run_lock.h"
 #include "platform/work_marks.h"
 
 namespace nencho {
@@ -26,22 +27,21 @@ struct FoundFile {
 
 bool isLeftByUnfinishedWork(std::string_view name) {
     return FileSwitch::isPlanName(name) || FileSwitch::isPreparedName(name) ||
-           KeptFiles::isListName(name) || KeptFiles::isCopyName(name) || isTemporaryFileName(name);
+           KeptFiles::isListName(name) || isTemporaryFileName(name);
 }
 
 // The files left by unfinished work in the data root, and in its folders too when asked, by system
-// path: not a list of a run that lives, and of temporary files only those older than the run,
-// the rest whatever their times. Only names are read for the many record files; details only
-// for the few left.
+// path: of temporary files only those older than the run, the rest whatever their times. Only
+// names are read for the many record files; details only for the few left. A link is followed
+// nowhere: neither a folder nor a file reached through one is the program's.
 std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) {
     std::vector<FoundFile> found;
     const auto root = DriveMap::instance().hostPath(dataRootFolder());
     std::error_code ec;
-    if (!root || !fs::is_directory(*root, ec)) return found;
+    if (!root || !fs::is_directory(fs::symlink_status(*root, ec))) return found;
     auto scan = [&](const std::string& systemFolder) {
         for (const std::string& name : fileNamesIn(systemFolder, isLeftByUnfinishedWork)) {
             const std::string systemPath = systemFolder + "\\" + name;
-            if (KeptFiles::isListName(name) && runOfWorkFileLives(name)) continue;
             if (isTemporaryFileName(name)) {
                 std::error_code ignored;
                 const auto host = DriveMap::instance().hostPath(systemPath);
@@ -54,7 +54,7 @@ std::vector<FoundFile> filesBefore(fs::file_time_type runStart, bool inFolders) 
     if (!inFolders) return found;
     for (const fs::directory_entry& entry : fs::directory_iterator(*root, ec)) {
         std::error_code ignored;
-        if (entry.is_directory(ignored))
+        if (fs::is_directory(entry.symlink_status(ignored)))
             scan(dataRootFolder() + "\\" + entry.path().filename().string());
     }
     return found;
@@ -75,12 +75,18 @@ void removeFile(const std::string& systemPath, int& count, RecoveryReport& repor
     }
 }
 
-// The marks of ended runs' multi-file work, in the data root: a handful of names to read.
-std::vector<std::string> marksOfEndedRuns() {
+// The marks of earlier runs' multi-file work, in the data root: a handful of names to read.
+std::vector<std::string> marksLeft() {
     std::vector<std::string> marks;
     for (const std::string& name : fileNamesIn(dataRootFolder(), WorkMark::isMarkName))
-        if (!runOfWorkFileLives(name)) marks.push_back(dataRootFolder() + "\\" + name);
+        marks.push_back(dataRootFolder() + "\\" + name);
     return marks;
+}
+
+std::string listed(const std::vector<std::string>& files) {
+    std::string text;
+    for (const std::string& file : files) text += "\n　" + file;
+    return text;
 }
 
 // A list that does not prove itself whole changes no record: it is set aside for a look, and
@@ -94,8 +100,8 @@ void setAside(const std::string& listPath, const UnprovenList& list, RecoveryRep
     } else {
         problem +=
             "何も戻していません。次の記録は一部が古く一部が新しいままかもしれないため、"
-            "開いて内容を確かめてください。";
-        for (const std::string& file : list.files()) problem += "\n　" + file;
+            "開いて内容を確かめてください。" +
+            listed(list.files());
     }
     try {
         KeptFiles::setAside(listPath);
@@ -105,32 +111,38 @@ void setAside(const std::string& listPath, const UnprovenList& list, RecoveryRep
     report.problems.push_back(problem);
 }
 
-// Puts back the files of a list an ended run left. Where they cannot be, the copies the list
-// names (lists of an earlier version name copies) are still needed, and are added to those.
-void putBackLeftRun(const std::string& listPath, RecoveryReport& report,
-                    std::set<std::string>& stillNeeded) {
-    const auto keepCopies = [&] {
-        for (const std::string& path : KeptFiles::copiesNamedBy(listPath)) stillNeeded.insert(path);
-    };
+// Puts back the files of a list a run left, and removes the list. A list that cannot be settled
+// stays in this run's hands, so that a save of one of its records in this run is never undone by
+// the next start.
+void putBackLeftRun(const std::string& listPath, RecoveryReport& report) {
+    std::optional<KeptFiles> kept;
     try {
-        const std::vector<std::string> restored = KeptFiles::restoreLeftRun(listPath);
-        report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(), restored.end());
+        kept.emplace(KeptFiles::leftBy(listPath));
     } catch (const UnprovenList& list) {
-        keepCopies();
         setAside(listPath, list, report);
-    } catch (const RecordError& error) {
-        keepCopies();
-        report.problems.push_back(error.what());
+        return;
     }
-}
-
-// The lists in the data root of runs that have ended, while another copy runs.
-RecoveryReport& recoverListsOnly(RecoveryReport& report) {
-    std::set<std::string> copiesKept;  // nothing but lists is cleared away here
-    for (const std::string& name : fileNamesIn(dataRootFolder(), KeptFiles::isListName))
-        if (!runOfWorkFileLives(name))
-            putBackLeftRun(dataRootFolder() + "\\" + name, report, copiesKept);
-    return report;
+    try {
+        const std::vector<std::string> restored = kept->putFilesBack();
+        report.restoredFiles.insert(report.restoredFiles.end(), restored.begin(), restored.end());
+    } catch (const RecordError& error) {
+        report.problems.push_back(
+            std::string(error.what()) +
+            "\n次の記録は、一部が古く一部が新しいままかもしれません。これらの記録を次に変える"
+            "とき、または次に起動したときに、止まった処理の前の状態に戻します。" +
+            listed(kept->files()));
+        PieceOfWork::holdUntilSettled(std::move(*kept));
+        return;
+    }
+    try {
+        kept->discard();
+    } catch (const RecordError& error) {
+        report.problems.push_back(
+            std::string(error.what()) +
+            "\n記録はすべて止まった処理の前の状態に戻っています。作業の控えは、これらの記録を"
+            "次に変えるとき、または次に起動したときに片付けます。");
+        PieceOfWork::holdUntilSettled(std::move(*kept));
+    }
 }
 
 }  // namespace
@@ -143,25 +155,16 @@ bool RecoveryReport::empty() const {
 RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
     RecoveryReport report;
     if (!folderExists(dataRootFolder())) return report;
-    // The work of a copy of the program that still runs is its own: while one runs, only the
-    // lists of runs that have ended are put back, and nothing else is touched.
-    try {
-        holdThisRun();
-    } catch (const RecordError&) {
-        // Without a lock of its own this run writes no work file, and a start after it loses
-        // nothing.
-    }
-    if (anotherRunLives()) return recoverListsOnly(report);
     // With no mark left (a keep list in the data root is a mark too) no work of several files
     // was cut short, and the folders of records need no look: a save's own temporary file is
     // removed when its folder is next written.
-    const std::vector<std::string> marks = marksOfEndedRuns();
+    const std::vector<std::string> marks = marksLeft();
     std::vector<FoundFile> files = filesBefore(runStart, !marks.empty());
     if (marks.empty() && std::any_of(files.begin(), files.end(), [](const FoundFile& file) {
             return KeptFiles::isListName(file.name);
         }))
         files = filesBefore(runStart, true);
-    std::set<std::string> stillNeeded;  // prepared files and copies of what could not be done
+    std::set<std::string> stillNeeded;  // prepared files of changes that could not be finished
 
     for (const FoundFile& file : files) {
         if (!FileSwitch::isPlanName(file.name)) continue;
@@ -177,16 +180,15 @@ RecoveryReport recoverUnfinishedWork(fs::file_time_type runStart) {
         }
     }
     for (const FoundFile& file : files) {
-        if (KeptFiles::isListName(file.name)) putBackLeftRun(file.systemPath, report, stillNeeded);
+        if (KeptFiles::isListName(file.name)) putBackLeftRun(file.systemPath, report);
     }
     for (const FoundFile& file : files) {
         if (stillNeeded.count(file.systemPath) || !fileExists(file.systemPath)) continue;
         if (FileSwitch::isPreparedName(file.name))
             removeFile(file.systemPath, report.removedPreparations, report);
-        else if (KeptFiles::isCopyName(file.name) || isTemporaryFileName(file.name))
+        else if (isTemporaryFileName(file.name))
             removeFile(file.systemPath, report.removedTemporaryFiles, report);
     }
-    removeLocksOfEndedRuns();
     // Marks stay for the next start while anything could not be put right.
     if (report.problems.empty()) {
         for (const std::string& mark : marks) {

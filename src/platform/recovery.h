@@ -1,9 +1,12 @@
 #pragma once
 // What a start of the program puts right after a run that ended half-way (the power lost, the
 // program killed), in the data root and its folders: changes of several files that had been
-// decided are carried out, the files of a run that set copies aside are put back from them,
-// and the program's own temporary files, prepared files of changes that never began and copies
-// of runs that had ended are removed. Only files older than this run are touched.
+// decided are carried out, the records a run kept in a list are put back from it, and the
+// program's own temporary files older than this run and prepared files of changes that never
+// began are removed. It runs while this copy holds the data folder, so nothing it finds is the
+// work of a copy that still runs. Nothing reached through a symbolic link is touched. A list
+// whose records cannot be put back, or which cannot be removed, stays in this run's hands
+// (PieceOfWork::holdUntilSettled).
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,8 +16,8 @@ namespace nencho {
 struct RecoveryReport {
     int finishedChanges = 0;                 // decided changes carried out
     int removedPreparations = 0;             // files prepared for changes that never began
-    std::vector<std::string> restoredFiles;  // put back from their copies
-    int removedTemporaryFiles = 0;           // temporary files and copies no run needs
+    std::vector<std::string> restoredFiles;  // put back from the lists runs left
+    int removedTemporaryFiles = 0;           // temporary files no run needs
     std::vector<std::string> problems;       // what could not be put right, as the user reads it
     bool empty() const;
 };

@@ -1,37 +1,30 @@
 #pragma once
-// Several copies of the program may run on one data folder. Each run holds a lock on a file of
-// its own in the data root for as long as it lives (the system lets it go when the process ends,
-// however it ends), and names its work files after itself. A start acts on the work files of a
-// run only once that run has ended, whatever the files' times say.
+// One copy of the program runs on a data folder at a time. The copy that runs holds a lock on the
+// data folder itself (the host folder behind drive c:) for as long as it lives; the system lets
+// it go when the process ends, however it ends. A copy started while it runs finds the lock held
+// and ends before it reads or writes anything in the folder. Copies on two machines that share
+// the folder over a network are not kept apart.
+#include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace nencho {
 
-// This run's name, "<process>-<start in microseconds>", which its work files begin with.
+enum class DataFolderHold { Held, HeldByAnotherCopy };
+
+// Takes the lock on the data folder, which exists. A folder that cannot be opened, or a file
+// system that keeps no locks, lets this copy run unlocked: the start-up reports a folder it
+// cannot use.
+DataFolderHold holdDataFolder(const std::filesystem::path& hostFolder);
+
+// Lets the lock go, at the program's end.
+void releaseDataFolder();
+
+// This run's name, "<process>-<start in microseconds>", which its work files begin with, so that
+// no run takes up a name an earlier run left.
 std::string thisRunName();
 
-// Takes this run's lock in the data root when it does not hold it there yet. Nothing without a
-// data root. Throws RecordError (naming the data folder) when the lock cannot be taken.
-void holdThisRun();
-
-// Whether the run that wrote a work file of the data root (named after its run) still lives:
-// this run, or another whose lock is held. A name of no run's (an earlier version's) is not.
-bool runOfWorkFileLives(std::string_view fileName);
-
-// Whether a run other than this one lives on the data folder.
-bool anotherRunLives();
-
-// Removes the lock files of runs that have ended. A lock file that cannot be removed stays for
-// the next start.
-void removeLocksOfEndedRuns();
-
-// Lets the lock go and removes its file, at the program's end.
-void releaseThisRun();
-
 // For tests that stop the program at a file step and start it again in the same process: the
-// lock goes as the end of the process would let it go, its file stays, and the next lock taken
-// is a new run's.
+// lock goes as the end of the process would let it go, and the next work file is a new run's.
 void forgetThisRun();
 
 }  // namespace nencho

@@ -13,8 +13,7 @@ constexpr std::string_view kMarkSuffix = ".work-mark";
 
 // Unique among the work files of this run and of earlier runs: a mark an earlier run left, whose
 // work its start could not put right, must not be overwritten and then removed by a run that
-// happens to have the same process number. The run's name comes first, so that a start can tell
-// whose work a file is (runOfWorkFileLives).
+// happens to have the same process number.
 std::string uniquePath(std::string_view suffix) {
     static unsigned serial = 0;
     return dataRootFolder() + "\\" + thisRunName() + "-" + std::to_string(++serial) +
@@ -25,7 +24,6 @@ std::string uniquePath(std::string_view suffix) {
 
 std::optional<std::string> newWorkFilePath(std::string_view suffix) {
     if (!folderExists(dataRootFolder())) return std::nullopt;
-    holdThisRun();  // a start leaves the file alone while this run lives
     return uniquePath(suffix);
 }
 

@@ -37,6 +37,11 @@ TEST(DriveMapping, SystemPathsMapIntoTheDriveFolders) {
     EXPECT_FALSE(DriveMap::instance().hostPath("e:\\x"));
     EXPECT_FALSE(DriveMap::instance().hostPath("c:\\..\\escape"));
     EXPECT_FALSE(DriveMap::instance().hostPath("relative\\path"));
+    // And back, as a folder the disk refused to sync is told to the user.
+    EXPECT_EQ(DriveMap::instance().systemPathOf(d / "年末調整" / "H17年末調整"),
+              "d:\\年末調整\\H17年末調整");
+    EXPECT_EQ(DriveMap::instance().systemPathOf(drives.root() / "c"), "c:");
+    EXPECT_FALSE(DriveMap::instance().systemPathOf(drives.root() / "elsewhere"));
 }
 
 TEST(FolderOperations, OneLevelAtATimeAndTheWholeTreeOnRequest) {

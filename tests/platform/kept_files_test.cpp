@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 #include "common/paths.h"
 #include "platform/file_steps.h"
@@ -70,17 +71,13 @@ TEST_F(KeptFilesTest, AListThatCannotBeWrittenLeavesEveryFileAsItWas) {
     EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"new.txt", "old.txt"}));
 }
 
-// A run of an earlier version kept copies beside its files and named them in its list, which
-// proves nothing about itself: nothing is put back from it, and the copies stay for a look.
-TEST_F(KeptFilesTest, ARunOfAnEarlierVersionIsSetAsideWithItsCopies) {
+// A list without its end mark, as lists of earlier builds were written, proves nothing about
+// itself: nothing is put back from it.
+TEST_F(KeptFilesTest, AListOfAnEarlierFormatIsNotActedOn) {
     writeFile(kOld, "rewritten\r\n");
-    writeFile(KeptFiles::copyPathOf(kOld), "old\r\n");
     const std::string list = kOld + ".keep-list";
     writeFile(list, "1\t" + kOld + "\n0\t" + kNew + "\n");
-    EXPECT_EQ(KeptFiles::copiesNamedBy(list),
-              std::vector<std::string>{KeptFiles::copyPathOf(kOld)});
-
-    EXPECT_THROW(KeptFiles::restoreLeftRun(list), UnprovenList);
+    EXPECT_THROW(KeptFiles::leftBy(list), UnprovenList);
     EXPECT_EQ(test::readBytes(kOld), "rewritten\r\n");
 }
 
@@ -196,6 +193,63 @@ TEST(PieceOfWorkTest, AListLeftInARunThatGoesOnNeverUndoesLaterWork) {
             EXPECT_FALSE(test::exists(dependants));
         }
     }
+}
+
+// A fault of the program that leaves a piece of work puts its records back at once, before the
+// screens, a printout or a backup can see them half-way; what the disk refuses on the way back is
+// put back before the records change again.
+TEST(PieceOfWorkTest, APieceLeftByAnExceptionPutsItsRecordsBackAtOnce) {
+    const std::string ledger = "c:\\年末調整\\H17年末調整\\1020.txt";
+    const std::string dependants = "c:\\年末調整\\H17年末調整\\1022.txt";
+    for (const bool diskRefuses : {false, true}) {
+        SCOPED_TRACE(diskRefuses ? "the disk refuses the way back" : "the way back is open");
+        test::TempDrives drives;
+        ensureDataTree("H17");
+        writeFile(ledger, "ledger before");
+        try {
+            PieceOfWork piece({ledger, dependants});
+            writeFile(ledger, "ledger half way");
+            writeFile(dependants, "dependants half way");
+            if (diskRefuses)
+                setFileStepHook([](FileStep, const std::filesystem::path& path) {
+                    fail(FileErrorKind::WriteFailed, path.string(),
+                         "ディスクの読み書きに失敗しました。");
+                });
+            throw std::logic_error("a fault of the program");
+        } catch (const std::logic_error&) {
+        }
+        setFileStepHook({});
+        if (diskRefuses) {
+            EXPECT_EQ(test::readBytes(ledger), "ledger half way");
+            writeFile(dependants,
+                      "dependants saved later");  // a change of one of them settles first
+        }
+        EXPECT_EQ(test::readBytes(ledger), "ledger before");
+        EXPECT_EQ(test::exists(dependants), diskRefuses);
+        test::startAgain();
+        EXPECT_EQ(test::readBytes(ledger), "ledger before");
+    }
+}
+
+// A change of two files asks the hook of each before it is made, though settling on the first
+// removes the hook: a move of a record this run holds to put back settles it first.
+TEST(PieceOfWorkTest, AMoveOfARecordHeldToBePutBackSettlesItFirst) {
+    test::TempDrives drives;
+    ensureDataTree("H17");
+    const std::string ledger = "c:\\年末調整\\H17年末調整\\1020.txt";
+    const std::string moved = "c:\\年末調整\\H17年末調整\\1020.txt.moved";
+    writeFile(ledger, "ledger before");
+    {
+        PieceOfWork piece({ledger});
+        writeFile(ledger, "ledger saved");
+        test::FileFaults faults(test::FileFaults::Mode::FailFrom, 1);
+        EXPECT_TRUE(piece.end().putBackLater);
+    }
+    EXPECT_NO_THROW(moveFile(ledger, moved));
+    EXPECT_EQ(test::readBytes(moved), "ledger before");
+    test::startAgain();
+    EXPECT_EQ(test::readBytes(moved), "ledger before");
+    EXPECT_FALSE(test::exists(ledger));
 }
 
 // A piece whose list cannot be written changes nothing and tells of the data folder, never of the

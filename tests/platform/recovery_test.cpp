@@ -1,9 +1,8 @@
 #include "platform/recovery.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <fstream>
 #include <functional>
 
 #include "common/paths.h"
@@ -130,7 +129,7 @@ TEST_F(RecoveryTest, ARunThatSetFilesAsideAndDidNotEndIsPutBack) {
     EXPECT_TRUE(test::startAgain().empty());  // once
 }
 
-TEST_F(RecoveryTest, CopiesOfARunThatEndedAreRemovedAndItsFilesKept) {
+TEST_F(RecoveryTest, AStopWhileTheListIsRemovedEndsAllOldOrAllNew) {
     test::writeBytes(kLedger, "ledger before");
     // Stopped at each step of the discard: after the list went, copies alone are left.
     for (int step = 1;; ++step) {
@@ -253,41 +252,94 @@ TEST_F(RecoveryTest, AListOfARunThatEndedIsPutBackWhateverItsTime) {
     EXPECT_FALSE(fileExists(kJanuary));
 }
 
-// A second copy of the program started while this one is in the middle of a piece of work puts
-// nothing of it back and says nothing of it; a list of a run that has ended it puts back.
-TEST_F(RecoveryTest, ASecondCopyLeavesALiveRunsWorkAlone) {
-    const std::string insurance = "c:\\年末調整\\H17年末調整\\1021.txt";
-    test::writeBytes(insurance, "insurance before");
-    {
-        KeptFiles kept({insurance});
-        writeFile(insurance, "insurance half done");
+// A start whose putting back fails at any of its steps, or cannot make one of them durable, says
+// which records may be part old, part new, or that they are back, and holds the list as this
+// run's: a save of one of its records in the same run puts them all back first, so the next start
+// leaves the save as it stands.
+TEST_F(RecoveryTest, AListAStartCouldNotSettleNeverUndoesALaterSave) {
+    using Mode = test::FileFaults::Mode;
+    for (const Mode mode : {Mode::Fail, Mode::FailFrom, Mode::FailFolderSync}) {
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << " at step " << step);
+            fs::remove_all(drives.host(dataRootFolder()));
+            ensureDataTree("H17");
+            leaveHalfDoneRun();
+            RecoveryReport report;
+            {
+                const test::FileFaults faults(mode, step);
+                report = recoverUnfinishedWork(fs::file_time_type::clock::now());
+                if (!faults.reached()) break;
+            }
+            ASSERT_EQ(report.problems.size(), 1u);
+            const std::string message = recoveryMessage(report);
+            if (report.restoredFiles.empty()) {
+                EXPECT_NE(message.find("一部が古く一部が新しい"), std::string::npos) << message;
+                EXPECT_NE(message.find(kJanuary), std::string::npos) << message;
+            } else {
+                EXPECT_EQ(report.restoredFiles, (std::vector<std::string>{kLedger, kJanuary}));
+                EXPECT_NE(message.find("記録はすべて止まった処理の前の状態に戻っています"),
+                          std::string::npos)
+                    << message;
+            }
+
+            writeFile(kLedger, "ledger saved later");
+            test::startAgain();
+            EXPECT_EQ(test::readBytes(kLedger), "ledger saved later");
+            EXPECT_FALSE(fileExists(kJanuary));
+            EXPECT_TRUE(leftList().empty());
+        }
     }
-    PieceOfWork::forgetRun();  // that run ended; this one starts
+}
+
+// A record kept in a year folder that is gone since is put back into that folder made anew; one
+// that was not there, in a folder that is not there, is nothing to put back.
+TEST_F(RecoveryTest, ARecordWhoseFolderIsGoneIsPutBackIntoTheFolderMadeAnew) {
+    const std::string gone = "c:\\年末調整\\H18年末調整\\1020.txt";
+    const std::string never = "c:\\年末調整\\H16年末調整\\1020.txt";
     test::writeBytes(kLedger, "ledger before");
-    PieceOfWork piece({kLedger, kJanuary});
-    writeFile(kLedger, "ledger half deleted");
-
-    const pid_t second = ::fork();
-    ASSERT_GE(second, 0);
-    if (second == 0) {
-        // The second copy: a process of its own, with nothing of this run's.
-        PieceOfWork::forgetRun();
-        const RecoveryReport report = recoverUnfinishedWork(fs::file_time_type::clock::now());
-        const bool asExpected =
-            report.restoredFiles == std::vector<std::string>{insurance} && report.problems.empty();
-        ::_exit(asExpected ? 0 : 1);
+    test::writeBytes(gone, "H18 ledger before");
+    {
+        KeptFiles kept({kLedger, gone, never});
+        writeFile(kLedger, "ledger half deleted");
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(second, &status, 0), second);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(test::readBytes(insurance), "insurance before");
-    EXPECT_EQ(test::readBytes(kLedger), "ledger half deleted");
-    EXPECT_FALSE(leftList().empty());  // still this run's
+    PieceOfWork::forgetRun();
+    fs::remove_all(drives.host("c:\\年末調整\\H18年末調整"));
 
-    writeFile(kJanuary, "zeros");
-    EXPECT_TRUE(piece.end().stands());
+    const RecoveryReport report = test::startAgain();
+    EXPECT_TRUE(report.problems.empty()) << recoveryMessage(report);
+    EXPECT_EQ(report.restoredFiles, (std::vector<std::string>{kLedger, gone}));
+    EXPECT_EQ(test::readBytes(kLedger), "ledger before");
+    EXPECT_EQ(test::readBytes(gone), "H18 ledger before");
+    EXPECT_FALSE(fs::exists(drives.host("c:\\年末調整\\H16年末調整")));
+    EXPECT_TRUE(leftList().empty());
     EXPECT_TRUE(test::startAgain().empty());
-    EXPECT_EQ(test::readBytes(kLedger), "ledger half deleted");
+}
+
+// A start follows no link in the data root: the work files in a folder a link points to, and a
+// list that is itself a link, stay as they are, and so does what such a list names.
+TEST_F(RecoveryTest, AStartTouchesNothingReachedThroughALink) {
+    const fs::path outside = drives.root() / "outside";
+    fs::create_directories(outside);
+    const std::vector<std::string> workFiles{"x.txt.tmp-a1b2c3", "x.txt.switch-new",
+                                             "x.txt.tmp-copy", "1-1-1.keep-list"};
+    const auto old = runStart - std::chrono::hours(1);
+    for (const std::string& name : workFiles) {
+        std::ofstream(outside / name) << "outside";
+        fs::last_write_time(outside / name, old);
+    }
+    fs::create_directory_symlink(outside, drives.host("c:\\年末調整\\link"));
+    const std::string list = leaveHalfDoneRun();
+    const fs::path listOutside = outside / "2-2-2.keep-list";
+    fs::rename(drives.host(list), listOutside);
+    fs::create_symlink(listOutside, drives.host(list));
+    leave(kMark, "");  // every folder of the data root is looked through
+
+    const RecoveryReport report = test::startAgain();
+    EXPECT_TRUE(halfDone());
+    EXPECT_TRUE(report.restoredFiles.empty());
+    for (const std::string& name : workFiles) EXPECT_TRUE(fs::exists(outside / name)) << name;
+    EXPECT_TRUE(fs::exists(listOutside));
+    EXPECT_TRUE(fs::is_symlink(drives.host(list)));
 }
 
 }  // namespace

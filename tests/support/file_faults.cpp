@@ -15,11 +15,16 @@ namespace fs = std::filesystem;
 FileFaults::FileFaults(Mode mode, int atStep) : mode_(mode), atStep_(atStep) {
     setFileStepHook([this](FileStep step, const fs::path& path) {
         seen_.emplace_back(step, path.string());
-        if (step == FileStep::SyncFolder) return;
+        if (stopped_)
+            fail(FileErrorKind::WriteFailed, path.string(), "プログラムは止まっています。");
+        if ((step == FileStep::SyncFolder) != (mode_ == Mode::FailFolderSync)) return;
         ++steps_;
         if (atStep_ <= 0 || steps_ < atStep_ || (steps_ > atStep_ && mode_ != Mode::FailFrom))
             return;
-        if (mode_ == Mode::Stop) throw ProgramStopped{};
+        if (mode_ == Mode::Stop) {
+            stopped_ = true;
+            throw ProgramStopped{};
+        }
         fail(FileErrorKind::WriteFailed, path.string(), "ディスクの空き容量が足りません。");
     });
 }
@@ -48,8 +53,7 @@ std::vector<std::pair<std::string, std::string>> dataSnapshot() {
     std::error_code ec;
     if (!drive || !fs::is_directory(*drive, ec)) return files;
     for (const auto& entry : fs::recursive_directory_iterator(*drive)) {
-        // A run's lock names the run and holds nothing.
-        if (!entry.is_regular_file() || entry.path().extension() == ".run-lock") continue;
+        if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();

@@ -1,8 +1,9 @@
 #pragma once
 // Faults at the file steps of the platform: the Nth step that would change the disk fails with
-// a write failure, or the program "stops" there (ProgramStopped, which no handler catches), as
-// when the power goes. A folder's sync is seen but not numbered: the program goes on whatever
-// becomes of it, and a stop there leaves what a stop at the next step leaves.
+// a write failure, or the program "stops" there (ProgramStopped, which only the action guard
+// catches), as when the power goes: from then on no step reaches the disk, each fails. A folder's
+// sync is seen but not numbered, but for FailFolderSync, which numbers the syncs alone and fails
+// the Nth: a stop there leaves what a stop at the next step leaves.
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,7 +20,7 @@ struct ProgramStopped {};
 class FileFaults {
   public:
     // FailFrom fails the step and every step after it, as a disk that has stopped taking writes.
-    enum class Mode { Fail, Stop, FailFrom };
+    enum class Mode { Fail, Stop, FailFrom, FailFolderSync };
     // Faults the step numbered `atStep` (from 1); 0 only counts the steps.
     FileFaults(Mode mode, int atStep);
     ~FileFaults();
@@ -35,6 +36,7 @@ class FileFaults {
     Mode mode_;
     int atStep_;
     int steps_ = 0;
+    bool stopped_ = false;
     std::vector<std::pair<FileStep, std::string>> seen_;
 };
 
@@ -46,7 +48,7 @@ bool runWithFault(FileFaults::Mode mode, int atStep, const std::function<void()>
 // of its process would take it, and the start's clean-up runs.
 RecoveryReport startAgain();
 
-// Every file the data root holds but the runs' locks, relative to c:'s host folder, with its bytes.
+// Every file the data root holds, relative to c:'s host folder, with its bytes.
 std::vector<std::pair<std::string, std::string>> dataSnapshot();
 
 }  // namespace nencho::test

@@ -62,16 +62,21 @@ void recoverAtStart(std::filesystem::file_time_type runStart) {
                 report.problems.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
 }
 
-void startProgram(QApplication& app) {
+bool startProgram(QApplication& app) {
     const auto runStart = std::filesystem::file_time_type::clock::now();
     setUpFonts(app);
     setUpTranslations(app);
-    registerFormPageImages();
     try {
         createHostFolders(defaultDriveC());
     } catch (const RecordError&) {
         // The main menu's start-up reports the data folders it cannot make.
     }
+    // Two copies on one data folder would each save over what the other saved.
+    if (holdDataFolder(defaultDriveC()) == DataFolderHold::HeldByAnotherCopy) {
+        showMessage(kAlreadyRunning, "給与システム", MessageIcon::Information);
+        return false;
+    }
+    registerFormPageImages();
     DriveMap::instance().setDrive('c', defaultDriveC());
     setVolumeRoots(standardVolumeRoots(currentUserName()));
     registerScreens();
@@ -81,16 +86,17 @@ void startProgram(QApplication& app) {
     // so that the program can still be used and ended.
     runGuarded("給与システム", [] { screens::touch(form1::kForm); });
     screens::show(form1::kForm);
+    return true;
 }
 
 int runProgram(QApplication& app) {
-    startProgram(app);
+    if (!startProgram(app)) return 0;
     scheduleStartupSteps();
     const int status = app.exec();
     // The screens are Qt widgets: they must go while the application object lives.
     ScreenRegistry::instance().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    releaseThisRun();
+    releaseDataFolder();
     return status;
 }
 

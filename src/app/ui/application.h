@@ -15,8 +15,14 @@ void setUpFonts(QApplication& app);
 // run only) and, when there was anything, tells the user once what was done.
 void recoverAtStart(std::filesystem::file_time_type runStart);
 
+// What a copy started while another runs on the same data folder tells the user before it ends.
+inline constexpr const char* kAlreadyRunning =
+    "このプログラムはすでに起動しています。開いている「給与システム」の画面をお使いください。";
+
 // Sets up fonts, translations, the drive mapping and the screens, and opens the main window.
-void startProgram(QApplication& app);
+// False, having told the user and read or written nothing in the data folder, when another copy
+// of the program runs on it.
+bool startProgram(QApplication& app);
 
 // Starts the program, runs it until it ends and destroys every screen while the application
 // object still lives. Returns the program's exit status.

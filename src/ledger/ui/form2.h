@@ -9,7 +9,7 @@
 
 #include "ledger/ledger_grid.h"
 #include "ledger/ledger_table.h"
-#include "platform/piece_of_work.h"
+#include "platform/ui/reported_piece.h"
 #include "platform/ui/work_screen.h"
 
 class QLineEdit;
@@ -90,7 +90,7 @@ class Form2 : public WorkScreen {
     bool runDeletion(const std::string& januaryRecordPath);
     // Whether the step ended in `saves` ledger writes and no failed or refused save.
     bool endsInSaves(int saves, const std::function<void()>& step);
-    void showPutBack(const PieceOfWork::Ending& ending, bool fed);
+    void showPutBack(bool recordsBack, bool fed);
 
     // Pay statements (form2_statement.cpp).
     void connectPayStatements();

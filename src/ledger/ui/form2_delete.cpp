@@ -8,9 +8,9 @@
 #include "ledger/ledger_file.h"
 #include "ledger/ui/form2.h"
 #include "ledger/ui/form2_controls.h"
-#include "platform/piece_of_work.h"
 #include "platform/record_error.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/reported_action.h"
 #include "platform/ui/screens.h"
 #include "withholding/monthly_pay_record.h"
 #include "withholding/ui/form8_controls.h"
@@ -23,7 +23,8 @@ using namespace form2;
 namespace {
 
 const QString kTitle = QStringLiteral("源泉徴収簿データ削除");
-const QString kNotDeleted = QStringLiteral("源泉徴収簿のデータは削除されていません。");
+const PieceWords kNotDeleted{QStringLiteral("源泉徴収簿のデータは削除されていません。"),
+                             QStringLiteral("元のデータのままです。")};
 
 // What January's automatic calculation of an empty pay stores.
 bool holdsZeroJanuary(const std::string& recordPath) {
@@ -65,20 +66,19 @@ void Form2::deleteLedger() {
                     MessageIcon::Exclamation);
         return;
     }
-    std::optional<PieceOfWork> piece;
-    try {
-        piece.emplace(files->all);
-    } catch (const RecordError& error) {
-        showMessage(kNotDeleted + "\n" + QString::fromUtf8(error.what()), kTitle,
-                    MessageIcon::Exclamation);
-        return;
-    }
-    dialogs().beep();
-    const SaveTally before = saveTally_;
-    const bool deleted = runDeletion(files->januaryRecord);
-    const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
-    const PieceOfWork::Ending ending = deleted ? piece->end() : piece->putBack();
-    if (!ending.stands()) showPutBack(ending, fed);
+    // One message under the deletion's title tells of any step that failed: the run ends as one
+    // piece of work, all deleted or all as before.
+    runReported(kTitle, [&] {
+        const SaveTally before = saveTally_;
+        bool ran = false;
+        const PieceEnd end = runPieceOfWork(files->all, kNotDeleted, [&] {
+            ran = true;
+            dialogs().beep();
+            return runDeletion(files->januaryRecord);
+        });
+        const bool fed = saveTally_.written + saveTally_.failed > before.written + before.failed;
+        if (ran && end != PieceEnd::Stands) showPutBack(end == PieceEnd::PutBack, fed);
+    });
 }
 
 // Empties the grid, computes January from no pay, copies January forward and enters each bonus
@@ -106,25 +106,15 @@ bool Form2::endsInSaves(int saves, const std::function<void()>& step) {
     return saveTally_.failed == before.failed && saveTally_.written == before.written + saves;
 }
 
-// The files are back as they were, or are to be put back: the ledger shows them again. When the
-// run's saves had fed the year-end screens, those take up the put-back records again, as the main
-// menu opens them.
-void Form2::showPutBack(const PieceOfWork::Ending& ending, bool fed) {
+// The files are back as they were, or are to be put back: the calculation screens go, and the
+// ledger shows the files again once they are back. When the run's saves had fed the year-end
+// screens, those take up the put-back records again, as the main menu opens them.
+void Form2::showPutBack(bool recordsBack, bool fed) {
     screens::hide(form8::kForm);
     screens::hide(form9::kForm);
-    const QString why =
-        ending.failure->empty() ? QString() : "\n" + QString::fromStdString(*ending.failure);
-    if (ending.putBackLater) {
-        showMessage("源泉徴収簿のデータの削除が途中で止まり、元に戻すこともできませんでした。" +
-                        why + "\n" + QString::fromStdString(*ending.putBackLater) +
-                        "\nこの人の記録を次に変えるとき、または次に起動したときに、削除する前の"
-                        "状態に戻します。",
-                    kTitle, MessageIcon::Exclamation);
-        return;
-    }
+    if (!recordsBack) return;
     press(kLoadButton);
     if (fed) takeUpFedRecordsAgain();
-    showMessage(kNotDeleted + "元のデータのままです。" + why, kTitle, MessageIcon::Exclamation);
 }
 
 }  // namespace nencho

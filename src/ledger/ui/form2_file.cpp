@@ -18,7 +18,7 @@ namespace {
 
 const QString kSaveFailureTitle = QStringLiteral("メモリー不足により登録不可");
 const QString kLoadFailureTitle = QStringLiteral("データ呼出");
-const QString kNotSaved = QStringLiteral("源泉徴収簿を保存できませんでした。");
+const PieceWords kNotSaved{QStringLiteral("源泉徴収簿を保存できませんでした。")};
 
 }  // namespace
 
@@ -129,10 +129,12 @@ void Form2::saveLedger() {
     const auto change = [&] {
         feedSavedTotals();
         written = writeLedgerFile({sheet(), payDates});
+        return true;  // a refused write puts the piece back; what else failed was told
     };
     const auto key = personKey(owner_->companyCode, owner_->personCode);
     const auto records = key ? ledgerSaveRecords(workingYear().toStdString(), *key) : std::nullopt;
-    const bool stands = records ? runPieceOfWork(*records, kNotSaved, change) : (change(), true);
+    const bool stands =
+        records ? runPieceOfWork(*records, kNotSaved, change) == PieceEnd::Stands : change();
     ++(written && stands ? saveTally_.written : saveTally_.failed);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/action_guard.h"
 
 #include <exception>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/ui/dialogs.h"
@@ -24,17 +25,31 @@ class ActionScope {
     bool outermost() const { return depth() == 1; }
 };
 
+QString& faultPreface() {
+    static QString words;
+    return words;
+}
+
 void report(const QString& title, const QString& what) {
-    showMessage(what.isEmpty() ? QString(kUnexpectedFailure) : what, title, MessageIcon::Critical);
+    QString text = what.isEmpty() ? QString(kUnexpectedFailure) : what;
+    if (const QString preface = std::exchange(faultPreface(), {}); !preface.isEmpty())
+        text = preface + "\n" + text;
+    showMessage(text, title, MessageIcon::Critical);
 }
 
 }  // namespace
 
+void prefaceFault(const QString& words) {
+    faultPreface() = words;
+}
+
 void runGuarded(const QString& title, const std::function<void()>& action) {
     ActionScope scope;
+    if (scope.outermost()) faultPreface().clear();
     const FolderSyncBatch syncs;
     try {
         action();
+        if (scope.outermost()) syncPendingFolders();
     } catch (const std::exception& failure) {
         if (!scope.outermost()) throw;
         report(title, QString::fromUtf8(failure.what()));

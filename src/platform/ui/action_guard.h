@@ -2,7 +2,9 @@
 // Every action of the user (a button, a list choice, an option, a key) runs through this guard.
 // A failure that escapes the action is shown in a message box titled with the action's title,
 // and the program goes on. An action run from inside another one (a button a screen presses in
-// code) hands its failure on, so the action that ran it handles it as it would its own.
+// code) hands its failure on, so the action that ran it handles it as it would its own. The
+// folders the action changed are synced before it ends, and a sync that fails is told as a failure
+// of the action.
 #include <QString>
 #include <functional>
 
@@ -14,6 +16,10 @@ void runGuarded(const QString& title, const std::function<void()>& action);
 // as runGuarded, but a failure is shown here even when the event came while another action ran,
 // since nothing may throw back into the window system.
 void runHandlerGuarded(const QString& title, const std::function<void()>& action);
+
+// What the user reads before the fault now leaving the running action: what became of work the
+// fault cut short (a piece of work put back on its way out). The next action starts without it.
+void prefaceFault(const QString& words);
 
 // What the user reads when a failure carries no description of its own.
 inline constexpr const char* kUnexpectedFailure =

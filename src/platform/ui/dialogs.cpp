@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "platform/file_system.h"
+#include "platform/record_error.h"
 #include "platform/ui/message_box.h"
 
 namespace nencho {
@@ -37,10 +38,17 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }  // namespace
 
 DialogHost& dialogs() {
-    // What the user is told of, or asked about, stands on the disk first.
-    syncPendingFolders();
     auto& host = hostSlot();
     if (!host) host = std::make_unique<DesktopDialogHost>();
+    // What the user is told of, or asked about, stands on the disk first. Where it cannot be
+    // made to, the user reads that first; work of several files under way tells it at its end.
+    try {
+        syncPendingFolders();
+    } catch (const RecordError& error) {
+        if (!refusedChangesWatched())
+            host->messageBox(QString::fromUtf8(error.what()), {}, MessageIcon::Exclamation,
+                             MessageButtons::Ok);
+    }
     return *host;
 }
 

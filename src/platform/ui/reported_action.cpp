@@ -64,6 +64,10 @@ int keptFailureCount() {
     return static_cast<int>(running().failures.size());
 }
 
+QStringList keptFailuresSince(int count) {
+    return running().failures.mid(count);
+}
+
 void replaceFailuresSince(int count, const QString& description) {
     RunningActions& actions = running();
     if (actions.depth == 0) {

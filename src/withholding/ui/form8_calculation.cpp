@@ -24,7 +24,7 @@ namespace nencho {
 
 namespace {
 
-const QString kNotSaved = QStringLiteral("計算した月を保存できませんでした。");
+const PieceWords kNotSaved{QStringLiteral("計算した月を保存できませんでした。")};
 const QString kLedgerOverflowProblem =
     "合計が 2,147,483,647 円を超えるため計算できません。\n入力した金額を確かめてください。";
 
@@ -76,6 +76,7 @@ void Form8::calculate(bool withNursingCare) {
             // The row and the ledger file are kept in step even when the record could not be
             // written.
             pressMonthTotalsAndSave();
+            return true;  // a refused write puts the piece back; what else failed was told
         });
     });
 }

@@ -5,11 +5,15 @@
 // stays saved.
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
+#include "app/ui/application.h"
 #include "common/paths.h"
 #include "ledger/ledger_grid.h"
 #include "ledger/ui/form2_controls.h"
 #include "ledger_screen_test.h"
+#include "platform/file_steps.h"
+#include "platform/piece_of_work.h"
 #include "platform/recovery.h"
 #include "support/file_faults.h"
 
@@ -80,19 +84,23 @@ class SaveCutShort : public LedgerScreenTest {
         // Removing the keep list is the run's last step: a stop at any step puts it all back.
     }
 
-    // A write failing at each step (or the disk refusing every write from that step on): the
-    // user reads one message and the person is all as before, and stays so after a start. Once
-    // the disk takes writes again, the same work saves, and no start undoes it.
+    // A write failing at each step (or the disk refusing every write from that step on, or a
+    // folder's sync failing): the user reads one message and the person is all as before, and
+    // stays so after a start. Once the disk takes writes again, the same work saves, and no start
+    // undoes it.
     void expectFailuresToPutAllBack(const std::function<void()>& action, const char* title) {
         const Snapshot before = freshPerson();
         action();
         const Snapshot after = dataSnapshot();
-        for (FileFaults::Mode mode : {FileFaults::Mode::Fail, FileFaults::Mode::FailFrom}) {
+        const struct {
+            FileFaults::Mode mode;
+            const char* how;
+        } faults[] = {{FileFaults::Mode::Fail, "failed at step "},
+                      {FileFaults::Mode::FailFrom, "failing from step "},
+                      {FileFaults::Mode::FailFolderSync, "a folder's sync failed at "}};
+        for (const auto& [mode, how] : faults) {
             for (int step = 1;; ++step) {
-                SCOPED_TRACE(
-                    testing::Message()
-                    << (mode == FileFaults::Mode::Fail ? "failed at step " : "failing from step ")
-                    << step);
+                SCOPED_TRACE(testing::Message() << how << step);
                 ASSERT_EQ(freshPerson(), before);
                 dialogs->messages.clear();
                 if (!runWithFault(mode, step, action)) break;
@@ -101,7 +109,7 @@ class SaveCutShort : public LedgerScreenTest {
                 const QString told = dialogs->messages[0].prompt;
                 EXPECT_TRUE(told.contains("保存できませんでした")) << told.toStdString();
                 EXPECT_FALSE(told.contains(".keep")) << told.toStdString();
-                if (mode == FileFaults::Mode::Fail) {
+                if (mode != FileFaults::Mode::FailFrom) {
                     EXPECT_EQ(dataSnapshot(), before);
                 }
 
@@ -131,6 +139,88 @@ TEST_F(SaveCutShort, AFailedWriteInASaveThatChangesItsFeedPutsItAllBackAndSaysSo
 
 TEST_F(SaveCutShort, AFailedWriteInAMonthlyCalculationPutsItAllBackAndSaysSoOnce) {
     expectFailuresToPutAllBack([this] { calculateDecember(); }, "毎月の給与計算");
+}
+
+// The save cut short at its last step, its list still there, then a start that cannot put the
+// person back, failing at each of its steps (or failing from there on, or a folder's sync
+// failing): the clerk is told, saves the person again in the same run, and the next start leaves
+// that save as it stands.
+TEST_F(SaveCutShort, AStartThatCannotPutThePersonBackNeverUndoesTheNextSave) {
+    const Snapshot before = freshPerson();
+    int steps = 0;
+    {
+        const FileFaults counter(FileFaults::Mode::Fail, 0);
+        saveChangingItsFeed();
+        steps = counter.steps();
+    }
+    const Snapshot after = dataSnapshot();
+    for (const FileFaults::Mode mode :
+         {FileFaults::Mode::Fail, FileFaults::Mode::FailFrom, FileFaults::Mode::FailFolderSync}) {
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << " at step " << step);
+            ASSERT_EQ(freshPerson(), before);
+            ASSERT_TRUE(
+                runWithFault(FileFaults::Mode::Stop, steps, [this] { saveChangingItsFeed(); }));
+            dialogs->messages.clear();
+            PieceOfWork::forgetRun();  // the program ended there and starts again
+            bool reached = false;
+            {
+                const FileFaults faults(mode, step);
+                recoverAtStart(std::filesystem::file_time_type::clock::now());
+                reached = faults.reached();
+            }
+            if (!reached) break;
+            ASSERT_EQ(dialogs->messages.size(), 1u);
+            EXPECT_EQ(dialogs->messages[0].title, "前回の作業の片付け");
+            EXPECT_TRUE(dialogs->messages[0].prompt.contains("片付けられませんでした"));
+
+            saveChangingItsFeed();
+            EXPECT_EQ(dataSnapshot(), after);
+            startAgain();
+            EXPECT_EQ(dataSnapshot(), after);
+        }
+    }
+}
+
+// A fault of the program in the middle of a save puts the person back at once, and the clerk
+// reads that the save did not happen, then the fault.
+TEST_F(SaveCutShort, AFaultInTheMiddleOfASavePutsThePersonBackAtOnceAndSaysSo) {
+    const Snapshot before = freshPerson();
+    // The fault comes before one of the writes after the keep list's: some records rewritten,
+    // others not yet.
+    const auto writesIn = [](const FileFaults& faults) {
+        return std::count_if(faults.seen().begin(), faults.seen().end(), [](const auto& step) {
+            return step.first == FileStep::WriteTemporary;
+        });
+    };
+    long writes = 0;
+    {
+        const FileFaults counter(FileFaults::Mode::Fail, 0);
+        saveChangingItsFeed();
+        writes = writesIn(counter);
+    }
+    ASSERT_GT(writes, 2);
+    for (long write = 2; write <= writes; ++write) {
+        SCOPED_TRACE(testing::Message() << "a fault before write " << write);
+        ASSERT_EQ(freshPerson(), before);
+        dialogs->messages.clear();
+        long seen = 0;
+        setFileStepHook([&](FileStep kind, const std::filesystem::path&) {
+            if (kind == FileStep::WriteTemporary && ++seen == write)
+                throw std::logic_error("集計の途中で予期しない状態になりました。");
+        });
+        saveChangingItsFeed();
+        setFileStepHook({});
+        EXPECT_EQ(dataSnapshot(), before);
+        ASSERT_EQ(dialogs->messages.size(), 1u);
+        const QString told = dialogs->messages[0].prompt;
+        EXPECT_TRUE(
+            told.startsWith("源泉徴収簿を保存できませんでした。\nこの操作で変えた記録は、"
+                            "すべて操作の前の状態に戻しました。"))
+            << told.toStdString();
+        EXPECT_TRUE(told.endsWith("\n集計の途中で予期しない状態になりました。"))
+            << told.toStdString();
+    }
 }
 
 }  // namespace

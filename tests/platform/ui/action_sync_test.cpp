@@ -36,21 +36,21 @@ std::vector<std::string> foldersNotSynced(
 // Notes, as each dialog comes up, the folders changed and not yet synced.
 class SyncCheckingDialogs : public ScriptedDialogs {
   public:
-    explicit SyncCheckingDialogs(const FileFaults& steps) : steps_(steps) {}
+    explicit SyncCheckingDialogs(const std::unique_ptr<FileFaults>& steps) : steps_(steps) {}
     MessageAnswer messageBox(const QString& prompt, const QString& title, MessageIcon icon,
                              MessageButtons buttons) override {
-        unsyncedAtDialogs.push_back(foldersNotSynced(steps_.seen()));
+        unsyncedAtDialogs.push_back(foldersNotSynced(steps_->seen()));
         return ScriptedDialogs::messageBox(prompt, title, icon, buttons);
     }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override {
-        unsyncedAtDialogs.push_back(foldersNotSynced(steps_.seen()));
+        unsyncedAtDialogs.push_back(foldersNotSynced(steps_->seen()));
         return ScriptedDialogs::inputBox(prompt, title, defaultText);
     }
     std::vector<std::vector<std::string>> unsyncedAtDialogs;
 
   private:
-    const FileFaults& steps_;
+    const std::unique_ptr<FileFaults>& steps_;
 };
 
 class Saving : public Screen {
@@ -72,7 +72,7 @@ class ActionSyncTest : public ScreenTest {
         ScreenTest::SetUp();
         ensureDataTree("H17");
         steps = std::make_unique<FileFaults>(FileFaults::Mode::Fail, 0);
-        auto host = std::make_unique<SyncCheckingDialogs>(*steps);
+        auto host = std::make_unique<SyncCheckingDialogs>(steps);
         checking = host.get();
         dialogs = host.get();
         setDialogHost(std::move(host));
@@ -149,6 +149,35 @@ TEST_F(ActionSyncTest, AnActionSyncsEachFolderItWroteOnceAtItsEnd) {
         if (step->first == FileStep::SyncFolder) syncs.push_back(step->second);
     EXPECT_EQ(syncs, (std::vector<std::string>{year, persons}));
     EXPECT_EQ(steps->seen().back().first, FileStep::SyncFolder);
+}
+
+// A folder that cannot be synced is a write the disk refused: the clerk reads it under the
+// action's title, and before any message of the action that would speak of the write as done.
+TEST_F(ActionSyncTest, AFolderThatCannotBeSyncedIsToldAsAFailedWrite) {
+    const struct {
+        const char* name;
+        std::function<void()> tell;
+        std::vector<QString> titles;
+    } cases[] = {
+        {"no message of its own", [] {}, {"保存する"}},
+        {"a message after the write", [] { showMessage("保存しました。", "保存"); }, {"", "保存"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs->messages.clear();
+        steps.reset();  // its end takes its hook away
+        steps = std::make_unique<FileFaults>(FileFaults::Mode::FailFolderSync, 1);
+        screen->action = [&] {
+            writeFile(kYearRecord, "record");
+            c.tell();
+        };
+        click("Saving", "Command1");
+        ASSERT_EQ(dialogs->messages.size(), c.titles.size());
+        for (std::size_t i = 0; i < c.titles.size(); ++i)
+            EXPECT_EQ(dialogs->messages[i].title, c.titles[i]) << i;
+        EXPECT_TRUE(dialogs->messages[0].prompt.startsWith("ファイルに書き込めませんでした。\n"))
+            << dialogs->messages[0].prompt.toStdString();
+    }
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "app/ui/form19_controls.h"
 #include "app/ui/form1_controls.h"
-#include "common/failure.h"
 #include "platform/printer_page.h"
+#include "platform/ui/action_guard.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printers.h"
 #include "platform/ui/screens.h"
@@ -32,17 +33,23 @@ Form19::Form19() : Screen(form19::kForm) {
         ->setWordWrap(true);
 }
 
-void Form19::formLoad() {
+void Form19::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    // Not when the window system shows it again (the clerk restoring it from the task bar).
+    if (listed_ || event->spontaneous()) return;
+    runHandlerGuarded(kTitle, [this] { listPrinters(); });
+}
+
+void Form19::listPrinters() {
     auto* list = control<QListWidget>(form19::kPrinterList);
-    QStringList names;
     try {
-        names = printerSystem().printerNames();
-    } catch (const Failure& error) {
+        list->addItems(printerSystem().printerNames());
+        listed_ = true;
+    } catch (const PrinterFailure& error) {
         showMessage(QString::fromUtf8(error.what()), kTitle, MessageIcon::Exclamation);
     }
-    list->addItems(names);
     if (list->count() > 0) list->setCurrentRow(0);
-    // With no printer installed there is nothing to make the default.
+    // With no printer listed there is nothing to make the default.
     control<QPushButton>(form19::kSetDefaultButton)->setEnabled(list->count() > 0);
 }
 

@@ -8,18 +8,13 @@
 #include <string>
 
 #include "platform/printer_page.h"
+#include "platform/ui/cups_scheduler.h"
 
 namespace nencho {
 
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
-
-// libcups' own text of its last failure.
-std::string libcupsText() {
-    const char* text = cupsLastErrorString();
-    return text && *text ? text : "理由は分かりません。";
-}
 
 // Why the scheduler refused or could not be reached, in the clerk's words for the refusals a
 // clerk meets, with libcups' own text after it.
@@ -37,18 +32,10 @@ std::string schedulerReason() {
     return reason;
 }
 
-// Whether the scheduler takes a connection at all; no request is sent.
-bool schedulerReachable() {
-    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                5000, nullptr);
-    if (!http) return false;
-    httpClose(http);
-    return true;
+// The clerk's words for a scheduler that cannot be reached, at a press.
+std::string unreachable() {
+    return unreachableSchedulerText("印刷して");
 }
-
-constexpr const char* kUnreachable =
-    "印刷を受け持つサービス（CUPS）に接続できません。サービスが動いているか確かめてから、もう一"
-    "度印刷してください。\n";
 
 struct FreeDestInfo {
     void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
@@ -95,7 +82,7 @@ CupsQueue CupsQueue::defaultQueue() {
     if (!first) {
         // With no scheduler to ask there is no queue either, which is not a printer missing;
         // libcups' text then says why the connection failed.
-        if (!schedulerReachable()) throw PrinterFailure(kUnreachable + libcupsText());
+        if (!schedulerReachable()) throw PrinterFailure(unreachable() + libcupsText());
         throw PrinterFailure(
             "プリンターがインストールされていないため、印刷できません。\n"
             "プリンターを設定してから、もう一度印刷してください。");
@@ -122,14 +109,14 @@ int CupsQueue::submitPdf(const std::string& title, std::string_view pdf) {
         knownQueues().erase(queueKey(name_));
         if (!schedulerReachable())
             throw PrinterFailure(printer + "に接続できないため、印刷できませんでした。\n" +
-                                 kUnreachable + reason);
+                                 unreachable() + reason);
         throw PrinterFailure(printer + "が印刷を受け付けませんでした。\n" + reason);
     }
 
     auto refused = [&](const std::string& reason) {
         cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
         return PrinterFailure(printer + "に印刷を送れませんでした。\n" +
-                              (schedulerReachable() ? "" : kUnreachable) + reason);
+                              (schedulerReachable() ? "" : unreachable()) + reason);
     };
     if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, title.c_str(), CUPS_FORMAT_PDF,
                               0, nullptr, 1) != HTTP_STATUS_CONTINUE)

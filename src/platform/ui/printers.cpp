@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/printer_page.h"
+#include "platform/ui/cups_scheduler.h"
 
 namespace nencho {
 
@@ -52,21 +53,37 @@ void setPrinterSystem(std::unique_ptr<PrinterSystem> system) {
 }
 
 QStringList CupsPrinterSystem::printerNames() {
-    return QPrinterInfo::availablePrinterNames();
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    if (!names.isEmpty()) return names;
+    // With no scheduler to ask there is no printer either, which is not a computer without one.
+    const std::string reason = libcupsText();
+    if (!schedulerReachable())
+        throw PrinterFailure(unreachableSchedulerText("プリンターの変更を開いて") + reason);
+    return names;
 }
 
 void CupsPrinterSystem::setDefaultPrinter(const QString& name) {
     // A queue's instance follows its name after a slash ("queue/instance").
     const QByteArray queue = name.section('/', 0, 0).toUtf8();
     const QByteArray instance = name.section('/', 1).toUtf8();
+    // A printer listed while the service ran is not missing when the service has stopped since:
+    // libcups then knows no printer at all, and the clerk is told the service is out of reach.
+    auto unreachable = [](const std::string& reason) {
+        return PrinterFailure(unreachableSchedulerText("設定して") + reason);
+    };
     Destinations destinations;
     cups_dest_t* chosen = destinations.find(queue, instance);
-    if (!chosen)
+    if (!chosen) {
+        const std::string reason = libcupsText();
+        if (!schedulerReachable()) throw unreachable(reason);
         throw PrinterFailure(("プリンター「" + name + "」が見つかりません。").toStdString());
+    }
     destinations.makeDefault(chosen);
-    if (!destinations.save())
-        throw PrinterFailure("標準のプリンターを設定できませんでした。\n" +
-                             std::string(cupsLastErrorString()));
+    if (!destinations.save()) {
+        const std::string reason = libcupsText();
+        if (!schedulerReachable()) throw unreachable(reason);
+        throw PrinterFailure("標準のプリンターを設定できませんでした。\n" + reason);
+    }
 }
 
 }  // namespace nencho

@@ -10,9 +10,11 @@ namespace nencho {
 class PrinterSystem {
   public:
     virtual ~PrinterSystem() = default;
-    // The installed printers' names in the system's order; empty when there are none.
+    // The installed printers' names in the system's order; empty when there are none. Throws a
+    // PrinterFailure when the printing service cannot be asked.
     virtual QStringList printerNames() = 0;
-    // Makes the printer the user's default; throws a PrinterFailure with a description.
+    // Makes the printer the user's default; throws a PrinterFailure with a description, which
+    // tells a printing service that cannot be reached apart from a printer it does not know.
     virtual void setDefaultPrinter(const QString& name) = 0;
 };
 

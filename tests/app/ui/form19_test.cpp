@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -15,6 +17,7 @@
 #include "platform/ui/printers.h"
 #include "platform/ui/screen.h"
 #include "support/screen_test.h"
+#include "support/test_queues.h"
 
 namespace nencho::test {
 namespace {
@@ -117,11 +120,83 @@ TEST_F(PrinterWindow, AFailureToSetTheDefaultIsReportedAndTheWindowStays) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// The clerk's words for a printing service out of reach, with libcups' own reason on the last
+// line; nothing of a printer missing or not installed.
+void expectServiceOutOfReach(const QString& said) {
+    EXPECT_TRUE(said.startsWith("印刷を受け持つサービス（CUPS）に接続できません。"))
+        << said.toStdString();
+    EXPECT_FALSE(said.contains("見つかりません") || said.contains("インストール"))
+        << said.toStdString();
+    const QString lastLine = said.section('\n', -1);
+    EXPECT_FALSE(lastLine.isEmpty() || lastLine.contains("接続できません")) << said.toStdString();
+}
+
 TEST_F(PrinterWindow, TheSystemsPrintersWhateverTheyAreOrNone) {
-    // With no CUPS server the list is empty; with one, its queues. Either way nothing fails.
+    // With a CUPS server, its queues; with none, an empty list and the clerk told why.
     Screen& window = open();
     EXPECT_EQ(window.control<QPushButton>("Command1")->isEnabled(), list()->count() > 0);
+    if (dialogs->messages.empty()) return;
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    expectServiceOutOfReach(dialogs->messages[0].prompt);
+    EXPECT_EQ(list()->count(), 0);
+}
+
+TEST_F(PrinterWindow, OpenedWithThePrintingServiceOutOfReachItSaysSoAndAsksAgainNextTime) {
+    // The system's own printers, with libcups given no server to reach.
+    for (const std::string& server : unreachableServers()) {
+        SCOPED_TRACE(server);
+        NoPrintServer noServer(server);
+        dialogs->messages.clear();
+        Screen& window = open();
+        ASSERT_EQ(dialogs->messages.size(), 1u);
+        expectServiceOutOfReach(dialogs->messages[0].prompt);
+        EXPECT_EQ(list()->count(), 0);
+        EXPECT_FALSE(window.control<QPushButton>("Command1")->isEnabled());
+        click("Form19", "Command2");
+    }
+
+    // The service runs again: the next opening lists its printers.
+    install({"A-queue", "B-queue"});
+    dialogs->messages.clear();
+    Screen& window = open();
     EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(rows(), (QStringList{"A-queue", "B-queue"}));
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(window.control<QPushButton>("Command1")->isEnabled());
+}
+
+// A printer listed while the service ran is set on the system's own printers: a service since
+// stopped is told as such, and "not found" is said only of a printer the service, answering,
+// does not know (with the test script's server).
+TEST_F(PrinterWindow, SettingTellsAServiceOutOfReachApartFromAPrinterItDoesNotKnow) {
+    struct Case {
+        std::string server;  // none: the machine's own
+        QString printer;
+        std::function<void(const QString&)> check;
+    };
+    std::vector<Case> cases;
+    for (const std::string& server : unreachableServers())
+        cases.push_back({server, "TEST-PDF", expectServiceOutOfReach});
+    if (hasTestPrinter())
+        cases.push_back({{}, "NENCHO-NO-SUCH-QUEUE", [](const QString& said) {
+                             EXPECT_EQ(said,
+                                       "プリンター「NENCHO-NO-SUCH-QUEUE」が見つかりません。");
+                         }});
+
+    install({"TEST-PDF", "NENCHO-NO-SUCH-QUEUE"});
+    Screen& window = open();
+    setPrinterSystem(nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server);
+        std::optional<NoPrintServer> noServer;
+        if (!c.server.empty()) noServer.emplace(c.server);
+        dialogs->messages.clear();
+        list()->setCurrentRow(static_cast<int>(rows().indexOf(c.printer)));
+        click("Form19", "Command1");
+        ASSERT_EQ(dialogs->messages.size(), 1u);
+        c.check(dialogs->messages[0].prompt);
+        EXPECT_TRUE(window.isVisible());
+    }
 }
 
 // The user's default as CUPS gives it back.

@@ -1,12 +1,8 @@
 #include "platform/ui/qt_printer_page.h"
 
-#include <arpa/inet.h>
 #include <cups/cups.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -205,35 +201,10 @@ TEST_F(QtPrinterPageTest, PageImagesAreDrawnByNameAsSmallOneBitImages) {
     EXPECT_LT(std::filesystem::file_size(path), 100'000u);
 }
 
-// A port on this machine where nothing listens.
-int closedLoopbackPort() {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                       ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) == 0;
-    ::close(socket);
-    return bound ? ntohs(address.sin_port) : 1;
-}
-
-// libcups talks to a server that is not there, as on a machine whose printing service is
-// stopped or not installed.
-class NoPrintServer {
-  public:
-    explicit NoPrintServer(const std::string& server) { cupsSetServer(server.c_str()); }
-    ~NoPrintServer() { cupsSetServer(nullptr); }
-    NoPrintServer(const NoPrintServer&) = delete;
-    NoPrintServer& operator=(const NoPrintServer&) = delete;
-};
-
 TEST_F(QtPrinterPageTest, WithNoPrintingServiceToReachTheOpenerSaysSoNotThatNoPrinterIsSetUp) {
-    const std::string servers[] = {"/nonexistent/nencho-no-cups.sock",
-                                   "127.0.0.1:" + std::to_string(closedLoopbackPort())};
-    for (const std::string& server : servers) {
+    for (const std::string& server : test::unreachableServers()) {
         SCOPED_TRACE(server);
-        NoPrintServer noServer(server);
+        test::NoPrintServer noServer(server);
         try {
             pageOpener().open("nothing");
             FAIL() << "a page opened without a printing service";
@@ -424,7 +395,7 @@ TEST_F(SchedulerTest, ASchedulerThatCannotBeReachedIsToldSoAndNoJobIsLeft) {
     auto page = QtPrinterPage::onDefaultPrinter(title);
     drawSamplePage(*page);
     // The scheduler goes away between the queue's choice and the job.
-    cupsSetServer(("127.0.0.1:" + std::to_string(closedLoopbackPort())).c_str());
+    cupsSetServer(("127.0.0.1:" + std::to_string(test::closedLoopbackPort())).c_str());
     const auto said = failureAtEnd(*page);
     cupsSetServer(nullptr);
     ASSERT_TRUE(said) << "a job passed as printed with no scheduler";

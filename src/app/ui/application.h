@@ -17,7 +17,7 @@ void recoverAtStart(std::filesystem::file_time_type runStart);
 
 // What a copy started while another runs on the same data folder tells the user before it ends.
 inline constexpr const char* kAlreadyRunning =
-    "このプログラムはすでに起動しています。開いている「給与システム」の画面をお使いください。";
+    "このプログラムはすでに起動しています。開いている「給与計算システム」の画面をお使いください。";
 
 // Sets up fonts, translations, the drive mapping and the screens, and opens the main window.
 // False, having told the user and read or written nothing in the data folder, when another copy

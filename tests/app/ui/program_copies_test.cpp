@@ -4,8 +4,6 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,57 +12,38 @@
 #include <vector>
 
 #include "app/ui/application.h"
+#include "support/program_home.h"
 
 namespace nencho::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A data home and runtime folder of the test's own, never the user's records.
-class Machine {
-  public:
-    Machine() : root_(folder_.path().toStdString()) {
-        fs::create_directories(root_ / "data");
-        fs::create_directories(root_ / "runtime");
-        fs::permissions(root_ / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    }
-    QProcessEnvironment environment() const {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_DATA_HOME", QString::fromStdString((root_ / "data").string()));
-        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((root_ / "runtime").string()));
-        return environment;
-    }
-    // Every entry under the data home: its path, kind, mode, size, time of change and bytes.
-    std::vector<std::string> snapshot() const {
-        std::vector<std::string> entries;
-        for (const auto& entry : fs::recursive_directory_iterator(root_ / "data")) {
-            const fs::file_status status = entry.symlink_status();
-            std::ostringstream line;
-            line << fs::relative(entry.path(), root_).string() << ' '
-                 << static_cast<int>(status.type()) << ' '
-                 << static_cast<unsigned>(status.permissions()) << ' '
-                 << entry.last_write_time().time_since_epoch().count();
-            if (entry.is_regular_file()) {
-                std::ifstream in(entry.path(), std::ios::binary);
-                line << ' ' << in.rdbuf();
-            }
-            entries.push_back(line.str());
+// Every entry under the data home: its path, kind, mode, time of change and bytes.
+std::vector<std::string> snapshotOf(const ProgramHome& home) {
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(home.dataHome())) {
+        const fs::file_status status = entry.symlink_status();
+        std::ostringstream line;
+        line << fs::relative(entry.path(), home.dataHome()).string() << ' '
+             << static_cast<int>(status.type()) << ' '
+             << static_cast<unsigned>(status.permissions()) << ' '
+             << entry.last_write_time().time_since_epoch().count();
+        if (entry.is_regular_file()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            line << ' ' << in.rdbuf();
         }
-        std::sort(entries.begin(), entries.end());
-        return entries;
+        entries.push_back(line.str());
     }
-
-  private:
-    QTemporaryDir folder_;
-    fs::path root_;
-};
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
 
 // One copy of the program: started at once, it waits for go() before it starts for real.
 class ProgramCopy {
   public:
-    explicit ProgramCopy(const Machine& machine) {
-        process_.setProcessEnvironment(machine.environment());
+    explicit ProgramCopy(const ProgramHome& home) {
+        process_.setProcessEnvironment(home.environment());
         process_.start(NENCHO_PROGRAM_COPY, {});
     }
     ~ProgramCopy() {
@@ -112,26 +91,26 @@ const QString kToldAlreadyRunning =
     QString("message 給与システム: %1\n").arg(QString::fromUtf8(kAlreadyRunning));
 
 TEST(ProgramCopies, ACopyStartedWhileAnotherRunsTellsTheClerkAndEndsHavingChangedNothing) {
-    const Machine machine;
-    ProgramCopy first(machine);
+    const ProgramHome home;
+    ProgramCopy first(home);
     ASSERT_TRUE(first.started());
     first.go();
     ASSERT_TRUE(first.runs()) << first.said().toStdString();
-    const std::vector<std::string> before = machine.snapshot();
+    const std::vector<std::string> before = snapshotOf(home);
 
-    ProgramCopy second(machine);
+    ProgramCopy second(home);
     ASSERT_TRUE(second.started());
     second.go();
     EXPECT_FALSE(second.runs());
     EXPECT_EQ(second.end(), 0);
     EXPECT_EQ(second.said(), kToldAlreadyRunning + "ended 0\n");
-    EXPECT_EQ(machine.snapshot(), before);
+    EXPECT_EQ(snapshotOf(home), before);
 
     EXPECT_EQ(first.end(), 0);
     EXPECT_FALSE(first.said().contains("message")) << first.said().toStdString();
 
     // Once the first has ended, a copy started on the folder runs.
-    ProgramCopy third(machine);
+    ProgramCopy third(home);
     ASSERT_TRUE(third.started());
     third.go();
     EXPECT_TRUE(third.runs()) << third.said().toStdString();
@@ -142,9 +121,9 @@ TEST(ProgramCopies, ACopyStartedWhileAnotherRunsTellsTheClerkAndEndsHavingChange
 TEST(ProgramCopies, OfTwoCopiesStartedAtOnceExactlyOneRuns) {
     for (int trial = 1; trial <= 5; ++trial) {
         SCOPED_TRACE(trial);
-        const Machine machine;
-        ProgramCopy one(machine);
-        ProgramCopy other(machine);
+        const ProgramHome home;
+        ProgramCopy one(home);
+        ProgramCopy other(home);
         ASSERT_TRUE(one.started());
         ASSERT_TRUE(other.started());
         one.go();

@@ -5,13 +5,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <filesystem>
 
 #include "app/ui/form1_controls.h"
 #include "app/ui/startup_steps.h"
 #include "ledger/ui/form2_controls.h"
 #include "records/ui/form6_controls.h"
+#include "support/program_home.h"
 #include "support/screen_test.h"
 
 namespace nencho::test {
@@ -23,22 +23,12 @@ QString pressStep(const char* form, const char* button) {
     return QString("press %1.%2").arg(form, button);
 }
 
-// A fresh data home and runtime folder, so the run never touches the user's records.
+// The program in a home of its own.
 class ProgramRun {
   public:
-    ProgramRun() : root_(folder_.path().toStdString()) {
-        EXPECT_TRUE(folder_.isValid());
-        fs::create_directories(root_ / "data");
-        fs::create_directories(root_ / "runtime");
-        fs::permissions(root_ / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    }
-
     // Runs the program with the steps; false when it did not end in time.
     bool run(const QString& steps) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_DATA_HOME", QString::fromStdString((root_ / "data").string()));
-        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((root_ / "runtime").string()));
+        QProcessEnvironment environment = home_.environment();
         environment.insert(kStartupStepsVariable, steps);
         process_.setProcessEnvironment(environment);
         process_.start(NENCHO_PROGRAM_PATH, {});
@@ -50,7 +40,7 @@ class ProgramRun {
     }
 
     QProcess& process() { return process_; }
-    bool madeDataFolder() const { return fs::is_directory(root_ / "data" / "nencho" / "c"); }
+    bool madeDataFolder() const { return fs::is_directory(home_.dataHome() / "nencho" / "c"); }
 
     // What the program wrote on its standard error, without the offscreen platform's notices
     // that its windows cannot be raised or moved.
@@ -63,8 +53,7 @@ class ProgramRun {
     }
 
   private:
-    QTemporaryDir folder_;
-    fs::path root_;
+    ProgramHome home_;
     QProcess process_;
 };
 
